@@ -1,0 +1,53 @@
+// Folder creation and whole-file access, the same on every build.
+#include "common/Path.h"
+
+#include <memory>
+#include <utility>
+
+#include "common/PathPlatform.h"
+
+namespace pf {
+namespace {
+
+// The longest path that MakeDirectory accepts (the platform's MAX_PATH less
+// its terminating zero).
+constexpr std::size_t kMaxMakePath = 259;
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace
+
+bool MakeDirectory(const std::wstring& path) {
+  if (path.size() > kMaxMakePath) return false;
+  std::wstring folder = path;
+  if (!folder.empty() && folder.back() == kPathSep) folder.pop_back();
+  if (PathExists(folder)) return true;
+  const std::size_t separator = folder.rfind(kPathSep);
+  // A parent that cannot be made shows up as the failure to make the folder.
+  if (separator != std::wstring::npos) MakeDirectory(folder.substr(0, separator));
+  return CreateFolder(folder);
+}
+
+bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
+  FilePtr file(OpenFile(path, "rb"));
+  if (!file) return false;
+  std::string content;
+  char buffer[8192];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, count);
+  if (std::ferror(file.get())) return false;
+  bytes = std::move(content);
+  return true;
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  std::FILE* file = OpenFile(path, "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+}  // namespace pf

@@ -1,0 +1,128 @@
+// Text helpers that are the same on every build: UTF-16 code units, the
+// standard number conversions and the name check.
+#include "common/Text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <string_view>
+
+namespace pf {
+namespace {
+
+constexpr char32_t kFirstHighSurrogate = 0xD800;
+constexpr char32_t kFirstLowSurrogate = 0xDC00;
+constexpr char32_t kPastLowSurrogate = 0xE000;
+
+bool IsHighSurrogate(char32_t c) { return c >= kFirstHighSurrogate && c < kFirstLowSurrogate; }
+bool IsLowSurrogate(char32_t c) { return c >= kFirstLowSurrogate && c < kPastLowSurrogate; }
+
+// The blanks that the C library's conversions skip in the C locale.
+bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// Skips blanks and reads an optional sign; returns true for '-'.
+bool SkipBlanksAndSign(const std::wstring& text, std::size_t& pos) {
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) return text[pos++] == L'-';
+  return false;
+}
+
+// The ASCII run of the text from `pos`: the only characters a number can use.
+std::string AsciiRun(const std::wstring& text, std::size_t pos) {
+  std::string run;
+  for (; pos < text.size() && text[pos] > 0 && text[pos] < 0x80; ++pos) run += static_cast<char>(text[pos]);
+  return run;
+}
+
+// For a number that a double cannot hold: true when it is too large (the
+// conversion gives infinity), false when too small (it gives zero). Decided by
+// the decimal position of its first significant digit.
+bool IsTooLarge(std::string_view number) {
+  long long scale = 0;
+  bool point = false;
+  bool significant = false;
+  std::size_t pos = 0;
+  for (; pos < number.size() && number[pos] != 'e' && number[pos] != 'E'; ++pos) {
+    const char c = number[pos];
+    if (c == '.') {
+      point = true;
+    } else if (significant || c != '0') {
+      significant = true;
+      if (!point) ++scale;
+    } else if (point) {
+      --scale;
+    }
+  }
+  if (pos + 1 >= number.size()) return scale > 0;
+  const bool negativeExponent = number[pos + 1] == '-';
+  const std::size_t digits = pos + 1 + (number[pos + 1] == '+' || negativeExponent ? 1 : 0);
+  long long exponent = 0;
+  if (std::from_chars(number.data() + digits, number.data() + number.size(), exponent).ec != std::errc())
+    return !negativeExponent;
+  return scale + (negativeExponent ? -exponent : exponent) > 0;
+}
+
+}  // namespace
+
+std::u16string ToUtf16(const std::wstring& text) {
+  if constexpr (sizeof(wchar_t) == sizeof(char16_t)) return std::u16string(text.begin(), text.end());
+  std::u16string out;
+  for (wchar_t w : text) {
+    const char32_t c = static_cast<char32_t>(w);
+    if (c < 0x10000) {
+      out += static_cast<char16_t>(c);
+    } else if (c < 0x110000) {
+      out += static_cast<char16_t>(kFirstHighSurrogate + ((c - 0x10000) >> 10));
+      out += static_cast<char16_t>(kFirstLowSurrogate + ((c - 0x10000) & 0x3FF));
+    } else {
+      out += u'\xFFFD';
+    }
+  }
+  return out;
+}
+
+std::wstring FromUtf16(const std::u16string& text) {
+  if constexpr (sizeof(wchar_t) == sizeof(char16_t)) return std::wstring(text.begin(), text.end());
+  std::wstring out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char32_t c = text[i];
+    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      out += static_cast<wchar_t>(0x10000 + ((c - kFirstHighSurrogate) << 10) + (text[++i] - kFirstLowSurrogate));
+    } else {
+      out += static_cast<wchar_t>(c);  // a lone surrogate is kept as it is
+    }
+  }
+  return out;
+}
+
+double TextToDouble(const std::wstring& text) {
+  std::size_t pos = 0;
+  const bool negative = SkipBlanksAndSign(text, pos);
+  const std::string run = AsciiRun(text, pos);
+  double value = 0.0;
+  const auto result = std::from_chars(run.data(), run.data() + run.size(), value);
+  if (result.ec == std::errc::invalid_argument) return 0.0;
+  if (result.ec == std::errc::result_out_of_range)
+    value = IsTooLarge(std::string_view(run.data(), result.ptr - run.data())) ? HUGE_VAL : 0.0;
+  return negative ? -value : value;
+}
+
+int TextToInt(const std::wstring& text) {
+  std::size_t pos = 0;
+  const bool negative = SkipBlanksAndSign(text, pos);
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  long long value = 0;
+  for (; pos < text.size() && IsDigit(text[pos]); ++pos) value = std::min(value * 10 + (text[pos] - L'0'), limit);
+  return static_cast<int>(negative ? -value : value);
+}
+
+const wchar_t kForbiddenNameChars[] = L"\\/:,;*?\"<>|";
+
+bool IsUsableName(const std::wstring& name) {
+  return !name.empty() && name.find_first_of(kForbiddenNameChars) == std::wstring::npos;
+}
+
+}  // namespace pf

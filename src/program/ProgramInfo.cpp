@@ -1,0 +1,71 @@
+// The program record: copying, and reading and writing its files.
+#include "program/ProgramInfo.h"
+
+#include <algorithm>
+#include <type_traits>
+
+#include "common/Path.h"
+#include "common/StringTable.h"
+#include "program/ProgramKinds.h"
+
+namespace pf {
+
+// Arrays of programs relocate their elements by moving; a throwing move would
+// make them fall back to the selective copy and lose fields.
+static_assert(std::is_nothrow_move_constructible_v<CProgramInfo>);
+
+CProgramInfo::CProgramInfo(const CProgramInfo& other) : std::vector<CProgramData>() { *this = other; }
+
+CProgramInfo& CProgramInfo::operator=(const CProgramInfo& other) {
+  if (this == &other) return *this;
+  m_nKind = other.m_nKind;
+  m_strDistance = other.m_strDistance;
+  m_bDwell = other.m_bDwell;
+  m_strDwell = other.m_strDwell;
+  m_bLoaded = other.m_bLoaded;
+  m_bSaveFiles = other.m_bSaveFiles;
+  m_strFeed = other.m_strFeed;
+  m_aryAxis = other.m_aryAxis;
+  m_strSmpTime = other.m_strSmpTime;
+  m_strSmpTime2 = other.m_strSmpTime2;
+  std::vector<CProgramData>::operator=(other);
+  return *this;
+}
+
+std::wstring CProgramInfo::ProgramFolder(const std::wstring& projectFolder, const std::wstring& subFolder,
+                                         int kind) {
+  return projectFolder + kPathSep + subFolder + kPathSep + GetProgramKindName(kind);
+}
+
+bool CProgramInfo::LoadFiles(const std::wstring& projectFolder, int kind, int machineType,
+                             const std::wstring& subFolder) {
+  m_nKind = kind;
+  int count = 0;
+  const ProgramFileEntry* files = GetProgramFileTable(kind, machineType, count);
+  resize(static_cast<std::size_t>(count));
+
+  const std::wstring folder = ProgramFolder(projectFolder, subFolder, kind) + kPathSep;
+  bool allRead = count > 0;
+  for (int i = 0; i < count; ++i) {
+    CProgramData& file = at(static_cast<std::size_t>(i));
+    if (!file.Load(folder + files[i].fileName, LoadResString(files[i].titleId))) allRead = false;
+  }
+  m_bLoaded = allRead ? 1 : 0;
+  return true;
+}
+
+bool CProgramInfo::SaveFiles(int machineType, const std::wstring& projectFolder,
+                             const std::wstring& subFolder) {
+  int count = 0;
+  const ProgramFileEntry* files = GetProgramFileTable(m_nKind, machineType, count);
+  const int written = std::min(count, static_cast<int>(size()));
+
+  const std::wstring folder = ProgramFolder(projectFolder, subFolder, m_nKind);
+  if (!MakeDirectory(folder)) return false;
+  for (int i = 0; i < written; ++i) {
+    at(static_cast<std::size_t>(i)).Save(folder + kPathSep + files[i].fileName);
+  }
+  return true;
+}
+
+}  // namespace pf

@@ -1,0 +1,112 @@
+// CIniFile on real files below a temporary data folder.
+#include "common/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include "common/Path.h"
+#include "common/TempFolder.h"
+
+namespace pf {
+namespace {
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(MakeDirectory(temp_.DataFolder())); }
+
+  std::string Bytes(const CIniFile& ini) const {
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(ini.m_strPath, bytes));
+    return bytes;
+  }
+
+  test::TempFolder temp_;
+};
+
+TEST_F(IniFileTest, PathRules) {
+  EXPECT_EQ(CIniFile().m_strPath, temp_.DataFolder() + L"OVX.ini");
+  EXPECT_EQ(CIniFile(L"Program/P1/Project.dat").m_strPath, temp_.DataFolder() + L"Program/P1/Project.dat");
+  EXPECT_EQ(CIniFile(L"/elsewhere/a.ini").m_strPath, L"/elsewhere/a.ini");
+}
+
+TEST_F(IniFileTest, FileIsCreatedOnFirstWrite) {
+  CIniFile ini;
+  EXPECT_FALSE(PathExists(ini.m_strPath));
+  EXPECT_EQ(ini.WriteString(L"Circle", L"Radius", L"10"), 1);
+  EXPECT_EQ(ini.WriteInt(L"Circle", L"Count", -3), 1);
+  EXPECT_EQ(ini.WriteDouble(L"Circle", L"Feed", 100.0), 1);
+  EXPECT_EQ(Bytes(ini), "[Circle]\r\nRadius=10\r\nCount=-3\r\nFeed=100.000000\r\n");
+}
+
+TEST_F(IniFileTest, WritesReportSuccessEvenWhenTheFolderIsMissing) {
+  CIniFile ini(L"Program/missing/Project.dat");
+  EXPECT_EQ(ini.WriteInt(L"Machine", L"MachineInfo", 1), 1);
+  EXPECT_FALSE(PathExists(ini.m_strPath));
+}
+
+TEST_F(IniFileTest, OtherEntriesKeepTheirBytes) {
+  CIniFile ini;
+  const std::string before = "; settings\n[Circle]\nRadius = 10 \n\n[Other]\r\nx='1'\r\n";
+  ASSERT_TRUE(WriteFileBytes(ini.m_strPath, before));
+  ini.WriteDouble(L"Circle", L"Feed", 2.5);
+  ini.WriteString(L"Other", L"x", L"2");
+  EXPECT_EQ(Bytes(ini), "; settings\n[Circle]\nRadius = 10 \nFeed=2.500000\r\n\n[Other]\r\nx=2\r\n");
+}
+
+TEST_F(IniFileTest, GetStringAndGetDouble) {
+  CIniFile ini;
+  ASSERT_TRUE(WriteFileBytes(ini.m_strPath,
+                             "[Circle]\r\nRadius=12.5\r\nName=\"Test A\"\r\nMode=fast\r\nEmpty=\r\n"
+                             "Marker=NotFound\r\nLower=notfound\r\n"));
+  const struct {
+    const wchar_t* key;
+    int result;
+    const wchar_t* text;
+    double number;
+  } rows[] = {
+      {L"Radius", 1, L"12.5", 12.5},
+      {L"radius", 1, L"12.5", 12.5},
+      {L"Name", 1, L"Test A", 0.0},
+      {L"Mode", 1, L"fast", 0.0},           // present, but no number
+      {L"Empty", 1, L"", 0.0},
+      {L"Missing", 0, L"NotFound", 0.0},
+      {L"Marker", 0, L"NotFound", 0.0},     // the default's text counts as missing
+      {L"Lower", 1, L"notfound", 0.0},      // compared with case
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.text);
+    std::wstring text;
+    EXPECT_EQ(ini.GetString(L"Circle", row.key, text), row.result);
+    EXPECT_EQ(text, row.text);
+    double number = -1.0;
+    EXPECT_EQ(ini.GetDouble(L"Circle", row.key, number), row.result);
+    EXPECT_EQ(number, row.number);
+  }
+}
+
+TEST_F(IniFileTest, MissingFileReadsAsNotFound) {
+  CIniFile ini(L"none.ini");
+  std::wstring text;
+  EXPECT_EQ(ini.GetString(L"S", L"k", text), 0);
+  EXPECT_EQ(text, L"NotFound");
+  double number = -1.0;
+  EXPECT_EQ(ini.GetDouble(L"S", L"k", number), 0);
+  EXPECT_EQ(number, 0.0);
+}
+
+TEST_F(IniFileTest, LongValuesAreCutToTheBuffer) {
+  CIniFile ini;
+  ini.WriteString(L"S", L"k", std::wstring(2000, L'a'));
+  std::wstring text;
+  EXPECT_EQ(ini.GetString(L"S", L"k", text), 1);
+  EXPECT_EQ(text, std::wstring(1023, L'a'));
+}
+
+TEST(ProfileGetString, DefaultLosesTrailingBlanksAndIsCut) {
+  const std::wstring missing = L"/nonexistent-folder/none.ini";
+  EXPECT_EQ(ProfileGetString(L"S", L"k", L"-1  ", 128, missing), L"-1");
+  EXPECT_EQ(ProfileGetString(L"S", L"k", L"abcdef", 4, missing), L"abc");
+  EXPECT_EQ(ProfileGetString(L"S", L"k", L"abcdef", 0, missing), L"");
+}
+
+}  // namespace
+}  // namespace pf

@@ -1,0 +1,134 @@
+// The batch tool end to end: job text in, program files and project file on
+// disk, compared byte for byte.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "BatchJob.h"
+#include "program/ProgramTestSupport.h"
+
+namespace {
+
+using pf_test::fs::path;
+using pf_test::ReadBytes;
+using pf_test::WriteBytes;
+
+class BatchJobTest : public pf_test::TempDataHome {
+ protected:
+  // Writes the job into the temporary folder and runs it.
+  int Run(const std::string& job) {
+    const path file = root_ / "job" / "test.job";
+    WriteBytes(file, job);
+    std::ostringstream outStream, errStream;
+    const int status = pf::GenerateFromJobFile(pf_test::Wide(file), outStream, errStream);
+    out = outStream.str();
+    err = errStream.str();
+    return status;
+  }
+  path Project() const { return root_ / "job" / "Program" / "P"; }
+
+  std::string out, err;
+};
+
+std::string Header(int machineType, int list, const std::string& axes, const std::string& planes = "") {
+  return "[Project]\nFolder=Program/P\nMachineType=" + std::to_string(machineType) +
+         "\nGCodeList=" + std::to_string(list) + "\n[Machine]\nAxes=" + axes + "\n" + planes;
+}
+
+struct FileCase {
+  const char* name;
+  std::string job;
+  const char* file;  // below the project folder
+  const char* bytes;
+};
+
+TEST_F(BatchJobTest, WritesTheReferenceProgramsByteForByte) {
+  const FileCase cases[] = {
+      {"feed forth and back, machining centre",
+       Header(1, 2, "$1-X, $1-Y, $1-Z") +
+           "[Program]\nKind=1\nAxis=$1-X\nDistance=100\nFeed=3000\nDwellTime=0.5\nSmpTime=5\n",
+       "$1-X/POSITION/G1aa.eia",
+       "(smptime=5)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n%"},
+      {"doubled forth and back, lathe list 3",
+       Header(0, 3, "$1-X, $1-Z") +
+           "[Program]\nKind=1\nAxis=$1-X\nDistance=100\nFeed=3000\nDwellTime=0.5\nSmpTime2=2\n",
+       "$1-X/POSITION/G1ab.eia",
+       "(smptime=2)\r\nG94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\n"
+       "G01X-100.F3000.\r\nM30\r\n%"},
+      {"position file, three axes of order 0",
+       Header(1, 2, "$1-X, $1-Y, $1-Z") + "[Program]\nKind=3\nAxis=$1-X\nFeed=3000\n",
+       "$1-X/TimeConstant/G1Pos.eia", "(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n%"},
+      {"position file, lathe, orders and another part system",
+       Header(0, 2, "$1-X, $2-Y, $1-Z") +
+           "[Program]\nKind=0\nAxis=$1-X\nPosition $1-Z=50\nOrder $1-Z=1\nPosition $2-Y=7\n",
+       "$1-X/POSITION/G0Pos.eia", "(smptime=0)\r\nG98G97G40G00\r\nX0\r\nZ50.\r\nM30\r\n%"},
+      {"circle, lathe",
+       Header(0, 2, "$1-X, $1-Y", "Planes=$1-IJ\nPlaneAxes=$1-X, $1-Y\n") +
+           "[Program]\nKind=7\nPlane=$1-IJ\nRadius=100\nFeed=3000\nSmpTime=9\n",
+       "$1-IJ/LostMotion2/Circle1.eia",
+       "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG98G64\r\nG17\r\nG02I100.F3000.\r\nG02I100.F3000.\r\nM30\r\n%"},
+      {"circle, machining centre",
+       Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ\nPlaneAxes=$1-X, $1-Y\n") +
+           "[Program]\nKind=9\nPlane=$1-IJ\nRadius=100\nFeed=3000\nSmpTime=9\n",
+       "$1-IJ/LostMotion3/Circle1.eia",
+       "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG91G61.1\r\nG17\r\nG02I100.F3000.P2\r\nM30\r\n%"},
+      {"lathe list 4 moves the incremental axis",
+       Header(0, 4, "$1-X, $1-Z") + "[Program]\nKind=4\nAxis=$1-Z\nDistance=10\nFeed=500\nDwell=0\n",
+       "$1-Z/LostMotion/G1Pls.eia", "(smptime=5)\r\nG98G97\r\nG01W10.F500.\r\nG04X0\r\nM30\r\n%"},
+  };
+  for (const FileCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_EQ(Run(c.job), 0) << err;
+    EXPECT_EQ(ReadBytes(Project() / c.file), c.bytes);
+    pf_test::fs::remove_all(Project());
+  }
+}
+
+TEST_F(BatchJobTest, WritesTheProjectFileAndListsEveryFile) {
+  ASSERT_EQ(Run(Header(1, 5, "$1-X") + "[Program]\nKind=2\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n"), 0)
+      << err;
+  EXPECT_EQ(ReadBytes(Project() / "Project.dat"), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=3\r\n");
+  const std::string folder = (Project() / "$1-X" / "TimeConstant").string() + "/";
+  EXPECT_EQ(out, folder + "G0Pos.eia\n" + folder + "G0b.eia\n" + folder + "G0a.eia\n" + folder +
+                     "G1Pos.eia\n" + folder + "G1b.eia\n" + folder + "G1aa.eia\n" + folder + "G1ab.eia\n" +
+                     (Project() / "Project.dat").string() + "\n");
+}
+
+struct ErrorCase {
+  const char* name;
+  std::string job;
+  const char* message;  // the whole error line
+};
+
+TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
+  const std::string axes = Header(1, 2, "$1-X, $1-Y");  // six lines
+  const ErrorCase cases[] = {
+      {"invalid feed", axes + "[Program]\nKind=3\nAxis=$1-X\nFeed=12a\n",
+       ":10: The feed rate is invalid. Enter a number of zero or more, for example 3000.\n"},
+      {"invalid start position", axes + "[Program]\nKind=3\nAxis=$1-X\nFeed=1\nPosition $1-Y=1..2\n",
+       ":11: A start position is invalid. Use at most five digits before the decimal point and six after "
+       "it.\n"},
+      {"unknown axis", axes + "[Program]\nKind=3\nAxis=$3-X\n", ":9: \"$3-X\" is not listed in [Machine] Axes\n"},
+      {"unknown key", axes + "[Program]\nKind=3\nAxis=$1-X\nFed=1\n", ":10: unknown key Fed\n"},
+      {"kind out of range", axes + "[Program]\nKind=11\n", ":8: Kind must be a whole number from 0 to 10\n"},
+      {"machine type", Header(2, 2, "$1-X"), ":3: MachineType must be a whole number from 0 to 1\n"},
+      {"not a line", axes + "garbage\n", ":7: expected [section] or key=value, found \"garbage\"\n"},
+      {"same program twice", axes + "[Program]\nKind=3\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n",
+       ":10: kind 3 for $1-X is already in the job\n"},
+  };
+  for (const ErrorCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Run(c.job), 2);
+    EXPECT_EQ(err, (root_ / "job" / "test.job").string() + c.message);
+    EXPECT_FALSE(pf_test::fs::exists(Project()));
+  }
+}
+
+TEST_F(BatchJobTest, AFolderThatCannotBeMadeFailsWithoutProjectFile) {
+  WriteBytes(Project() / "$1-X", "a file where the axis folder belongs");
+  EXPECT_EQ(Run(Header(1, 2, "$1-X") + "[Program]\nKind=4\nAxis=$1-X\n"), 1);
+  EXPECT_NE(err.find("the project file was not written"), std::string::npos);
+  EXPECT_FALSE(pf_test::fs::exists(Project() / "Project.dat"));
+}
+
+}  // namespace

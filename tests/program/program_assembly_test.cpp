@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ProgramTestSupport.h"
+#include "program/ProgramErrors.h"
+#include "program/ProgramInfo.h"
+
+namespace {
+
+using pf::CProgramInfo;
+using pf_test::ReadBytes;
+using pf_test::Wide;
+
+const std::vector<std::wstring> kMoveNames = {L"X", L"Y", L"Z"};
+const std::vector<std::wstring> kPositionNames = {L"X", L"Y", L"Z"};
+
+// A program of the kind with three axes at 0, order 0, and four files that
+// hold old text.
+CProgramInfo Program(int kind) {
+  CProgramInfo info;
+  info.m_nKind = kind;
+  info.m_strDistance = L"100";
+  info.m_strFeed = L"3000";
+  info.m_bDwell = 1;
+  info.m_strDwell = L"0.5";
+  info.m_aryAxis.resize(3);
+  info.resize(4);
+  for (auto& file : info) {
+    file.m_strText = L"old\r\n";
+    file.m_bModified = 1;
+  }
+  return info;
+}
+
+// Makes one file and returns its text; the file must have been made.
+std::wstring Make(CProgramInfo& info, int machineType, int fileIndex, int gCodeList, int axisIndex = 0,
+                  const std::vector<std::wstring>& moveNames = kMoveNames) {
+  pf_test::RecordingSink sink;
+  pf::ScopedMessageSink scoped(sink);
+  EXPECT_EQ(info.MakeProgram(machineType, moveNames, kPositionNames, axisIndex, fileIndex, gCodeList), 1);
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_EQ(info.at(fileIndex).m_bModified, 0);
+  return info.at(fileIndex).m_strText;
+}
+
+class CompleteFiles : public pf_test::TempDataHome {
+ protected:
+  // Saves the program's files below the project folder and returns the bytes
+  // of one of them.
+  std::string SavedBytes(CProgramInfo& info, int machineType, const std::wstring& subFolder, const char* folder,
+                         const char* file) {
+    EXPECT_TRUE(info.SaveFiles(machineType, Wide(root_ / "P"), subFolder));
+    return ReadBytes(root_ / "P" / pf::ToNarrow(subFolder) / folder / file);
+  }
+};
+
+TEST_F(CompleteFiles, CuttingFeedTimeConstantForthAndBack) {
+  CProgramInfo info = Program(1);
+  EXPECT_EQ(Make(info, 1, 2, 2),
+            L"(smptime=5)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n");
+  EXPECT_EQ(SavedBytes(info, 1, L"$1-X", "POSITION", "G1aa.eia"),
+            "(smptime=5)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n%");
+}
+
+TEST_F(CompleteFiles, LatheDoubledMove) {
+  CProgramInfo info = Program(1);
+  info.m_strSmpTime2 = L"2";
+  EXPECT_EQ(Make(info, 0, 2, 3),
+            L"(smptime=2)\r\nG94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\n"
+            L"G01X-100.F3000.\r\nM30\r\n");
+  EXPECT_EQ(SavedBytes(info, 0, L"$1-X", "POSITION", "G1ab.eia"),
+            "(smptime=2)\r\nG94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\n"
+            "G01X-100.F3000.\r\nM30\r\n%");
+}
+
+TEST_F(CompleteFiles, PositionFile) {
+  CProgramInfo info = Program(3);
+  EXPECT_EQ(Make(info, 1, 0, 2), L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n");
+  EXPECT_EQ(SavedBytes(info, 1, L"$1-X", "TimeConstant", "G1Pos.eia"),
+            "(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n%");
+}
+
+TEST_F(CompleteFiles, LatheCircle) {
+  CProgramInfo info = Program(7);
+  info.m_strPlane = L"$1-IJ";
+  info.m_strRadius = L"100";
+  info.m_strSmpTime = L"9";
+  info.resize(2);
+  // Circle programs get the circle axis labels; the plane index is beyond them.
+  EXPECT_EQ(Make(info, 0, 1, 2, 5, {L"$1-X", L"$1-Y"}),
+            L"(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG98G64\r\nG17\r\nG02I100.F3000.\r\nG02I100.F3000.\r\nM30\r\n");
+  EXPECT_EQ(SavedBytes(info, 0, L"$1-IJ", "LostMotion2", "Circle1.eia"),
+            "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG98G64\r\nG17\r\nG02I100.F3000.\r\nG02I100.F3000.\r\nM30\r\n%");
+}
+
+struct DispatchCase {
+  int kind;
+  int machineType;
+  int fileIndex;
+  const wchar_t* text;
+};
+
+// Every file of the dispatch, with sampling times 4 (m_strSmpTime) and 2
+// (m_strSmpTime2), G-code list 3 and the test move on axis Y.
+TEST(MakeProgram, FileContentByKindMachineTypeAndFile) {
+  const DispatchCase cases[] = {
+      {9, 0, 0, L"(smptime=0)\r\nG94G97G90G40G00\r\nX0Y0Z0\r\nM30\r\n"},
+      {0, 0, 1, L"(smptime=4)\r\nG94G97G91\r\nG00Y100.\r\nG04X0.5\r\nG00Y-100.\r\nG04X0.5\r\nM30\r\n"},
+      {2, 1, 1, L"(smptime=4)\r\nG91G61.1\r\nG00Y100.\r\nG04X0.5\r\nG00Y-100.\r\nG04X0.5\r\nM30\r\n"},
+      {2, 1, 2, L"(smptime=4)\r\nG91G64\r\nG00Y100.\r\nG04X0.5\r\nG00Y-100.\r\nG04X0.5\r\nM30\r\n"},
+      {3, 0, 1,
+       L"(smptime=4)\r\nG94G97G91\r\nG01Y100.F3000.\r\nG04X0.5\r\nG01Y-100.F3000.\r\nG04X0.5\r\nM30\r\n"},
+      {1, 1, 1,
+       L"(smptime=4)\r\nG91G61.1\r\nG01Y100.F3000.\r\nG04X0.5\r\nG01Y-100.F3000.\r\nG04X0.5\r\nM30\r\n"},
+      {3, 1, 3,
+       L"(smptime=2)\r\nG91G64\r\nG01Y100.F3000.\r\nG01Y-100.F3000.\r\nG01Y100.F3000.\r\nG01Y-100.F3000.\r\n"
+       L"M30\r\n"},
+      {4, 0, 1, L"(smptime=4)\r\nG94G97G91\r\nG01Y100.F3000.\r\nG04X0.5\r\nM30\r\n"},
+      {4, 1, 2, L"(smptime=4)\r\nG91G64\r\nG01Y-100.F3000.\r\nG04X0.5\r\nM30\r\n"},
+      {5, 1, 1, L"(smptime=2)\r\nG91G64\r\nG01Y100.F3000.\r\nM30\r\n"},
+      {6, 1, 2, L"(smptime=4)\r\nG91G64\r\nG01Y100.F3000.\r\nG04X0.5\r\nM30\r\n"},
+      {8, 1, 1, L"(smptime=4)\r\n(R=10.)\r\n(F=3000.)\r\nG91G61.1\r\nG19\r\nG02J10.F3000.P2\r\nM30\r\n"},
+      {0, 0, 2, L"M30\r\n"},   // no third file for the lathe rapid programs
+      {0, 2, 1, L"M30\r\n"},   // no machine type 2
+      {11, 1, 0, L"M30\r\n"},  // no kind 11
+      {7, 1, 2, L"M30\r\n"},
+  };
+  for (const DispatchCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << c.kind << " machine " << c.machineType << " file "
+                                    << c.fileIndex);
+    CProgramInfo info = Program(c.kind);
+    info.m_strSmpTime = L"4";
+    info.m_strSmpTime2 = L"2";
+    info.m_strRadius = L"10";
+    info.m_strPlane = L"$1-JK";
+    EXPECT_EQ(Make(info, c.machineType, c.fileIndex, 3, 1), c.text);
+    for (int other = 0; other < 4; ++other) {
+      if (other == c.fileIndex) continue;
+      EXPECT_EQ(info[other].m_strText, L"old\r\n") << "file " << other;
+    }
+  }
+}
+
+TEST(MakeProgram, SamplingTimeIsCopiedUnchanged) {
+  for (const wchar_t* smpTime : {L"5", L"1.25", L"", L"abc"}) {
+    CProgramInfo info = Program(4);
+    info.m_strSmpTime = smpTime;
+    const std::wstring text = Make(info, 1, 1, 2);
+    EXPECT_EQ(text.substr(0, text.find(L"\r\n")), std::wstring(L"(smptime=") + smpTime + L")");
+  }
+}
+
+struct FailureCase {
+  const char* name;
+  int kind;
+  int machineType;
+  int fileIndex;
+  int error;  // 0: the file is made
+};
+
+TEST(MakeProgram, InvalidDwellStopsOnlyFilesWithTimedDwell) {
+  const FailureCase cases[] = {
+      {"position file", 5, 1, 0, 0},
+      {"G1a without dwell", 5, 1, 1, 0},
+      {"G1b with dwell", 5, 1, 2, pf::kErrDwellInvalid},
+      {"doubled G1ab", 1, 0, 2, 0},
+      {"G1aa with dwell", 1, 0, 1, pf::kErrDwellInvalid},
+  };
+  for (const FailureCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    CProgramInfo info = Program(c.kind);
+    info.m_strDwell = L"x";
+    pf_test::RecordingSink sink;
+    pf::ScopedMessageSink scoped(sink);
+    EXPECT_EQ(info.MakeProgram(c.machineType, kMoveNames, kPositionNames, 0, c.fileIndex, 2), c.error ? 0 : 1);
+    if (c.error) {
+      ASSERT_EQ(sink.shown.size(), 1u);
+      EXPECT_EQ(sink.shown[0].stringId, static_cast<unsigned>(c.error));
+      EXPECT_EQ(sink.shown[0].icon, pf::MsgIcon::Error);
+      EXPECT_EQ(sink.shown[0].buttons, pf::MsgButtons::Ok);
+      EXPECT_EQ(info[c.fileIndex].m_strText, L"old\r\n");
+      EXPECT_EQ(info[c.fileIndex].m_bModified, 1);
+    } else {
+      EXPECT_TRUE(sink.shown.empty());
+    }
+  }
+}
+
+TEST(MakeProgram, ErrorIdsOfEachBlock) {
+  struct Row {
+    const char* name;
+    int kind;
+    int fileIndex;
+    void (*spoil)(CProgramInfo&);
+    int error;
+  };
+  const Row rows[] = {
+      {"start position", 3, 0, [](CProgramInfo& p) { p.m_aryAxis[2].m_strPosition = L"1..2"; },
+       pf::kErrPositionInvalid},
+      {"feed", 3, 1, [](CProgramInfo& p) { p.m_strFeed = L"-1"; }, pf::kErrFeedInvalid},
+      {"distance", 0, 1, [](CProgramInfo& p) { p.m_strDistance = L""; }, pf::kErrDistanceInvalid},
+      {"radius", 9, 1, [](CProgramInfo& p) { p.m_strRadius = L"r"; }, pf::kErrRadiusInvalid},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CProgramInfo info = Program(row.kind);
+    info.m_strRadius = L"10";
+    row.spoil(info);
+    pf_test::RecordingSink sink;
+    pf::ScopedMessageSink scoped(sink);
+    EXPECT_EQ(info.MakeProgram(1, kMoveNames, kPositionNames, 0, row.fileIndex, 2), 0);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].stringId, static_cast<unsigned>(row.error));
+    EXPECT_EQ(info[row.fileIndex].m_strText, L"old\r\n");
+  }
+}
+
+TEST(MakeProgram, PositionFileIgnoresTheSamplingTimes) {
+  CProgramInfo info = Program(1);
+  info.m_strSmpTime = L"bad";
+  info.m_strSmpTime2 = L"";
+  EXPECT_EQ(Make(info, 1, 0, 2), L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ProgramTestSupport.h"
+#include "program/ProgramData.h"
+#include "program/ProgramInfo.h"
+#include "program/ProgramInfoAry.h"
+
+namespace {
+
+using pf_test::ReadBytes;
+using pf_test::Wide;
+using pf_test::WriteBytes;
+
+class ProgramFiles : public pf_test::TempDataHome {};
+
+struct LoadCase {
+  const char* name;
+  std::string bytes;
+  const wchar_t* text;
+};
+
+TEST_F(ProgramFiles, LoadSkipsEmptyAndPercentLines) {
+  const LoadCase cases[] = {
+      {"empty and percent lines", "G91\r\n\r\n%\r\nM30", L"G91\r\nM30\r\n"},
+      {"lone LF line ends", "G91\nG00X1.\n%", L"G91\r\nG00X1.\r\n"},
+      {"any line starting with %", "%O100\r\nG91\r\n%%\r\n", L"G91\r\n"},
+      {"saved format", "G00X1.\r\nM30\r\n%", L"G00X1.\r\nM30\r\n"},
+      {"empty file", "", L""},
+  };
+  for (const LoadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto path = root_ / "in.eia";
+    WriteBytes(path, c.bytes);
+    pf::CProgramData data;
+    data.m_strText = L"old";
+    data.m_bModified = 1;
+    EXPECT_TRUE(data.Load(Wide(path), L"Title"));
+    EXPECT_EQ(data.m_strText, c.text);
+    EXPECT_EQ(data.m_strTitle, L"Title");
+    EXPECT_EQ(data.m_bModified, 0);
+  }
+}
+
+TEST_F(ProgramFiles, LoadOfAMissingFileEmptiesTheText) {
+  pf::CProgramData data;
+  data.m_strText = L"old";
+  EXPECT_FALSE(data.Load(Wide(root_ / "missing.eia"), L"Title"));
+  EXPECT_EQ(data.m_strText, L"");
+  EXPECT_EQ(data.m_strTitle, L"Title");
+}
+
+struct SaveCase {
+  const char* name;
+  const wchar_t* text;
+  std::string bytes;
+};
+
+TEST_F(ProgramFiles, SaveWritesCrLfAndTheEndLine) {
+  const SaveCase cases[] = {
+      {"two lines", L"G00X1.\r\nM30\r\n", "G00X1.\r\nM30\r\n%"},
+      {"no final line end", L"G00X1.\r\nM30", "G00X1.\r\nM30\r\n%"},
+      {"lone LF", L"G91\nM30\n", "G91\r\nM30\r\n%"},
+      {"empty line kept", L"G91\r\n\r\nM30\r\n", "G91\r\n\r\nM30\r\n%"},
+  };
+  for (const SaveCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto path = root_ / "out.eia";
+    pf::CProgramData data;
+    data.m_strText = c.text;
+    data.m_bModified = 1;
+    EXPECT_TRUE(data.Save(Wide(path)));
+    EXPECT_EQ(ReadBytes(path), c.bytes);
+    EXPECT_EQ(data.m_bModified, 0);
+  }
+}
+
+TEST_F(ProgramFiles, SaveAndLoadGiveTheSameText) {
+  const auto path = root_ / "round.eia";
+  pf::CProgramData saved;
+  saved.m_strText = L"G00X1.\r\nM30\r\n";
+  ASSERT_TRUE(saved.Save(Wide(path)));
+  pf::CProgramData loaded;
+  ASSERT_TRUE(loaded.Load(Wide(path), L""));
+  EXPECT_EQ(loaded.m_strText, saved.m_strText);
+}
+
+TEST_F(ProgramFiles, SaveOfAnEmptyTextLeavesAnEmptyFileAndTheFlag) {
+  const auto path = root_ / "empty.eia";
+  WriteBytes(path, "old content");
+  pf::CProgramData data;
+  data.m_bModified = 1;
+  EXPECT_TRUE(data.Save(Wide(path)));
+  EXPECT_EQ(ReadBytes(path), "");
+  EXPECT_EQ(data.m_bModified, 1);
+}
+
+TEST_F(ProgramFiles, SaveIntoAMissingFolderFails) {
+  pf::CProgramData data;
+  data.m_strText = L"M30\r\n";
+  data.m_bModified = 1;
+  EXPECT_FALSE(data.Save(Wide(root_ / "no" / "such" / "file.eia")));
+  EXPECT_EQ(data.m_bModified, 1);
+}
+
+TEST_F(ProgramFiles, MissingSecondFileLeavesTheProgramUnloaded) {
+  const auto folder = root_ / "P" / "$1-X" / "LostMotion";
+  WriteBytes(folder / "G1Pos.eia", "G90\r\n%");
+  WriteBytes(folder / "G1Min.eia", "G91\r\n%");
+
+  pf::CProgramInfo info;
+  EXPECT_TRUE(info.LoadFiles(Wide(root_ / "P"), 4, 0, L"$1-X"));
+  EXPECT_EQ(info.m_nKind, 4);
+  EXPECT_EQ(info.m_bLoaded, 0);
+  ASSERT_EQ(info.size(), 3u);
+  EXPECT_EQ(info[0].m_strText, L"G90\r\n");
+  EXPECT_EQ(info[1].m_strText, L"");
+  EXPECT_EQ(info[2].m_strText, L"G91\r\n");
+
+  // Ticked for saving, all three files are written; the missing one empty.
+  info.m_bSaveFiles = 1;
+  EXPECT_TRUE(info.SaveFiles(0, Wide(root_ / "P"), L"$1-X"));
+  EXPECT_EQ(ReadBytes(folder / "G1Pos.eia"), "G90\r\n%");
+  EXPECT_TRUE(pf_test::fs::exists(folder / "G1Pls.eia"));
+  EXPECT_EQ(ReadBytes(folder / "G1Pls.eia"), "");
+
+  WriteBytes(folder / "G1Pls.eia", "G91\r\n%");
+  info.LoadFiles(Wide(root_ / "P"), 4, 0, L"$1-X");
+  EXPECT_EQ(info.m_bLoaded, 1);
+}
+
+TEST_F(ProgramFiles, ProgramWithoutFileListIsNotLoaded) {
+  pf::CProgramInfo info;
+  info.resize(2);
+  EXPECT_TRUE(info.LoadFiles(Wide(root_ / "P"), 0, 5, L"$1-X"));
+  EXPECT_EQ(info.size(), 0u);
+  EXPECT_EQ(info.m_bLoaded, 0);
+}
+
+TEST_F(ProgramFiles, SaveFilesWritesTheFilesTheProgramHolds) {
+  pf::CProgramInfo info;
+  info.m_nKind = 3;
+  info.resize(2);  // fewer elements than the four rows of kind 3, machine type 1
+  info[0].m_strText = L"G90\r\n";
+  info[1].m_strText = L"G91\r\n";
+
+  EXPECT_TRUE(info.SaveFiles(1, Wide(root_ / "P"), L"$1-X"));
+  const auto folder = root_ / "P" / "$1-X" / "TimeConstant";
+  EXPECT_EQ(ReadBytes(folder / "G1Pos.eia"), "G90\r\n%");
+  EXPECT_EQ(ReadBytes(folder / "G1b.eia"), "G91\r\n%");
+  EXPECT_FALSE(pf_test::fs::exists(folder / "G1aa.eia"));
+  EXPECT_FALSE(pf_test::fs::exists(folder / "G1ab.eia"));
+}
+
+TEST_F(ProgramFiles, SaveFilesFailsWhenTheFolderCannotBeMade) {
+  WriteBytes(root_ / "P" / "$1-X", "a file where the folder should be");
+  pf::CProgramInfo info;
+  info.m_nKind = 4;
+  info.resize(3);
+  EXPECT_FALSE(info.SaveFiles(0, Wide(root_ / "P"), L"$1-X"));
+}
+
+TEST_F(ProgramFiles, SaveAllWritesTheMarkedPrograms) {
+  DataFolder();
+  const std::vector<std::wstring> axes = {L"$1-X", L"$1-Y", L"$1-Z"};
+  pf::CProgramInfoAry programs;
+  programs.Init(4, 0, Wide(root_ / "P"), axes, {});
+  for (auto& program : programs) {
+    for (auto& file : program) file.m_strText = L"M30\r\n";
+  }
+  programs[0].m_bSaveFiles = 1;
+  programs[2].m_bSaveFiles = 1;
+
+  EXPECT_TRUE(programs.SaveAll(Wide(root_ / "P"), 0, axes));
+  for (const char* name : {"G1Pos.eia", "G1Pls.eia", "G1Min.eia"}) {
+    EXPECT_EQ(ReadBytes(root_ / "P" / "$1-X" / "LostMotion" / name), "M30\r\n%") << name;
+    EXPECT_EQ(ReadBytes(root_ / "P" / "$1-Z" / "LostMotion" / name), "M30\r\n%") << name;
+  }
+  EXPECT_FALSE(pf_test::fs::exists(root_ / "P" / "$1-Y"));
+
+  // A program whose folder cannot be made fails the whole, the others are
+  // still written.
+  WriteBytes(root_ / "Q" / "$1-X", "blocked");
+  EXPECT_FALSE(programs.SaveAll(Wide(root_ / "Q"), 0, axes));
+  EXPECT_EQ(ReadBytes(root_ / "Q" / "$1-Z" / "LostMotion" / "G1Pos.eia"), "M30\r\n%");
+}
+
+TEST_F(ProgramFiles, SaveAllWithoutMarkedProgramsSucceeds) {
+  pf::CProgramInfoAry programs;
+  EXPECT_TRUE(programs.SaveAll(Wide(root_ / "P"), 0, {}));
+  programs.resize(2);
+  EXPECT_TRUE(programs.SaveAll(Wide(root_ / "P"), 0, {L"$1-X", L"$1-Y"}));
+  EXPECT_FALSE(pf_test::fs::exists(root_ / "P"));
+}
+
+}  // namespace

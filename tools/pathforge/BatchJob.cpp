@@ -1,0 +1,365 @@
+#include "BatchJob.h"
+
+#include <algorithm>
+#include <climits>
+#include <cwchar>
+#include <cwctype>
+#include <filesystem>
+#include <set>
+#include <utility>
+
+#include "common/Format.h"
+#include "common/IniFile.h"
+#include "common/MessageSink.h"
+#include "common/Path.h"
+#include "common/Text.h"
+#include "program/ProgramErrors.h"
+#include "program/ProgramInfoAry.h"
+#include "program/ProgramKinds.h"
+
+namespace pf {
+namespace {
+
+// The order in which Finish writes the kinds (the wizard writes 0..4, 9 and
+// 10; a job may also hold the kinds the wizard does not offer).
+constexpr int kWriteOrder[] = {0, 1, 2, 3, 4, 9, 10, 5, 6, 7, 8};
+
+// Text parameters of a program, with the error id that blames them.
+struct TextKey {
+  const wchar_t* key;
+  std::wstring CProgramInfo::*field;
+  int errorId;
+};
+const TextKey kTextKeys[] = {
+    {L"Distance", &CProgramInfo::m_strDistance, kErrDistanceInvalid},
+    {L"Feed", &CProgramInfo::m_strFeed, kErrFeedInvalid},
+    {L"DwellTime", &CProgramInfo::m_strDwell, kErrDwellInvalid},
+    {L"SmpTime", &CProgramInfo::m_strSmpTime, kProgramOk},
+    {L"SmpTime2", &CProgramInfo::m_strSmpTime2, kProgramOk},
+    {L"Radius", &CProgramInfo::m_strRadius, kErrRadiusInvalid},
+};
+
+// Integer parameters with their allowed range.
+struct IntKey {
+  const wchar_t* key;
+  int CProgramInfo::*field;
+  int min;
+  int max;
+};
+const IntKey kIntKeys[] = {
+    {L"Dwell", &CProgramInfo::m_bDwell, 0, 1},
+    {L"Direction", &CProgramInfo::m_nCircleDir, 0, 1},
+    {L"NcType", &CProgramInfo::m_nNcType, -1, 1},
+    {L"ParaExt3", &CProgramInfo::m_nParaExt3, INT_MIN, INT_MAX},
+};
+
+const std::wstring kPositionPrefix = L"Position ";
+const std::wstring kOrderPrefix = L"Order ";
+
+void Print(std::ostream& stream, const std::wstring& line) { stream << ToNarrow(line) << '\n'; }
+
+std::wstring Trim(const std::wstring& text) {
+  const std::size_t first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return L"";
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+std::vector<std::wstring> SplitList(const std::wstring& text) {
+  std::vector<std::wstring> items;
+  if (Trim(text).empty()) return items;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = text.find(L',', start);
+    items.push_back(Trim(text.substr(start, comma - start)));
+    if (comma == std::wstring::npos) return items;
+    start = comma + 1;
+  }
+}
+
+bool ParseInt(const std::wstring& text, int min, int max, int& value) {
+  if (text.empty()) return false;
+  std::size_t i = (text[0] == L'-' || text[0] == L'+') ? 1 : 0;
+  if (i == text.size()) return false;
+  long long v = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < L'0' || text[i] > L'9') return false;
+    v = v * 10 + (text[i] - L'0');
+    if (v > 1LL << 32) return false;
+  }
+  if (text[0] == L'-') v = -v;
+  if (v < min || v > max) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
+  return text.size() > prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(),
+                    [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
+}
+
+int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
+  auto it = std::find(list.begin(), list.end(), item);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+bool SameName(const std::wstring& a, const wchar_t* b) {
+  return a.size() == std::wcslen(b) && StartsWithNoCase(a + L" ", b);
+}
+
+// Reading the job: each step reports the first fault with its line.
+class JobReader {
+ public:
+  JobReader(const JobText& text, std::wstring& error) : text_(text), error_(error) {}
+
+  bool Fail(int line, const std::wstring& message) {
+    error_ = JobLocation(text_, line) + message;
+    return false;
+  }
+
+  const JobSection* Single(const wchar_t* name) {
+    const JobSection* found = nullptr;
+    for (const JobSection& s : text_.sections) {
+      if (!SameName(s.name, name)) continue;
+      if (found) {
+        Fail(s.line, Format(L"a job holds one [%s] section", name));
+        return nullptr;
+      }
+      found = &s;
+    }
+    if (!found) error_ = text_.fileName + Format(L": the job has no [%s] section", name);
+    return found;
+  }
+
+  bool Required(const JobSection& s, const wchar_t* key, const JobEntry*& entry) {
+    entry = s.Find(key);
+    return entry ? true : Fail(s.line, Format(L"[%s] needs %s=", s.name, key));
+  }
+
+  bool Int(const JobEntry& e, int min, int max, int& value) {
+    return ParseInt(e.value, min, max, value) ||
+           Fail(e.line, Format(L"%s must be a whole number from %d to %d", e.key, min, max));
+  }
+
+ private:
+  const JobText& text_;
+  std::wstring& error_;
+};
+
+bool ReadProject(JobReader& r, const JobSection& s, const std::wstring& jobFolder, BatchJob& job) {
+  const JobEntry* folder = nullptr;
+  const JobEntry* type = nullptr;
+  if (!r.Required(s, L"Folder", folder) || !r.Required(s, L"MachineType", type)) return false;
+  if (folder->value.empty()) return r.Fail(folder->line, L"Folder must name the project folder");
+  std::filesystem::path path(folder->value);
+  if (path.is_relative()) path = std::filesystem::path(jobFolder) / path;
+  job.projectFolder = std::filesystem::absolute(path).lexically_normal().wstring();
+  while (job.projectFolder.size() > 1 && job.projectFolder.back() == kPathSep) job.projectFolder.pop_back();
+  if (!r.Int(*type, kMachineLathe, kMachineCentre, job.machine.machineType)) return false;
+  const JobEntry* list = s.Find(L"GCodeList");
+  return !list || r.Int(*list, 2, 7, job.machine.gCodeList);
+}
+
+bool ReadMachine(JobReader& r, const JobSection& s, BatchJob& job) {
+  const JobEntry* axes = nullptr;
+  if (!r.Required(s, L"Axes", axes)) return false;
+  job.machine.axisLabels = SplitList(axes->value);
+  std::set<std::wstring> seen;
+  for (const std::wstring& label : job.machine.axisLabels) {
+    if (!IsUsableName(label) || !seen.insert(label).second)
+      return r.Fail(axes->line, L"axis labels must be distinct usable names, such as $1-X");
+  }
+  job.machine.incrementalNames.assign(job.machine.axisLabels.size(), L"999");
+  if (const JobEntry* inc = s.Find(L"IncrementalNames")) {
+    job.machine.incrementalNames = SplitList(inc->value);
+    if (job.machine.incrementalNames.size() != job.machine.axisLabels.size())
+      return r.Fail(inc->line, L"IncrementalNames needs one name per axis (999 for none)");
+  }
+  if (const JobEntry* planes = s.Find(L"Planes")) job.planes = SplitList(planes->value);
+  if (job.planes.empty()) return true;
+  const JobEntry* planeAxes = nullptr;
+  if (!r.Required(s, L"PlaneAxes", planeAxes)) return false;
+  job.planeAxes = SplitList(planeAxes->value);
+  if (job.planeAxes.size() != 2 * job.planes.size())
+    return r.Fail(planeAxes->line, L"PlaneAxes needs two axis labels per plane");
+  return true;
+}
+
+bool ReadProgram(JobReader& r, const JobSection& s, BatchJob& job, std::set<std::pair<int, int>>& seen) {
+  JobProgram program;
+  program.section = &s;
+  const JobEntry* kind = nullptr;
+  if (!r.Required(s, L"Kind", kind) || !r.Int(*kind, 0, kProgramKindCount - 1, program.kind)) return false;
+  const bool circle = IsCircleKind(program.kind);
+  const wchar_t* targetKey = circle ? L"Plane" : L"Axis";
+  const JobEntry* target = nullptr;
+  if (!r.Required(s, targetKey, target)) return false;
+  program.index = IndexOf(circle ? job.planes : job.machine.axisLabels, target->value);
+  if (program.index < 0)
+    return r.Fail(target->line, Format(L"\"%s\" is not listed in [Machine] %s", target->value,
+                                       circle ? L"Planes" : L"Axes"));
+  if (!seen.insert({program.kind, program.index}).second)
+    return r.Fail(s.line, Format(L"kind %d for %s is already in the job", program.kind, target->value));
+  job.programs.push_back(program);
+  return true;
+}
+
+// Puts the section's parameters into the program record.
+bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CProgramInfo& record) {
+  for (const JobEntry& e : s.entries) {
+    if (SameName(e.key, L"Kind") || SameName(e.key, L"Axis") || SameName(e.key, L"Plane")) continue;
+    auto text = std::find_if(std::begin(kTextKeys), std::end(kTextKeys),
+                             [&](const TextKey& k) { return SameName(e.key, k.key); });
+    if (text != std::end(kTextKeys)) {
+      record.*(text->field) = e.value;
+      continue;
+    }
+    auto integer = std::find_if(std::begin(kIntKeys), std::end(kIntKeys),
+                                [&](const IntKey& k) { return SameName(e.key, k.key); });
+    if (integer != std::end(kIntKeys)) {
+      if (!r.Int(e, integer->min, integer->max, record.*(integer->field))) return false;
+      continue;
+    }
+    const bool position = StartsWithNoCase(e.key, kPositionPrefix);
+    if (!position && !StartsWithNoCase(e.key, kOrderPrefix)) return r.Fail(e.line, L"unknown key " + e.key);
+    const std::wstring label = Trim(e.key.substr(position ? kPositionPrefix.size() : kOrderPrefix.size()));
+    const int axis = IndexOf(job.machine.axisLabels, label);
+    if (axis < 0) return r.Fail(e.line, Format(L"\"%s\" is not listed in [Machine] Axes", label));
+    CProgramAxisInfo& info = record.m_aryAxis.at(axis);
+    if (position) {
+      info.m_strPosition = e.value;
+    } else if (!r.Int(e, 0, INT_MAX, info.m_nOrder)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The wizard's program page offers the dwell choice only for lost motion
+// (kind 4); every other axis kind always dwells.
+void ApplyDwellRule(int kind, CProgramInfo& record) {
+  if (kind != 4 && !IsCircleKind(kind)) record.m_bDwell = 1;
+}
+
+// The line to blame for a generator's error id.
+int BlamedLine(const JobSection& s, int errorId) {
+  for (const JobEntry& e : s.entries) {
+    if (errorId == kErrPositionInvalid && StartsWithNoCase(e.key, kPositionPrefix)) return e.line;
+    for (const TextKey& k : kTextKeys)
+      if (k.errorId == errorId && SameName(e.key, k.key)) return e.line;
+  }
+  return s.line;
+}
+
+// Keeps the last message a generator showed, so the tool can print it with
+// the job line it is about.
+class LastMessageSink : public IMessageSink {
+ public:
+  int Show(const MessageRequest& request) override {
+    last = request;
+    return kAnswerOk;
+  }
+  MessageRequest last;
+};
+
+ProgramAxisNames NamesFor(const BatchJob& job, const JobProgram& program) {
+  if (!IsCircleKind(program.kind)) return BuildAxisNames(job.machine, program.index);
+  const auto first = job.planeAxes.begin() + 2 * program.index;
+  return BuildCircleAxisNames(job.machine, std::vector<std::wstring>(first, first + 2));
+}
+
+const std::vector<std::wstring>& SubFolders(const BatchJob& job, int kind) {
+  return IsCircleKind(kind) ? job.planes : job.machine.axisLabels;
+}
+
+}  // namespace
+
+bool ReadBatchJob(const JobText& text, const std::wstring& jobFolder, BatchJob& job, std::wstring& error) {
+  JobReader r(text, error);
+  const JobSection* project = r.Single(L"Project");
+  if (!project || !ReadProject(r, *project, jobFolder, job)) return false;
+  const JobSection* machine = r.Single(L"Machine");
+  if (!machine || !ReadMachine(r, *machine, job)) return false;
+  std::set<std::pair<int, int>> seen;
+  for (const JobSection& s : text.sections) {
+    if (SameName(s.name, L"Program")) {
+      if (!ReadProgram(r, s, job, seen)) return false;
+    } else if (!SameName(s.name, L"Project") && !SameName(s.name, L"Machine")) {
+      return r.Fail(s.line, L"unknown section [" + s.name + L"]");
+    }
+  }
+  if (job.programs.empty()) error = text.fileName + L": the job has no [Program] section";
+  return !job.programs.empty();
+}
+
+int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std::ostream& err) {
+  std::wstring error;
+  JobReader r(text, error);
+  std::vector<CProgramInfoAry> kinds(kProgramKindCount);
+  for (int kind = 0; kind < kProgramKindCount; ++kind)
+    kinds[kind].Init(kind, job.machine.machineType, job.projectFolder, job.machine.axisLabels, job.planes);
+
+  LastMessageSink messages;
+  ScopedMessageSink scope(messages);
+  for (const JobProgram& program : job.programs) {
+    CProgramInfo& record = kinds[program.kind].at(program.index);
+    if (!ApplyParameters(r, *program.section, job, record)) {
+      Print(err, error);
+      return 2;
+    }
+    ApplyDwellRule(program.kind, record);
+    record.m_bSaveFiles = 1;
+    const ProgramAxisNames names = NamesFor(job, program);
+    for (int file = 0; file < static_cast<int>(record.size()); ++file) {
+      if (!record.MakeProgram(job.machine.machineType, names.moveNames, names.positionNames, program.index,
+                              file, job.machine.gCodeList)) {
+        Print(err, JobLocation(text, BlamedLine(*program.section, static_cast<int>(messages.last.stringId))) +
+                       messages.last.text);
+        return 2;
+      }
+    }
+  }
+
+  for (int kind : kWriteOrder) {
+    if (!kinds[kind].SaveAll(job.projectFolder, job.machine.machineType, SubFolders(job, kind))) {
+      Print(err, text.fileName + L": the programs could not be written below " + job.projectFolder +
+                     L"; the project file was not written");
+      return 1;
+    }
+  }
+  CIniFile project(job.projectFolder + PathSep() + L"Project.dat");
+  project.WriteInt(L"Machine", L"MachineInfo", job.machine.machineType);
+  project.WriteInt(L"GCode", L"Number", job.machine.gCodeList - 2);
+
+  for (const JobProgram& program : job.programs) {
+    const CProgramInfo& record = kinds[program.kind][program.index];
+    const std::wstring folder = CProgramInfo::ProgramFolder(
+        job.projectFolder, SubFolders(job, program.kind)[program.index], program.kind);
+    int count = 0;
+    const ProgramFileEntry* files = GetProgramFileTable(program.kind, job.machine.machineType, count);
+    for (int i = 0; i < std::min(count, static_cast<int>(record.size())); ++i)
+      Print(out, folder + PathSep() + files[i].fileName);
+  }
+  Print(out, project.m_strPath);
+  return 0;
+}
+
+int GenerateFromJobFile(const std::wstring& path, std::ostream& out, std::ostream& err) {
+  JobText text;
+  text.fileName = path;
+  std::string bytes;
+  std::wstring error;
+  BatchJob job;
+  if (!ReadFileBytes(path, bytes)) {
+    Print(err, path + L": cannot read the job file");
+    return 2;
+  }
+  const std::wstring folder = std::filesystem::path(path).parent_path().wstring();
+  if (!ParseJobText(bytes, text, error) || !ReadBatchJob(text, folder, job, error)) {
+    Print(err, error);
+    return 2;
+  }
+  return RunBatchJob(text, job, out, err);
+}
+
+}  // namespace pf
