@@ -1,0 +1,84 @@
+#include "SimState.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "BuiltInMachine.h"
+
+namespace pf::sim {
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+bool ReadFile(const std::string& path, std::string& bytes) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return !file.bad();
+}
+
+// The state comes into being when the library is loaded.
+struct LoadedState {
+  LoadedState() {
+    state.journal().SetFile(Environment("OVXSIM_JOURNAL"));
+    state.LoadMachine(Environment("OVXSIM_MACHINE"));
+  }
+  State state;
+  std::mutex lock;
+};
+
+LoadedState g_loaded;
+
+}  // namespace
+
+State& TheState() { return g_loaded.state; }
+std::mutex& StateLock() { return g_loaded.lock; }
+
+int32_t State::LoadMachine(const std::string& path) {
+  machinePath_ = path;
+  journal_.Clear();
+  lastProgram_.reset();
+  std::string text;
+  std::string error;
+  int32_t result = 0;
+  if (!path.empty()) {
+    if (!ReadFile(path, text)) {
+      error = "cannot read the file";
+    } else if (Machine::Build(text, machine_, error)) {
+      failures_ = machine_.Failures();
+      return 0;
+    }
+    std::cerr << "OVXIF simulator: machine description " << path << ": " << error
+              << "; the built-in machine is in force\n";
+    result = -1;
+  }
+  Machine::Build(kBuiltInMachine, machine_, error);
+  failures_ = machine_.Failures();
+  return result;
+}
+
+void State::ReadEnvironment() {
+  journal_.SetFile(Environment("OVXSIM_JOURNAL"));
+  const std::string path = Environment("OVXSIM_MACHINE");
+  if (!path.empty() && path != machinePath_) LoadMachine(path);
+}
+
+int32_t State::FailureOf(const char* entryPoint) const {
+  const auto found = failures_.find(entryPoint);
+  return found == failures_.end() ? 0 : found->second;
+}
+
+void State::SetFailure(const std::string& entryPoint, int32_t status) {
+  if (status == 0) {
+    failures_.erase(entryPoint);
+  } else {
+    failures_[entryPoint] = status;
+  }
+}
+
+}  // namespace pf::sim

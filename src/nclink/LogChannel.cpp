@@ -1,0 +1,47 @@
+// CLogChannel: builds the viewer's records and hands them to the endpoint.
+#include "nclink/LogChannel.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace pf {
+
+CLogChannel::CLogChannel() : m_hViewer(FindLogViewer()) {}
+
+CLogChannel::~CLogChannel() { ReleaseLogViewer(m_hViewer); }
+
+void CLogChannel::EndLog() {
+  if (IsOn()) {
+    SendGroup(kLogGroupClose);
+  }
+}
+
+void CLogChannel::SendLine(LogLine line) {
+  if (!IsOn()) {
+    return;
+  }
+  // The text ends at its first terminator and at the buffer's length.
+  std::u16string& text = line.text;
+  text.resize(std::min({text.find(u'\0'), text.size(), kMaxLogText}));
+  while (!text.empty() && text.back() <= u' ') {
+    text.pop_back();
+  }
+  std::vector<uint8_t> payload;
+  payload.reserve(2 + 2 * (text.size() + 1));
+  payload.push_back(line.level);
+  payload.push_back(line.mark);
+  for (const char16_t unit : text) {
+    payload.push_back(static_cast<uint8_t>(unit & 0xFF));
+    payload.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  payload.push_back(0);
+  payload.push_back(0);
+  SendLogRecord(m_hViewer, kLogLine, payload);
+}
+
+void CLogChannel::SendGroup(LogRecordType type) {
+  // The group records carry one byte whose value the viewer ignores.
+  SendLogRecord(m_hViewer, type, std::vector<uint8_t>{0});
+}
+
+}  // namespace pf

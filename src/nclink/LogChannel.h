@@ -1,0 +1,92 @@
+// CLogChannel: the module's one-way link to the log viewer.
+//
+// Every call into the NC-interface library shows in the viewer as a group:
+// BeginLog writes the call line (mark kMarkCall) and opens a group, AddLog
+// writes the outcome line, EndLog closes the group. Groups nest, so calls
+// made inside another call's group show inside it.
+//
+// The viewer is looked up once, when the channel is made; when it was not
+// running then, nothing is ever sent, even if it starts later.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "common/Format.h"
+#include "common/Text.h"
+#include "nclink/LogEndpoint.h"
+
+namespace pf {
+
+// Record types the viewer knows.
+enum LogRecordType : uint32_t {
+  kLogGroupOpen = 3,
+  kLogGroupClose = 4,
+  kLogLine = 5,
+};
+
+// Outcome mark of a line record.
+enum LogMark : uint8_t {
+  kMarkCall = 0,
+  kMarkSuccess = 1,
+  kMarkFailure = 3,
+};
+
+// Longest text of a line record in UTF-16 code units, terminator excluded:
+// longer texts are cut to this length.
+inline constexpr std::size_t kMaxLogText = 1023;
+
+// A line record before it is trimmed and sent.
+struct LogLine {
+  uint8_t level = 0;
+  uint8_t mark = kMarkCall;
+  std::u16string text;
+};
+
+class CLogChannel {
+ public:
+  // Looks up the viewer, now and only now.
+  CLogChannel();
+  ~CLogChannel();
+  CLogChannel(const CLogChannel&) = delete;
+  CLogChannel& operator=(const CLogChannel&) = delete;
+
+  // True when a viewer was found at construction.
+  bool IsOn() const { return m_hViewer != kNoLogViewer; }
+
+  // Writes the formatted text as a line with mark kMarkCall, then opens a
+  // group. The format is printf-style as pf::Format reads it.
+  template <class... Args>
+  void BeginLog(uint8_t level, const wchar_t* format, const Args&... args) {
+    if (!IsOn()) {
+      return;
+    }
+    SendLine({level, kMarkCall, ToUtf16(Format(format, args...))});
+    SendGroup(kLogGroupOpen);
+  }
+
+  // Writes the formatted text as a line with the given outcome mark.
+  template <class... Args>
+  void AddLog(uint8_t level, uint8_t mark, const wchar_t* format, const Args&... args) {
+    if (!IsOn()) {
+      return;
+    }
+    SendLine({level, mark, ToUtf16(Format(format, args...))});
+  }
+
+  // Closes the group that the last open BeginLog opened.
+  void EndLog();
+
+  // Cuts the text to kMaxLogText code units, removes its trailing characters
+  // of code 0x20 or less, and sends it as a line record: level, mark, the
+  // text in UTF-16LE and a 16-bit terminator.
+  void SendLine(LogLine line);
+
+ private:
+  void SendGroup(LogRecordType type);
+
+  LogViewerHandle m_hViewer;
+};
+
+}  // namespace pf

@@ -1,0 +1,54 @@
+// The viewer showing a real wrapper session: the module's log channel and
+// COVXIF talking to the simulated NC library, the terminal viewer printing
+// the tree it received.
+#include <chrono>
+#include <thread>
+
+#include "ViewerProcess.h"
+#include "nclink/LogChannel.h"
+#include "nclink/OVXIF.h"
+
+namespace pf {
+namespace {
+
+using LogviewSessionTest = LogviewSocketTest;
+
+TEST_F(LogviewSessionTest, ShowsTheCallsOfAWrapperSessionAsATree) {
+  unsetenv("OVXSIM_MACHINE");
+  const pid_t viewer = Start("viewer", {"--once"});
+  for (int attempt = 0; attempt < 500 && !fs::exists(fs::symlink_status(socket_)); ++attempt)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  {
+    CLogChannel log;  // finds the viewer now, as the module does when it is loaded
+    ASSERT_TRUE(log.IsOn());
+    COVXIF ovx(log);
+    ovx.Load();
+    ovx.SetClosed(ovx.OvxNcIfInit());
+    std::wstring label;
+    EXPECT_EQ(ovx.GetAxisLabel(0, label), 0);
+    EXPECT_EQ(label, L"$1-X");
+    EXPECT_EQ(ovx.CheckSPAX(7, 0), -100);
+    ovx.Unload(2);
+  }
+  EXPECT_EQ(Finish(viewer), 0);
+  EXPECT_EQ(ReadFile(folder_ / "viewer.out"),
+            "call COVXIF::Load()\n"
+            "  ok COVXIF::Load() was succeeded.\n"
+            "call COVXIF::OvxNcIfInit()\n"
+            "  ok  was succeeded.\n"
+            "call COVXIF::GetInformation( 0, 0, \"AXISNAME\"... )\n"
+            "  ok  was succeeded.\n"
+            "call COVXIF::CheckSPAX( 7, 0 )\n"
+            "  failed  was not succeeded(-100).\n"
+            "call COVXIF::Unload( 2 )\n"
+            "  call COVXIF::OvxNcIfCallPinType( 2 )\n"
+            "    ok  was succeeded.\n"
+            "  call COVXIF::OvxNcIfQuit()\n"
+            "    ok  was succeeded.\n"
+            "  call COVXIF::OvxIfFreeData()\n"
+            "    ok  was succeeded.\n"
+            "  ok COVXIF::Unload( 2 ) was succeeded.\n");
+}
+
+}  // namespace
+}  // namespace pf

@@ -1,0 +1,183 @@
+// The viewer's platform-neutral part: records in, tree entries and record
+// file bytes out.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "LogRecord.h"
+#include "LogTree.h"
+#include "LogViewer.h"
+#include "ViewerOptions.h"
+
+namespace pf {
+namespace {
+
+std::string Utf16Le(const std::u16string& text) {
+  std::string bytes;
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+LogRecord Line(uint8_t mark, const std::u16string& text, uint8_t level = 0) {
+  return {kLogLine, std::string{static_cast<char>(level), static_cast<char>(mark)} + Utf16Le(text) + std::string(2, '\0')};
+}
+
+LogRecord Open() { return {kLogGroupOpen, std::string(1, '\0')}; }
+LogRecord Close() { return {kLogGroupClose, std::string(1, '\0')}; }
+
+std::vector<std::wstring> Render(const std::vector<LogRecord>& records) {
+  LogTree tree;
+  std::vector<std::wstring> lines;
+  for (const LogRecord& record : records) {
+    for (const LogEntry& entry : tree.Add(record)) lines.push_back(IndentLogEntry(entry));
+  }
+  return lines;
+}
+
+TEST(LogTree, NestsGroupsAndShowsMarks) {
+  const std::vector<LogRecord> records = {
+      Line(kMarkCall, u"COVXIF::Load()"), Open(), Line(kMarkSucceeded, u"COVXIF::Load() was succeeded."), Close(),
+      Line(kMarkCall, u"COVXIF::Unload( 2 )"), Open(),
+      Line(kMarkCall, u"COVXIF::OvxNcIfCallPinType( 2 )"), Open(), Line(kMarkFailed, u" was not succeeded(5)."),
+      Close(),
+      Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Line(kMarkSucceeded, u" was succeeded."), Close(),
+      Line(kMarkSucceeded, u"COVXIF::Unload( 2 ) was succeeded."), Close(),
+  };
+  EXPECT_EQ(Render(records), (std::vector<std::wstring>{
+                                 L"call COVXIF::Load()",
+                                 L"  ok COVXIF::Load() was succeeded.",
+                                 L"call COVXIF::Unload( 2 )",
+                                 L"  call COVXIF::OvxNcIfCallPinType( 2 )",
+                                 L"    failed  was not succeeded(5).",
+                                 L"  call COVXIF::OvxNcIfQuit()",
+                                 L"    ok  was succeeded.",
+                                 L"  ok COVXIF::Unload( 2 ) was succeeded.",
+                             }));
+}
+
+TEST(LogTree, GivesEveryGroupAParent) {
+  EXPECT_EQ(Render({Open(), Open(), Line(kMarkCall, u"deep"), Close(), Close(), Close(), Line(kMarkCall, u"top")}),
+            (std::vector<std::wstring>{L"(group)", L"  (group)", L"    call deep",
+                                       L"(group close without an open group)", L"call top"}));
+}
+
+struct RecordRow {
+  const char* what;
+  LogRecord record;
+  const wchar_t* shown;
+};
+
+TEST(LogTree, ShowsEachRecord) {
+  const RecordRow rows[] = {
+      {"call", Line(0, u"COVXIF::OvxNcIfInit()"), L"call COVXIF::OvxNcIfInit()"},
+      {"success", Line(1, u" was succeeded."), L"ok  was succeeded."},
+      {"failure", Line(3, u" was not succeeded(-1)."), L"failed  was not succeeded(-1)."},
+      {"other mark", Line(7, u"x"), L"mark 7 x"},
+      {"level", Line(1, u"x", 2), L"ok [level 2] x"},
+      {"empty text", Line(0, u""), L"call "},
+      {"text beyond ASCII", Line(0, u"\u00B5m \U0001F600"), L"call \u00B5m \U0001F600"},
+      {"text stops at the first zero", {kLogLine, std::string("\0\0a\0\0\0b\0\0\0", 10)}, L"call a"},
+      {"too short", {kLogLine, std::string("\0\0\0", 3)}, L"(malformed line record, 3 bytes)"},
+      {"odd text", {kLogLine, std::string("\0\0a\0\0", 5)}, L"(malformed line record, 5 bytes)"},
+      {"no terminator", {kLogLine, std::string("\0\0a\0b\0", 6)}, L"(malformed line record, 6 bytes)"},
+      {"unknown type", {9, std::string(3, 'x')}, L"(record type 9, 3 bytes)"},
+  };
+  for (const RecordRow& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(Render({row.record}), std::vector<std::wstring>{row.shown});
+  }
+}
+
+TEST(LogFrame, EncodesTypeSizeAndPayload) {
+  const std::string frame = EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()"));
+  ASSERT_EQ(frame.size(), 8u + 32u);
+  EXPECT_EQ(frame.substr(0, 8), std::string("\x05\0\0\0\x20\0\0\0", 8));
+  EXPECT_EQ(frame.substr(8, 4), std::string("\0\0C\0", 4));
+}
+
+TEST(LogFrame, ReaderTakesRecordsFromAnyChunks) {
+  const std::vector<LogRecord> sent = {Line(0, u"a"), Open(), Line(1, u"bc"), Close(), {kLogLine, ""}};
+  std::string stream;
+  for (const LogRecord& record : sent) stream += EncodeLogFrame(record);
+  LogFrameReader reader;
+  std::vector<LogRecord> received;
+  for (char byte : stream) {
+    reader.Feed(&byte, 1);
+    for (LogRecord record; reader.Next(record);) received.push_back(record);
+  }
+  ASSERT_EQ(received.size(), sent.size());
+  for (std::size_t i = 0; i < sent.size(); ++i) {
+    EXPECT_EQ(received[i].type, sent[i].type);
+    EXPECT_EQ(received[i].payload, sent[i].payload);
+  }
+  EXPECT_EQ(reader.Pending(), 0u);
+  reader.Feed("\x05\0\0\0\x04", 5);
+  EXPECT_EQ(reader.Pending(), 5u);
+}
+
+TEST(LogFrame, ReaderRefusesAnOversizedRecord) {
+  LogFrameReader reader;
+  reader.Feed("\x05\0\0\0\x01\x00\x01\x00", 8);  // 65537 bytes announced
+  LogRecord record;
+  EXPECT_FALSE(reader.Next(record));
+  EXPECT_TRUE(reader.Broken());
+}
+
+TEST(LogViewer, RecordsEveryRecordAsReceived) {
+  const std::vector<LogRecord> records = {Line(0, u"COVXIF::Load()"), Open(), {8, "odd"}, Close()};
+  std::ostringstream file;
+  LogViewer viewer(&file);
+  std::string expected;
+  for (const LogRecord& record : records) {
+    viewer.Receive(record);
+    expected += EncodeLogFrame(record);
+  }
+  EXPECT_EQ(file.str(), expected);
+}
+
+TEST(LogViewer, NewSessionStartsAtTheTop) {
+  LogViewer viewer(nullptr);
+  viewer.Receive(Line(0, u"COVXIF::Load()"));
+  viewer.Receive(Open());
+  viewer.StartSession();
+  const std::vector<LogEntry> entries = viewer.Receive(Line(0, u"next"));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].depth, 0);
+}
+
+struct OptionRow {
+  std::vector<std::wstring> args;
+  bool ok;
+  const wchar_t* record;
+  bool once;
+};
+
+TEST(ViewerOptions, ReadsTheCommandLine) {
+  const OptionRow rows[] = {
+      {{}, true, L"", false},
+      {{L"--once"}, true, L"", true},
+      {{L"--record", L"/tmp/r.bin", L"--once"}, true, L"/tmp/r.bin", true},
+      {{L"--record"}, false, L"", false},
+      {{L"--verbose"}, false, L"", false},
+  };
+  for (const OptionRow& row : rows) {
+    SCOPED_TRACE(row.args.empty() ? std::wstring() : row.args[0]);
+    ViewerOptions options;
+    std::wstring error;
+    ASSERT_EQ(ParseViewerOptions(row.args, options, error), row.ok);
+    if (!row.ok) {
+      EXPECT_FALSE(error.empty());
+      continue;
+    }
+    EXPECT_EQ(options.recordPath, row.record);
+    EXPECT_EQ(options.once, row.once);
+  }
+}
+
+}  // namespace
+}  // namespace pf

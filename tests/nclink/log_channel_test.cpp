@@ -1,0 +1,108 @@
+// The log channel's records as a viewer receives them, byte for byte.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestViewer.h"
+#include "nclink/LogChannel.h"
+
+namespace pf {
+namespace {
+
+using test::GroupClose;
+using test::GroupOpen;
+using test::LineRecord;
+using test::TestViewer;
+using test::ViewerRecord;
+
+TEST(LogChannel, LineRecordsAreCutTrimmedAndTerminated) {
+  struct Row {
+    std::wstring text;
+    size_t size;
+    std::wstring sent;
+  };
+  const Row rows[] = {
+      {L"COVXIF::Load()", 32, L"COVXIF::Load()"},
+      {L"COVXIF::Load() \n", 32, L"COVXIF::Load()"},
+      {L" was succeeded.", 34, L" was succeeded."},
+      {L"     ", 4, L""},
+      {L" \t\r\n", 4, L""},
+      {L"", 4, L""},
+      {std::wstring(2000, L'A'), 2 + 2 * 1024, std::wstring(1023, L'A')},
+      // Cut first, then trimmed: the blank at unit 1023 goes, the rest was cut.
+      {std::wstring(1022, L'A') + std::wstring(10, L' ') + L"B", 2 + 2 * 1023, std::wstring(1022, L'A')},
+  };
+  TestViewer viewer;
+  CLogChannel channel;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "text of " << row.text.size() << " units");
+    channel.BeginLog(0, row.text.c_str());
+    const std::vector<ViewerRecord> records = viewer.TakeRecords();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].payload.size(), row.size);
+    EXPECT_EQ(records[0], LineRecord(0, row.sent));
+    EXPECT_EQ(records[1], GroupOpen());
+  }
+}
+
+TEST(LogChannel, LoadLineArrivesAsThirtyTwoBytes) {
+  TestViewer viewer;
+  CLogChannel channel;
+  channel.BeginLog(0, L"COVXIF::Load()");
+  const std::vector<uint8_t> expected = {0,   0, 'C', 0, 'O', 0, 'V', 0, 'X', 0, 'I', 0, 'F', 0, ':', 0,
+                                         ':', 0, 'L', 0, 'o', 0, 'a', 0, 'd', 0, '(', 0, ')', 0, 0,   0};
+  EXPECT_EQ(viewer.TakeRecords(), (std::vector<ViewerRecord>{{5, expected}, {3, {0}}}));
+}
+
+TEST(LogChannel, GroupsCarryLevelMarkAndFormattedText) {
+  TestViewer viewer;
+  CLogChannel channel;
+  ASSERT_TRUE(channel.IsOn());
+  channel.BeginLog(2, L"COVXIF::NcGetParameter( %d, %d, %s, 0x%08X, %d )", 1, 0, std::wstring(L"SYS_ON"),
+                   static_cast<const void*>(nullptr), 16);
+  channel.AddLog(0, kMarkFailure, L" was not succeeded(%d).", -7);
+  channel.EndLog();
+  EXPECT_EQ(viewer.TakeRecords(), (std::vector<ViewerRecord>{
+                                      LineRecord(0, L"COVXIF::NcGetParameter( 1, 0, SYS_ON, 0x00000000, 16 )", 2),
+                                      GroupOpen(),
+                                      LineRecord(3, L" was not succeeded(-7)."),
+                                      GroupClose(),
+                                  }));
+}
+
+TEST(LogChannel, SendLineSendsABuiltRecord) {
+  TestViewer viewer;
+  CLogChannel channel;
+  channel.SendLine({1, kMarkSuccess, u"done\r\n"});
+  EXPECT_EQ(viewer.TakeRecords(), std::vector<ViewerRecord>{LineRecord(1, L"done", 1)});
+}
+
+TEST(LogChannel, WithoutViewerAtStartNothingIsEverSent) {
+  TestViewer viewer(false);
+  CLogChannel channel;
+  EXPECT_FALSE(channel.IsOn());
+  viewer.Listen();
+  channel.BeginLog(0, L"COVXIF::Load()");
+  channel.AddLog(0, kMarkSuccess, L"COVXIF::Load() was succeeded.");
+  channel.EndLog();
+  channel.SendLine({0, kMarkCall, u"line"});
+  EXPECT_FALSE(viewer.Connected());
+}
+
+TEST(LogChannel, ViewerThatQuitsMidSessionIsIgnored) {
+  TestViewer viewer;
+  CLogChannel channel;
+  channel.BeginLog(0, L"COVXIF::Load()");
+  ASSERT_EQ(viewer.TakeRecords().size(), 2u);
+  viewer.Close();
+  // A send to the closed socket would raise SIGPIPE and end the process.
+  for (int i = 0; i < 3; ++i) {
+    channel.AddLog(0, kMarkSuccess, L"COVXIF::Load() was succeeded.");
+    channel.EndLog();
+  }
+  EXPECT_TRUE(channel.IsOn());
+}
+
+}  // namespace
+}  // namespace pf

@@ -1,0 +1,321 @@
+// COVXIF against the simulated NC library: guards, the four records of every
+// call, the arguments the library receives, Load and Unload.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "NcLinkFixture.h"
+#include "common/Text.h"
+#include "nclink/OvxContract.h"
+
+namespace pf {
+namespace {
+
+using test::CallGroup;
+using test::GroupClose;
+using test::GroupOpen;
+using test::Hex32;
+using test::LineRecord;
+using test::ViewerRecord;
+
+// What the calls of the table write into, and the program they load.
+struct CallBuffers {
+  char text[32] = {};
+  int32_t value = 0;
+  double real = 0.0;
+  std::wstring output = L"old";
+  std::wstring program;
+};
+
+// One call member. In `callLine`, {text}, {value} and {output} stand for the
+// addresses of those buffers as "0x%08X" shows them, {value%d} for the
+// address of `value` in decimal, {program} for the program path; in
+// `journal` (the library's journal line without its status) {program} stands
+// for the 8-bit path.
+struct CallRow {
+  const char* entryPoint;
+  bool needsUsable;
+  int32_t (*call)(COVXIF&, CallBuffers&);
+  const wchar_t* callLine;
+  const char* journal;
+};
+
+const CallRow kCallRows[] = {
+    {"OvxNcIfInit", false, [](COVXIF& o, CallBuffers&) { return o.OvxNcIfInit(); }, L"COVXIF::OvxNcIfInit()",
+     "OvxNcIfInit()"},
+    {"OvxNcIfCallPinType", true, [](COVXIF& o, CallBuffers&) { return o.OvxNcIfCallPinType(2); },
+     L"COVXIF::OvxNcIfCallPinType( 2 )", "OvxNcIfCallPinType(2)"},
+    {"OvxNcIfQuit", true, [](COVXIF& o, CallBuffers&) { return o.OvxNcIfQuit(); }, L"COVXIF::OvxNcIfQuit()",
+     "OvxNcIfQuit()"},
+    {"OvxIfFreeData", true, [](COVXIF& o, CallBuffers&) { return o.OvxIfFreeData(); }, L"COVXIF::OvxIfFreeData()",
+     "OvxIfFreeData()"},
+    {"GetInformation", true,
+     [](COVXIF& o, CallBuffers& b) { return o.GetInformation(1, 2, "OT_PLUS", &b.real, ovx::kValueDouble); },
+     L"COVXIF::GetInformation( 1, 2, \"OT_PLUS\"... )", "GetInformation(1, 2, \"OT_PLUS\", 3)"},
+    {"NcGetInformation", true,
+     [](COVXIF& o, CallBuffers& b) { return o.NcGetInformation("AXISNUM_SPC", b.text, 0); },
+     L"COVXIF::NcGetInformation( AXISNUM_SPC, {text}, 0 )", "NcGetInformation(\"AXISNUM_SPC\", 0)"},
+    {"NcGetParameter", true,
+     [](COVXIF& o, CallBuffers& b) { return o.NcGetParameter(1, 0, L"BASE_K", b.text, ovx::kValueText); },
+     L"COVXIF::NcGetParameter( 1, 0, BASE_K, {text}, 16 )", "NcGetParameter(1, 0, \"BASE_K\", 16)"},
+    {"CheckSPAX", true, [](COVXIF& o, CallBuffers&) { return o.CheckSPAX(1, 2); }, L"COVXIF::CheckSPAX( 1, 2 )",
+     "CheckSPAX(1, 2)"},
+    {"CommGetParameter", false, [](COVXIF& o, CallBuffers& b) { return o.CommGetParameter("TCP", b.output); },
+     L"COVXIF::CommGetParameter( TCP, {output} )", "CommGetParameter(\"TCP\")"},
+    {"IsTwoPortSetting", true, [](COVXIF& o, CallBuffers& b) { return o.IsTwoPortSetting(&b.value); },
+     L"COVXIF::IsTwoPortSetting( {value%d} )", "IsTwoPortSetting()"},
+    {"CheckTuningExecReady", true, [](COVXIF& o, CallBuffers& b) { return o.CheckTuningExecReady(1, 0, &b.value); },
+     L"COVXIF::CheckTuningExecReady( 1, 0, {value} )", "CheckTuningExecReady(1, 0)"},
+    {"NonSamplingSetTarget", true, [](COVXIF& o, CallBuffers&) { return o.NonSamplingSetTarget(1, 2); },
+     L"COVXIF::NonSamplingSetTarget( ... )", "NonSamplingSetTarget(1, 2)"},
+    {"NcLoadProgram", true, [](COVXIF& o, CallBuffers& b) { return o.NcLoadProgram(b.program, 1); },
+     L"COVXIF::NcLoadProgram( \"{program}\", 1 )", "NcLoadProgram(\"{program}\", 1)"},
+    {"GetBasicParaExt", true, [](COVXIF& o, CallBuffers& b) { return o.GetBasicParaExt(3, &b.value); },
+     L"COVXIF::GetBasicParaExt()", "GetBasicParaExt(3)"},
+    {"CheckNcStatusForOVXFunction", true,
+     [](COVXIF& o, CallBuffers& b) { return o.CheckNcStatusForOVXFunction(0, &b.value); },
+     L"COVXIF::CheckNcStatusForOVXFunction()", "CheckNcStatusForOVXFunction(0)"},
+    {"NcGetAccelerationParameter", true,
+     [](COVXIF& o, CallBuffers& b) { return o.NcGetAccelerationParameter(1, 1, 2, 1, L"MAX_SPEED", &b.value); },
+     L"COVXIF::NcGetAccelerationParameter( 1, 1, 2, 1, MAX_SPEED, {value} )",
+     "NcGetAccelerationParameter(1, 1, 2, 1, \"MAX_SPEED\")"},
+};
+
+template <class Text>
+Text ReplaceAll(Text text, const Text& token, const Text& by) {
+  for (auto at = text.find(token); at != Text::npos; at = text.find(token, at + by.size())) {
+    text.replace(at, token.size(), by);
+  }
+  return text;
+}
+
+std::wstring ExpectedCallLine(const CallRow& row, const CallBuffers& b) {
+  std::wstring line = row.callLine;
+  line = ReplaceAll<std::wstring>(line, L"{text}", Hex32(b.text));
+  line = ReplaceAll<std::wstring>(line, L"{value}", Hex32(&b.value));
+  line = ReplaceAll<std::wstring>(line, L"{value%d}",
+                                  std::to_wstring(reinterpret_cast<std::uintptr_t>(&b.value)));
+  line = ReplaceAll<std::wstring>(line, L"{output}", Hex32(b.output.c_str()));
+  return ReplaceAll<std::wstring>(line, L"{program}", b.program);
+}
+
+std::string ExpectedJournal(const CallRow& row, const CallBuffers& b, int32_t status) {
+  return ReplaceAll<std::string>(row.journal, "{program}", ToNarrow(b.program)) + " -> " + std::to_string(status);
+}
+
+class OvxIfTest : public test::NcLinkTest {
+ protected:
+  // A program with a non-ASCII name, to see the path reach the library as
+  // 8-bit text.
+  CallBuffers Buffers() {
+    CallBuffers b;
+    b.program = ToWide(WriteFile("pr\xC3\xBC" "fung.eia", "%\r\nG90G0X0.\r\n%\r\n"));
+    return b;
+  }
+};
+
+TEST_F(OvxIfTest, EveryCallIsOneGroupWithItsArgumentsInOrder) {
+  Open();
+  for (const int32_t status : {0, 1234}) {
+    for (const CallRow& row : kCallRows) {
+      SCOPED_TRACE(testing::Message() << row.entryPoint << " answering " << status);
+      sim_.SetFailure(row.entryPoint, status);
+      sim_.ClearJournal();
+      CallBuffers b = Buffers();
+      const std::wstring callLine = ExpectedCallLine(row, b);
+      EXPECT_EQ(row.call(ovx_, b), status);
+      const std::vector<ViewerRecord> expected =
+          status == 0 ? CallGroup(callLine, L" was succeeded.", 1)
+                      : CallGroup(callLine, L" was not succeeded(" + std::to_wstring(status) + L").", 3);
+      EXPECT_EQ(viewer_.TakeRecords(), expected);
+      EXPECT_EQ(sim_.Journal(), std::vector<std::string>{ExpectedJournal(row, b, status)});
+      sim_.SetFailure(row.entryPoint, 0);
+    }
+  }
+}
+
+TEST_F(OvxIfTest, EveryCallIsRefusedSilentlyBeforeLoad) {
+  for (const CallRow& row : kCallRows) {
+    SCOPED_TRACE(row.entryPoint);
+    CallBuffers b = Buffers();
+    EXPECT_EQ(row.call(ovx_, b), kNcRefused);
+    EXPECT_EQ(b.output, L"old");
+  }
+  EXPECT_TRUE(viewer_.TakeRecords().empty());
+  EXPECT_TRUE(sim_.Journal().empty());
+}
+
+TEST_F(OvxIfTest, AfterAFailedInitOnlyInitAndCommGetParameterReachTheLibrary) {
+  sim_.SetFailure("OvxNcIfInit", 5);
+  ovx_.Load();
+  ovx_.SetClosed(ovx_.OvxNcIfInit());
+  EXPECT_TRUE(ovx_.IsLoaded());
+  EXPECT_FALSE(ovx_.IsUsable());
+  EXPECT_EQ(ovx_.GetClosed(), 5);
+  viewer_.TakeRecords();
+  sim_.ClearJournal();
+  for (const CallRow& row : kCallRows) {
+    SCOPED_TRACE(row.entryPoint);
+    CallBuffers b = Buffers();
+    const int32_t status = row.call(ovx_, b);
+    const size_t records = viewer_.TakeRecords().size();
+    const std::vector<std::string> journal = sim_.Journal();
+    sim_.ClearJournal();
+    if (row.needsUsable) {
+      EXPECT_EQ(status, kNcRefused);
+      EXPECT_EQ(records, 0u);
+      EXPECT_TRUE(journal.empty());
+    } else {
+      EXPECT_EQ(status, std::string(row.entryPoint) == "OvxNcIfInit" ? 5 : 0);
+      EXPECT_EQ(records, 4u);
+      EXPECT_EQ(journal.size(), 1u);
+    }
+  }
+  // Unload frees the library without the shut-down calls.
+  ovx_.Unload(2);
+  EXPECT_EQ(viewer_.TakeRecords(), CallGroup(L"COVXIF::Unload( 2 )", L"COVXIF::Unload( 2 ) was succeeded.", 1));
+  EXPECT_TRUE(sim_.Journal().empty());
+  EXPECT_FALSE(ovx_.IsLoaded());
+}
+
+TEST_F(OvxIfTest, LoadChecksTheLibraryInOneGroup) {
+  ovx_.Load();
+  EXPECT_EQ(viewer_.TakeRecords(), CallGroup(L"COVXIF::Load()", L"COVXIF::Load() was succeeded.", 1));
+  EXPECT_TRUE(ovx_.IsLoaded());
+  EXPECT_FALSE(ovx_.IsUsable());
+  EXPECT_EQ(ovx_.GetClosed(), 1);
+  EXPECT_TRUE(sim_.Journal().empty());
+}
+
+TEST_F(OvxIfTest, UnloadWithoutLibraryLogsItsFailure) {
+  ovx_.Unload(2);
+  EXPECT_EQ(viewer_.TakeRecords(),
+            CallGroup(L"COVXIF::Unload( 2 )",
+                      L"COVXIF::Unload( 2 ) was not succeeded. Because OVXIF.dll wsa not loaded.", 3));
+  EXPECT_FALSE(ovx_.IsLoaded());
+  EXPECT_EQ(ovx_.GetClosed(), 1);
+}
+
+TEST_F(OvxIfTest, UnloadShutsTheInterfaceDownInsideItsGroup) {
+  Open();
+  sim_.SetFailure("OvxNcIfQuit", 8);
+  ovx_.Unload(2);
+  std::vector<ViewerRecord> expected = {LineRecord(0, L"COVXIF::Unload( 2 )"), GroupOpen()};
+  for (const auto& group : {CallGroup(L"COVXIF::OvxNcIfCallPinType( 2 )", L" was succeeded.", 1),
+                            CallGroup(L"COVXIF::OvxNcIfQuit()", L" was not succeeded(8).", 3),
+                            CallGroup(L"COVXIF::OvxIfFreeData()", L" was succeeded.", 1)}) {
+    expected.insert(expected.end(), group.begin(), group.end());
+  }
+  expected.push_back(LineRecord(1, L"COVXIF::Unload( 2 ) was succeeded."));
+  expected.push_back(GroupClose());
+  EXPECT_EQ(viewer_.TakeRecords(), expected);
+  EXPECT_EQ(sim_.Journal(),
+            (std::vector<std::string>{"OvxNcIfCallPinType(2) -> 0", "OvxNcIfQuit() -> 8", "OvxIfFreeData() -> 0"}));
+  EXPECT_FALSE(ovx_.IsLoaded());
+  EXPECT_EQ(ovx_.GetClosed(), 1);
+  EXPECT_EQ(ovx_.OvxNcIfInit(), kNcRefused);
+  // The next start loads and initialises anew.
+  Open();
+}
+
+TEST_F(OvxIfTest, CommGetParameterCopiesTheBufferWhateverTheStatus) {
+  Open();
+  std::wstring value = L"old";
+  EXPECT_EQ(ovx_.CommGetParameter("Controller", value), 0);
+  EXPECT_EQ(value, L"H52");
+  sim_.SetFailure("CommGetParameter", 4);
+  EXPECT_EQ(ovx_.CommGetParameter("Controller", value), 4);
+  EXPECT_EQ(value, L"");
+}
+
+TEST_F(OvxIfTest, AxisNamesAndLabelsNameTheSystemAndTheLetter) {
+  struct Row {
+    int32_t serial;
+    int32_t system;
+    int32_t axis;
+    const wchar_t* label;
+  };
+  constexpr Row kRows[] = {{0, 0, 0, L"$1-X"}, {2, 0, 2, L"$1-Z"}, {3, 1, 0, L"$2-X"}, {5, 1, 2, L"$2-C"}};
+  struct Member {
+    int32_t (COVXIF::*read)(int32_t, std::wstring&);
+    const char* conversion;
+  };
+  const Member kMembers[] = {{&COVXIF::GetAxisName, "ConvertSerialAxisToSystemAxisPermittedSPC"},
+                             {&COVXIF::GetAxisLabel, "ConvertSerialAxisToSystemAxis"}};
+  Open();
+  for (const Member& member : kMembers) {
+    for (const Row& row : kRows) {
+      SCOPED_TRACE(testing::Message() << member.conversion << " of " << row.serial);
+      sim_.ClearJournal();
+      std::wstring label;
+      EXPECT_EQ((ovx_.*member.read)(row.serial, label), 0);
+      EXPECT_EQ(label, row.label);
+      const std::string place = std::to_string(row.system) + ", " + std::to_string(row.axis);
+      EXPECT_EQ(viewer_.TakeRecords(),
+                CallGroup(ToWide("COVXIF::GetInformation( " + place + ", \"AXISNAME\"... )"), L" was succeeded.", 1));
+      EXPECT_EQ(sim_.Journal(), (std::vector<std::string>{
+                                    member.conversion + ("(" + std::to_string(row.serial) + ") -> 0"),
+                                    "GetInformation(" + place + ", \"AXISNAME\", 4) -> 0",
+                                }));
+    }
+  }
+}
+
+TEST_F(OvxIfTest, AxisLabelOfAFailedReadHasNoLetter) {
+  std::wstring label;
+  EXPECT_EQ(ovx_.GetAxisLabel(3, label), kNcRefused);
+  EXPECT_EQ(label, L"$1-");
+  EXPECT_TRUE(sim_.Journal().empty());
+  Open();
+  sim_.SetFailure("GetInformation", 9);
+  EXPECT_EQ(ovx_.GetAxisName(3, label), 9);
+  EXPECT_EQ(label, L"$2-");
+}
+
+TEST_F(OvxIfTest, ConversionsAreNotLoggedAndNeedAUsableInterface) {
+  int32_t system = 0;
+  int32_t axis = 0;
+  int32_t serial = 0;
+  ovx_.ConvertSerialAxisToSystemAxis(4, system, axis);
+  EXPECT_EQ(system, 0);
+  Open();
+  ovx_.ConvertSerialAxisToSystemAxis(4, system, axis);
+  EXPECT_EQ(system, 1);
+  EXPECT_EQ(axis, 1);
+  ovx_.ConvertSystemAxisToSerialAxis(1, 2, serial);
+  EXPECT_EQ(serial, 5);
+  ovx_.ConvertSerialAxisToSystemAxisPermittedSPC(2, system, axis);
+  EXPECT_EQ(system, 0);
+  EXPECT_EQ(axis, 2);
+  EXPECT_TRUE(viewer_.TakeRecords().empty());
+  EXPECT_EQ(sim_.Journal().size(), 3u);
+}
+
+TEST_F(OvxIfTest, AViewerThatQuitsDoesNotStopTheCalls) {
+  Open();
+  viewer_.Close();
+  char buffer[32] = {};
+  EXPECT_EQ(ovx_.NcGetInformation("SYSNUM", buffer, 0), 0);
+  EXPECT_STREQ(buffer, "2");
+  ovx_.Unload(2);
+  EXPECT_FALSE(ovx_.IsLoaded());
+}
+
+TEST(OvxIfWithoutViewer, CallsWorkAndNothingIsSent) {
+  test::TestViewer viewer(false);
+  test::SimLibrary sim;
+  CLogChannel log;
+  COVXIF ovx(log);
+  viewer.Listen();
+  ovx.Load();
+  ovx.SetClosed(ovx.OvxNcIfInit());
+  EXPECT_TRUE(ovx.IsUsable());
+  ovx.Unload(2);
+  EXPECT_EQ(sim.Journal().size(), 4u);
+  EXPECT_FALSE(viewer.Connected());
+}
+
+}  // namespace
+}  // namespace pf

@@ -1,0 +1,185 @@
+// What the simulated NC answers: the built-in machine, a description file,
+// and descriptions it refuses.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "SimHandle.h"
+
+namespace pf::test {
+namespace {
+
+struct AnswerRow {
+  const char* call;
+  std::string (*ask)(const SimHandle&);
+  const char* expected;
+};
+
+void CheckAnswers(const SimHandle& sim, const AnswerRow* rows, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    SCOPED_TRACE(rows[i].call);
+    EXPECT_EQ(rows[i].ask(sim), rows[i].expected);
+  }
+}
+
+const AnswerRow kBuiltIn[] = {
+    {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 2"},
+    {"AXISNUM", [](const SimHandle& s) { return s.Information("AXISNUM", 0); }, "0 6"},
+    {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 6"},
+    {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX simulator 1.0"},
+    {"tandem of $2-C", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 5); }, "0 0"},
+    {"incremental name of $2-X", [](const SimHandle& s) { return s.Information("INCAX_SPC", 3); }, "0 "},
+    {"tandem of serial 6", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 6); }, "-100"},
+    {"unknown item", [](const SimHandle& s) { return s.Information("NOSUCH", 0); }, "-100"},
+    {"SYS_ON $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "SYS_ON"); }, "0 1"},
+    {"SYS_ON $2", [](const SimHandle& s) { return s.ParameterText(1, 0, "SYS_ON"); }, "0 1"},
+    {"SYS_ON $3", [](const SimHandle& s) { return s.ParameterText(2, 0, "SYS_ON"); }, "-100"},
+    {"BASE_I $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "BASE_I"); }, "0 X"},
+    {"BASE_J $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "BASE_J"); }, "0 Y"},
+    {"BASE_K $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "BASE_K"); }, "0 Z"},
+    {"BASE_I $2", [](const SimHandle& s) { return s.ParameterText(1, 0, "BASE_I"); }, "0 X"},
+    {"BASE_J $2", [](const SimHandle& s) { return s.ParameterText(1, 0, "BASE_J"); }, "0 "},
+    {"BASE_K $2", [](const SimHandle& s) { return s.ParameterText(1, 0, "BASE_K"); }, "0 Z"},
+    {"G0 speed $1-X", [](const SimHandle& s) { return s.ParameterInteger(0, 0, "AFTER_INTERP_G0_MAX_SPEED"); },
+     "0 40000"},
+    {"G0 speed $1-Z", [](const SimHandle& s) { return s.ParameterInteger(0, 2, "AFTER_INTERP_G0_MAX_SPEED"); },
+     "0 32000"},
+    {"G0 speed $2-C", [](const SimHandle& s) { return s.ParameterInteger(1, 2, "AFTER_INTERP_G0_MAX_SPEED"); },
+     "0 20000"},
+    {"G0 speed $2 axis 3", [](const SimHandle& s) { return s.ParameterInteger(1, 3, "AFTER_INTERP_G0_MAX_SPEED"); },
+     "-100"},
+    {"OT_MINUS $1-X", [](const SimHandle& s) { return s.Limit(0, 0, "OT_MINUS"); }, "0 -500.000"},
+    {"OT_PLUS $1-X", [](const SimHandle& s) { return s.Limit(0, 0, "OT_PLUS"); }, "0 500.000"},
+    {"OT_PLUS $1-Z", [](const SimHandle& s) { return s.Limit(0, 2, "OT_PLUS"); }, "0 50.000"},
+    {"OT_MINUS $2-X", [](const SimHandle& s) { return s.Limit(1, 0, "OT_MINUS"); }, "0 -10.000"},
+    {"OT_PLUS $2-C", [](const SimHandle& s) { return s.Limit(1, 2, "OT_PLUS"); }, "0 99999.999"},
+    {"OT_PLUS $1 axis 3", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "-100"},
+    {"AXISNAME $1-Y", [](const SimHandle& s) { return s.AxisName(0, 1); }, "0 Y"},
+    {"AXISNAME $2-C", [](const SimHandle& s) { return s.AxisName(1, 2); }, "0 C"},
+    {"MAX_SPEED $1-X", [](const SimHandle& s) { return s.Acceleration(0, 0, "MAX_SPEED"); }, "0 36000"},
+    {"MAX_SPEED $1-Z", [](const SimHandle& s) { return s.Acceleration(0, 2, "MAX_SPEED"); }, "0 30000"},
+    {"MAX_SPEED $2-C", [](const SimHandle& s) { return s.Acceleration(1, 2, "MAX_SPEED"); }, "0 18000"},
+    {"serial 0", [](const SimHandle& s) { return s.SerialToSystem(0); }, "0 0 0"},
+    {"serial 2", [](const SimHandle& s) { return s.SerialToSystem(2); }, "0 0 2"},
+    {"serial 3", [](const SimHandle& s) { return s.SerialToSystem(3); }, "0 1 0"},
+    {"serial 5", [](const SimHandle& s) { return s.SerialToSystem(5); }, "0 1 2"},
+    {"serial 6", [](const SimHandle& s) { return s.SerialToSystem(6); }, "-100"},
+    {"serial -1", [](const SimHandle& s) { return s.SerialToSystem(-1); }, "-100"},
+    {"permitted serial 4", [](const SimHandle& s) { return s.SerialToSystemPermitted(4); }, "0 1 1"},
+    {"$1-Y to serial", [](const SimHandle& s) { return s.SystemToSerial(0, 1); }, "0 1"},
+    {"$2-C to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 2); }, "0 5"},
+    {"$2 axis 3 to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 3); }, "-100"},
+    {"Controller", [](const SimHandle& s) { return s.Comm("Controller"); }, "0 H52"},
+    {"TCP", [](const SimHandle& s) { return s.Comm("TCP"); }, "0 192.168.100.1,64758"},
+    {"unknown comm name", [](const SimHandle& s) { return s.Comm("UDP"); }, "-100"},
+    {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 0"},
+    {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 259"},
+    {"ready $2", [](const SimHandle& s) { return s.TuningReady(1); }, "0 259"},
+    {"ready $3", [](const SimHandle& s) { return s.TuningReady(2); }, "-100"},
+    {"basic parameter 3", [](const SimHandle& s) { return s.BasicParaExt(3); }, "0 0"},
+    {"basic parameter 4", [](const SimHandle& s) { return s.BasicParaExt(4); }, "-100"},
+    {"NC status", [](const SimHandle& s) { return s.NcStatus(); }, "0 0"},
+    {"CheckSPAX $2-C", [](const SimHandle& s) { return s.Spax(1, 2); }, "0"},
+    {"CheckSPAX $3-X", [](const SimHandle& s) { return s.Spax(2, 0); }, "-100"},
+    {"target $2-Z", [](const SimHandle& s) { return s.Target(1, 1); }, "0"},
+    {"target $1 axis 3", [](const SimHandle& s) { return s.Target(0, 3); }, "-100"},
+};
+
+TEST_F(SimTest, BuiltInMachineAnswers) {
+  SimHandle sim;
+  CheckAnswers(sim, kBuiltIn, std::size(kBuiltIn));
+}
+
+const AnswerRow kExample[] = {
+    {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1"},
+    {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 4"},
+    {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX 2.1"},
+    {"tandem of $1-X", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 0); }, "0 0"},
+    {"tandem of $1-Z", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 1); }, "0 3"},
+    {"incremental name of $1-X", [](const SimHandle& s) { return s.Information("INCAX_SPC", 0); }, "0 U"},
+    {"incremental name of $1-Z", [](const SimHandle& s) { return s.Information("INCAX_SPC", 1); }, "0 "},
+    {"SYS_ON $1 by default", [](const SimHandle& s) { return s.ParameterText(0, 0, "SYS_ON"); }, "0 1"},
+    {"BASE_J $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "BASE_J"); }, "0 "},
+    {"OT_PLUS $1-S", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "0 100.000"},
+    {"MAX_SPEED $1-W", [](const SimHandle& s) { return s.Acceleration(0, 2, "MAX_SPEED"); }, "0 24000"},
+    {"AXISNAME $1-W", [](const SimHandle& s) { return s.AxisName(0, 2); }, "0 W"},
+    {"CheckSPAX $1-Z", [](const SimHandle& s) { return s.Spax(0, 1); }, "0"},
+    {"CheckSPAX $1-S", [](const SimHandle& s) { return s.Spax(0, 3); }, "1"},
+    {"Controller", [](const SimHandle& s) { return s.Comm("Controller"); }, "0 Q4RT"},
+    {"TCP", [](const SimHandle& s) { return s.Comm("TCP"); }, "0 10.0.0.5"},
+    {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 1"},
+    {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 257"},
+    {"basic parameter 3 fails", [](const SimHandle& s) { return s.BasicParaExt(3); }, "-2"},
+    {"NC status by default", [](const SimHandle& s) { return s.NcStatus(); }, "0 0"},
+    {"serial 3", [](const SimHandle& s) { return s.SerialToSystem(3); }, "0 0 3"},
+    {"serial 4", [](const SimHandle& s) { return s.SerialToSystem(4); }, "-100"},
+};
+
+TEST_F(SimTest, DescriptionFileAnswers) {
+  SimHandle sim;
+  ASSERT_EQ(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))), 0);
+  CheckAnswers(sim, kExample, std::size(kExample));
+}
+
+TEST_F(SimTest, LoadProgramReceivesTheFileAsItWasAtTheCall) {
+  SimHandle sim;
+  ASSERT_EQ(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))), 0);
+  EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
+  const std::string program = WriteFile("test.eia", "%\r\nG28 X0\r\n%\r\n");
+  EXPECT_EQ(sim.LoadProgram(program), "-6");  // refused, after receiving the file
+  WriteFile("test.eia", "changed later");
+  EXPECT_EQ(sim.LastLoadedProgram(), "%\r\nG28 X0\r\n%\r\n");
+  EXPECT_EQ(sim.LoadProgram(folder_ + "/missing.eia"), "-100");
+  EXPECT_EQ(sim.LastLoadedProgram(), "%\r\nG28 X0\r\n%\r\n");
+}
+
+TEST_F(SimTest, BuiltInMachineAcceptsAProgram) {
+  SimHandle sim;
+  EXPECT_EQ(sim.LoadProgram(WriteFile("test.eia", "%\r\n")), "0");
+  EXPECT_EQ(sim.LastLoadedProgram(), "%\r\n");
+}
+
+TEST_F(SimTest, ReadmeShowsTheBuiltInDescription) {
+  EXPECT_EQ(ReadmeIniBlock(1), ReadFile(PATHFORGE_SOURCE_DIR "/sim/machines/builtin.ini"));
+}
+
+TEST_F(SimTest, TextParametersNeverPassSixteenBytes) {
+  SimHandle sim;
+  ASSERT_EQ(sim.LoadMachine(WriteFile("long.ini", "[System1]\nAxes=X\nBASE_I=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n")), 0);
+  EXPECT_EQ(sim.ParameterText(0, 0, "BASE_I"), "0 ABCDEFGHIJKLMNO");
+}
+
+TEST_F(SimTest, ValueThatIsNotANumberFailsTheRead) {
+  SimHandle sim;
+  ASSERT_EQ(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Axes]\nMAX_SPEED=fast\nOT_PLUS=1e\n")), 0);
+  EXPECT_EQ(sim.Acceleration(0, 0, "MAX_SPEED"), "-101");
+  EXPECT_EQ(sim.Limit(0, 0, "OT_PLUS"), "-101");
+}
+
+struct RefusedRow {
+  const char* why;
+  const char* text;  // nullptr: no such file
+};
+
+constexpr RefusedRow kRefused[] = {
+    {"missing file", nullptr},
+    {"line that is no entry", "[System1]\nAxes X Y\n"},
+    {"key before any section", "Axes=X\n[System1]\n"},
+    {"unknown entry point in [Fail]", "[System1]\nAxes=X\n[Fail]\nNcGetInfo=5\n"},
+    {"status that is no number in [Fail]", "[System1]\nAxes=X\n[Fail]\nNcGetInformation=five\n"},
+};
+
+TEST_F(SimTest, RefusedDescriptionLeavesTheBuiltInMachine) {
+  for (const RefusedRow& row : kRefused) {
+    SCOPED_TRACE(row.why);
+    SimHandle sim;
+    ASSERT_EQ(sim.LoadMachine(WriteFile("one.ini", "[System1]\nAxes=A\n")), 0);
+    const std::string path = row.text == nullptr ? folder_ + "/missing.ini" : WriteFile("bad.ini", row.text);
+    EXPECT_EQ(sim.LoadMachine(path), -1);
+    EXPECT_EQ(sim.Information("AXISNUM", 0), "0 6");
+    EXPECT_EQ(sim.AxisName(0, 0), "0 X");
+  }
+}
+
+}  // namespace
+}  // namespace pf::test

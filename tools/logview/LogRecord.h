@@ -1,0 +1,66 @@
+// The records that the module sends to the log viewer, and the framing that
+// carries them over a byte stream (the POSIX socket) and into record files:
+// type (u32 LE), size (u32 LE), then size payload bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace pf {
+
+// Record types.
+inline constexpr uint32_t kLogGroupOpen = 3;
+inline constexpr uint32_t kLogGroupClose = 4;
+inline constexpr uint32_t kLogLine = 5;
+
+// Outcome marks of a line record.
+inline constexpr uint8_t kMarkCall = 0;
+inline constexpr uint8_t kMarkSucceeded = 1;
+inline constexpr uint8_t kMarkFailed = 3;
+
+// The largest payload a stream may announce; the module's longest line is
+// 2 + 2 x 1024 bytes. A larger size means the stream is not a record stream.
+inline constexpr uint32_t kMaxLogPayload = 64 * 1024;
+
+struct LogRecord {
+  uint32_t type = 0;
+  std::string payload;  // bytes
+};
+
+// A line record's payload: level byte, mark byte, UTF-16LE text, 16-bit zero.
+struct LogLine {
+  uint8_t level = 0;
+  uint8_t mark = 0;
+  std::wstring text;
+};
+
+// Reads a line payload. False when it is shorter than 4 bytes, has an odd
+// number of text bytes or does not end in the 16-bit terminator. The text
+// runs to the first 16-bit zero.
+bool ParseLogLine(const std::string& payload, LogLine& line);
+
+// The framed bytes of a record.
+std::string EncodeLogFrame(const LogRecord& record);
+
+// Collects bytes read from a stream and hands out the records they hold.
+class LogFrameReader {
+ public:
+  void Feed(const char* data, std::size_t size) { buffer_.append(data, size); }
+
+  // Takes the next whole record; false when none is complete yet, or when
+  // the stream announced a payload above kMaxLogPayload (see Broken).
+  bool Next(LogRecord& record);
+
+  // True once a frame announced a payload above kMaxLogPayload.
+  bool Broken() const { return broken_; }
+
+  // Bytes received that do not make a whole record yet.
+  std::size_t Pending() const { return buffer_.size(); }
+
+ private:
+  std::string buffer_;
+  bool broken_ = false;
+};
+
+}  // namespace pf

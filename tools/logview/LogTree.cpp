@@ -1,0 +1,70 @@
+#include "LogTree.h"
+
+#include "common/Format.h"
+
+namespace pf {
+namespace {
+
+struct MarkWord {
+  uint8_t mark;
+  const wchar_t* word;
+};
+
+constexpr MarkWord kMarkWords[] = {
+    {kMarkCall, L"call"},
+    {kMarkSucceeded, L"ok"},
+    {kMarkFailed, L"failed"},
+};
+
+std::wstring MarkText(uint8_t mark) {
+  for (const MarkWord& entry : kMarkWords) {
+    if (entry.mark == mark) return entry.word;
+  }
+  return Format(L"mark %d", mark);
+}
+
+}  // namespace
+
+std::wstring DescribeLogLine(const LogLine& line) {
+  const std::wstring level = line.level == 0 ? std::wstring() : Format(L" [level %d]", line.level);
+  return MarkText(line.mark) + level + L" " + line.text;
+}
+
+std::wstring IndentLogEntry(const LogEntry& entry) { return std::wstring(2 * entry.depth, L' ') + entry.text; }
+
+LogEntry LogTree::Entry(std::wstring text) {
+  hasParent_ = true;
+  return {depth_, std::move(text)};
+}
+
+std::vector<LogEntry> LogTree::Add(const LogRecord& record) {
+  const auto size = static_cast<unsigned>(record.payload.size());
+  std::vector<LogEntry> entries;
+  switch (record.type) {
+    case kLogLine: {
+      LogLine line;
+      entries.push_back(Entry(ParseLogLine(record.payload, line) ? DescribeLogLine(line)
+                                                                 : Format(L"(malformed line record, %u bytes)", size)));
+      break;
+    }
+    case kLogGroupOpen:
+      if (!hasParent_) entries.push_back(Entry(L"(group)"));
+      ++depth_;
+      hasParent_ = false;
+      break;
+    case kLogGroupClose:
+      if (depth_ == 0) {
+        entries.push_back(Entry(L"(group close without an open group)"));
+      } else {
+        --depth_;
+        hasParent_ = true;
+      }
+      break;
+    default:
+      entries.push_back(Entry(Format(L"(record type %u, %u bytes)", record.type, size)));
+      break;
+  }
+  return entries;
+}
+
+}  // namespace pf

@@ -1,0 +1,131 @@
+#include "SocketListener.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/Text.h"
+#include "nclink/LogEndpoint.h"
+
+namespace pf {
+namespace {
+
+volatile std::sig_atomic_t g_stopRequested = 0;
+
+void RequestStop(int) { g_stopRequested = 1; }
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// $XDG_RUNTIME_DIR, else /tmp/pathforge-<uid>, made private to the user.
+bool RuntimeFolder(std::string& folder, std::string& error) {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && *runtime != '\0') {
+    folder = runtime;
+    return true;
+  }
+  folder = "/tmp/pathforge-" + std::to_string(getuid());
+  struct stat info {};
+  if ((mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) || lstat(folder.c_str(), &info) != 0) {
+    error = folder + ": " + std::strerror(errno);
+    return false;
+  }
+  if (!S_ISDIR(info.st_mode) || info.st_uid != getuid() || (info.st_mode & 077) != 0) {
+    error = folder + ": not a folder private to this user";
+    return false;
+  }
+  return true;
+}
+
+bool MakeAddress(const std::string& path, sockaddr_un& address) {
+  address = sockaddr_un{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof(address.sun_path)) return false;
+  path.copy(address.sun_path, path.size());
+  return true;
+}
+
+// True when a viewer answers on the socket file.
+bool SomeoneListens(const sockaddr_un& address) {
+  const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const bool answered = connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+  close(probe);
+  return answered;
+}
+
+}  // namespace
+
+SocketListener::SocketListener() {
+  sigset_t stops;
+  sigemptyset(&stops);
+  struct sigaction action {};
+  action.sa_handler = RequestStop;
+  sigemptyset(&action.sa_mask);
+  for (int signal : kStopSignals) {
+    sigaddset(&stops, signal);
+    sigaction(signal, &action, nullptr);
+  }
+  sigprocmask(SIG_BLOCK, &stops, &waitMask_);
+  for (int signal : kStopSignals) sigdelset(&waitMask_, signal);
+}
+
+SocketListener::~SocketListener() {
+  if (fd_ < 0) return;
+  close(fd_);
+  unlink(path_.c_str());
+}
+
+bool SocketListener::Open(std::string& error) {
+  std::string folder;
+  if (!RuntimeFolder(folder, error)) return false;
+  path_ = folder + "/" + ToNarrow(kLogViewerTitle);
+  sockaddr_un address;
+  if (!MakeAddress(path_, address)) {
+    error = path_ + ": the path is too long for a socket";
+    return false;
+  }
+  if (SomeoneListens(address)) {
+    error = path_ + ": another log viewer is listening";
+    return false;
+  }
+  unlink(path_.c_str());  // a stale socket file left by a viewer that died
+  fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd_ < 0 || bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+      listen(fd_, 4) != 0) {
+    error = path_ + ": " + std::strerror(errno);
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+    return false;
+  }
+  return true;
+}
+
+bool SocketListener::StopRequested() const { return g_stopRequested != 0; }
+
+bool SocketListener::Wait(int fd) {
+  pollfd entry{fd, POLLIN, 0};
+  while (!StopRequested()) {
+    if (ppoll(&entry, 1, nullptr, &waitMask_) > 0) return true;
+  }
+  return false;
+}
+
+int SocketListener::Accept() {
+  while (Wait(fd_)) {
+    const int connection = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (connection >= 0) return connection;
+  }
+  return -1;
+}
+
+long SocketListener::Receive(int connection, char* buffer, std::size_t size) {
+  if (!Wait(connection)) return -1;
+  return static_cast<long>(read(connection, buffer, size));
+}
+
+}  // namespace pf
