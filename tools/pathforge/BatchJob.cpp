@@ -9,13 +9,13 @@
 #include <utility>
 
 #include "common/Format.h"
-#include "common/IniFile.h"
 #include "common/MessageSink.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramInfoAry.h"
 #include "program/ProgramKinds.h"
+#include "wizard/ProjectFile.h"
 
 namespace pf {
 namespace {
@@ -327,9 +327,7 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
       return 1;
     }
   }
-  CIniFile project(job.projectFolder + PathSep() + L"Project.dat");
-  project.WriteInt(L"Machine", L"MachineInfo", job.machine.machineType);
-  project.WriteInt(L"GCode", L"Number", job.machine.gCodeList - 2);
+  WriteProjectFile(job.projectFolder, job.machine.machineType, job.machine.gCodeList - 2);
 
   for (const JobProgram& program : job.programs) {
     const CProgramInfo& record = kinds[program.kind][program.index];
@@ -340,7 +338,7 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
     for (int i = 0; i < std::min(count, static_cast<int>(record.size())); ++i)
       Print(out, folder + PathSep() + files[i].fileName);
   }
-  Print(out, project.m_strPath);
+  Print(out, ProjectFilePath(job.projectFolder));
   return 0;
 }
 

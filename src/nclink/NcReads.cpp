@@ -1,0 +1,53 @@
+// NC reads shared by the wizard (see NcReads.h).
+#include "nclink/NcReads.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "common/Text.h"
+#include "nclink/OvxContract.h"
+
+namespace pf {
+namespace {
+
+// The text buffer of NcGetInformation.
+constexpr std::size_t kInformationBufferSize = 32;
+
+}  // namespace
+
+int32_t GetInformationText(COVXIF& ovxIf, const char* item, int32_t index, std::wstring& text) {
+  char buffer[kInformationBufferSize] = {};
+  const int32_t status = ovxIf.NcGetInformation(item, buffer, index);
+  text = ToWide(std::string(buffer, std::find(std::begin(buffer), std::end(buffer), '\0')));
+  return status;
+}
+
+int32_t GetInformationNumber(COVXIF& ovxIf, const char* item, int32_t index, int& value) {
+  std::wstring text;
+  const int32_t status = GetInformationText(ovxIf, item, index, text);
+  if (status == 0) {
+    value = TextToInt(text);
+  }
+  return status;
+}
+
+bool FindSerialAxis(COVXIF& ovxIf, int axisCount, const std::wstring& label, int32_t& serial) {
+  for (int32_t candidate = 0; candidate < axisCount; ++candidate) {
+    std::wstring candidateLabel;
+    ovxIf.GetAxisLabel(candidate, candidateLabel);
+    if (candidateLabel == label) {
+      serial = candidate;
+      return true;
+    }
+  }
+  return false;
+}
+
+void ReadStrokeLimits(COVXIF& ovxIf, int32_t system, int32_t axis, double& minus, double& plus) {
+  minus = 0.0;
+  ovxIf.GetInformation(system, axis, "OT_MINUS", &minus, ovx::kValueDouble);
+  plus = minus;
+  ovxIf.GetInformation(system, axis, "OT_PLUS", &plus, ovx::kValueDouble);
+}
+
+}  // namespace pf

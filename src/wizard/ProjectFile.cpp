@@ -1,0 +1,43 @@
+// The project file "Project.dat" (see ProjectFile.h).
+#include "wizard/ProjectFile.h"
+
+#include "common/IniFile.h"
+#include "common/Path.h"
+#include "common/Text.h"
+
+namespace pf {
+namespace {
+
+struct ProjectEntry {
+  const wchar_t* section;
+  const wchar_t* key;
+};
+
+constexpr ProjectEntry kMachineType = {L"Machine", L"MachineInfo"};
+constexpr ProjectEntry kGCodeNumber = {L"GCode", L"Number"};
+
+// What a missing entry reads as, and the buffer it is read into.
+const wchar_t kMissingValue[] = L"-1";
+constexpr std::size_t kValueBufferSize = 128;
+
+int ReadEntry(const std::wstring& path, const ProjectEntry& entry) {
+  return TextToInt(ProfileGetString(entry.section, entry.key, kMissingValue, kValueBufferSize, path));
+}
+
+}  // namespace
+
+std::wstring ProjectFilePath(const std::wstring& projectFolder) { return projectFolder + PathSep() + L"Project.dat"; }
+
+void ReadProjectFile(const std::wstring& projectFolder, int& machineType, int& gCodeNumber) {
+  const std::wstring path = ProjectFilePath(projectFolder);
+  machineType = ReadEntry(path, kMachineType);
+  gCodeNumber = ReadEntry(path, kGCodeNumber);
+}
+
+void WriteProjectFile(const std::wstring& projectFolder, int machineType, int gCodeNumber) {
+  CIniFile file(ProjectFilePath(projectFolder));
+  file.WriteInt(kMachineType.section, kMachineType.key, machineType);
+  file.WriteInt(kGCodeNumber.section, kGCodeNumber.key, gCodeNumber);
+}
+
+}  // namespace pf

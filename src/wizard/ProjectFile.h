@@ -1,0 +1,23 @@
+// The project file "Project.dat" in a project folder: the machine type
+// ([Machine] "MachineInfo") and the G-code choice ([GCode] "Number") chosen
+// for the project, as decimal integers in an INI-style file.
+#pragma once
+
+#include <string>
+
+namespace pf {
+
+// The project file of a project folder: folder + separator + "Project.dat".
+std::wstring ProjectFilePath(const std::wstring& projectFolder);
+
+// Reads both values with the default text "-1" (at most 127 characters) and
+// the standard text-to-integer conversion: a missing file, section or key
+// gives -1, a text that is not a number 0. Section and key names match
+// without case.
+void ReadProjectFile(const std::wstring& projectFolder, int& machineType, int& gCodeNumber);
+
+// Writes both values with "%d", [Machine] first, keeping every other entry
+// of the file. A failed write is not detected.
+void WriteProjectFile(const std::wstring& projectFolder, int machineType, int gCodeNumber);
+
+}  // namespace pf

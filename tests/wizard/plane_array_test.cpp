@@ -1,0 +1,113 @@
+// The plane table rebuilt from plane lists against simulated machines: which
+// limits are read, how often, and how they are written.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "MachineFixture.h"
+#include "common/Text.h"
+#include "wizard/PlaneArray.h"
+
+namespace pf {
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+// One axis of a rebuilt plane: label, minus limit, plus limit.
+struct AxisTexts {
+  const wchar_t* axis;
+  const wchar_t* minus;
+  const wchar_t* plus;
+};
+
+void ExpectAxis(const CPlaneAxis& actual, const AxisTexts& expected) {
+  EXPECT_EQ(actual.m_strAxis, expected.axis);
+  EXPECT_EQ(actual.m_strMinusLimit, expected.minus);
+  EXPECT_EQ(actual.m_strPlusLimit, expected.plus);
+}
+
+class PlaneArrayTest : public test::MachineTest {
+ protected:
+  CPlaneArray planes_;
+};
+
+TEST_F(PlaneArrayTest, RebuildReadsTheLimitsOfEveryPlaneAxis) {
+  struct Row {
+    const char* what;
+    const char* machine;
+    const char* failing;  // an entry point made to fail, or ""
+    AxisTexts first;
+    AxisTexts second;
+  };
+  const Row kRows[] = {
+      {"both limits read", "[System1]\nAxes=X Y\n[$1-X]\nOT_MINUS=-500\nOT_PLUS=500\n[$1-Y]\nOT_MINUS=-0.00004\nOT_PLUS=99999.999\n",
+       "", {L"$1-X", L"-500.0000", L"500.0000"}, {L"$1-Y", L"-0.0000", L"99999.9990"}},
+      {"failed limit reads keep their start values",
+       "[System1]\nAxes=X Y\n[$1-X]\nOT_PLUS=75.5\n[$1-Y]\nOT_MINUS=-20\n", "",
+       {L"$1-X", L"0.0000", L"75.5000"}, {L"$1-Y", L"-20.0000", L"-20.0000"}},
+      {"axis count unreadable", "[System1]\nAxes=X Y\n[Axes]\nOT_MINUS=-1\nOT_PLUS=1\n", "NcGetInformation",
+       {L"$1-X", L"", L""}, {L"$1-Y", L"", L""}},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.what);
+    UseMachine(row.machine);
+    if (*row.failing != '\0') {
+      sim_.SetFailure(row.failing, -5);
+    }
+    planes_.Rebuild(ovx_, {L"$1-IJ"}, {L"$1-X", L"$1-Y"});
+    ASSERT_EQ(planes_.size(), 1u);
+    EXPECT_EQ(planes_[0].m_strName, L"$1-IJ");
+    ExpectAxis(planes_[0].m_axis[0], row.first);
+    ExpectAxis(planes_[0].m_axis[1], row.second);
+  }
+}
+
+TEST_F(PlaneArrayTest, SharedAxisIsReadOncePerPlaneAndRebuildReplaces) {
+  UseMachine(nullptr);
+  const Names planeNames = {L"$1-IJ", L"$1-KI", L"$2-KI"};
+  const Names planeAxes = {L"$1-X", L"$1-Y", L"$1-Z", L"$1-X", L"$2-Z", L"$2-Q"};
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    sim_.ClearJournal();
+    planes_.Rebuild(ovx_, planeNames, planeAxes);
+    ASSERT_EQ(planes_.size(), 3u);
+    ExpectAxis(planes_[0].m_axis[0], {L"$1-X", L"-500.0000", L"500.0000"});
+    ExpectAxis(planes_[0].m_axis[1], {L"$1-Y", L"-250.0000", L"250.0000"});
+    ExpectAxis(planes_[1].m_axis[0], {L"$1-Z", L"-400.0000", L"50.0000"});
+    ExpectAxis(planes_[1].m_axis[1], {L"$1-X", L"-500.0000", L"500.0000"});
+    ExpectAxis(planes_[2].m_axis[0], {L"$2-Z", L"-600.0000", L"20.0000"});
+    // An axis added by hand is not among the CNC's axes.
+    ExpectAxis(planes_[2].m_axis[1], {L"$2-Q", L"", L""});
+    EXPECT_EQ(CountCalls("NcGetInformation(\"AXISNUM\", 0) -> 0"), 1);
+    EXPECT_EQ(CountCalls("GetInformation(0, 0, \"OT_MINUS\", 3) -> 0"), 2);
+    EXPECT_EQ(CountCalls("GetInformation(0, 0, \"OT_PLUS\", 3) -> 0"), 2);
+    // The hand-added axis is looked for among all six CNC axes.
+    EXPECT_EQ(CountCalls("ConvertSerialAxisToSystemAxis(5) -> 0"), 1);
+  }
+  EXPECT_THROW(planes_.Rebuild(ovx_, planeNames, Names(5, L"$1-X")), std::out_of_range);
+}
+
+TEST_F(PlaneArrayTest, FindIsExactAndCaseSensitive) {
+  UseMachine(nullptr);
+  planes_.Rebuild(ovx_, {L"$1-IJ", L"$1-KI"}, {L"$1-X", L"$1-Y", L"$1-Z", L"$1-X"});
+  struct Row {
+    const wchar_t* name;
+    int found;
+    const wchar_t* firstAxis;
+  };
+  constexpr Row kRows[] = {{L"$1-KI", 1, L"$1-Z"}, {L"$1-ki", 0, L"untouched"}, {L"$1-K", 0, L"untouched"}};
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(ToNarrow(row.name));
+    CPlane plane;
+    plane.m_axis[0].m_strAxis = L"untouched";
+    EXPECT_EQ(planes_.Find(row.name, plane), row.found);
+    EXPECT_EQ(plane.m_axis[0].m_strAxis, row.firstAxis);
+  }
+  CPlane plane;
+  ASSERT_EQ(planes_.Find(L"$1-KI", plane), 1);
+  ExpectAxis(plane.m_axis[1], {L"$1-X", L"-500.0000", L"500.0000"});
+}
+
+}  // namespace
+}  // namespace pf

@@ -1,0 +1,79 @@
+// The project file "Project.dat" read and written in a temporary data folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "common/Path.h"
+#include "common/TempFolder.h"
+#include "common/Text.h"
+#include "wizard/ProjectFile.h"
+#include "wizard/ProjectFolders.h"
+
+namespace pf {
+namespace {
+
+class ProjectFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(MakeDirectory(folder_)); }
+
+  std::string FileBytes() {
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(ProjectFilePath(folder_), bytes));
+    return bytes;
+  }
+
+  test::TempFolder data_;
+  std::wstring folder_ = ProjectFolderPath(L"Line1");
+};
+
+TEST_F(ProjectFileTest, PathsLieInTheDataFolder) {
+  EXPECT_EQ(folder_, data_.DataFolder() + L"Program/Line1");
+  EXPECT_EQ(ProjectFilePath(folder_), data_.DataFolder() + L"Program/Line1/Project.dat");
+}
+
+TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissing) {
+  struct Row {
+    const char* what;
+    const char* text;  // nullptr: no file
+    int machineType;
+    int gCodeNumber;
+  };
+  constexpr Row kRows[] = {
+      {"no file", nullptr, -1, -1},
+      {"both entries", "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=3\r\n", 1, 3},
+      {"lower-case section, no [GCode]", "[machine]\r\nMachineInfo=1\r\n", 1, -1},
+      {"not a number", "[Machine]\r\nMachineInfo=lathe\r\n[GCode]\r\nNumber= 4x\r\n", 0, 4},
+      {"empty value", "[Machine]\r\nMachineInfo=\r\n", 0, -1},
+      {"key in another section", "[Other]\r\nMachineInfo=1\r\nNumber=2\r\n", -1, -1},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.what);
+    DeleteFilePath(ProjectFilePath(folder_));
+    if (row.text != nullptr) {
+      ASSERT_TRUE(WriteFileBytes(ProjectFilePath(folder_), row.text));
+    }
+    int machineType = 99;
+    int gCodeNumber = 99;
+    ReadProjectFile(folder_, machineType, gCodeNumber);
+    EXPECT_EQ(machineType, row.machineType);
+    EXPECT_EQ(gCodeNumber, row.gCodeNumber);
+  }
+}
+
+TEST_F(ProjectFileTest, WriteCreatesOrUpdatesTheEntries) {
+  WriteProjectFile(folder_, 1, 0);
+  EXPECT_EQ(FileBytes(), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=0\r\n");
+
+  ASSERT_TRUE(WriteFileBytes(ProjectFilePath(folder_), "[GCode]\r\nNumber=5\r\n[Other]\r\nKey=v\r\n"));
+  WriteProjectFile(folder_, 0, -1);
+  EXPECT_EQ(FileBytes(), "[GCode]\r\nNumber=-1\r\n[Other]\r\nKey=v\r\n[Machine]\r\nMachineInfo=0\r\n");
+  int machineType = 99;
+  int gCodeNumber = 99;
+  ReadProjectFile(folder_, machineType, gCodeNumber);
+  EXPECT_EQ(machineType, 0);
+  EXPECT_EQ(gCodeNumber, -1);
+}
+
+}  // namespace
+}  // namespace pf
