@@ -1,85 +1,83 @@
-/* The module's string table: one PF_STRING(id, "text") per string id.
+/* The module's string table, as one list macro: X(id, "text") per string id.
  *
- * Read by the C++ string lookup (src/common/StringTable.cpp) and by the
- * Windows resource compiler (strings.rc). Keep it plain C preprocessor
- * input: no comments after the last entry's macro, ASCII texts only.
- * Texts that take values use the wide-printf directives %d and %s. */
+ * Expanded by the C++ string lookup (src/common/StringTable.cpp) and by the
+ * Windows resource compiler (strings.rc), which reads only macro definitions
+ * from a header. ASCII texts only; texts that take values use the
+ * wide-printf directives %d and %s. */
+#ifndef PATHFORGE_RES_STRINGS_H
+#define PATHFORGE_RES_STRINGS_H
 
-/* Messages */
-PF_STRING(12501, "The axis configuration could not be read from the CNC. Check the NC connection. You can still add axes by hand on the machine information page.")
-PF_STRING(12506, "The OVX information could not be read from the CNC.")
-PF_STRING(12518, "A program file could not be written. Check that the project folder can be written to. The project file was not saved.")
-PF_STRING(12522, "A start position is invalid. Use at most five digits before the decimal point and six after it.")
-PF_STRING(12523, "The feed rate is invalid. Enter a number of zero or more, for example 3000.")
-PF_STRING(12524, "The dwell time is invalid. Enter a number of seconds of zero or more, for example 0.5.")
-PF_STRING(12525, "The travel distance is invalid. Enter a number of zero or more, for example 100.")
-PF_STRING(12526, "The circle radius is invalid. Enter a number of zero or more, for example 10.")
-PF_STRING(12531, "The CNC refused the program (status -6). Check that the NC accepts a program load in its current mode.")
-PF_STRING(12537, "Part system %d is not ready for a trial run. Put the NC into memory mode with the cycle stopped and try again.")
-PF_STRING(12538, "The program could not be loaded into the CNC.")
-PF_STRING(12550, "The CNC reported no OVX information. Servo measurements may not be available on this controller.")
-PF_STRING(12556, "The readiness of the CNC could not be checked.")
-PF_STRING(12564, "Load the program shown into the CNC for a trial run?")
+#define PF_STRING_LIST(X) \
+  X(12501, "The axis configuration could not be read from the CNC. Check the NC connection. You can still add axes by hand on the machine information page.") \
+  X(12506, "The OVX information could not be read from the CNC.") \
+  X(12518, "A program file could not be written. Check that the project folder can be written to. The project file was not saved.") \
+  X(12522, "A start position is invalid. Use at most five digits before the decimal point and six after it.") \
+  X(12523, "The feed rate is invalid. Enter a number of zero or more, for example 3000.") \
+  X(12524, "The dwell time is invalid. Enter a number of seconds of zero or more, for example 0.5.") \
+  X(12525, "The travel distance is invalid. Enter a number of zero or more, for example 100.") \
+  X(12526, "The circle radius is invalid. Enter a number of zero or more, for example 10.") \
+  X(12531, "The CNC refused the program (status -6). Check that the NC accepts a program load in its current mode.") \
+  X(12537, "Part system %d is not ready for a trial run. Put the NC into memory mode with the cycle stopped and try again.") \
+  X(12538, "The program could not be loaded into the CNC.") \
+  X(12550, "The CNC reported no OVX information. Servo measurements may not be available on this controller.") \
+  X(12556, "The readiness of the CNC could not be checked.") \
+  X(12564, "Load the program shown into the CNC for a trial run?") \
+  X(12599, "Start position") \
+  X(12600, "Forth and back") \
+  X(12601, "Forth and back, high-accuracy mode") \
+  X(12602, "Forth and back with dwell") \
+  X(12603, "Forth and back twice, no dwell") \
+  X(12604, "Move in plus direction") \
+  X(12605, "Move in minus direction") \
+  X(12606, "Move without dwell") \
+  X(12607, "Move with dwell") \
+  X(12608, "Circle, two turns") \
+  X(12613, "< &Back") \
+  X(12614, "&Next >") \
+  X(12615, "Finish") \
+  X(12616, "Mi&nimize") \
+  X(12617, "&Restore") \
+  X(12618, "Cancel") \
+  X(12621, "Axis") \
+  X(14001, "PathForge program wizard") \
+  X(14002, "Time constant") \
+  X(14003, "A ticked program already exists in this project. Its files will be overwritten.") \
+  X(14004, "Axis %s") \
+  X(14005, "Cutting feed (G01)") \
+  X(14006, "Machine information") \
+  X(14007, "Program summary") \
+  X(14009, "The axis of this program was not found among the axes of the CNC.") \
+  X(14010, "Radius 1, feed rate 1") \
+  X(14011, "Positioning") \
+  X(14016, "Direction of the circle: clockwise (G02) or counter-clockwise (G03).") \
+  X(14017, "Tick to dwell after each move.") \
+  X(14018, "Dwell time after each move, in seconds.") \
+  X(14020, "The generated program files. Select a file to see its text; you may edit it.") \
+  X(14021, "Radius of the circle.") \
+  X(14022, "Sampling time in seconds. It is estimated from the motion; you may change it.") \
+  X(14023, "Feed rate in length units per minute.") \
+  X(14024, "Order in which the axis moves to its start position; axes with the same order move together.") \
+  X(14025, "Start position of the axis.") \
+  X(14026, "Travel distance of the test move.") \
+  X(14027, "Inertia ratio") \
+  X(14028, "Check the machine type, the G-code list and the axes read from the CNC.") \
+  X(14029, "Project") \
+  X(14030, "Choose an existing project or type the name of a new one.") \
+  X(14031, "Lathe") \
+  X(14032, "Lost motion") \
+  X(14033, "Circular lost motion, method 2") \
+  X(14034, "Circular lost motion, method 3") \
+  X(14035, "Machining centre") \
+  X(14036, "Feed-forward") \
+  X(14037, "Order") \
+  X(14038, "Plane %s") \
+  X(14039, "Start position") \
+  X(14040, "Check what the project will hold, then press Finish to write it.") \
+  X(14041, "Rapid traverse (G00)") \
+  X(14042, "The program files already hold text. Generate them again and replace that text?") \
+  X(14043, "Cancel the wizard? Programs that were not written are lost.") \
+  X(14044, "Radius 2, feed rate 2") \
+  X(14045, "Program selection") \
+  X(14046, "Tick the programs to generate for each axis and plane.")
 
-/* Program file titles */
-PF_STRING(12599, "Start position")
-PF_STRING(12600, "Forth and back")
-PF_STRING(12601, "Forth and back, high-accuracy mode")
-PF_STRING(12602, "Forth and back with dwell")
-PF_STRING(12603, "Forth and back twice, no dwell")
-PF_STRING(12604, "Move in plus direction")
-PF_STRING(12605, "Move in minus direction")
-PF_STRING(12606, "Move without dwell")
-PF_STRING(12607, "Move with dwell")
-PF_STRING(12608, "Circle, two turns")
-
-/* Wizard buttons, system menu, grid */
-PF_STRING(12613, "< &Back")
-PF_STRING(12614, "&Next >")
-PF_STRING(12615, "Finish")
-PF_STRING(12616, "Mi&nimize")
-PF_STRING(12617, "&Restore")
-PF_STRING(12618, "Cancel")
-PF_STRING(12621, "Axis")
-
-/* Pages, groups, labels and hints */
-PF_STRING(14001, "PathForge program wizard")
-PF_STRING(14002, "Time constant")
-PF_STRING(14003, "A ticked program already exists in this project. Its files will be overwritten.")
-PF_STRING(14004, "Axis %s")
-PF_STRING(14005, "Cutting feed (G01)")
-PF_STRING(14006, "Machine information")
-PF_STRING(14007, "Program summary")
-PF_STRING(14009, "The axis of this program was not found among the axes of the CNC.")
-PF_STRING(14010, "Radius 1, feed rate 1")
-PF_STRING(14011, "Positioning")
-PF_STRING(14016, "Direction of the circle: clockwise (G02) or counter-clockwise (G03).")
-PF_STRING(14017, "Tick to dwell after each move.")
-PF_STRING(14018, "Dwell time after each move, in seconds.")
-PF_STRING(14020, "The generated program files. Select a file to see its text; you may edit it.")
-PF_STRING(14021, "Radius of the circle.")
-PF_STRING(14022, "Sampling time in seconds. It is estimated from the motion; you may change it.")
-PF_STRING(14023, "Feed rate in length units per minute.")
-PF_STRING(14024, "Order in which the axis moves to its start position; axes with the same order move together.")
-PF_STRING(14025, "Start position of the axis.")
-PF_STRING(14026, "Travel distance of the test move.")
-PF_STRING(14027, "Inertia ratio")
-PF_STRING(14028, "Check the machine type, the G-code list and the axes read from the CNC.")
-PF_STRING(14029, "Project")
-PF_STRING(14030, "Choose an existing project or type the name of a new one.")
-PF_STRING(14031, "Lathe")
-PF_STRING(14032, "Lost motion")
-PF_STRING(14033, "Circular lost motion, method 2")
-PF_STRING(14034, "Circular lost motion, method 3")
-PF_STRING(14035, "Machining centre")
-PF_STRING(14036, "Feed-forward")
-PF_STRING(14037, "Order")
-PF_STRING(14038, "Plane %s")
-PF_STRING(14039, "Start position")
-PF_STRING(14040, "Check what the project will hold, then press Finish to write it.")
-PF_STRING(14041, "Rapid traverse (G00)")
-PF_STRING(14042, "The program files already hold text. Generate them again and replace that text?")
-PF_STRING(14043, "Cancel the wizard? Programs that were not written are lost.")
-PF_STRING(14044, "Radius 2, feed rate 2")
-PF_STRING(14045, "Program selection")
-PF_STRING(14046, "Tick the programs to generate for each axis and plane.")
+#endif

@@ -1,6 +1,8 @@
 // String lookup from the shared list in res/strings.h.
 #include "common/StringTable.h"
 
+#include "res/strings.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -12,11 +14,9 @@ struct StringEntry {
   const wchar_t* text;
 };
 
-#define PF_STRING(id, text) {id, L"" text},
-constexpr StringEntry kStrings[] = {
-#include "res/strings.h"
-};
-#undef PF_STRING
+#define PF_STRING_ENTRY(id, text) {id, L"" text},
+constexpr StringEntry kStrings[] = {PF_STRING_LIST(PF_STRING_ENTRY)};
+#undef PF_STRING_ENTRY
 
 const StringEntry* FindEntry(unsigned id) {
   auto it = std::find_if(std::begin(kStrings), std::end(kStrings),

@@ -1,0 +1,135 @@
+/* The module's dialog templates, one X-macro list per template.
+ *
+ *   PF_DIALOG_<id>(DIALOG, CONTROL) expands to
+ *     DIALOG(id, width, height, style, caption)
+ *     CONTROL(id, class, text, style, x, y, width, height, extended style) ...
+ *
+ * Rectangles are in dialog units; controls are listed in window (tab) order.
+ * A control is shown at creation exactly when its style holds PF_WS_VISIBLE.
+ * Radio groups run from a control with PF_WS_GROUP to the next one.
+ *
+ * Read by the Windows resource compiler (dialogs.rc) and by the C++ template
+ * table (src/ui/Resources.cpp). Plain C preprocessor input: numbers, strings
+ * without quotes or backslashes inside, and the names of styles.h. */
+#ifndef PF_RES_DIALOGS_H
+#define PF_RES_DIALOGS_H
+
+#include "styles.h"
+
+/* Every template, by id */
+#define PF_DIALOG_LIST(X) X(2504) X(2505) X(2506) X(2507) X(2508) X(2509)
+
+/* The wizard's title (the text of string 14001): wizard pages carry it as
+ * their caption, which the platform shows in the sheet's title bar. */
+#define PF_WIZARD_CAPTION "PathForge program wizard"
+
+/* Window styles of the two kinds of templates */
+#define PF_STYLE_PAGE (PF_DS_SETFONT | PF_DS_FIXEDSYS | PF_WS_CHILD | PF_WS_DISABLED | PF_WS_CAPTION)
+#define PF_STYLE_MODAL \
+  (PF_DS_SETFONT | PF_DS_MODALFRAME | PF_DS_FIXEDSYS | PF_DS_CENTER | PF_WS_POPUP | PF_WS_CAPTION | PF_WS_SYSMENU)
+
+/* Control styles used below */
+#define PF_SHOWN (PF_WS_CHILD | PF_WS_VISIBLE)
+#define PF_HIDDEN PF_WS_CHILD
+#define PF_LABEL (PF_SHOWN | PF_SS_LEFT)
+#define PF_VALUE (PF_SHOWN | PF_SS_LEFT | PF_SS_NOPREFIX)
+#define PF_EDIT (PF_SHOWN | PF_WS_BORDER | PF_WS_TABSTOP | PF_ES_LEFT | PF_ES_AUTOHSCROLL)
+#define PF_TEXT_AREA \
+  (PF_SHOWN | PF_WS_BORDER | PF_WS_TABSTOP | PF_WS_VSCROLL | PF_WS_HSCROLL | PF_ES_MULTILINE | PF_ES_AUTOVSCROLL | \
+   PF_ES_AUTOHSCROLL)
+#define PF_PUSH (PF_SHOWN | PF_WS_TABSTOP | PF_BS_PUSHBUTTON)
+#define PF_RADIO (PF_SHOWN | PF_BS_AUTORADIOBUTTON)
+#define PF_LIST (PF_SHOWN | PF_WS_BORDER | PF_WS_VSCROLL | PF_WS_TABSTOP | PF_LBS_NOTIFY | PF_LBS_NOINTEGRALHEIGHT)
+#define PF_TREE \
+  (PF_SHOWN | PF_WS_BORDER | PF_WS_TABSTOP | PF_WS_GROUP | PF_TVS_HASBUTTONS | PF_TVS_HASLINES | PF_TVS_LINESATROOT | \
+   PF_TVS_SHOWSELALWAYS | PF_TVS_DISABLEDRAGDROP)
+
+/* 2504: the name of an axis added by hand */
+#define PF_DIALOG_2504(DIALOG, CONTROL) \
+  DIALOG(2504, 186, 44, PF_STYLE_MODAL, "Add Axis") \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Axis &name:", PF_LABEL, 7, 9, 44, 8, 0) \
+  CONTROL(35004, PF_WC_EDIT, "", PF_EDIT | PF_WS_GROUP, 54, 7, 66, 12, 0) \
+  CONTROL(1, PF_WC_BUTTON, "OK", PF_SHOWN | PF_WS_TABSTOP | PF_WS_GROUP | PF_BS_DEFPUSHBUTTON, 129, 6, 50, 14, 0) \
+  CONTROL(2, PF_WC_BUTTON, "Cancel", PF_PUSH, 129, 24, 50, 14, 0)
+
+/* 2505: machine information (type, lathe G-code list, axes) */
+#define PF_DIALOG_2505(DIALOG, CONTROL) \
+  DIALOG(2505, 317, 143, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
+  CONTROL(35019, PF_WC_STATIC, "&Machine type:", PF_LABEL, 7, 9, 56, 8, 0) \
+  CONTROL(35018, PF_WC_COMBOBOX, "", PF_SHOWN | PF_WS_VSCROLL | PF_WS_TABSTOP | PF_WS_GROUP | PF_CBS_DROPDOWNLIST, \
+          66, 7, 124, 60, 0) \
+  CONTROL(35010, PF_WC_BUTTON, "Lathe G-code list", PF_SHOWN | PF_BS_GROUPBOX, 7, 26, 110, 110, 0) \
+  CONTROL(35011, PF_WC_BUTTON, "List &2", PF_RADIO | PF_WS_GROUP | PF_WS_TABSTOP, 15, 40, 90, 10, 0) \
+  CONTROL(35012, PF_WC_BUTTON, "List &3", PF_RADIO, 15, 55, 90, 10, 0) \
+  CONTROL(35013, PF_WC_BUTTON, "List &4", PF_RADIO, 15, 70, 90, 10, 0) \
+  CONTROL(35014, PF_WC_BUTTON, "List &5", PF_RADIO, 15, 85, 90, 10, 0) \
+  CONTROL(35015, PF_WC_BUTTON, "List &6", PF_RADIO, 15, 100, 90, 10, 0) \
+  CONTROL(35016, PF_WC_BUTTON, "List &7", PF_RADIO, 15, 115, 90, 10, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "A&xes:", PF_LABEL | PF_WS_GROUP, 128, 26, 120, 8, 0) \
+  CONTROL(35003, PF_WC_LISTBOX, "", PF_LIST, 128, 36, 120, 100, 0) \
+  CONTROL(35001, PF_WC_BUTTON, "&Add...", PF_PUSH, 256, 36, 54, 14, 0) \
+  CONTROL(35006, PF_WC_BUTTON, "&Delete", PF_PUSH, 256, 54, 54, 14, 0)
+
+/* 2506: one program's parameters, axis grid and files. The second stroke-end
+ * row (35043, 35041, 35039, 35037, 35035) is hidden; 35009 is the hidden
+ * placeholder where the page creates the axis grid. */
+#define PF_DIALOG_2506(DIALOG, CONTROL) \
+  DIALOG(2506, 317, 143, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
+  CONTROL(35033, PF_WC_STATIC, "", PF_VALUE, 7, 2, 303, 8, 0) \
+  CONTROL(35042, PF_WC_STATIC, "", PF_VALUE, 7, 13, 52, 8, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Stroke end -:", PF_LABEL, 62, 13, 46, 8, 0) \
+  CONTROL(35038, PF_WC_STATIC, "", PF_VALUE, 110, 13, 44, 8, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "+:", PF_LABEL, 158, 13, 12, 8, 0) \
+  CONTROL(35034, PF_WC_STATIC, "", PF_VALUE, 172, 13, 44, 8, 0) \
+  CONTROL(35043, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 7, 23, 52, 8, 0) \
+  CONTROL(35041, PF_WC_STATIC, "Stroke end -:", PF_HIDDEN, 62, 23, 46, 8, 0) \
+  CONTROL(35039, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 110, 23, 44, 8, 0) \
+  CONTROL(35037, PF_WC_STATIC, "+:", PF_HIDDEN, 158, 23, 12, 8, 0) \
+  CONTROL(35035, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 172, 23, 44, 8, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Distance:", PF_LABEL, 7, 37, 53, 8, 0) \
+  CONTROL(35045, PF_WC_EDIT, "", PF_EDIT, 62, 35, 48, 12, 0) \
+  CONTROL(35022, PF_WC_STATIC, "&Feed rate:", PF_LABEL, 7, 51, 53, 8, 0) \
+  CONTROL(35032, PF_WC_EDIT, "", PF_EDIT, 62, 49, 48, 12, 0) \
+  CONTROL(35007, PF_WC_BUTTON, "D&well (s):", PF_SHOWN | PF_WS_TABSTOP | PF_BS_AUTOCHECKBOX, 7, 64, 53, 10, 0) \
+  CONTROL(35008, PF_WC_EDIT, "", PF_EDIT, 62, 63, 48, 12, 0) \
+  CONTROL(35021, PF_WC_STATIC, "&Radius:", PF_LABEL, 7, 79, 53, 8, 0) \
+  CONTROL(35028, PF_WC_EDIT, "", PF_EDIT, 62, 77, 48, 12, 0) \
+  CONTROL(35030, PF_WC_BUTTON, "G0&2 (CW)", PF_RADIO | PF_WS_GROUP | PF_WS_TABSTOP, 7, 92, 53, 10, 0) \
+  CONTROL(35029, PF_WC_BUTTON, "G0&3 (CCW)", PF_RADIO, 62, 92, 48, 10, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Sampling (s):", PF_LABEL | PF_WS_GROUP, 7, 107, 53, 8, 0) \
+  CONTROL(35031, PF_WC_EDIT, "", PF_EDIT, 62, 105, 48, 12, 0) \
+  CONTROL(35020, PF_WC_BUTTON, "&Create", PF_PUSH, 7, 120, 50, 14, 0) \
+  CONTROL(35046, PF_WC_BUTTON, "&Trial run", PF_PUSH, 60, 120, 50, 14, 0) \
+  CONTROL(35009, PF_WC_STATIC, "", PF_HIDDEN, 118, 35, 110, 58, 0) \
+  CONTROL(35025, PF_WC_LISTBOX, "", PF_LIST, 118, 97, 110, 37, 0) \
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 232, 35, 78, 99, 0) \
+  CONTROL(35044, PF_WC_STATIC, "", PF_VALUE, 7, 135, 303, 8, 0)
+
+/* 2507: project name */
+#define PF_DIALOG_2507(DIALOG, CONTROL) \
+  DIALOG(2507, 317, 143, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Project:", PF_LABEL, 7, 9, 50, 8, 0) \
+  CONTROL(35027, PF_WC_COMBOBOX, "", \
+          PF_SHOWN | PF_WS_VSCROLL | PF_WS_TABSTOP | PF_WS_GROUP | PF_CBS_DROPDOWN | PF_CBS_AUTOHSCROLL, 60, 7, 180, \
+          100, 0)
+
+/* 2508: what the project will hold */
+#define PF_DIALOG_2508(DIALOG, CONTROL) \
+  DIALOG(2508, 317, 143, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Machine type:", PF_LABEL, 7, 4, 50, 8, 0) \
+  CONTROL(35018, PF_WC_STATIC, "", PF_VALUE, 60, 4, 100, 8, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Project:", PF_LABEL, 168, 4, 34, 8, 0) \
+  CONTROL(35026, PF_WC_STATIC, "", PF_VALUE, 204, 4, 106, 8, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Programs:", PF_LABEL, 7, 16, 120, 8, 0) \
+  CONTROL(35023, PF_WC_TREEVIEW, "", PF_TREE, 7, 26, 120, 110, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program &text:", PF_LABEL | PF_WS_GROUP, 132, 16, 178, 8, 0) \
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_READONLY, 132, 26, 178, 110, 0)
+
+/* 2509: programs to generate */
+#define PF_DIALOG_2509(DIALOG, CONTROL) \
+  DIALOG(2509, 317, 143, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Programs to generate:", PF_LABEL, 7, 4, 303, 8, 0) \
+  CONTROL(35047, PF_WC_TREEVIEW, "", PF_TREE | PF_TVS_CHECKBOXES, 7, 14, 303, 106, 0) \
+  CONTROL(35002, PF_WC_STATIC, "", PF_VALUE, 7, 124, 303, 16, 0)
+
+#endif

@@ -1,0 +1,149 @@
+// Small dialogs, pages and a wizard built on the module's real templates, for
+// the toolkit tests: they record what the toolkit calls and answer as a test
+// tells them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/Format.h"
+#include "ui/Controls.h"
+#include "ui/DataExchange.h"
+#include "ui/Dialog.h"
+#include "ui/PropertySheet.h"
+#include "ui/UiBackend.h"
+#include "ui/headless/HeadlessUi.h"
+
+namespace pf::testing {
+
+// Every test runs on a fresh headless toolkit.
+class UiTest : public ::testing::Test {
+ protected:
+  HeadlessUi ui;
+  ScopedUiBackend backend{ui};
+};
+
+// A wizard page that logs its notifications as "<what> <template>@<active
+// index>" and sets the wizard buttons for its place, as the module's pages do.
+class RecordingPage : public CPropertyPage {
+ public:
+  RecordingPage(unsigned templateId, std::vector<std::wstring>& log) : CPropertyPage(templateId), log_(log) {}
+
+  LRESULT backAnswer = 0;
+  LRESULT nextAnswer = 0;
+  BOOL killAnswer = TRUE;
+  BOOL finishAnswer = TRUE;
+  BOOL cancelAnswer = TRUE;
+  std::function<void()> onNext;   // runs inside OnWizardNext
+
+  BOOL OnInitDialog() override {
+    Log(L"init");
+    return CPropertyPage::OnInitDialog();
+  }
+  BOOL OnSetActive() override {
+    Log(L"set");
+    CPropertySheet& sheet = *GetParentSheet();
+    const int index = sheet.GetActiveIndex();
+    const int last = sheet.GetPageCount() - 1;
+    sheet.PostWizardButtons(index == 0 ? kWizNext : index == last ? kWizBack | kWizFinish : kWizBack | kWizNext);
+    return CPropertyPage::OnSetActive();
+  }
+  BOOL OnKillActive() override {
+    Log(L"kill");
+    return killAnswer;
+  }
+  LRESULT OnWizardBack() override {
+    Log(L"back");
+    return backAnswer;
+  }
+  LRESULT OnWizardNext() override {
+    Log(L"next");
+    if (onNext) onNext();
+    return nextAnswer;
+  }
+  BOOL OnWizardFinish() override {
+    Log(L"finish");
+    return finishAnswer;
+  }
+  BOOL OnQueryCancel() override {
+    Log(L"cancel");
+    return cancelAnswer;
+  }
+
+ private:
+  void Log(const wchar_t* what) {
+    log_.push_back(Format(L"%s %u@%d", what, GetTemplateId(), GetParentSheet()->GetActiveIndex()));
+  }
+
+  std::vector<std::wstring>& log_;
+};
+
+// Three pages: project (2507), machine information (2505), selection (2509).
+struct TestWizard {
+  std::vector<std::wstring> log;
+  RecordingPage project{2507, log};
+  RecordingPage machine{2505, log};
+  RecordingPage selection{2509, log};
+  CPropertySheet sheet{14001};
+
+  TestWizard() {
+    sheet.m_psh.dwFlags |= kPshWizard97;
+    sheet.AddPage(&project);
+    sheet.AddPage(&machine);
+    sheet.AddPage(&selection);
+  }
+};
+
+// A dialog on the program page's template (2506) that logs its notifications.
+class ProgramDialog : public CDialog {
+ public:
+  ProgramDialog() : CDialog(2506) {}
+
+  std::vector<std::wstring> events;
+  std::function<void()> onCreate;   // runs when 35020 is clicked
+  int focusSeen = -1;               // GetFocusId() at the last PreTranslateMessage
+  int dwell = 0;
+  int circleDir = 0;
+
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Check(pDX, 35007, dwell);
+    DDX_Radio(pDX, 35030, circleDir);
+  }
+  void PreTranslateMessage() override { focusSeen = GetFocusId(); }
+  const MessageMap* GetMessageMap() const override {
+    static const MessageEntry kEntries[] = {
+        MapCommand(35020, Notify::Clicked, &ProgramDialog::OnCreate),
+        MapCommand(35045, Notify::Change, &ProgramDialog::OnChangeDistance),
+        MapCommand(35031, Notify::Change, &ProgramDialog::OnChangeSampling),
+        MapCommand(35024, Notify::Change, &ProgramDialog::OnChangeFileText),
+        MapCommand(35025, Notify::SelChange, &ProgramDialog::OnSelchangeFiles),
+        MapCommand(35007, Notify::Clicked, &ProgramDialog::OnDwell),
+        MapNotify(35017, Notify::EndLabelEdit, &ProgramDialog::OnEndCellEdit),
+    };
+    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+  }
+
+ private:
+  void OnCreate() {
+    events.push_back(L"create");
+    if (onCreate) onCreate();
+  }
+  void OnChangeDistance() { events.push_back(L"distance " + GetDlgItemText(35045)); }
+  void OnChangeSampling() { events.push_back(L"sampling " + GetDlgItemText(35031)); }
+  void OnChangeFileText() { events.push_back(L"file text"); }
+  void OnSelchangeFiles() { events.push_back(Format(L"file %d", CListBox(this, 35025).GetCurSel())); }
+  void OnDwell() {
+    UpdateData(TRUE);
+    events.push_back(Format(L"dwell %d", dwell));
+  }
+  LRESULT OnEndCellEdit(const NotifyInfo& info) {
+    events.push_back(Format(L"cell %d,%d", info.row, info.column));
+    return 7;
+  }
+};
+
+}  // namespace pf::testing

@@ -1,0 +1,360 @@
+// Headless dialogs: message-map dispatch, the platform's notification rules
+// of edits, combo boxes, list boxes and radio buttons, refused input,
+// abandoned handlers, modal runs and controls created at run time.
+#include <algorithm>
+#include <stdexcept>
+
+#include "TestPages.h"
+#include "res/styles.h"
+#include "ui/ChildControl.h"
+#include "ui/headless/HeadlessControl.h"
+
+namespace pf::testing {
+namespace {
+
+using DialogTest = UiTest;
+
+// The project template (2507): its combo box with an edit field.
+class ProjectDialog : public CDialog {
+ public:
+  ProjectDialog() : CDialog(2507) {}
+  std::vector<std::wstring> events;
+  CComboBox combo{this, 35027};
+
+  const MessageMap* GetMessageMap() const override {
+    static const MessageEntry kEntries[] = {
+        MapCommand(35027, Notify::SelChange, &ProjectDialog::OnSelchange),
+        MapCommand(35027, Notify::EditChange, &ProjectDialog::OnEditchange),
+    };
+    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+  }
+
+ private:
+  void OnSelchange() { events.push_back(Format(L"sel %d shows '%s'", combo.GetCurSel(), combo.GetWindowText())); }
+  void OnEditchange() { events.push_back(Format(L"edit %d '%s'", combo.GetCurSel(), combo.GetWindowText())); }
+};
+
+// The axis name dialog (2504): OK only for a name.
+class NameDialog : public CDialog {
+ public:
+  NameDialog() : CDialog(2504) {}
+  std::wstring name = L"X";
+
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    GetDlgItem(35004).LimitText(6);
+    return TRUE;
+  }
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 35004, name); }
+  const MessageMap* GetMessageMap() const override {
+    static const MessageEntry kEntries[] = {MapCommand(35004, Notify::Change, &NameDialog::OnChangeName)};
+    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+  }
+
+ private:
+  void OnChangeName() { GetDlgItem(kIdOk).EnableWindow(!GetDlgItemText(35004).empty()); }
+};
+
+// The machine information template (2505): its Add button runs NameDialog.
+class MachineDialog : public CDialog {
+ public:
+  MachineDialog() : CDialog(2505) {}
+  INT_PTR result = 0;
+  std::wstring name;
+
+  const MessageMap* GetMessageMap() const override {
+    static const MessageEntry kEntries[] = {MapCommand(35001, Notify::Clicked, &MachineDialog::OnAddAxis)};
+    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+  }
+
+ private:
+  void OnAddAxis() {
+    NameDialog dialog;
+    result = dialog.DoModal();
+    name = dialog.name;
+  }
+};
+
+class GridStub : public CChildControl {
+ public:
+  const wchar_t* GetWindowClass() const override { return L"PathForgeGridStub"; }
+};
+
+TEST_F(DialogTest, TheMessageMapRunsTheHandlerOfTheControlAndNotification) {
+  struct Row {
+    const char* name;
+    std::function<bool(HeadlessUi&)> input;
+    std::vector<std::wstring> events;
+  };
+  const Row kRows[] = {
+      {"button", [](HeadlessUi& u) { return u.Click(35020); }, {L"create"}},
+      {"edit", [](HeadlessUi& u) { return u.TypeText(35045, L"100"); }, {L"distance 100"}},
+      {"list box", [](HeadlessUi& u) { return u.PickItem(35025, 1); }, {L"file 1"}},
+      {"check box", [](HeadlessUi& u) { return u.Click(35007); }, {L"dwell 1"}},
+      {"unmapped button", [](HeadlessUi& u) { return u.Click(35046); }, {}},
+      {"unmapped edit", [](HeadlessUi& u) { return u.TypeText(35032, L"7"); }, {}},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ProgramDialog dialog;
+    ASSERT_TRUE(ui.OpenDialog(dialog));
+    CListBox files(&dialog, 35025);
+    files.AddString(L"G0Pos.eia");
+    files.AddString(L"G0a.eia");
+    EXPECT_TRUE(row.input(ui));
+    EXPECT_EQ(dialog.events, row.events);
+    ui.CloseWindow();
+    EXPECT_FALSE(dialog.HasWindow());
+  }
+}
+
+TEST_F(DialogTest, SingleLineEditsReportTextSetByCodeMultiLineEditsDoNot) {
+  struct Row {
+    const char* name;
+    int id;
+    bool typed;
+    std::vector<std::wstring> events;
+  };
+  const Row kRows[] = {
+      {"single-line, set by code", 35045, false, {L"distance 5"}},
+      {"single-line, typed", 35045, true, {L"distance 5"}},
+      {"multi-line, set by code", 35024, false, {}},
+      {"multi-line, typed", 35024, true, {L"file text"}},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ProgramDialog dialog;
+    ASSERT_TRUE(ui.OpenDialog(dialog));
+    if (row.typed) {
+      ui.TypeText(row.id, L"5");
+    } else {
+      dialog.SetDlgItemText(row.id, L"5");
+    }
+    EXPECT_EQ(dialog.GetDlgItemText(row.id), L"5");
+    EXPECT_EQ(dialog.events, row.events);
+    ui.CloseWindow();
+  }
+}
+
+TEST_F(DialogTest, InputLimitsCutTypedTextButNotTextSetByCode) {
+  ProgramDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  dialog.GetDlgItem(35031).LimitText(2);
+  ui.TypeText(35031, L"123");
+  dialog.SetDlgItemText(35031, L"14.40");
+  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"sampling 12", L"sampling 14.40"}));
+}
+
+TEST_F(DialogTest, ComboSelectionsByCodeAreSilentAndTheUsersAreNot) {
+  ProjectDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  dialog.combo.AddString(L"Alpha");
+  dialog.combo.AddString(L"beta");
+  EXPECT_EQ(dialog.combo.SetCurSel(1), 1);
+  EXPECT_EQ(dialog.combo.GetWindowText(), L"beta");
+  ui.PickItem(35027, 0);                    // the edit field still shows the old text to the handler
+  EXPECT_EQ(dialog.combo.GetWindowText(), L"Alpha");
+  ui.TypeText(35027, L"Line2");             // typing clears the list's selection
+  EXPECT_EQ(dialog.combo.SetCurSel(5), kLbErr);
+  EXPECT_EQ(dialog.combo.GetWindowText(), L"");
+  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"sel 0 shows 'beta'", L"edit -1 'Line2'"}));
+  dialog.combo.ResetContent();
+  EXPECT_EQ(dialog.combo.GetCount(), 0);
+  EXPECT_FALSE(ui.PickItem(35027, 0));
+}
+
+TEST_F(DialogTest, ListBoxesKeepTheirSelectionAcrossDeletes) {
+  ProgramDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  CListBox list(&dialog, 35025);
+  for (const wchar_t* text : {L"a", L"b", L"c"}) list.AddString(text);
+  EXPECT_EQ(list.SetCurSel(2), 2);
+  EXPECT_EQ(list.DeleteString(0), 2);
+  EXPECT_EQ(list.GetCurSel(), 1);
+  EXPECT_EQ(list.GetText(1), L"c");
+  EXPECT_EQ(list.DeleteString(1), 1);
+  EXPECT_EQ(list.GetCurSel(), kLbErr);
+  EXPECT_EQ(list.DeleteString(4), kLbErr);
+  EXPECT_EQ(list.GetText(4), L"");
+  EXPECT_TRUE(dialog.events.empty());
+}
+
+TEST_F(DialogTest, RadioButtonsOfAGroupAreExclusiveAndExchangeTheirIndex) {
+  ProgramDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  EXPECT_EQ(dialog.IsDlgButtonChecked(35030), kBstChecked);   // OnInitDialog loaded index 0
+  ui.Click(35029);
+  EXPECT_EQ(dialog.IsDlgButtonChecked(35030), kBstUnchecked);
+  dialog.UpdateData(TRUE);
+  EXPECT_EQ(dialog.circleDir, 1);
+  dialog.circleDir = -1;
+  dialog.UpdateData(FALSE);
+  EXPECT_EQ(dialog.IsDlgButtonChecked(35029), kBstUnchecked);
+  dialog.UpdateData(TRUE);
+  EXPECT_EQ(dialog.circleDir, -1);
+}
+
+TEST_F(DialogTest, HiddenDisabledReadOnlyAndMissingControlsTakeNoInput) {
+  struct Row {
+    const char* name;
+    std::function<void(CDialog&)> setup;
+    std::function<bool(HeadlessUi&)> input;
+    const wchar_t* reason;
+  };
+  const Row kRows[] = {
+      {"disabled edit", [](CDialog& d) { d.GetDlgItem(35045).EnableWindow(FALSE); },
+       [](HeadlessUi& u) { return u.TypeText(35045, L"1"); }, L"control 35045 is disabled"},
+      {"hidden button", [](CDialog& d) { d.GetDlgItem(35020).ShowWindow(kSwHide); },
+       [](HeadlessUi& u) { return u.Click(35020); }, L"control 35020 is hidden"},
+      {"hidden in the template", [](CDialog&) {}, [](HeadlessUi& u) { return u.Click(35043); },
+       L"control 35043 is hidden"},
+      {"not in the template", [](CDialog&) {}, [](HeadlessUi& u) { return u.TypeText(35027, L"1"); },
+       L"the window has no control 35027"},
+      {"wrong kind", [](CDialog&) {}, [](HeadlessUi& u) { return u.PickItem(35045, 0); },
+       L"control 35045 does not take this input"},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ProgramDialog dialog;
+    ASSERT_TRUE(ui.OpenDialog(dialog));
+    row.setup(dialog);
+    const std::size_t before = ui.rejected().size();
+    EXPECT_FALSE(row.input(ui));
+    ASSERT_EQ(ui.rejected().size(), before + 1);
+    EXPECT_EQ(ui.rejected().back().reason, row.reason);
+    EXPECT_TRUE(dialog.events.empty());
+    ui.CloseWindow();
+  }
+  CDialog summary(2508);
+  ASSERT_TRUE(ui.OpenDialog(summary));
+  EXPECT_FALSE(ui.TypeText(35024, L"G01"));
+  EXPECT_EQ(ui.rejected().back().reason, L"the edit is read-only");
+}
+
+TEST_F(DialogTest, AnExceptionAbandonsTheActionAndTheNextInputStillWorks) {
+  ProgramDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  dialog.onCreate = [] { (void)std::vector<int>(2).at(2); };
+  EXPECT_TRUE(ui.Click(35020));
+  dialog.onCreate = [&dialog] { dialog.SetDlgItemText(35027, L"no such control"); };
+  EXPECT_TRUE(ui.Click(35020));
+  ASSERT_EQ(ui.abandoned().size(), 2u);
+  EXPECT_EQ(ui.abandoned()[0].where, L"35020 clicked");
+  EXPECT_NE(ui.abandoned()[1].what.find("35027"), std::string::npos);
+  EXPECT_TRUE(ui.TypeText(35045, L"1"));
+  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"create", L"create", L"distance 1"}));
+  EXPECT_TRUE(dialog.HasWindow());
+}
+
+TEST_F(DialogTest, PreTranslateMessageFollowsTheFocusAfterEveryInput) {
+  ProgramDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  EXPECT_EQ(dialog.focusSeen, 35045);   // the first tab stop
+  ui.Focus(35031);
+  EXPECT_EQ(dialog.focusSeen, 35031);
+  ui.Click(35007);
+  EXPECT_EQ(dialog.focusSeen, 35007);
+  EXPECT_EQ(dialog.GetFocusId(), 35007);
+}
+
+TEST_F(DialogTest, AModalDialogRunsOnQueuedInputFromInsideAHandler) {
+  struct Row {
+    const char* name;
+    std::vector<std::function<void(HeadlessUi&)>> inputs;
+    INT_PTR result;
+    std::wstring typedName;
+  };
+  const Row kRows[] = {
+      {"typed name, OK", {[](HeadlessUi& u) { u.TypeText(35004, L"U"); }, [](HeadlessUi& u) { u.Click(kIdOk); }},
+       kIdOk, L"U"},
+      {"cut to six", {[](HeadlessUi& u) { u.TypeText(35004, L"ABCDEFGH"); }, [](HeadlessUi& u) { u.Click(kIdOk); }},
+       kIdOk, L"ABCDEF"},
+      {"empty name: OK is disabled",
+       {[](HeadlessUi& u) { u.TypeText(35004, L""); }, [](HeadlessUi& u) { u.Click(kIdOk); },
+        [](HeadlessUi& u) { u.Click(kIdCancel); }},
+       kIdCancel, L"X"},
+      {"close box", {[](HeadlessUi& u) { u.CloseWindow(); }}, kIdCancel, L"X"},
+      {"no input left", {}, kIdCancel, L"X"},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    MachineDialog machine;
+    ASSERT_TRUE(ui.OpenDialog(machine));
+    for (const auto& input : row.inputs) ui.queue().Add(input);
+    ui.Click(35001);
+    EXPECT_EQ(machine.result, row.result);
+    EXPECT_EQ(machine.name, row.typedName);
+    EXPECT_TRUE(ui.queue().empty());
+    EXPECT_EQ(machine.GetFocusId(), 35001);   // the focus is back where it was
+    EXPECT_EQ(ui.ForegroundDialog(), &machine);
+    ui.CloseWindow();
+  }
+}
+
+TEST_F(DialogTest, AChildControlTakesThePlaceholdersPlaceAndNotifiesTheDialog) {
+  ProgramDialog dialog;
+  GridStub grid;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  const Rect placeholder = dialog.GetDlgItem(35009).GetRectInParent();
+  EXPECT_EQ(placeholder, (Rect{177, 56, 342, 151}));   // 118, 35, 110 x 58 dialog units
+  ASSERT_TRUE(grid.CreateChild(&dialog, 35017, placeholder, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP));
+  EXPECT_FALSE(GridStub().CreateChild(&dialog, 35045, placeholder, PF_WS_CHILD));   // the id is taken
+  dialog.PlaceDlgItemAfter(35017, 35009);
+  const std::vector<int> order = ui.ControlIds(dialog);
+  auto at = std::find(order.begin(), order.end(), 35009);
+  ASSERT_NE(at, order.end());
+  EXPECT_EQ(*(at + 1), 35017);
+  EXPECT_EQ(dialog.GetDlgItem(35017).GetRectInParent(), placeholder);
+
+  NotifyInfo cell;
+  cell.row = 2;
+  cell.column = 1;
+  EXPECT_EQ(grid.NotifyParent(Notify::EndLabelEdit, cell), 7);
+  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"cell 2,1"}));
+  ui.Focus(35017);
+  EXPECT_EQ(dialog.focusSeen, 35017);
+  auto* peer = dynamic_cast<HeadlessCustom*>(ui.FindControl(dialog, 35017));
+  ASSERT_NE(peer, nullptr);
+  EXPECT_EQ(&peer->control(), &grid);
+}
+
+// The machine information template (2505) exchanging its choices as the
+// machine-information page does.
+class ChoicesDialog : public CDialog {
+ public:
+  ChoicesDialog() : CDialog(2505) {}
+  int machineType = 1;
+  int gcodeNumber = 3;
+
+  BOOL OnInitDialog() override {
+    CComboBox types(this, 35018);
+    types.AddString(L"Lathe");
+    types.AddString(L"Machining centre");
+    return CDialog::OnInitDialog();
+  }
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_CBIndex(pDX, 35018, machineType);
+    DDX_Radio(pDX, 35011, gcodeNumber);
+  }
+};
+
+TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
+  ChoicesDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  EXPECT_EQ(dialog.GetDlgItemText(35018), L"Machining centre");   // a drop-down list shows its selection
+  EXPECT_EQ(dialog.IsDlgButtonChecked(35014), kBstChecked);
+  ui.PickItem(35018, 0);
+  ui.Click(35016);
+  EXPECT_FALSE(ui.TypeText(35018, L"Mill"));                     // no edit field to type into
+  dialog.UpdateData(TRUE);
+  EXPECT_EQ(dialog.machineType, 0);
+  EXPECT_EQ(dialog.gcodeNumber, 5);
+  dialog.SetDlgItemText(35018, L"Machining centre");
+  EXPECT_EQ(CComboBox(&dialog, 35018).GetCurSel(), 1);
+}
+
+}  // namespace
+}  // namespace pf::testing

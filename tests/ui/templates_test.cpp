@@ -1,0 +1,187 @@
+// The dialog templates and bitmaps of res/: every control the pages address
+// exists with the kind and styles they rely on, layouts stay inside their
+// dialogs, and the bitmap files match their table.
+#include <cstdint>
+#include <cwctype>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestPages.h"
+#include "common/StringTable.h"
+#include "res/styles.h"
+#include "ui/Resources.h"
+
+namespace pf::testing {
+namespace {
+
+struct ControlRow {
+  unsigned dialog;
+  int id;
+  const wchar_t* windowClass;
+};
+
+constexpr ControlRow kAddressedControls[] = {
+    {2504, 35004, L"" PF_WC_EDIT},     {2504, kIdOk, L"" PF_WC_BUTTON},      {2504, kIdCancel, L"" PF_WC_BUTTON},
+    {2505, 35018, L"" PF_WC_COMBOBOX}, {2505, 35019, L"" PF_WC_STATIC},      {2505, 35010, L"" PF_WC_BUTTON},
+    {2505, 35011, L"" PF_WC_BUTTON},   {2505, 35012, L"" PF_WC_BUTTON},      {2505, 35013, L"" PF_WC_BUTTON},
+    {2505, 35014, L"" PF_WC_BUTTON},   {2505, 35015, L"" PF_WC_BUTTON},      {2505, 35016, L"" PF_WC_BUTTON},
+    {2505, 35003, L"" PF_WC_LISTBOX},  {2505, 35001, L"" PF_WC_BUTTON},      {2505, 35006, L"" PF_WC_BUTTON},
+    {2506, 35033, L"" PF_WC_STATIC},   {2506, 35042, L"" PF_WC_STATIC},      {2506, 35038, L"" PF_WC_STATIC},
+    {2506, 35034, L"" PF_WC_STATIC},   {2506, 35043, L"" PF_WC_STATIC},      {2506, 35039, L"" PF_WC_STATIC},
+    {2506, 35035, L"" PF_WC_STATIC},   {2506, 35041, L"" PF_WC_STATIC},      {2506, 35037, L"" PF_WC_STATIC},
+    {2506, 35044, L"" PF_WC_STATIC},   {2506, 35045, L"" PF_WC_EDIT},        {2506, 35032, L"" PF_WC_EDIT},
+    {2506, 35022, L"" PF_WC_STATIC},   {2506, 35008, L"" PF_WC_EDIT},        {2506, 35007, L"" PF_WC_BUTTON},
+    {2506, 35031, L"" PF_WC_EDIT},     {2506, 35028, L"" PF_WC_EDIT},        {2506, 35021, L"" PF_WC_STATIC},
+    {2506, 35030, L"" PF_WC_BUTTON},   {2506, 35029, L"" PF_WC_BUTTON},      {2506, 35020, L"" PF_WC_BUTTON},
+    {2506, 35046, L"" PF_WC_BUTTON},   {2506, 35025, L"" PF_WC_LISTBOX},     {2506, 35024, L"" PF_WC_EDIT},
+    {2506, 35009, L"" PF_WC_STATIC},   {2507, 35027, L"" PF_WC_COMBOBOX},    {2508, 35023, L"" PF_WC_TREEVIEW},
+    {2508, 35024, L"" PF_WC_EDIT},     {2508, 35018, L"" PF_WC_STATIC},      {2508, 35026, L"" PF_WC_STATIC},
+    {2509, 35047, L"" PF_WC_TREEVIEW}, {2509, 35002, L"" PF_WC_STATIC},
+};
+
+struct StyleRow {
+  const char* name;
+  unsigned dialog;
+  int id;
+  std::uint32_t mask;
+  std::uint32_t expected;
+};
+
+constexpr StyleRow kStyles[] = {
+    {"machine types: drop-down list", 2505, 35018, PF_CBS_TYPEMASK, PF_CBS_DROPDOWNLIST},
+    {"projects: edit field and list", 2507, 35027, PF_CBS_TYPEMASK, PF_CBS_DROPDOWN},
+    {"axis list notifies", 2505, 35003, PF_LBS_NOTIFY, PF_LBS_NOTIFY},
+    {"file list notifies", 2506, 35025, PF_LBS_NOTIFY, PF_LBS_NOTIFY},
+    {"file text: multi-line, editable", 2506, 35024, PF_ES_MULTILINE | PF_ES_READONLY, PF_ES_MULTILINE},
+    {"program text: multi-line, read-only", 2508, 35024, PF_ES_MULTILINE | PF_ES_READONLY,
+     PF_ES_MULTILINE | PF_ES_READONLY},
+    {"distance: single-line", 2506, 35045, PF_ES_MULTILINE, 0},
+    {"feed: single-line", 2506, 35032, PF_ES_MULTILINE, 0},
+    {"dwell: single-line", 2506, 35008, PF_ES_MULTILINE, 0},
+    {"radius: single-line", 2506, 35028, PF_ES_MULTILINE, 0},
+    {"sampling time: single-line", 2506, 35031, PF_ES_MULTILINE, 0},
+    {"selection tree: check boxes", 2509, 35047, PF_TVS_CHECKBOXES, PF_TVS_CHECKBOXES},
+    {"summary tree: no check boxes", 2508, 35023, PF_TVS_CHECKBOXES, 0},
+    {"dwell check box", 2506, 35007, PF_BS_TYPEMASK, PF_BS_AUTOCHECKBOX},
+    {"circle direction starts a group", 2506, 35030, PF_BS_TYPEMASK | PF_WS_GROUP,
+     PF_BS_AUTORADIOBUTTON | PF_WS_GROUP},
+    {"G-code list starts a group", 2505, 35011, PF_BS_TYPEMASK | PF_WS_GROUP, PF_BS_AUTORADIOBUTTON | PF_WS_GROUP},
+    {"OK is the default button", 2504, kIdOk, PF_BS_TYPEMASK, PF_BS_DEFPUSHBUTTON},
+    {"grid placeholder hidden", 2506, 35009, PF_WS_VISIBLE, 0},
+    {"second axis hidden", 2506, 35043, PF_WS_VISIBLE, 0},
+    {"second minus limit hidden", 2506, 35039, PF_WS_VISIBLE, 0},
+    {"second plus limit hidden", 2506, 35035, PF_WS_VISIBLE, 0},
+    {"second minus label hidden", 2506, 35041, PF_WS_VISIBLE, 0},
+    {"second plus label hidden", 2506, 35037, PF_WS_VISIBLE, 0},
+    {"first axis shown", 2506, 35042, PF_WS_VISIBLE, PF_WS_VISIBLE},
+};
+
+bool SameClass(const std::wstring& a, const std::wstring& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::towlower(a[i]) != std::towlower(b[i])) return false;
+  }
+  return true;
+}
+
+TEST(Templates, EveryControlThePagesAddressExistsWithItsKind) {
+  for (const ControlRow& row : kAddressedControls) {
+    SCOPED_TRACE(::testing::Message() << row.dialog << " / " << row.id);
+    const DialogTemplate* dialog = FindDialogTemplate(row.dialog);
+    ASSERT_NE(dialog, nullptr);
+    const ControlTemplate* control = dialog->Find(row.id);
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(SameClass(control->windowClass, row.windowClass)) << control->windowClass;
+  }
+}
+
+TEST(Templates, ControlsHaveTheStylesThePagesRelyOn) {
+  for (const StyleRow& row : kStyles) {
+    SCOPED_TRACE(row.name);
+    const ControlTemplate* control = FindDialogTemplate(row.dialog)->Find(row.id);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->style & row.mask, row.expected);
+  }
+}
+
+TEST(Templates, EveryTemplateIsAWellFormedDialog) {
+  const std::set<std::wstring> classes = {L"" PF_WC_BUTTON,  L"" PF_WC_EDIT,     L"" PF_WC_STATIC,
+                                          L"" PF_WC_LISTBOX, L"" PF_WC_COMBOBOX, L"" PF_WC_TREEVIEW};
+  std::set<unsigned> ids;
+  for (const DialogTemplate& dialog : DialogTemplates()) {
+    SCOPED_TRACE(::testing::Message() << "dialog " << dialog.id);
+    ids.insert(dialog.id);
+    const bool page = (dialog.style & PF_WS_CHILD) != 0;
+    if (page) {
+      EXPECT_EQ(std::wstring(dialog.caption), LoadResString(14001));
+      EXPECT_TRUE(dialog.cx == 317 && dialog.cy == 143);
+    }
+    std::set<int> seen;
+    for (const ControlTemplate& control : dialog) {
+      SCOPED_TRACE(::testing::Message() << "control " << control.id);
+      EXPECT_EQ(classes.count(control.windowClass), 1u);
+      EXPECT_NE(control.style & PF_WS_CHILD, 0u);
+      EXPECT_TRUE(control.x >= 0 && control.y >= 0 && control.x + control.cx <= dialog.cx);
+      // A combo box's height includes its drop-down list.
+      const bool combo = std::wstring(control.windowClass) == L"" PF_WC_COMBOBOX;
+      EXPECT_TRUE(combo || control.y + control.cy <= dialog.cy);
+      EXPECT_TRUE(control.id == kIdStatic || seen.insert(control.id).second) << "duplicate id";
+    }
+  }
+  EXPECT_EQ(ids, (std::set<unsigned>{2504, 2505, 2506, 2507, 2508, 2509}));
+}
+
+using RadioGroupTest = UiTest;
+
+TEST_F(RadioGroupTest, RadioGroupsRunToTheNextGroupStart) {
+  struct Row {
+    unsigned dialog;
+    int first;
+    std::vector<int> group;
+  };
+  const Row kRows[] = {
+      {2505, 35011, {35011, 35012, 35013, 35014, 35015, 35016}},
+      {2506, 35030, {35030, 35029}},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.dialog);
+    CDialog dialog(row.dialog);
+    ASSERT_TRUE(ui.OpenDialog(dialog));
+    EXPECT_EQ(dialog.Peer().RadioGroup(row.first), row.group);
+    ui.Click(row.group.back());
+    for (int id : row.group) EXPECT_EQ(dialog.IsDlgButtonChecked(id), id == row.group.back() ? 1 : 0);
+    ui.CloseWindow();
+  }
+}
+
+std::vector<unsigned char> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t U32(const std::vector<unsigned char>& b, std::size_t at) {
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+TEST(Bitmaps, TheFilesAreTheSizeOfTheirTableRowsOnWhite) {
+  for (const BitmapResource& bitmap : BitmapResources()) {
+    SCOPED_TRACE(bitmap.file);
+    const std::vector<unsigned char> bytes = ReadFile(std::string(PF_RES_DIR "/") + bitmap.file);
+    ASSERT_GT(bytes.size(), 54u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    EXPECT_EQ(static_cast<int>(U32(bytes, 18)), bitmap.cx);
+    EXPECT_EQ(static_cast<int>(U32(bytes, 22)), bitmap.cy);
+    EXPECT_EQ(bytes[28], 24);   // bits per pixel
+    const std::size_t corner = U32(bytes, 10);
+    EXPECT_EQ(bytes[corner], 0xFF);   // the transparent white background
+    EXPECT_EQ(bytes[corner + 1], 0xFF);
+    EXPECT_EQ(bytes[corner + 2], 0xFF);
+  }
+}
+
+}  // namespace
+}  // namespace pf::testing
