@@ -1,0 +1,102 @@
+// The grid as the program page uses it: created in a dialog, filled with a
+// fixed header row and column, edited in place with its end-of-edit answer.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/Format.h"
+#include "graph/GridCtrl.h"
+#include "res/styles.h"
+#include "ui/Dialog.h"
+#include "ui/UiBackend.h"
+#include "ui/headless/HeadlessUi.h"
+
+namespace pf {
+namespace {
+
+// The program page's template with a grid on its placeholder; the page's
+// answer to an edit is set by the test.
+class GridDialog : public CDialog {
+ public:
+  GridDialog() : CDialog(2506) {}
+  CGridCtrlEx grid;
+  LRESULT answer = 0;
+  std::vector<std::wstring> edits;
+
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    grid.Create(GetDlgItem(35009).GetRectInParent(), this, 35017, PF_WS_CHILD | PF_WS_VISIBLE);
+    return TRUE;
+  }
+  const MessageMap* GetMessageMap() const override {
+    static const MessageEntry kEntries[] = {MapNotify(35017, Notify::EndLabelEdit, &GridDialog::OnEndEdit)};
+    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+  }
+
+ private:
+  LRESULT OnEndEdit(const NotifyInfo& info) {
+    edits.push_back(Format(L"%d,%d:%s", info.row, info.column, grid.GetItemText(info.row, info.column)));
+    return answer;
+  }
+};
+
+class GridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui.OpenDialog(dialog));
+    CGridCtrlEx& grid = dialog.grid;
+    grid.SetColumnCount(3);
+    grid.SetRowCount(3);
+    grid.SetFixedColumnCount(1);
+    grid.SetFixedRowCount(1);
+    grid.SetItemText(1, 0, L"$1-X");
+    grid.SetItemText(1, 1, L"12.5");
+    grid.SetItemLimitText(1, 1, 4);
+  }
+
+  HeadlessUi ui;
+  ScopedUiBackend backend{ui};
+  GridDialog dialog;
+};
+
+TEST_F(GridTest, AnEditEndsWithTheCellsRowAndColumnToTheParent) {
+  CGridCtrlEx& grid = dialog.grid;
+  EXPECT_TRUE(grid.EditCell(1, 1, L"-7.25"));   // cut to the cell's limit of 4
+  EXPECT_EQ(dialog.edits, std::vector<std::wstring>{L"1,1:-7.2"});
+  EXPECT_EQ(grid.GetItemText(1, 1), L"-7.2");
+  EXPECT_EQ(grid.GetFocusRow(), 1);
+  EXPECT_EQ(grid.GetFocusColumn(), 1);
+
+  dialog.answer = 1;   // refused: the old text comes back
+  EXPECT_TRUE(grid.EditCell(1, 1, L"9"));
+  EXPECT_EQ(grid.GetItemText(1, 1), L"-7.2");
+}
+
+TEST_F(GridTest, FixedCellsAndCellsOutsideCannotBeEdited) {
+  CGridCtrlEx& grid = dialog.grid;
+  const int cells[][2] = {{0, 1}, {1, 0}, {3, 1}, {1, 3}, {-1, 1}};
+  for (const auto& cell : cells) {
+    SCOPED_TRACE(Format(L"%d,%d", cell[0], cell[1]));
+    EXPECT_FALSE(grid.EditCell(cell[0], cell[1], L"1"));
+  }
+  EXPECT_TRUE(dialog.edits.empty());
+}
+
+TEST_F(GridTest, ResizingKeepsTheCellsThatStayAndFormatsFallBackToTheColumn) {
+  CGridCtrlEx& grid = dialog.grid;
+  grid.SetColumnFormat(1, kDtRight | kDtVCenter);
+  grid.SetItemFormat(2, 1, kDtCenter);
+  grid.SetRowCount(2);
+  grid.SetRowCount(4);
+  EXPECT_EQ(grid.GetItemText(1, 0), L"$1-X");
+  EXPECT_EQ(grid.GetItemText(3, 0), L"");
+  EXPECT_EQ(grid.GetItemFormat(1, 1), kDtRight | kDtVCenter);
+  EXPECT_EQ(grid.GetItemFormat(2, 1), kDtRight | kDtVCenter);  // row 2 was dropped and made anew
+  EXPECT_EQ(grid.GetItemLimitText(1, 1), 4);
+  EXPECT_FALSE(grid.SetFixedRowCount(5));
+}
+
+}  // namespace
+}  // namespace pf
