@@ -12,6 +12,7 @@
 #include "common/MessageSink.h"
 #include "common/Path.h"
 #include "common/Text.h"
+#include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramInfoAry.h"
 #include "program/ProgramKinds.h"
@@ -235,12 +236,6 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
   return true;
 }
 
-// The wizard's program page offers the dwell choice only for lost motion
-// (kind 4); every other axis kind always dwells.
-void ApplyDwellRule(int kind, CProgramInfo& record) {
-  if (kind != 4 && !IsCircleKind(kind)) record.m_bDwell = 1;
-}
-
 // The line to blame for a generator's error id.
 int BlamedLine(const JobSection& s, int errorId) {
   for (const JobEntry& e : s.entries) {
@@ -307,7 +302,8 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
       Print(err, error);
       return 2;
     }
-    ApplyDwellRule(program.kind, record);
+    // The dwell mode as the wizard's program page leaves it.
+    record.m_bDwell = DwellModeAfterActivation(program.kind, record.m_bDwell);
     record.m_bSaveFiles = 1;
     const ProgramAxisNames names = NamesFor(job, program);
     for (int file = 0; file < static_cast<int>(record.size()); ++file) {

@@ -1,0 +1,28 @@
+// The two axes of a circle plane as the circle program pages need them:
+// the circle axis labels that name the circle's axes in the program, and
+// the texts that show the plane's axes with their stroke ends.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "nclink/OVXIF.h"
+#include "pages/ProgramPageIds.h"
+#include "wizard/PlaneArray.h"
+
+namespace pf {
+
+// The circle axis labels of plane label `planeLabel` (for example $1-IJ):
+// for each of its last two letters that is I, J or K, the label's first
+// three characters followed by the system's base axis parameter "BASE_I",
+// "BASE_J" or "BASE_K" (read as text of system digit - 1; empty when the
+// read fails). $1-IJ on a machine with BASE_I=X, BASE_J=Y gives $1-X, $1-Y.
+std::vector<std::wstring> GetCircleAxisLabels(COVXIF& ovxIf, const std::wstring& planeLabel);
+
+// The plane's axes for 35042, 35038, 35034 (first axis: label, minus and
+// plus stroke end) and 35043, 35039, 35035 (second axis), as the plane
+// table holds them; no texts when the table has no plane of that name. The
+// second row stays hidden either way (kSecondAxisRow).
+std::vector<ControlText> PlaneAxesTexts(const CPlaneArray& planes, const std::wstring& planeLabel);
+
+}  // namespace pf

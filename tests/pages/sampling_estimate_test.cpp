@@ -1,0 +1,107 @@
+// The sampling-time estimate: the formulas per kind, the inputs each kind
+// reads, the G0 speed from the CNC and the shown text.
+#include "pages/SamplingEstimate.h"
+
+#include <gtest/gtest.h>
+
+#include "wizard/MachineFixture.h"
+
+namespace pf {
+namespace {
+
+struct EstimateRow {
+  const char* what;
+  int kind;
+  double distance;
+  double dwell;
+  double feed;
+  double radius;
+  const wchar_t* first;
+  const wchar_t* second;
+};
+
+TEST(SamplingEstimate, FormulaPerKind) {
+  constexpr EstimateRow kRows[] = {
+      {"feed 0 counts as 1000", 1, 100, 0, 0, 0, L"14.40", L"28.80"},
+      {"lost motion with dwell", 4, 100, 0.5, 1000, 0, L"7.80", L"0.00"},
+      {"circle: two turns", 9, 0, 0, 1000, 10, L"7.54", L"0.00"},
+      {"rapid forth and back", 0, 100, 0.5, 1000, 0, L"15.60", L"0.00"},
+      {"feed forth and back", 3, 200, 1, 2000, 0, L"16.80", L"28.80"},
+      {"one way with a second file", 5, 100, 0.5, 1000, 0, L"7.80", L"7.20"},
+      {"inertia ratio", 6, 50, 0, 3000, 0, L"1.20", L"1.20"},
+      {"capped", 1, 1e6, 0, 1, 0, L"10000.00", L"10000.00"},
+      {"negative", 5, -100, 0, 1000, 0, L"0.00", L"0.00"},
+      {"negative circle", 7, 0, 0, 1000, -10, L"0.00", L"0.00"},
+      {"no such kind", 11, 100, 1, 1000, 10, L"0.00", L"0.00"},
+  };
+  for (const EstimateRow& row : kRows) {
+    SCOPED_TRACE(row.what);
+    const SamplingTimes times = EstimateSamplingTimes(row.kind, row.distance, row.dwell, row.feed, row.radius);
+    EXPECT_EQ(FormatSamplingTime(times.first), row.first);
+    EXPECT_EQ(FormatSamplingTime(times.second), row.second);
+  }
+}
+
+TEST(SamplingEstimate, EachKindReadsItsInputs) {
+  struct Row {
+    int kind;
+    bool checked;
+    bool asksRapidSpeed;
+    const wchar_t* first;
+    const wchar_t* second;
+  };
+  // Distance 100, dwell 0.5, feed 2000, radius 10; the G0 speed is 6000.
+  constexpr Row kRows[] = {
+      {0, false, true, L"3.60", L"0.00"},    // dwell always, F = G0 speed
+      {2, true, true, L"3.60", L"0.00"},
+      {1, false, false, L"7.20", L"14.40"},  // unchecked: no dwell
+      {1, true, false, L"8.40", L"14.40"},
+      {4, true, false, L"4.20", L"0.00"},
+      {4, false, false, L"3.60", L"0.00"},
+      {5, false, false, L"4.20", L"3.60"},   // dwell always
+      {6, false, false, L"4.20", L"3.60"},
+      {8, true, false, L"3.77", L"0.00"},    // radius and feed only
+  };
+  const SamplingFields fields{L"100", L"0.5", L"2000", L"10", false};
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(testing::Message() << "kind " << row.kind << (row.checked ? " checked" : ""));
+    SamplingFields input = fields;
+    input.dwellChecked = row.checked;
+    bool asked = false;
+    const SamplingTimes times = EstimateFromFields(row.kind, input, [&asked] {
+      asked = true;
+      return 6000.0;
+    });
+    EXPECT_EQ(asked, row.asksRapidSpeed);
+    EXPECT_EQ(FormatSamplingTime(times.first), row.first);
+    EXPECT_EQ(FormatSamplingTime(times.second), row.second);
+  }
+}
+
+TEST(SamplingEstimate, TextsThatAreNoNumberCountAsZero) {
+  const SamplingTimes times = EstimateFromFields(3, {L"1e2mm", L"x", L"abc", L"", true}, [] { return 0.0; });
+  EXPECT_EQ(FormatSamplingTime(times.first), L"14.40");
+  EXPECT_EQ(FormatSamplingTime(times.second), L"28.80");
+}
+
+class RapidSpeedTest : public test::MachineTest {};
+
+TEST_F(RapidSpeedTest, ReadsTheG0SpeedOfTheSerialAxis) {
+  UseMachine(nullptr);
+  EXPECT_EQ(ReadRapidSpeed(ovx_, 2), 32000.0);  // $1-Z
+  EXPECT_EQ(ReadRapidSpeed(ovx_, 4), 40000.0);  // $2-Z, from [Axes]
+  EXPECT_EQ(CountCalls("NcGetParameter(0, 2, \"AFTER_INTERP_G0_MAX_SPEED\", 3) -> 0"), 1);
+  EXPECT_EQ(CountCalls("NcGetParameter(1, 1, \"AFTER_INTERP_G0_MAX_SPEED\", 3) -> 0"), 1);
+
+  sim_.SetFailure("NcGetParameter", -3);
+  EXPECT_EQ(ReadRapidSpeed(ovx_, 2), 0.0);
+
+  CLogChannel idleLog;
+  COVXIF idle(idleLog);
+  sim_.ClearJournal();
+  EXPECT_EQ(ReadRapidSpeed(idle, 2), 0.0);
+  EXPECT_TRUE(sim_.Journal().empty());
+}
+
+}  // namespace
+}  // namespace pf
