@@ -1,0 +1,49 @@
+// The project page (see ProjectPage.h).
+#include "wizard/shell/ProjectPage.h"
+
+#include "common/Text.h"
+#include "ui/DataExchange.h"
+#include "wizard/base/WizardBaseSheet.h"
+
+namespace pf {
+namespace {
+
+constexpr int kIdcProject = 35027;
+
+}  // namespace
+
+const MessageMap* CProjectPage::GetMessageMap() const {
+  static const MessageEntry kEntries[] = {
+      MapCommand(kIdcProject, Notify::SelChange, &CProjectPage::OnSelchangeProject),
+      MapCommand(kIdcProject, Notify::EditChange, &CProjectPage::OnEditchangeProject),
+  };
+  static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
+  return &kMap;
+}
+
+void CProjectPage::DoDataExchange(CDataExchange* pDX) {
+  CWizardBasePage::DoDataExchange(pDX);
+  DDX_Control(pDX, kIdcProject, m_comboProject);
+}
+
+BOOL CProjectPage::OnSetActive() {
+  const BOOL result = CWizardBasePage::OnSetActive();
+  if (ProjectFolderExists()) FillProjectList();
+  CheckProjectName();
+  return result;
+}
+
+void CProjectPage::CheckProjectName() { GetWizardSheet().SetNextEnable(IsUsableName(m_strProject)); }
+
+void CProjectPage::OnSelchangeProject() {
+  const int selected = m_comboProject.GetCurSel();
+  m_strProject = selected == kLbErr ? std::wstring() : m_comboProject.GetLBText(selected);
+  CheckProjectName();
+}
+
+void CProjectPage::OnEditchangeProject() {
+  m_strProject = m_comboProject.GetWindowText();
+  CheckProjectName();
+}
+
+}  // namespace pf

@@ -1,0 +1,31 @@
+// CProjectPage: the first page of the wizard. The user picks an existing
+// project from the list or types the name of a new one; Next is enabled only
+// for a name that can be a folder name. The page holds the name in
+// m_strProject; the sheet reads the project from it.
+#pragma once
+
+#include "wizard/base/WizardBasePage.h"
+
+namespace pf {
+
+class CProjectPage : public CWizardBasePage {
+ public:
+  CProjectPage() : CWizardBasePage(2507, 0, 14029, 14030) {}
+
+  const MessageMap* GetMessageMap() const override;
+  // Binds the project combo box (35027) to m_comboProject.
+  void DoDataExchange(CDataExchange* pDX) override;
+  // Refills the list when projects exist (which selects the current name or
+  // the first project), then checks the name.
+  BOOL OnSetActive() override;
+
+  // Next for a name that is not empty and holds none of the eleven
+  // characters a folder name cannot take; no Next otherwise.
+  void CheckProjectName();
+
+ private:
+  void OnSelchangeProject();
+  void OnEditchangeProject();
+};
+
+}  // namespace pf

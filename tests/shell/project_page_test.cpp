@@ -1,0 +1,134 @@
+// The project page: the list of existing projects, the name check that
+// switches Next, and the name kept or replaced when the page comes back.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ShellFixture.h"
+#include "common/Path.h"
+#include "common/Text.h"
+#include "wizard/ProjectFolders.h"
+
+namespace pf::test {
+namespace {
+
+constexpr int kIdcProject = 35027;
+
+class ProjectPageTest : public ShellTest {
+ protected:
+  // Project folders Alpha and beta, with a hidden folder and a file beside
+  // them that are no projects.
+  void MakeTwoProjects() {
+    const std::wstring root = GetProgramRoot();
+    for (const wchar_t* folder : {L"Alpha", L"beta", L".backup"}) {
+      ASSERT_TRUE(MakeDirectory(root + PathSep() + folder));
+    }
+    ASSERT_TRUE(WriteFileBytes(root + PathSep() + L"test.eia", "%\r\n"));
+  }
+
+  std::vector<std::wstring> ListedProjects(ShellSheet& sheet) {
+    std::vector<std::wstring> names;
+    for (int i = 0; i < sheet.project.m_comboProject.GetCount(); ++i) {
+      names.push_back(sheet.project.m_comboProject.GetLBText(i));
+    }
+    return names;
+  }
+};
+
+TEST_F(ProjectPageTest, WithoutProjectsNextWaitsForAName) {
+  ShellSheet sheet(ovx_);
+  ASSERT_TRUE(ui.OpenSheet(sheet));
+  EXPECT_TRUE(ListedProjects(sheet).empty());
+  EXPECT_EQ(Text(sheet.project, kIdcProject), L"");
+  EXPECT_EQ(sheet.project.m_strProject, L"");
+  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
+  EXPECT_FALSE(Enabled(sheet, kIdWizBack));
+
+  ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+  EXPECT_EQ(sheet.project.m_strProject, L"Line1");
+  EXPECT_EQ(sheet.ProjectName(), L"Line1");
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+  EXPECT_FALSE(Enabled(sheet, kIdWizBack));
+}
+
+TEST_F(ProjectPageTest, OnlyNamesThatCanBeFolderNamesEnableNext) {
+  struct Row {
+    std::wstring name;
+    bool next;
+  };
+  std::vector<Row> rows = {{L"Line2", true}, {L"   ", true}, {L"", false}};
+  for (const wchar_t* c = kForbiddenNameChars; *c != L'\0'; ++c) {
+    rows.push_back({std::wstring(L"Li") + *c + L"ne", false});
+  }
+  ShellSheet sheet(ovx_);
+  ASSERT_TRUE(ui.OpenSheet(sheet));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(ToNarrow(row.name));
+    ASSERT_TRUE(ui.TypeText(kIdcProject, row.name));
+    EXPECT_EQ(sheet.project.m_strProject, row.name);
+    EXPECT_EQ(Enabled(sheet, kIdWizNext), row.next);
+    // Taking the character out again enables Next.
+    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line"));
+    EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+  }
+}
+
+TEST_F(ProjectPageTest, ExistingProjectsAreListedAndTheFirstIsSelected) {
+  MakeTwoProjects();
+  ShellSheet sheet(ovx_);
+  ASSERT_TRUE(ui.OpenSheet(sheet));
+  std::vector<std::wstring> listed = ListedProjects(sheet);
+  ASSERT_EQ(listed.size(), 2u);
+  const std::wstring first = listed[0];
+  EXPECT_EQ(first, ListProjectFolders()[0]);   // in the order the file system gives them
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, (std::vector<std::wstring>{L"Alpha", L"beta"}));
+  EXPECT_EQ(sheet.project.m_comboProject.GetCurSel(), 0);
+  EXPECT_EQ(Text(sheet.project, kIdcProject), first);
+  EXPECT_EQ(sheet.project.m_strProject, first);
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+
+  // Picking the other entry makes it the project.
+  ASSERT_TRUE(ui.PickItem(kIdcProject, 1));
+  EXPECT_EQ(sheet.project.m_strProject, sheet.project.m_comboProject.GetLBText(1));
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+}
+
+TEST_F(ProjectPageTest, TheCurrentNameSelectsItsProjectIgnoringCase) {
+  MakeTwoProjects();
+  ShellSheet sheet(ovx_);
+  sheet.project.m_strProject = L"BETA";
+  ASSERT_TRUE(ui.OpenSheet(sheet));
+  const int selected = sheet.project.m_comboProject.GetCurSel();
+  ASSERT_GE(selected, 0);
+  EXPECT_EQ(sheet.project.m_comboProject.GetLBText(selected), L"beta");
+  EXPECT_EQ(sheet.project.m_strProject, L"beta");
+  EXPECT_EQ(Text(sheet.project, kIdcProject), L"beta");
+}
+
+TEST_F(ProjectPageTest, ANewNameGivesWayToTheFirstProjectWhenThePageComesBack) {
+  struct Row {
+    const char* name;
+    bool projects;
+  };
+  static constexpr Row kRows[] = {{"no project folder", false}, {"two project folders", true}};
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    if (row.projects) MakeTwoProjects();
+    ShellSheet sheet(ovx_);
+    ASSERT_TRUE(ui.OpenSheet(sheet));
+    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line2"));
+    ASSERT_TRUE(ui.PressNext());
+    ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
+    ASSERT_TRUE(ui.PressBack());
+    ASSERT_EQ(sheet.GetActiveIndex(), kProjectPage);
+    const std::wstring expected = row.projects ? ListProjectFolders()[0] : L"Line2";
+    EXPECT_EQ(sheet.project.m_strProject, expected);
+    EXPECT_EQ(Text(sheet.project, kIdcProject), expected);
+    EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+    ui.PressCancel();
+  }
+}
+
+}  // namespace
+}  // namespace pf::test

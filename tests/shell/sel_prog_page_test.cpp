@@ -1,0 +1,321 @@
+// The program selection page: the tree built from the machine's axes and
+// planes and the project's programs, ticks by check box and space bar, the
+// selection written into the program records, the warning about existing
+// programs, and the fresh start each time the page comes back.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ShellFixture.h"
+#include "common/Format.h"
+#include "common/Path.h"
+#include "ui/headless/HeadlessTree.h"
+#include "wizard/ProjectFolders.h"
+
+namespace pf::test {
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+constexpr int kIdcTree = 35047;
+constexpr int kIdcWarning = 35002;
+
+// One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
+// wizard lists X, Y and Z and offers programs for X and Y only. All three
+// base axes are listed: three planes.
+constexpr const char kTandemMachine[] = R"(
+[System1]
+Axes=X Y Z W
+BASE_I=X
+BASE_J=Y
+BASE_K=Z
+[$1-Z]
+TANDEM_AXISNUM_SPC=4
+)";
+
+// The kinds whose records the page selects.
+constexpr int kSelectedKinds[] = {0, 1, 2, 3, 4, 9, 10};
+
+class SelProgPageTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    UseMachine(kTandemMachine);
+  }
+
+  // Writes every file of a program into the project, as a finished wizard
+  // run would have left it.
+  void WriteProgram(const std::wstring& subFolder, int kind) {
+    int count = 0;
+    const ProgramFileEntry* files = GetProgramFileTable(kind, kMachineLathe, count);
+    const std::wstring folder = CProgramInfo::ProgramFolder(ProjectFolderPath(L"Line1"), subFolder, kind);
+    ASSERT_TRUE(MakeDirectory(folder));
+    for (int i = 0; i < count; ++i) {
+      ASSERT_TRUE(WriteFileBytes(folder + PathSep() + files[i].fileName, "%\r\nG04X1.\r\n%\r\n"));
+    }
+  }
+
+  // Reads the machine and the project's records, marks every record as
+  // selected (so that the page visibly clears them) and opens the sheet on
+  // the selection page.
+  void Open(ShellSheet& sheet) {
+    sheet.project.m_strProject = L"Line1";
+    sheet.ReadMachine(ProjectFolderPath(L"Line1"));
+    for (CProgramInfoAry& records : sheet.programs) {
+      for (CProgramInfo& record : records) record.m_bSaveFiles = 1;
+    }
+    ASSERT_TRUE(ui.OpenSheet(sheet));
+    ASSERT_EQ(sheet.GetActiveIndex(), kSelectionPage);
+  }
+
+  static std::vector<HTreeItem> Children(const CTreeCtrl& tree, HTreeItem item) {
+    std::vector<HTreeItem> children;
+    for (HTreeItem child = tree.GetChildItem(item); child != nullptr; child = tree.GetNextSiblingItem(child)) {
+      children.push_back(child);
+    }
+    return children;
+  }
+
+  static std::vector<int> SaveFlags(ShellSheet& sheet, int kind) {
+    std::vector<int> flags;
+    for (const CProgramInfo& record : sheet.Programs(kind)) flags.push_back(record.m_bSaveFiles);
+    return flags;
+  }
+
+  static HTreeItem Child(ShellSheet& sheet, int group, int index) {
+    return Children(sheet.selection.m_treeProgram, sheet.selection.m_hGroup[group]).at(index);
+  }
+
+  // The user opens a group and clicks an entry's check box.
+  void ClickCheckBox(ShellSheet& sheet, int group, int index) {
+    const HTreeItem groupItem = sheet.selection.m_hGroup[group];
+    if (!IsExpanded(sheet, groupItem)) {
+      ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, groupItem, TreePart::Button));
+    }
+    ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, Child(sheet, group, index), TreePart::StateIcon));
+  }
+
+  bool IsExpanded(ShellSheet& sheet, HTreeItem item) {
+    return dynamic_cast<HeadlessTree&>(Control(sheet.selection, kIdcTree)).IsExpanded(item);
+  }
+
+  // True when nothing is ticked in the tree and no record is selected.
+  void ExpectNothingSelected(ShellSheet& sheet) {
+    const CTreeCtrl& tree = sheet.selection.m_treeProgram;
+    for (HTreeItem group = tree.GetRootItem(); group != nullptr; group = tree.GetNextSiblingItem(group)) {
+      EXPECT_FALSE(tree.GetCheck(group));
+      for (HTreeItem child : Children(tree, group)) {
+        EXPECT_FALSE(tree.GetCheck(child));
+        EXPECT_EQ(tree.GetItemData(child), 0u);
+      }
+    }
+    for (int kind : kSelectedKinds) {
+      SCOPED_TRACE(kind);
+      EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 0));
+    }
+    EXPECT_FALSE(Enabled(sheet, kIdWizNext));
+    EXPECT_FALSE(Enabled(sheet, kIdWizBack));
+    EXPECT_EQ(Text(sheet.selection, kIdcWarning), L"");
+  }
+};
+
+TEST_F(SelProgPageTest, TheTreeOffersEachGroupPerAxisOrPlaneAndMarksExistingPrograms) {
+  WriteProgram(L"$1-X", 2);
+  WriteProgram(L"$1-X", 3);    // time constant for X: both kinds exist
+  WriteProgram(L"$1-Y", 0);    // positioning for Y: the cutting-feed kind is missing
+  WriteProgram(L"$1-JK", 9);
+  WriteProgram(L"$1-JK", 10);
+  ShellSheet sheet(ovx_, kSelectionPage);
+  Open(sheet);
+  ASSERT_EQ(sheet.machine.m_aryAxisName, (Names{L"$1-X", L"$1-Y", L"$1-Z"}));
+  ASSERT_EQ(sheet.machine.m_aryTandemMaster, (std::vector<int>{0, 0, 1}));
+
+  struct Row {
+    int group;
+    unsigned label;
+    Names children;
+    std::vector<int> marks;
+    int groupMark;
+  };
+  const std::wstring x = Format(LoadResString(14004), L"$1-X");
+  const std::wstring y = Format(LoadResString(14004), L"$1-Y");
+  const Row kRows[] = {
+      {0, 14011, {x, y}, {0, 0}, 0},
+      {1, 14002, {x, y}, {1, 0}, 1},
+      {2, 14032, {x, y}, {0, 0}, 0},
+      {6, 14034,
+       {Format(LoadResString(14038), L"$1-IJ"), Format(LoadResString(14038), L"$1-JK"),
+        Format(LoadResString(14038), L"$1-KI")},
+       {0, 1, 0},
+       1},
+  };
+  const CTreeCtrl& tree = sheet.selection.m_treeProgram;
+  HTreeItem groupItem = tree.GetRootItem();
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.group);
+    ASSERT_NE(groupItem, nullptr);
+    EXPECT_EQ(groupItem, sheet.selection.m_hGroup[row.group]);
+    EXPECT_EQ(tree.GetItemText(groupItem), LoadResString(row.label));
+    EXPECT_FALSE(IsExpanded(sheet, groupItem));
+    int image = -1;
+    int selectedImage = -1;
+    tree.GetItemImage(groupItem, image, selectedImage);
+    EXPECT_EQ(image, row.groupMark);
+    Names texts;
+    std::vector<int> marks;
+    for (HTreeItem child : Children(tree, groupItem)) {
+      texts.push_back(tree.GetItemText(child));
+      tree.GetItemImage(child, image, selectedImage);
+      EXPECT_EQ(selectedImage, image);
+      marks.push_back(image);
+    }
+    EXPECT_EQ(texts, row.children);
+    EXPECT_EQ(marks, row.marks);
+    groupItem = tree.GetNextSiblingItem(groupItem);
+  }
+  EXPECT_EQ(groupItem, nullptr);
+  ExpectNothingSelected(sheet);
+  // The kinds the page does not offer keep their records as they were.
+  for (int kind : {5, 6, 7, 8}) EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 1));
+
+  const auto& images = dynamic_cast<HeadlessTree&>(Control(sheet.selection, kIdcTree)).imageList();
+  ASSERT_TRUE(images.has_value());
+  EXPECT_EQ(images->cx(), 15);
+  EXPECT_EQ(images->cy(), 15);
+  EXPECT_NE(images->flags() & kIlcMask, 0u);
+  ASSERT_EQ(images->entries().size(), 2u);
+  EXPECT_EQ(images->entries()[0].bitmapId, 2503u);
+  EXPECT_EQ(images->entries()[1].bitmapId, 2502u);
+  EXPECT_EQ(images->entries()[0].maskColor, 0xFFFFFFu);
+  EXPECT_EQ(images->entries()[1].maskColor, 0xFFFFFFu);
+}
+
+TEST_F(SelProgPageTest, TickingAGroupTicksItsEntriesAndAllowsNext) {
+  ShellSheet sheet(ovx_, kSelectionPage);
+  Open(sheet);
+  CTreeCtrl& tree = sheet.selection.m_treeProgram;
+  const HTreeItem group = sheet.selection.m_hGroup[0];
+  ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, group, TreePart::StateIcon));
+  EXPECT_TRUE(tree.GetCheck(group));
+  for (HTreeItem child : Children(tree, group)) {
+    EXPECT_TRUE(tree.GetCheck(child));
+    EXPECT_EQ(tree.GetItemData(child), 1u);
+  }
+  // The tandem lead $1-Z has no entry and stays unselected.
+  EXPECT_EQ(SaveFlags(sheet, 0), (std::vector<int>{1, 1, 0}));
+  EXPECT_EQ(SaveFlags(sheet, 1), (std::vector<int>{1, 1, 0}));
+  EXPECT_EQ(SaveFlags(sheet, 2), (std::vector<int>{0, 0, 0}));
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+  EXPECT_FALSE(Enabled(sheet, kIdWizBack));
+
+  // One entry unticked: the group stays ticked while the other one is.
+  ClickCheckBox(sheet, 0, 1);
+  EXPECT_TRUE(tree.GetCheck(group));
+  EXPECT_FALSE(tree.GetCheck(Child(sheet, 0, 1)));
+  EXPECT_EQ(SaveFlags(sheet, 0), (std::vector<int>{1, 0, 0}));
+  EXPECT_EQ(SaveFlags(sheet, 1), (std::vector<int>{1, 0, 0}));
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+
+  ClickCheckBox(sheet, 0, 0);
+  ExpectNothingSelected(sheet);
+
+  // Ticking one entry ticks its group.
+  ClickCheckBox(sheet, 6, 2);
+  EXPECT_TRUE(tree.GetCheck(sheet.selection.m_hGroup[6]));
+  EXPECT_EQ(SaveFlags(sheet, 9), (std::vector<int>{0, 0, 1}));
+  EXPECT_EQ(SaveFlags(sheet, 10), (std::vector<int>{0, 0, 1}));
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+}
+
+TEST_F(SelProgPageTest, ATickedProgramThatExistsRaisesTheWarning) {
+  WriteProgram(L"$1-X", 2);
+  WriteProgram(L"$1-X", 3);
+  WriteProgram(L"$1-Y", 0);
+  WriteProgram(L"$1-JK", 9);
+  WriteProgram(L"$1-JK", 10);
+  struct Row {
+    const char* name;
+    int group;
+    int index;
+    bool warning;
+  };
+  static constexpr Row kRows[] = {
+      {"time constant of X exists", 1, 0, true},
+      {"positioning of Y lacks a kind", 0, 1, false},
+      {"method 3 on $1-JK exists", 6, 1, true},
+      {"lost motion of X is new", 2, 0, false},
+  };
+  ShellSheet sheet(ovx_, kSelectionPage);
+  Open(sheet);
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ClickCheckBox(sheet, row.group, row.index);
+    EXPECT_EQ(Text(sheet.selection, kIdcWarning), row.warning ? LoadResString(14003) : L"");
+    ClickCheckBox(sheet, row.group, row.index);
+    EXPECT_EQ(Text(sheet.selection, kIdcWarning), L"");
+  }
+  // A new program ticked beside an existing one keeps the warning.
+  ClickCheckBox(sheet, 2, 0);
+  ClickCheckBox(sheet, 1, 0);
+  ClickCheckBox(sheet, 2, 0);
+  EXPECT_EQ(Text(sheet.selection, kIdcWarning), LoadResString(14003));
+}
+
+TEST_F(SelProgPageTest, TheSpaceBarTicksLikeTheCheckBoxButTheTextDoesNot) {
+  struct Row {
+    const char* name;
+    std::function<void(HeadlessUi&, HTreeItem)> input;
+    bool ticked;
+  };
+  const Row kRows[] = {
+      {"check box", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::StateIcon); }, true},
+      {"text", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::Label); }, false},
+      {"picture", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::Icon); }, false},
+      {"space bar on the selected entry",
+       [](HeadlessUi& u, HTreeItem i) {
+         u.SelectTreeItem(kIdcTree, i);
+         u.PressTreeKey(kIdcTree, kVkSpace);
+       },
+       true},
+      {"another key", [](HeadlessUi& u, HTreeItem i) {
+         u.SelectTreeItem(kIdcTree, i);
+         u.PressTreeKey(kIdcTree, 0x41);
+       },
+       false},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ShellSheet sheet(ovx_, kSelectionPage);
+    Open(sheet);
+    ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, sheet.selection.m_hGroup[1], TreePart::Button));
+    const HTreeItem child = Child(sheet, 1, 1);
+    row.input(ui, child);
+    const CTreeCtrl& tree = sheet.selection.m_treeProgram;
+    EXPECT_EQ(tree.GetCheck(child) != FALSE, row.ticked);
+    EXPECT_EQ(tree.GetItemData(child), row.ticked ? 1u : 0u);
+    EXPECT_EQ(tree.GetCheck(sheet.selection.m_hGroup[1]) != FALSE, row.ticked);
+    const std::vector<int> expected = {0, row.ticked ? 1 : 0, 0};
+    EXPECT_EQ(SaveFlags(sheet, 2), expected);
+    EXPECT_EQ(SaveFlags(sheet, 3), expected);
+    EXPECT_EQ(Enabled(sheet, kIdWizNext), row.ticked);
+    ui.PressCancel();
+  }
+}
+
+TEST_F(SelProgPageTest, ComingBackStartsAgainWithNothingTicked) {
+  ShellSheet sheet(ovx_, kSelectionPage);
+  Open(sheet);
+  ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, sheet.selection.m_hGroup[6], TreePart::StateIcon));
+  ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, sheet.selection.m_hGroup[2], TreePart::StateIcon));
+  EXPECT_EQ(SaveFlags(sheet, 9), (std::vector<int>{1, 1, 1}));
+  ASSERT_TRUE(ui.PressNext());
+  ASSERT_EQ(sheet.GetActiveIndex(), kProgramPage);
+  // What was ticked stays in the records while the program pages run.
+  EXPECT_EQ(SaveFlags(sheet, 4), (std::vector<int>{1, 1, 0}));
+  ASSERT_TRUE(ui.PressBack());
+  ASSERT_EQ(sheet.GetActiveIndex(), kSelectionPage);
+  ExpectNothingSelected(sheet);
+}
+
+}  // namespace
+}  // namespace pf::test

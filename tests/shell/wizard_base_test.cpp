@@ -1,0 +1,223 @@
+// The wizard base: the buttons by the active page's place, the frame's
+// start-up, the modal run, and pages that hand Back, Next and Finish to the
+// sheet.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/StringTable.h"
+#include "res/styles.h"
+#include "ui/UiBackend.h"
+#include "ui/headless/HeadlessSheet.h"
+#include "ui/headless/HeadlessUi.h"
+#include "wizard/base/WizardBasePage.h"
+#include "wizard/base/WizardBaseSheet.h"
+
+namespace pf {
+namespace {
+
+// A control of each page that input can focus, by page index.
+constexpr int kFocusIds[] = {35027, 35003, 35047};
+
+// Up to three base pages (project, machine and selection templates).
+class BaseSheet : public CWizardBaseSheet {
+ public:
+  explicit BaseSheet(int pageCount, bool wizard97 = true) : CWizardBaseSheet(14001) {
+    if (wizard97) m_psh.dwFlags |= kPshWizard97;
+    for (int i = 0; i < pageCount; ++i) AddPage(&pages[i]);
+  }
+
+  CWizardBasePage pages[3] = {{2507, 0, 14029, 14030}, {2505, 0, 14006, 14028}, {2509, 0, 14045, 14046}};
+};
+
+// A sheet that decides as a test tells it and logs what the pages asked.
+class DecidingSheet : public BaseSheet {
+ public:
+  DecidingSheet() : BaseSheet(3) {}
+
+  LRESULT backAnswer = 0;
+  LRESULT nextAnswer = 0;
+  BOOL finishAnswer = FALSE;
+  std::vector<std::wstring> calls;
+
+  LRESULT OnPageBack() override { return Log(L"back", backAnswer); }
+  LRESULT OnPageNext() override { return Log(L"next", nextAnswer); }
+  BOOL OnPageFinish() override { return static_cast<BOOL>(Log(L"finish", finishAnswer)); }
+  // Finish on the last page, as the program sheet has it.
+  void OnPageActivate() override {
+    calls.push_back(L"activate " + std::to_wstring(GetActiveIndex()));
+    if (ActivePagePlace() == PagePlace::Last) {
+      PostWizardButtons(kWizBack | kWizFinish);
+    } else {
+      CWizardBaseSheet::OnPageActivate();
+    }
+  }
+
+ private:
+  LRESULT Log(const wchar_t* what, LRESULT answer) {
+    calls.push_back(std::wstring(what) + L" " + std::to_wstring(GetActiveIndex()));
+    return answer;
+  }
+};
+
+class WizardBaseTest : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_TRUE(ui.abandoned().empty()); }
+
+  // Opens the sheet and moves forward to page `index` with Next.
+  void OpenAt(CPropertySheet& sheet, int index) {
+    ASSERT_TRUE(ui.OpenSheet(sheet));
+    for (int i = 0; i < index; ++i) ASSERT_TRUE(ui.PressNext());
+    ASSERT_EQ(sheet.GetActiveIndex(), index);
+  }
+  bool Enabled(CPropertySheet& sheet, int id) { return sheet.GetDlgItem(id).IsWindowEnabled() != FALSE; }
+  bool Shown(CPropertySheet& sheet, int id) { return sheet.GetDlgItem(id).IsWindowVisible() != FALSE; }
+
+  HeadlessUi ui;
+  ScopedUiBackend backend{ui};
+};
+
+TEST_F(WizardBaseTest, ActivationSetsTheButtonsByThePlaceOfThePage) {
+  struct Row {
+    const char* name;
+    int pages;
+    int active;
+    bool backEnabled, backShown, nextEnabled, nextShown, finishEnabled, finishShown;
+    unsigned cancelText;
+  };
+  static constexpr Row kRows[] = {
+      {"first of three", 3, 0, false, true, true, true, false, false, 12618},
+      {"middle of three", 3, 1, true, true, true, true, false, false, 12618},
+      {"last of three: one button that closes", 3, 2, false, false, false, false, false, false, 12615},
+      // The start-up names the buttons after the first page's activation.
+      {"one page: the first is the last", 1, 0, false, false, false, false, false, false, 12618},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    BaseSheet sheet(row.pages);
+    OpenAt(sheet, row.active);
+    EXPECT_EQ(Enabled(sheet, kIdWizBack), row.backEnabled);
+    EXPECT_EQ(Shown(sheet, kIdWizBack), row.backShown);
+    EXPECT_EQ(Enabled(sheet, kIdWizNext), row.nextEnabled);
+    EXPECT_EQ(Shown(sheet, kIdWizNext), row.nextShown);
+    EXPECT_EQ(Enabled(sheet, kIdWizFinish), row.finishEnabled);
+    EXPECT_EQ(Shown(sheet, kIdWizFinish), row.finishShown);
+    EXPECT_EQ(sheet.GetDlgItemText(kIdCancel), LoadResString(row.cancelText));
+    EXPECT_TRUE(ui.PressCancel());
+    EXPECT_FALSE(ui.IsOpen(sheet));
+  }
+}
+
+TEST_F(WizardBaseTest, SetNextEnableSwitchesNextAndLeavesTheLastPageAlone) {
+  struct Row {
+    const char* name;
+    int pages;
+    int active;
+    BOOL enable;
+    bool backEnabled, nextEnabled, nextShown;
+  };
+  static constexpr Row kRows[] = {
+      {"first, enable", 3, 0, TRUE, false, true, true},
+      {"first, disable: no button", 3, 0, FALSE, false, false, true},
+      {"middle, enable", 3, 1, TRUE, true, true, true},
+      {"middle, disable: Back stays", 3, 1, FALSE, true, false, true},
+      {"last: nothing is posted", 3, 2, TRUE, false, false, false},
+      {"one page: nothing is posted", 1, 0, TRUE, false, false, false},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    BaseSheet sheet(row.pages);
+    OpenAt(sheet, row.active);
+    sheet.SetNextEnable(row.enable);
+    EXPECT_TRUE(ui.Focus(kFocusIds[row.active]));   // lets the posted request run
+    EXPECT_EQ(Enabled(sheet, kIdWizBack), row.backEnabled);
+    EXPECT_EQ(Enabled(sheet, kIdWizNext), row.nextEnabled);
+    EXPECT_EQ(Shown(sheet, kIdWizNext), row.nextShown);
+    ui.PressCancel();
+  }
+}
+
+TEST_F(WizardBaseTest, StartUpNamesTheButtonsAndAddsTheMinimizeBox) {
+  for (int minimizeBox : {1, 0}) {
+    SCOPED_TRACE(minimizeBox);
+    BaseSheet sheet(2);
+    sheet.m_bMinimizeBox = minimizeBox;
+    ASSERT_TRUE(ui.OpenSheet(sheet));
+    EXPECT_EQ((sheet.GetStyle() & PF_WS_MINIMIZEBOX) != 0, minimizeBox == 1);
+    const std::vector<SystemMenuEntry>& menu = ui.SheetWindow(sheet)->systemMenu();
+    ASSERT_EQ(menu.size(), minimizeBox == 1 ? 2u : 0u);
+    if (minimizeBox == 1) {
+      EXPECT_EQ(menu[0].command, 0xF020u);
+      EXPECT_EQ(menu[0].text, LoadResString(12616));
+      EXPECT_EQ(menu[1].command, 0xF120u);
+      EXPECT_EQ(menu[1].text, LoadResString(12617));
+    }
+    const std::pair<int, unsigned> kTexts[] = {{12324, 12614}, {12325, 12615}, {12323, 12613}, {2, 12618}};
+    for (const auto& [id, stringId] : kTexts) {
+      EXPECT_EQ(sheet.GetDlgItemText(id), LoadResString(stringId));
+    }
+    ui.PressCancel();
+  }
+}
+
+TEST_F(WizardBaseTest, DoModalRunsTheSheetAsAWizard97Sheet) {
+  BaseSheet sheet(2, false);
+  unsigned flagsWhileOpen = 0;
+  ui.queue().Add([&](HeadlessUi& u) {
+    flagsWhileOpen = sheet.m_psh.dwFlags;
+    u.PressNext();
+  });
+  ui.queue().Add([](HeadlessUi& u) { u.PressCancel(); });
+  EXPECT_EQ(sheet.DoModal(), kIdCancel);
+  EXPECT_EQ(flagsWhileOpen & 0x01000000u, 0x01000000u);
+  ASSERT_EQ(ui.closed().size(), 1u);
+  EXPECT_FALSE(ui.closed()[0].inputRanOut);
+  EXPECT_TRUE(ui.rejected().empty());
+}
+
+TEST_F(WizardBaseTest, PagesHandNavigationToTheSheet) {
+  struct Row {
+    const char* name;
+    int start;
+    int button;
+    LRESULT answer;
+    int expectedPage;   // -1: the sheet closed
+    const wchar_t* call;
+  };
+  static constexpr Row kRows[] = {
+      {"Next 0: the next page", 0, kIdWizNext, 0, 1, L"next 0"},
+      {"Next -1: the sheet decided", 0, kIdWizNext, -1, 0, L"next 0"},
+      {"Back 0: the previous page", 1, kIdWizBack, 0, 0, L"back 1"},
+      {"Back -1: the sheet decided", 1, kIdWizBack, -1, 1, L"back 1"},
+      {"Finish 0: the sheet stays open", 2, kIdWizFinish, 0, 2, L"finish 2"},
+      {"Finish 1: the sheet closes", 2, kIdWizFinish, 1, -1, L"finish 2"},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    DecidingSheet sheet;
+    OpenAt(sheet, row.start);
+    sheet.calls.clear();
+    sheet.backAnswer = sheet.nextAnswer = row.answer;
+    sheet.finishAnswer = static_cast<BOOL>(row.answer);
+    EXPECT_TRUE(ui.Click(row.button));
+    ASSERT_FALSE(sheet.calls.empty());
+    EXPECT_EQ(sheet.calls[0], row.call);
+    if (row.expectedPage < 0) {
+      EXPECT_FALSE(ui.IsOpen(sheet));
+      continue;
+    }
+    EXPECT_EQ(sheet.GetActiveIndex(), row.expectedPage);
+    // Every activation asks the sheet for the buttons.
+    const bool moved = row.expectedPage != row.start;
+    EXPECT_EQ(sheet.calls.size(), moved ? 2u : 1u);
+    if (moved) {
+      EXPECT_EQ(sheet.calls[1], L"activate " + std::to_wstring(row.expectedPage));
+    }
+    ui.PressCancel();
+  }
+}
+
+}  // namespace
+}  // namespace pf
