@@ -1,0 +1,113 @@
+// CProgramPage: the wizard page of one program kind. The sheet holds one per
+// kind (0..10) and shows it once for every program of that kind that is to
+// be written, with m_nCurrent naming the axis (or, for the circle kinds, the
+// plane). The page edits the program record in place: distance, feed,
+// dwell, radius, direction and sampling time write through as they are
+// typed, the sampling time is re-estimated on every change, the axis grid
+// edits the start positions, and Create and Trial run generate the files'
+// texts and try the shown one on the machine. It never writes files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "graph/GridCtrl.h"
+#include "nclink/OVXIF.h"
+#include "pages/ProgramCreation.h"
+#include "program/ProgramInfoAry.h"
+#include "ui/Controls.h"
+#include "wizard/base/WizardBasePage.h"
+
+namespace pf {
+
+class CMakeInfoPage;
+
+class CProgramPage : public CWizardBasePage {
+ public:
+  // Dialog template 2506 with the header title and subtitle of `kind`. The
+  // page reaches the NC through `ovxIf` (the module's NC wrapper), which
+  // must outlive it.
+  CProgramPage(COVXIF& ovxIf, unsigned headerTitleId, unsigned headerSubtitleId, int kind);
+  ~CProgramPage() override = default;
+
+  CGridCtrlEx m_gridAxis;        // axis grid 35017, made on the placeholder 35009
+  int m_bDwellFlag = 0;          // check box 35007
+  CListBox m_listFile;           // 35025: the titles of the listed files
+  CEdit m_editFile;              // 35024: the text of the selected file
+  int m_nCircleDir = 0;          // radio group at 35030: 0 for 35030, 1 for 35029
+  CProgramInfoAry m_aryProgram;  // one record per axis (kinds 0..6) or plane (7..10); the sheet fills it
+  const int m_nKind;
+  int m_nCurrent = 0;            // the record shown; set by the sheet before it activates the page
+  std::vector<std::wstring> m_aryCircleAxis;  // circle kinds: the two axis labels of the plane
+  std::vector<std::wstring> m_aryAxisName;    // the sheet's copy of the axis labels
+
+  // Replaces the axis label copy with `labels`.
+  void SetAxisLabels(const std::vector<std::wstring>& labels);
+
+  // Clamps `index` into the records (below 0 gives 0, past the end the
+  // last) and returns m_bSaveFiles of that record: 1 when the page is to be
+  // shown for it.
+  int QueryProgram(int& index);
+
+  const MessageMap* GetMessageMap() const override;
+  // Binds the file list and editor, the dwell flag and the direction.
+  void DoDataExchange(CDataExchange* pDX) override;
+  // Makes the axis grid on the placeholder and sets the input limits.
+  BOOL OnInitDialog() override;
+  // Shows record m_nCurrent by the kind's rules (see ProgramPage.cpp).
+  BOOL OnSetActive() override;
+  // Asks 14043; only Yes lets the wizard close.
+  BOOL OnQueryCancel() override;
+  // Follows the keyboard focus with the hint line 35044.
+  void PreTranslateMessage() override;
+
+ private:
+  // The remembered focus and hint of the hint line; one pair for all pages
+  // of this class, reset when any of them becomes active.
+  struct FocusedControl {
+    const CProgramPage* page = nullptr;
+    int id = 0;
+    bool operator==(const FocusedControl& o) const { return page == o.page && id == o.id; }
+  };
+  static FocusedControl s_focus;
+  static unsigned s_hintId;
+
+  CMakeInfoPage& Machine() const;
+  CProgramInfo& CurrentProgram();
+  // The program file of a list position (the list may leave files out).
+  CProgramData& ListedFile(int position);
+  // The label of the current axis, or of the current plane.
+  const std::wstring& AxisLabel() const;
+  const std::wstring& PlaneLabel() const;
+
+  void ShowAxisLimits();
+  void ApplyDwellRule();
+  void ShowFeed();
+  void ShowCircle();
+  void FillFileList();
+  void ShowFirstFile();
+  void FillGrid();
+  void UpdateHint();
+  void UpdateNextState();
+  void RunEstimate();
+  CreationRequest MakeCreationRequest() const;
+
+  void OnSelchangeFileList();
+  void OnChangeFileText();
+  void OnChangeDistance();
+  void OnChangeFeed();
+  void OnChangeDwell();
+  void OnChangeRadius();
+  void OnChangeSmpTime();
+  void OnClickDwellCheck();
+  void OnClickClockwise();
+  void OnClickCounterClockwise();
+  LRESULT OnEndEditAxisGrid(const NotifyInfo& info);
+  void OnCreate();
+  void OnTrialRun();
+
+  COVXIF& m_ovxIf;
+  std::vector<int> m_aryListedFile;  // file number of each list position
+};
+
+}  // namespace pf

@@ -1,0 +1,208 @@
+// The requirements page: the tree of the offered groups with their marks,
+// the text of the selected entry, the machine type and project lines, and
+// the cancel question.
+#include <string>
+#include <vector>
+
+#include "PagesFixture.h"
+#include "common/Format.h"
+
+namespace pf::test {
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+enum : int {
+  kIdcMachineType = 35018,
+  kIdcTree = 35023,
+  kIdcText = 35024,
+  kIdcProject = 35026,
+};
+
+// One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
+// axis list is X, Y, Z and Z gets no entries. Three planes.
+constexpr const char kTandemMachine[] = R"(
+[System1]
+Axes=X Y Z W
+BASE_I=X
+BASE_J=Y
+BASE_K=Z
+[$1-Z]
+TANDEM_AXISNUM_SPC=4
+)";
+
+class ProgramReqPageTest : public PagesTest {
+ protected:
+  void SetUp() override {
+    PagesTest::SetUp();
+    UseMachine(kTandemMachine);
+    sheet.ReadMachine();
+    ASSERT_EQ(sheet.machine.m_aryAxisName, (Names{L"$1-X", L"$1-Y", L"$1-Z"}));
+    ASSERT_EQ(sheet.machine.m_aryPlaneName, (Names{L"$1-IJ", L"$1-JK", L"$1-KI"}));
+    Open();
+  }
+
+  const CTreeCtrl& Tree() { return sheet.summary.m_treeProgram; }
+
+  std::vector<HTreeItem> Children(HTreeItem item) {
+    std::vector<HTreeItem> children;
+    for (HTreeItem child = Tree().GetChildItem(item); child != nullptr; child = Tree().GetNextSiblingItem(child)) {
+      children.push_back(child);
+    }
+    return children;
+  }
+
+  int Image(HTreeItem item) {
+    int image = -1;
+    int selectedImage = -1;
+    Tree().GetItemImage(item, image, selectedImage);
+    EXPECT_EQ(image, selectedImage);
+    return image;
+  }
+
+  HTreeItem Child(int group, int position) { return Children(sheet.summary.m_hGroup[group]).at(position); }
+};
+
+TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
+  Record(0, 0).m_bSaveFiles = 1;   // positioning X: rapid marked, feed in the project
+  Record(1, 0).m_bLoaded = 1;
+  Record(0, 1).m_bSaveFiles = 1;   // positioning Y: only the rapid one
+  Record(2, 1).m_bLoaded = 1;      // time constant Y: only the rapid one
+  Record(4, 1).m_bSaveFiles = 1;   // lost motion Y
+  Record(9, 1).m_bSaveFiles = 1;   // circle $1-JK, both variants
+  Record(10, 1).m_bLoaded = 1;
+  for (int kind : {5, 6, 7, 8}) {  // groups that are never shown
+    for (CProgramInfo& record : sheet.Programs(kind)) record.m_bSaveFiles = 1;
+  }
+  ShowSummary();
+
+  struct Row {
+    int group;
+    unsigned label;
+    Names children;
+    std::vector<int> marks;
+    int groupMark;
+  };
+  const std::wstring x = Format(LoadResString(14004), L"$1-X");
+  const std::wstring y = Format(LoadResString(14004), L"$1-Y");
+  const std::wstring planeFormat = LoadResString(14038);
+  const Row kRows[] = {
+      {0, 14011, {x, y}, {1, 0}, 1},
+      {1, 14002, {x, y}, {0, 0}, 0},
+      {2, 14032, {x, y}, {0, 1}, 1},
+      {6, 14034,
+       {Format(planeFormat, L"$1-IJ"), Format(planeFormat, L"$1-JK"), Format(planeFormat, L"$1-KI")},
+       {0, 1, 0},
+       1},
+  };
+  HTreeItem groupItem = Tree().GetRootItem();
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.group);
+    ASSERT_NE(groupItem, nullptr);
+    EXPECT_EQ(groupItem, sheet.summary.m_hGroup[row.group]);
+    EXPECT_EQ(Tree().GetItemText(groupItem), LoadResString(row.label));
+    EXPECT_EQ(Image(groupItem), row.groupMark);
+    EXPECT_FALSE(dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)).IsExpanded(groupItem));
+    Names texts;
+    std::vector<int> marks;
+    for (HTreeItem child : Children(groupItem)) {
+      texts.push_back(Tree().GetItemText(child));
+      marks.push_back(Image(child));
+    }
+    EXPECT_EQ(texts, row.children);
+    EXPECT_EQ(marks, row.marks);
+    groupItem = Tree().GetNextSiblingItem(groupItem);
+  }
+  EXPECT_EQ(groupItem, nullptr);
+  EXPECT_EQ(Tree().GetItemData(Child(6, 2)), 2u);
+
+  // Rebuilt at every activation.
+  Record(1, 1).m_bSaveFiles = 1;
+  ShowSummary();
+  EXPECT_EQ(Image(Child(0, 1)), 1);
+  EXPECT_EQ(Tree().GetCount(), 4u + 2u + 2u + 2u + 3u);
+
+  const auto& images = dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)).imageList();
+  ASSERT_TRUE(images.has_value());
+  EXPECT_EQ(images->cx(), 15);
+  EXPECT_EQ(images->cy(), 15);
+  EXPECT_NE(images->flags() & kIlcMask, 0u);
+  ASSERT_EQ(images->entries().size(), 2u);
+  EXPECT_EQ(images->entries()[0].bitmapId, 2503u);
+  EXPECT_EQ(images->entries()[1].bitmapId, 2502u);
+  EXPECT_EQ(images->entries()[0].maskColor, 0xFFFFFFu);
+  EXPECT_EQ(images->entries()[1].maskColor, 0xFFFFFFu);
+}
+
+TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
+  Record(0, 0).at(0).m_strText = L"G28U0.\r\n";
+  Record(0, 0).at(1).m_strText = L"";          // left out
+  Record(1, 0).at(2).m_strText = L"G01W10.F1000\r\n";
+  Record(9, 2).at(1).m_strText = L"G02I10.F2000\r\n";
+  ShowSummary();
+
+  struct Row {
+    const char* name;
+    int group;
+    int position;   // -1: the group itself
+    std::wstring text;
+  };
+  const std::wstring title0 = Record(0, 0).at(0).m_strTitle;
+  const std::wstring title2 = Record(1, 0).at(2).m_strTitle;
+  const std::wstring circleTitle = Record(9, 2).at(1).m_strTitle;
+  const Row kRows[] = {
+      {"positioning X", 0, 0,
+       L"<< G0 " + title0 + L" >>\r\nG28U0.\r\n\r\n\r\n<< G1 " + title2 + L" >>\r\nG01W10.F1000\r\n\r\n\r\n"},
+      {"group", 0, -1, L""},
+      {"nothing written", 1, 0, L""},
+      {"circle $1-KI", 6, 2, L"<< " + LoadResString(14010) + L" " + circleTitle + L" >>\r\nG02I10.F2000\r\n\r\n\r\n"},
+      {"circle group", 6, -1, L""},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    const HTreeItem item = row.position < 0 ? sheet.summary.m_hGroup[row.group] : Child(row.group, row.position);
+    const HTreeItem groupItem = sheet.summary.m_hGroup[row.group];
+    if (!dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)).IsExpanded(groupItem)) {
+      ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, groupItem, TreePart::Button));
+    }
+    sheet.summary.SetDlgItemText(kIdcText, L"(before)");
+    ASSERT_TRUE(ui.SelectTreeItem(kIdcTree, item));
+    EXPECT_EQ(Text(sheet.summary, kIdcText), row.text);
+  }
+}
+
+TEST_F(ProgramReqPageTest, ShowsTheMachineTypeAndTheProject) {
+  struct Row {
+    int machineType;
+    unsigned text;
+  };
+  const Row kRows[] = {{0, 14031}, {1, 14035}};
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.machineType);
+    sheet.machine.m_nMachineType = row.machineType;
+    sheet.project = L"Line" + std::to_wstring(row.machineType);
+    ShowSummary();
+    EXPECT_EQ(Text(sheet.summary, kIdcMachineType), LoadResString(row.text));
+    EXPECT_EQ(Text(sheet.summary, kIdcProject), sheet.project);
+  }
+}
+
+TEST_F(ProgramReqPageTest, CancelAsksWithYesAsTheDefault) {
+  ShowSummary();
+  ui.QueueAnswer(kAnswerNo);
+  ASSERT_TRUE(ui.PressCancel());
+  EXPECT_TRUE(sheet.HasWindow());
+  ASSERT_TRUE(ui.PressCancel());   // no answer queued: the default Yes
+  ASSERT_EQ(ui.messages().size(), 2u);
+  for (const MessageRecord& message : ui.messages()) {
+    EXPECT_EQ(message.stringId, 14043u);
+    EXPECT_EQ(message.icon, MsgIcon::Question);
+    EXPECT_EQ(message.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(message.defaultButton, 0);
+  }
+  EXPECT_TRUE(ui.messages()[1].defaulted);
+  EXPECT_FALSE(sheet.HasWindow());
+}
+
+}  // namespace
+}  // namespace pf::test

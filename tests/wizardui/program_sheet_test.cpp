@@ -1,0 +1,361 @@
+// The program sheet run modally as the plug-in runs it, driven from the
+// input queue: the warnings before the wizard, the records built on the
+// machine page's Next, the walk over the selected program pages forth and
+// back, Finish with the bytes it writes, a Finish that fails, and Cancel.
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/Path.h"
+#include "common/Text.h"
+#include "res/styles.h"
+#include "shell/ShellFixture.h"
+#include "ui/headless/HeadlessTree.h"
+#include "wizard/ProjectFile.h"
+#include "wizard/ProjectFolders.h"
+#include "wizard/sheet/ProgramSheet.h"
+
+namespace pf::test {
+namespace {
+
+using Names = std::vector<std::wstring>;
+// Where the walk stands: a program kind and its record index, or -1 for the
+// summary page and -2 for the selection page.
+using Stop = std::pair<int, int>;
+using Stops = std::vector<Stop>;
+
+enum : int {
+  kIdcProject = 35027,
+  kIdcSelectionTree = 35047,
+  kIdcCreate = 35020,
+};
+
+constexpr Stop kSummary{-1, 0};
+constexpr Stop kSelection{-2, 0};
+
+// Two axes and one plane, recognised as a type 1 controller.
+constexpr const char kSmallMachine[] = R"(
+[Comm]
+Controller=H52
+TCP=192.168.100.1,64758
+[System1]
+Axes=X Y
+BASE_I=X
+BASE_J=Y
+BASE_K=Z
+[Axes]
+MAX_SPEED=36000
+AFTER_INTERP_G0_MAX_SPEED=40000
+OT_MINUS=-500.000
+OT_PLUS=500.000
+)";
+
+class ProgramSheetTest : public ShellTest {
+ protected:
+  // Runs the wizard modally; `body` is the user's input, after which the
+  // run ends as the input runs out (unless the body closed the sheet).
+  void Run(const std::function<void()>& body) {
+    ui.queue().Add([body](HeadlessUi&) { body(); });
+    sheet.Execute();
+  }
+
+  // The user names the project and confirms the machine: the selection
+  // page is shown.
+  void ToSelection() {
+    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+    ASSERT_TRUE(ui.PressNext());
+    ASSERT_TRUE(ui.PressNext());
+    ASSERT_EQ(sheet.GetActivePage(), &sheet.m_pageSelProg);
+  }
+
+  // Ticks whole groups on the selection page.
+  void Tick(std::initializer_list<int> groups) {
+    for (int group : groups) {
+      ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, sheet.m_pageSelProg.m_hGroup.at(group), TreePart::StateIcon));
+    }
+  }
+
+  Stop Where() {
+    CPropertyPage* page = sheet.GetActivePage();
+    if (page == &sheet.m_pageProgramReq) return kSummary;
+    if (page == &sheet.m_pageSelProg) return kSelection;
+    for (const CProgramPage& program : sheet.m_pagePrograms) {
+      if (page == &program) return {program.m_nKind, program.m_nCurrent};
+    }
+    return {-3, 0};
+  }
+
+  // Creates the files on each program page and goes on with Next until the
+  // summary page; the stops on the way.
+  Stops WalkForward() {
+    Stops stops;
+    for (Stop stop = Where(); stop != kSummary && stops.size() < 40; stop = Where()) {
+      stops.push_back(stop);
+      if (stop.first >= 0) {
+        EXPECT_TRUE(ui.Click(kIdcCreate));
+      }
+      EXPECT_TRUE(ui.PressNext());
+    }
+    return stops;
+  }
+
+  Stops WalkBack() {
+    Stops stops;
+    for (Stop stop = Where(); stop != kSelection && stops.size() < 40; stop = Where()) {
+      stops.push_back(stop);
+      EXPECT_TRUE(ui.PressBack());
+    }
+    return stops;
+  }
+
+  std::wstring ProjectFolder() { return ProjectFolderPath(L"Line1"); }
+
+  CProgramSheet sheet{14001, 0, 0, 2501, ovx_};
+};
+
+TEST_F(ProgramSheetTest, TheRunWarnsBeforeShowingTheWizard) {
+  struct Row {
+    const char* name;
+    const char* machine;
+    unsigned id;              // 0: none, or a text
+    const wchar_t* text;
+    MsgIcon icon;
+  };
+  const Row kRows[] = {
+      {"type 1", nullptr, 0, nullptr, MsgIcon::None},
+      {"no axes", "[Information]\nAXISNUM_SPC=0\n[System1]\nAxes=X\n", 12501, nullptr, MsgIcon::Warning},
+      {"unknown controller", "[Comm]\nController=ZZ9\nTCP=10.0.0.1,1\n[System1]\nAxes=X\n", 0,
+       L"NCType Not Found", MsgIcon::Error},
+      {"type 0 busy", "[Comm]\nController=Q4RT\nTCP=10.0.0.1,683\n[Machine]\nCheckNcStatusForOVXFunction=1\n"
+                      "[System1]\nAxes=X\n", 0, nullptr, MsgIcon::None},
+      {"type 0 without OVX", "[Comm]\nController=Q4RT\nTCP=10.0.0.1,683\n[System1]\nAxes=X\n", 12506, nullptr,
+       MsgIcon::Error},
+      {"type 0 empty OVX", "[Information]\nOVX=\n[Comm]\nController=Q4RT\nTCP=10.0.0.1,683\n[System1]\nAxes=X\n",
+       12550, nullptr, MsgIcon::Error},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    UseMachine(row.machine);
+    CProgramSheet run(14001, 0, 0, 2501, ovx_);
+    const std::size_t before = ui.messages().size();
+    run.Execute();
+    const bool expected = row.id != 0 || row.text != nullptr;
+    ASSERT_EQ(ui.messages().size() - before, expected ? 1u : 0u);
+    if (expected) {
+      const MessageRecord& shown = ui.messages().back();
+      EXPECT_EQ(shown.stringId, row.id);
+      if (row.text != nullptr) {
+        EXPECT_EQ(shown.text, row.text);
+      }
+      EXPECT_EQ(shown.icon, row.icon);
+      EXPECT_EQ(shown.buttons, MsgButtons::Ok);
+    }
+    // The wizard is shown in every case, and the input ran out.
+    ASSERT_FALSE(ui.closed().empty());
+    EXPECT_EQ(ui.closed().back().window, &run);
+    EXPECT_TRUE(ui.closed().back().inputRanOut);
+  }
+}
+
+TEST_F(ProgramSheetTest, TheSheetHasFifteenPagesAndNoHelp) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    EXPECT_EQ(sheet.GetPageCount(), 15);
+    EXPECT_EQ(sheet.GetPage(0), &sheet.m_pageProject);
+    EXPECT_EQ(sheet.GetPage(1), &sheet.m_pageMakeInfo);
+    EXPECT_EQ(sheet.GetPage(2), &sheet.m_pageSelProg);
+    const int kKinds[] = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (int i = 0; i < 11; ++i) {
+      EXPECT_EQ(sheet.GetPage(3 + i), &sheet.ProgramPage(kKinds[i]));
+      EXPECT_EQ(sheet.ProgramPage(kKinds[i]).GetTemplateId(), 2506u);
+    }
+    EXPECT_EQ(sheet.GetPage(14), &sheet.m_pageProgramReq);
+    EXPECT_EQ(sheet.m_psh.dwFlags & kPshHasHelp, 0u);
+    EXPECT_NE(sheet.m_psh.dwFlags & kPshWizard97, 0u);
+    EXPECT_FALSE(Shown(sheet, kIdHelp));
+    EXPECT_EQ(sheet.GetStyle() & PF_WS_MINIMIZEBOX, 0u);
+    EXPECT_EQ(sheet.m_pageSelProg.GetHeaderTitleId(), 14045u);
+    EXPECT_EQ(sheet.ProgramPage(9).GetHeaderTitleId(), 14034u);
+    EXPECT_EQ(sheet.ProgramPage(9).GetHeaderSubtitleId(), 14010u);
+  });
+}
+
+TEST_F(ProgramSheetTest, NextOnTheMachinePageRebuildsTheRecords) {
+  UseMachine(kSmallMachine);
+  ASSERT_TRUE(MakeDirectory(ProjectFolder()));
+  WriteProjectFile(ProjectFolder(), 1, 3);
+  Run([&] {
+    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+    ASSERT_TRUE(ui.PressNext());
+    CMakeInfoPage& machine = sheet.m_pageMakeInfo;
+    EXPECT_EQ(machine.m_nFixedMachineType, 1);   // the project's choices, locked
+    EXPECT_EQ(machine.m_nFixedGCodeNumber, 3);
+    ASSERT_TRUE(ui.PressNext());
+    for (int kind = 0; kind < kProgramKindCount; ++kind) {
+      SCOPED_TRACE(kind);
+      EXPECT_EQ(sheet.Programs(kind).size(), IsCircleKind(kind) ? 1u : 2u);
+      EXPECT_EQ(sheet.ProgramPage(kind).m_aryAxisName, (Names{L"$1-X", L"$1-Y"}));
+    }
+    EXPECT_EQ(sheet.Programs(1).at(0).m_strFeed, L"36000");
+    EXPECT_EQ(sheet.Programs(4).at(1).m_strFeed, L"1000");
+    EXPECT_EQ(sheet.Programs(6).at(0).m_strLimitMinus, L"-500.000");
+    ASSERT_EQ(sheet.m_aryPlane.size(), 1u);
+    EXPECT_EQ(sheet.m_aryPlane[0].m_strName, L"$1-IJ");
+
+    // The machine page left by Next once more (the selection page itself
+    // offers no Back): the plane table is rebuilt, not extended.
+    ASSERT_TRUE(ui.RunInput(L"show machine page", [&] {
+      return sheet.SetActivePage(&sheet.m_pageMakeInfo) ? std::wstring() : std::wstring(L"not shown");
+    }));
+    ASSERT_TRUE(ui.PressNext());
+    EXPECT_EQ(sheet.m_aryPlane.size(), 1u);
+    EXPECT_EQ(sheet.Programs(0).size(), 2u);
+  });
+  EXPECT_EQ(ui.waitDepth(), 0);
+  EXPECT_EQ(ui.waitBegins(), 3);
+}
+
+TEST_F(ProgramSheetTest, TheWalkVisitsTheSelectedPagesAndBackRetracesIt) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    ToSelection();
+    Tick({0, 1, 2, 6});
+    ASSERT_TRUE(ui.PressNext());
+    ASSERT_EQ(Where(), Stop(0, 0));
+    // A start position set on one page goes on to the next page's record.
+    ASSERT_TRUE(ui.RunInput(L"edit cell", [&] {
+      sheet.ProgramPage(0).m_gridAxis.EditCell(2, 1, L"7.5");
+      return std::wstring();
+    }));
+    const Stops forward = WalkForward();
+    const Stops kForward = {{0, 0}, {2, 0}, {1, 0}, {3, 0}, {0, 1}, {2, 1}, {1, 1},
+                            {3, 1}, {4, 0}, {4, 1}, {9, 0}, {10, 0}};
+    EXPECT_EQ(forward, kForward);
+    EXPECT_EQ(sheet.Programs(2).at(0).m_aryAxis.at(1).m_strPosition, L"7.5");
+    EXPECT_EQ(sheet.Programs(10).at(0).m_aryAxis.at(1).m_strPosition, L"7.5");
+    EXPECT_EQ(sheet.Programs(5).at(0).m_aryAxis.at(1).m_strPosition, L"0");
+    EXPECT_EQ(sheet.m_nAxisCount, 2);
+    EXPECT_TRUE(Enabled(sheet, kIdWizBack));
+    EXPECT_TRUE(Shown(sheet, kIdWizFinish));
+    EXPECT_TRUE(Enabled(sheet, kIdWizFinish));
+    EXPECT_FALSE(Shown(sheet, kIdWizNext));
+
+    Stops back = WalkBack();
+    Stops kBack = {kSummary};
+    kBack.insert(kBack.end(), kForward.rbegin(), kForward.rend());
+    EXPECT_EQ(back, kBack);
+  });
+}
+
+TEST_F(ProgramSheetTest, AWalkSkipsWhatIsNotSelected) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    ToSelection();
+    ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, sheet.m_pageSelProg.m_hGroup.at(2), TreePart::Button));
+    const HTreeItem axisY = sheet.m_pageSelProg.m_treeProgram.GetNextSiblingItem(
+        sheet.m_pageSelProg.m_treeProgram.GetChildItem(sheet.m_pageSelProg.m_hGroup.at(2)));
+    ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, axisY, TreePart::StateIcon));
+    ASSERT_TRUE(ui.PressNext());
+    EXPECT_EQ(WalkForward(), (Stops{{4, 1}}));
+    EXPECT_EQ(WalkBack(), (Stops{kSummary, {4, 1}}));
+  });
+}
+
+TEST_F(ProgramSheetTest, FinishWritesTheProgramsAndThenTheProjectFile) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    ToSelection();
+    Tick({0, 1, 2, 6});
+    ASSERT_TRUE(ui.PressNext());
+    WalkForward();
+    ASSERT_TRUE(ui.PressFinish());
+  });
+  ASSERT_TRUE(ui.messages().empty());
+  EXPECT_EQ(ui.closed().back().result, kIdWizFinish);
+
+  struct Row {
+    int kind;
+    Names folders;
+  };
+  const Row kRows[] = {
+      {0, {L"$1-X", L"$1-Y"}}, {1, {L"$1-X", L"$1-Y"}}, {2, {L"$1-X", L"$1-Y"}}, {3, {L"$1-X", L"$1-Y"}},
+      {4, {L"$1-X", L"$1-Y"}}, {9, {L"$1-IJ"}},         {10, {L"$1-IJ"}},
+  };
+  for (const Row& row : kRows) {
+    for (std::size_t i = 0; i < row.folders.size(); ++i) {
+      const CProgramInfo& record = sheet.Programs(row.kind).at(i);
+      int count = 0;
+      const ProgramFileEntry* files = GetProgramFileTable(row.kind, kMachineLathe, count);
+      ASSERT_EQ(static_cast<std::size_t>(count), record.size());
+      for (int f = 0; f < count; ++f) {
+        SCOPED_TRACE(ToNarrow(row.folders[i]) + " " + std::to_string(row.kind) + " " + ToNarrow(files[f].fileName));
+        const std::wstring path =
+            CProgramInfo::ProgramFolder(ProjectFolder(), row.folders[i], row.kind) + PathSep() + files[f].fileName;
+        std::string bytes;
+        ASSERT_TRUE(ReadFileBytes(path, bytes));
+        EXPECT_EQ(bytes, ToNarrow(record.at(static_cast<std::size_t>(f)).m_strText) + "%");
+        EXPECT_NE(bytes.find("M30\r\n"), std::string::npos);
+      }
+    }
+  }
+  for (const wchar_t* kindFolder : {L"VKS-FF", L"InertiaRatio", L"LostMotion2"}) {
+    EXPECT_FALSE(PathExists(ProjectFolder() + PathSep() + L"$1-X" + PathSep() + kindFolder));
+    EXPECT_FALSE(PathExists(ProjectFolder() + PathSep() + L"$1-IJ" + PathSep() + kindFolder));
+  }
+  std::string project;
+  ASSERT_TRUE(ReadFileBytes(ProjectFilePath(ProjectFolder()), project));
+  EXPECT_EQ(project, "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=0\r\n");
+}
+
+TEST_F(ProgramSheetTest, AFailedPlaneProgramStopsFinishBeforeTheProjectFile) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    ToSelection();
+    Tick({0, 1, 2, 6});
+    ASSERT_TRUE(ui.PressNext());
+    WalkForward();
+    // A file where the plane's folder should be: its programs cannot be written.
+    ASSERT_TRUE(MakeDirectory(ProjectFolder()));
+    ASSERT_TRUE(WriteFileBytes(ProjectFolder() + PathSep() + L"$1-IJ", "in the way"));
+    ASSERT_TRUE(ui.PressFinish());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].stringId, 12518u);
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Error);
+    EXPECT_EQ(Where(), kSummary);   // the wizard stays open
+  });
+  EXPECT_EQ(ui.closed().back().result, kIdCancel);
+  for (int kind = 0; kind <= 4; ++kind) {
+    SCOPED_TRACE(kind);
+    for (const wchar_t* axis : {L"$1-X", L"$1-Y"}) {
+      const std::wstring position = CProgramInfo::ProgramFolder(ProjectFolder(), axis, kind) + PathSep() +
+                                    (kind == 0 || kind == 2 ? L"G0Pos.eia" : L"G1Pos.eia");
+      EXPECT_TRUE(PathExists(position));
+    }
+  }
+  EXPECT_FALSE(PathExists(ProjectFilePath(ProjectFolder())));
+}
+
+TEST_F(ProgramSheetTest, CancelOnAProgramPageClosesOnlyOnYes) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    ToSelection();
+    Tick({2});
+    ASSERT_TRUE(ui.PressNext());
+    ASSERT_EQ(Where(), Stop(4, 0));
+    ui.QueueAnswer(kAnswerNo);
+    ASSERT_TRUE(ui.PressCancel());
+    EXPECT_EQ(Where(), Stop(4, 0));
+    ASSERT_TRUE(sheet.HasWindow());
+    ui.QueueAnswer(kAnswerYes);
+    ASSERT_TRUE(ui.PressCancel());
+  });
+  ASSERT_EQ(ui.messages().size(), 2u);
+  EXPECT_EQ(ui.messages()[0].stringId, 14043u);
+  EXPECT_EQ(ui.messages()[1].stringId, 14043u);
+  EXPECT_EQ(ui.closed().back().result, kIdCancel);
+  EXPECT_FALSE(ui.closed().back().inputRanOut);
+}
+
+}  // namespace
+}  // namespace pf::test
