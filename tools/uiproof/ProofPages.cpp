@@ -1,0 +1,221 @@
+// The proof's wizard pages: seam code only, as the module's pages are.
+#include "ProofPages.h"
+
+#include <vector>
+
+#include "common/Format.h"
+#include "common/MessageSink.h"
+#include "common/StringTable.h"
+#include "res/styles.h"
+#include "ui/PropertySheet.h"
+#include "ui/UiBackend.h"
+
+namespace pf::proof {
+namespace {
+
+constexpr int kSummaryCancelRefusals = 1;
+
+struct StaticText {
+  int controlId;
+  const wchar_t* text;
+};
+
+// The two stroke-end rows of a circle program's axes.
+constexpr StaticText kStrokeRows[] = {
+    {35042, L"$1-X"}, {35038, L"-500.000"}, {35034, L"500.000"},
+    {35043, L"$1-Y"}, {35039, L"-300.000"}, {35035, L"300.000"},
+};
+constexpr int kSecondStrokeRow[] = {35043, 35041, 35039, 35037, 35035};
+
+struct Hint {
+  int controlId;
+  unsigned stringId;
+};
+
+// The program page's hint line: the text for the focused control.
+constexpr Hint kHints[] = {
+    {35045, 14026}, {35032, 14023}, {35007, 14017}, {35008, 14018}, {35028, 14021}, {35030, 14016},
+    {35029, 14016}, {35031, 14022}, {35025, 14020}, {35024, 14020}, {35017, 14024},
+};
+
+std::wstring HintFor(int controlId) {
+  for (const Hint& hint : kHints) {
+    if (hint.controlId == controlId) return LoadResString(hint.stringId);
+  }
+  return L"";
+}
+
+}  // namespace
+
+// ---- 2509 program selection
+
+BOOL SelectionProofPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  const HTreeItem positioning = tree_.InsertItem(LoadResString(14011), 0, 0);
+  tree_.InsertItem(L"$1-X", 0, 0, positioning);
+  const HTreeItem y = tree_.InsertItem(L"$1-Y", 0, 0, positioning);
+  const HTreeItem timeConstant = tree_.InsertItem(LoadResString(14002), 0, 0);
+  tree_.InsertItem(L"$1-X", 0, 0, timeConstant);
+  tree_.Expand(positioning, kTveExpand);
+  tree_.Expand(timeConstant, kTveExpand);
+  tree_.SetCheck(y, TRUE);
+  return TRUE;
+}
+
+BOOL SelectionProofPage::OnSetActive() {
+  GetParentSheet()->PostWizardButtons(kWizBack | kWizNext);
+  return CPropertyPage::OnSetActive();
+}
+
+// The first Next fails as an index outside an array would: the toolkit
+// abandons it and the sheet stays on the page. The next one warns, then goes.
+LRESULT SelectionProofPage::OnWizardNext() {
+  const int press = nextPresses_++;
+  if (press == 0) return std::vector<LRESULT>().at(0);
+  if (press == 1) ShowMessage(14003, MsgIcon::Warning);
+  return 0;
+}
+
+const MessageMap* SelectionProofPage::GetMessageMap() const {
+  static const MessageEntry kEntries[] = {
+      MapNotify(35047, Notify::Click, &SelectionProofPage::OnClickTree),
+      MapNotify(35047, Notify::TreeKeyDown, &SelectionProofPage::OnKeydownTree),
+      MapNotify(35047, Notify::TreeSelChanged, &SelectionProofPage::OnSelchangedTree),
+  };
+  static const MessageMap kMap(CPropertyPage::GetMessageMap(), kEntries);
+  return &kMap;
+}
+
+LRESULT SelectionProofPage::OnClickTree(const NotifyInfo& info) {
+  unsigned flags = 0;
+  const HTreeItem item = tree_.HitTest(info.pt, &flags);
+  if (item != nullptr && (flags & kTvhtOnItemStateIcon) != 0) {
+    SetDlgItemText(35002, L"Check box of " + tree_.GetItemText(item));
+  }
+  return 0;
+}
+
+LRESULT SelectionProofPage::OnKeydownTree(const NotifyInfo& info) {
+  SetDlgItemText(35002, Format(L"Key %u", info.key));
+  return 0;
+}
+
+LRESULT SelectionProofPage::OnSelchangedTree(const NotifyInfo& info) {
+  SetDlgItemText(35002, L"Selected " + tree_.GetItemText(info.itemNew));
+  return 0;
+}
+
+// ---- 2506 program
+
+BOOL ProgramProofPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  CListBox files(this, 35025);
+  files.AddString(L"G1Pos.eia");
+  files.AddString(L"G1b.eia");
+  SetDlgItemText(35024, L"%\r\nO0001\r\nG91 G28 X0.\r\nM30\r\n%");
+  const Rect place = GetDlgItem(35009).GetRectInParent();
+  grid_.CreateChild(this, 35017, place, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP | PF_WS_GROUP | PF_WS_BORDER);
+  PlaceDlgItemAfter(35017, 35009);
+  for (const StaticText& row : kStrokeRows) SetDlgItemText(row.controlId, row.text);
+  for (int id : kSecondStrokeRow) GetDlgItem(id).ShowWindow(kSwShow);
+  return TRUE;
+}
+
+BOOL ProgramProofPage::OnSetActive() {
+  GetParentSheet()->PostWizardButtons(kWizBack | kWizNext);
+  return CPropertyPage::OnSetActive();
+}
+
+LRESULT ProgramProofPage::OnWizardBack() { return 2505; }
+
+// The program sheet's way: the page (there, the sheet) activates the page
+// that follows itself and tells the platform to stay where it now is.
+LRESULT ProgramProofPage::OnWizardNext() {
+  CPropertySheet& sheet = *GetParentSheet();
+  sheet.SetActivePage(sheet.GetPageCount() - 1);
+  return -1;
+}
+
+void ProgramProofPage::DoDataExchange(CDataExchange* pDX) {
+  CPropertyPage::DoDataExchange(pDX);
+  DDX_Text(pDX, 35045, distance_);
+  DDX_Check(pDX, 35007, dwell_);
+  DDX_Radio(pDX, 35030, circleDirection_);
+}
+
+// The hint line follows the focus; it is written only when the focus moved,
+// since this runs before every message.
+void ProgramProofPage::PreTranslateMessage() {
+  const int focus = GetFocusId();
+  if (focus == hintFocus_) return;
+  hintFocus_ = focus;
+  SetDlgItemText(35044, HintFor(focus));
+}
+
+const MessageMap* ProgramProofPage::GetMessageMap() const {
+  static const MessageEntry kEntries[] = {
+      MapCommand(35045, Notify::Change, &ProgramProofPage::OnChangeDistance),
+      MapCommand(35024, Notify::Change, &ProgramProofPage::OnChangeFileText),
+      MapCommand(35025, Notify::SelChange, &ProgramProofPage::OnSelchangeFiles),
+      MapCommand(35020, Notify::Clicked, &ProgramProofPage::OnCreate),
+      MapCommand(35046, Notify::Clicked, &ProgramProofPage::OnTrialRun),
+      MapNotify(35017, Notify::EndLabelEdit, &ProgramProofPage::OnEndCellEdit),
+  };
+  static const MessageMap kMap(CPropertyPage::GetMessageMap(), kEntries);
+  return &kMap;
+}
+
+void ProgramProofPage::OnChangeDistance() { SetDlgItemText(35033, L"Distance " + GetDlgItemText(35045)); }
+
+void ProgramProofPage::OnChangeFileText() { SetDlgItemText(35033, L"File text changed"); }
+
+void ProgramProofPage::OnSelchangeFiles() {
+  CListBox files(this, 35025);
+  SetDlgItemText(35033, L"File " + files.GetText(files.GetCurSel()));
+}
+
+// A long action under the (nested) wait cursor, ended before the question.
+void ProgramProofPage::OnCreate() {
+  {
+    CWaitCursor outer;
+    CWaitCursor inner;
+  }
+  const int answer = ShowMessage(14042, MsgIcon::Question, MsgButtons::YesNo, 1);
+  SetDlgItemText(35033, Format(L"Answer %d", answer));
+}
+
+// Touches a control the template lacks: the toolkit abandons the handler.
+void ProgramProofPage::OnTrialRun() { SetDlgItemText(35033, GetDlgItemText(35099)); }
+
+LRESULT ProgramProofPage::OnEndCellEdit(const NotifyInfo& info) {
+  SetDlgItemText(35033, Format(L"Cell %d,%d", info.row, info.column));
+  return 7;
+}
+
+// ---- 2508 summary
+
+BOOL SummaryProofPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  SetDlgItemText(35018, LoadResString(14035));
+  SetDlgItemText(35026, L"Line2");
+  images_.Create(15, 15, kIlcMask | kIlcColor24, 2, 0);
+  images_.Add(2502, 0xFFFFFF);
+  images_.Add(2503, 0xFFFFFF);
+  CTreeCtrl tree(this, 35023);
+  tree.SetImageList(images_);
+  const HTreeItem axis = tree.InsertItem(L"$1-X", 0, 0);
+  tree.InsertItem(LoadResString(14041), 0, 0, axis);
+  tree.InsertItem(LoadResString(14005), 1, 1, axis);
+  tree.Expand(axis, kTveExpand);
+  SetDlgItemText(35024, L"%\r\nO0001\r\nG91 G28 X0.\r\nG01 X100. F3000\r\nM30\r\n%");
+  return TRUE;
+}
+
+BOOL SummaryProofPage::OnSetActive() {
+  GetParentSheet()->PostWizardButtons(kWizBack | kWizFinish);
+  return CPropertyPage::OnSetActive();
+}
+
+BOOL SummaryProofPage::OnQueryCancel() { return cancelPresses_++ < kSummaryCancelRefusals ? FALSE : TRUE; }
+
+}  // namespace pf::proof
