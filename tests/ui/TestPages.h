@@ -112,6 +112,12 @@ class ProgramDialog : public CDialog {
     DDX_Check(pDX, 35007, dwell);
     DDX_Radio(pDX, 35030, circleDir);
   }
+  // Shows the controls that the template keeps hidden until a page of a
+  // kind that uses them shows them (feed, radius, circle direction).
+  BOOL OnInitDialog() override {
+    for (int id : {35022, 35032, 35021, 35028, 35030, 35029}) GetDlgItem(id).ShowWindow(kSwShow);
+    return CDialog::OnInitDialog();
+  }
   void PreTranslateMessage() override { focusSeen = GetFocusId(); }
   const MessageMap* GetMessageMap() const override {
     static const MessageEntry kEntries[] = {

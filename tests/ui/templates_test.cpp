@@ -77,6 +77,12 @@ constexpr StyleRow kStyles[] = {
     {"second minus label hidden", 2506, 35041, PF_WS_VISIBLE, 0},
     {"second plus label hidden", 2506, 35037, PF_WS_VISIBLE, 0},
     {"first axis shown", 2506, 35042, PF_WS_VISIBLE, PF_WS_VISIBLE},
+    {"feed label hidden until a feed kind shows it", 2506, 35022, PF_WS_VISIBLE, 0},
+    {"feed hidden until a feed kind shows it", 2506, 35032, PF_WS_VISIBLE, 0},
+    {"radius label hidden until a circle kind shows it", 2506, 35021, PF_WS_VISIBLE, 0},
+    {"radius hidden until a circle kind shows it", 2506, 35028, PF_WS_VISIBLE, 0},
+    {"clockwise hidden until a circle kind shows it", 2506, 35030, PF_WS_VISIBLE, 0},
+    {"counter-clockwise hidden until a circle kind shows it", 2506, 35029, PF_WS_VISIBLE, 0},
 };
 
 bool SameClass(const std::wstring& a, const std::wstring& b) {
@@ -150,6 +156,7 @@ TEST_F(RadioGroupTest, RadioGroupsRunToTheNextGroupStart) {
     SCOPED_TRACE(row.dialog);
     CDialog dialog(row.dialog);
     ASSERT_TRUE(ui.OpenDialog(dialog));
+    for (int id : row.group) dialog.GetDlgItem(id).ShowWindow(kSwShow);
     EXPECT_EQ(dialog.Peer().RadioGroup(row.first), row.group);
     ui.Click(row.group.back());
     for (int id : row.group) EXPECT_EQ(dialog.IsDlgButtonChecked(id), id == row.group.back() ? 1 : 0);
