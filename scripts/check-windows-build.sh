@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks the Windows build: the export table of the simulated OVXIF.dll, and
-# that pathforge.exe under Wine writes the same bytes as the native build.
+# Checks the Windows build: the export tables of the simulated OVXIF.dll and
+# of the plug-in 40.PathForge.pin, and that pathforge.exe under Wine writes
+# the same bytes as the native build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 win=${1:-build/windows}
@@ -8,6 +9,9 @@ native=${2:-build/native}
 passed=0
 
 tests/sim/check_dll_exports.sh "$win/sim/OVXIF.dll"
+passed=$((passed + 1))
+
+tests/plugin/check_pin_exports.sh "$win/src/plugin/40.PathForge.pin"
 passed=$((passed + 1))
 
 work=$(mktemp -d /tmp/pathforge-check.XXXXXX)

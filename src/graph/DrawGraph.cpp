@@ -5,19 +5,19 @@
 namespace pf {
 
 void CDrawGraph::GetGraphInfo(CGraphInfo* info, const CViewPattern& pattern) const {
-  *info = IsListed(pattern.GetPos()) ? m_aryGraphInfo[pattern.GetPos()] : CGraphInfo();
+  *info = IsListed(pattern.GetIndex()) ? m_aryGraphInfo[pattern.GetIndex()] : CGraphInfo();
 }
 
 void CDrawGraph::SetGraphInfo(const CGraphInfo& info, const CViewPattern& pattern) {
-  const int pos = pattern.GetPos();
+  const int pos = pattern.GetIndex();
   if (pos < 0) return;
   if (pos >= GetGraphInfoSize()) m_aryGraphInfo.resize(pos + 1);
   m_aryGraphInfo[pos] = info;
 }
 
 int CDrawGraph::ClearGraph(const CViewPattern& pattern) {
-  if (!IsListed(pattern.GetPos())) return 0;
-  m_aryGraphInfo[pattern.GetPos()] = CGraphInfo();
+  if (!IsListed(pattern.GetIndex())) return 0;
+  m_aryGraphInfo[pattern.GetIndex()] = CGraphInfo();
   return 1;
 }
 

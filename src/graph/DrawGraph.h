@@ -2,7 +2,7 @@
 // plug-in owns and whose operations its graph exports forward to.
 //
 // A CDrawGraph keeps a global info (with the view pattern in force), a list
-// of graph infos indexed by view-pattern position, and a text info. The
+// of graph infos indexed by the entry a view pattern names, and a text info. The
 // module never draws; the host reads and writes these through the exports or
 // directly through the object's address.
 #pragma once
@@ -12,7 +12,10 @@
 
 namespace pf {
 
-// Which graph of the list an operation is about: a position in the list.
+// Which graph of the list an operation is about: a position in the view,
+// counted from the first graph that the view shows. A default pattern shows
+// the list from its start; a moved one (MoveTo) from a later entry, so the
+// same position names another graph of the list.
 class CViewPattern {
  public:
   CViewPattern() = default;
@@ -22,8 +25,13 @@ class CViewPattern {
 
   void SetPos(int pos) { m_nPos = pos; }
   int GetPos() const { return m_nPos; }
+  void MoveTo(int first) { m_nFirst = first; }
+  int GetFirst() const { return m_nFirst; }
+  // The list entry the pattern names.
+  int GetIndex() const { return m_nFirst + m_nPos; }
 
  private:
+  int m_nFirst = 0;
   int m_nPos = 0;
 };
 
@@ -77,11 +85,11 @@ class CDrawGraph {
   void GetGlobalInfo(CGlobalInfo* info) const { *info = m_globalInfo; }
   void SetGlobalInfo(const CGlobalInfo& info) { m_globalInfo = info; }
 
-  // The graph info at the pattern's position; an empty one where the list
-  // holds none.
+  // The graph info of the entry the pattern names; an empty one where the
+  // list holds none.
   void GetGraphInfo(CGraphInfo* info, const CViewPattern& pattern) const;
-  // Stores the graph info at the pattern's position, growing the list with
-  // empty entries as needed; a negative position stores nothing.
+  // Stores the graph info at the entry the pattern names, growing the list
+  // with empty entries as needed; a negative entry stores nothing.
   void SetGraphInfo(const CGraphInfo& info, const CViewPattern& pattern);
 
   void GetTextInfo(CTextInfo* info) const { *info = m_textInfo; }
@@ -90,8 +98,8 @@ class CDrawGraph {
   void RedrawGraph() { ++m_nGraphRedraws; }
   void RedrawText() { ++m_nTextRedraws; }
 
-  // Empties the entry at the pattern's position (the list keeps its
-  // length); 1 when there was such an entry, else 0.
+  // Empties the entry the pattern names (the list keeps its length); 1 when
+  // there was such an entry, else 0.
   int ClearGraph(const CViewPattern& pattern);
   // Empties the text info; returns how many lines it held.
   int ClearTextData();

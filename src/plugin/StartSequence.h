@@ -1,0 +1,12 @@
+// The start sequence behind StartIF (Exports.h): load and initialise the NC
+// interface, run the wizard modally, close the interface again.
+#pragma once
+
+namespace pf {
+
+// Builds the program wizard (caption string 14001, no parent window, first
+// page 0, no watermark, header bitmap 2501) on the module's NC wrapper, runs
+// it until the user closes it, and destroys it.
+void RunWizard();
+
+}  // namespace pf

@@ -1,0 +1,30 @@
+// The plug-in as the tests' host: loaded once per test program by its bare
+// name (the program's run path finds it), after XDG_RUNTIME_DIR was pointed
+// at an empty folder of its own, so that the module finds no log viewer.
+// Scripts run through its StartIF on the headless toolkit.
+#pragma once
+
+#include <string>
+
+#include "host/PluginModule.h"
+#include "script/Script.h"
+
+namespace pf::test {
+
+// The loaded plug-in; a failed load fails the calling test and gives null.
+const PluginModule* LoadedPlugin();
+
+struct ScriptOutcome {
+  int passed = 0;
+  int failed = 0;
+  std::string report;  // the failures, one line each
+};
+
+// Runs the script through StartIF; same-as files are found in `scriptFolder`
+// (ending in a separator).
+ScriptOutcome RunScript(const PluginModule& plugin, const Script& script, const std::wstring& scriptFolder);
+
+// Parses a script text (named "inline.script") and runs it.
+ScriptOutcome RunScriptText(const PluginModule& plugin, const std::string& text);
+
+}  // namespace pf::test

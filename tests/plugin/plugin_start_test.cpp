@@ -1,0 +1,96 @@
+// StartIF as a host calls it: the NC interface is loaded and initialised,
+// the wizard runs modally (here on the headless toolkit, from a script), and
+// the interface is shut down with plug-in type 2 and unloaded; every call
+// goes through the same states again. Without a usable NC library the
+// wizard runs all the same.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <string>
+#include <vector>
+
+#include "PluginHost.h"
+#include "common/Path.h"
+#include "common/TempFolder.h"
+#include "common/Text.h"
+
+namespace pf {
+namespace {
+
+// A fresh data folder, and the simulator's journal in it.
+class PluginStartTest : public ::testing::Test {
+ protected:
+  PluginStartTest() {
+    unsetenv("OVXSIM_MACHINE");
+    setenv("OVXSIM_JOURNAL", journalPath_.c_str(), 1);
+  }
+  ~PluginStartTest() override { unsetenv("OVXSIM_JOURNAL"); }
+
+  std::vector<std::string> Journal() const {
+    std::string bytes;
+    ReadFileBytes(ToWide(journalPath_), bytes);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < bytes.size();) {
+      const std::size_t end = bytes.find('\n', start);
+      lines.push_back(bytes.substr(start, end - start));
+      start = end == std::string::npos ? bytes.size() : end + 1;
+    }
+    return lines;
+  }
+
+  test::TempFolder data_;
+  std::string journalPath_ = ToNarrow(data_.Path()) + "/journal.txt";
+};
+
+constexpr char kCancelAtOnce[] = R"(expect messages 0
+expect page 0
+cancel
+expect closed cancel
+)";
+
+TEST_F(PluginStartTest, InitialisesRunsTheWizardAndShutsTheInterfaceDown) {
+  const PluginModule* plugin = test::LoadedPlugin();
+  ASSERT_NE(plugin, nullptr);
+  for (int run = 1; run <= 2; ++run) {
+    SCOPED_TRACE(run);
+    const test::ScriptOutcome outcome = test::RunScriptText(*plugin, kCancelAtOnce);
+    EXPECT_EQ(outcome.report, "");
+    EXPECT_EQ(outcome.passed, 4);
+
+    const std::vector<std::string> journal = Journal();
+    ASSERT_GE(journal.size(), 4u);
+    EXPECT_EQ(journal.front(), "OvxNcIfInit() -> 0");
+    EXPECT_EQ(std::vector<std::string>(journal.end() - 3, journal.end()),
+              (std::vector<std::string>{"OvxNcIfCallPinType(2) -> 0", "OvxNcIfQuit() -> 0", "OvxIfFreeData() -> 0"}));
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "OvxNcIfInit() -> 0"), 1);
+    ASSERT_TRUE(WriteFileBytes(ToWide(journalPath_), ""));
+  }
+}
+
+// Run by CTest only, with LD_LIBRARY_PATH at a copy of the plug-in whose run
+// path finds no NC library, or at the simulator that lacks OvxNcIfInit: the
+// library is not used, the machine cannot be read (12501), the wizard runs
+// and StartIF returns.
+TEST_F(PluginStartTest, DISABLED_WithoutAnNcLibraryTheWizardStillRuns) {
+  const PluginModule* plugin = test::LoadedPlugin();
+  ASSERT_NE(plugin, nullptr);
+  const test::ScriptOutcome outcome = test::RunScriptText(*plugin, R"(expect messages 1
+expect message 12501
+expect page 0
+type 35027 "Offline"
+next
+expect page 1
+expect buttons back
+cancel
+expect closed cancel
+expect no-file "Program/Offline"
+)");
+  EXPECT_EQ(outcome.report, "");
+  EXPECT_EQ(outcome.passed, 10);
+  EXPECT_EQ(Journal(), std::vector<std::string>());
+  EXPECT_EQ(plugin->Export<int32_t (*)()>("GetUserLevelIF")(), 1);
+}
+
+}  // namespace
+}  // namespace pf
