@@ -7,6 +7,7 @@
 
 #include "plugin/Exports.h"
 #include "plugin/ModuleObjects.h"
+#include "plugin/PlatformUi.h"
 #include "wizard/sheet/ProgramSheet.h"
 
 namespace pf {
@@ -24,6 +25,7 @@ constexpr int32_t kPluginType = 2;
 }  // namespace
 
 void RunWizard() {
+  PlatformUi ui;  // outlives the sheet, whose windows it shows
   CProgramSheet sheet(kWizardCaption, kFirstPage, kNoWatermark, kHeaderBitmap, g_ovxIf);
   sheet.Execute();
 }
