@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Path.h"
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace pf {
 namespace {

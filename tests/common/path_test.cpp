@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/Text.h"
 
 namespace pf {

@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "common/Path.h"
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/Text.h"
 #include "plugin/PluginHost.h"
 

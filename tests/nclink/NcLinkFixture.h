@@ -11,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "SimLibrary.h"
-#include "TestViewer.h"
+#include "support/SimLibrary.h"
+#include "support/TestViewer.h"
 #include "nclink/LogChannel.h"
 #include "nclink/OVXIF.h"
 

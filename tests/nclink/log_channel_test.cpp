@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TestViewer.h"
+#include "support/TestViewer.h"
 #include "nclink/LogChannel.h"
 
 namespace pf {

@@ -10,7 +10,7 @@
 
 #include "WizardCommand.h"
 #include "common/Path.h"
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/Text.h"
 
 namespace pf {

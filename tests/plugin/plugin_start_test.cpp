@@ -12,7 +12,7 @@
 
 #include "PluginHost.h"
 #include "common/Path.h"
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/Text.h"
 
 namespace pf {

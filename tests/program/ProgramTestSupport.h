@@ -4,17 +4,16 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/MessageSink.h"
 #include "common/Text.h"
+#include "support/TempFolder.h"
 
 namespace pf_test {
 
@@ -24,35 +23,15 @@ namespace fs = std::filesystem;
 // test's lifetime.
 class TempDataHome : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "pf_program_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-    if (const char* old = getenv("XDG_DATA_HOME")) oldDataHome_ = old;
-    setenv("XDG_DATA_HOME", root_.c_str(), 1);
-  }
-
-  void TearDown() override {
-    if (oldDataHome_) {
-      setenv("XDG_DATA_HOME", oldDataHome_->c_str(), 1);
-    } else {
-      unsetenv("XDG_DATA_HOME");
-    }
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-
   // The module's data folder below the temporary data home, created.
   fs::path DataFolder() const {
-    const fs::path folder = root_ / "KORVANTEL" / "Servo Bench";
+    const fs::path folder = folder_.DataFolder();
     fs::create_directories(folder);
     return folder;
   }
 
-  fs::path root_;
-
- private:
-  std::optional<std::string> oldDataHome_;
+  pf::test::TempFolder folder_;
+  const fs::path root_{folder_.Path()};
 };
 
 inline std::wstring Wide(const fs::path& path) { return pf::ToWide(path.string()); }

@@ -11,7 +11,7 @@
 #include "common/Format.h"
 #include "common/Path.h"
 #include "common/Text.h"
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 #include "script/FileChecks.h"
 #include "script/ScriptRunner.h"
 

@@ -13,8 +13,8 @@
 
 #include "nclink/LogChannel.h"
 #include "nclink/OVXIF.h"
-#include "nclink/SimLibrary.h"
-#include "nclink/TestViewer.h"
+#include "support/SimLibrary.h"
+#include "support/TestViewer.h"
 
 namespace pf::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/Path.h"
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/Text.h"
 #include "wizard/ProjectFile.h"
 #include "wizard/ProjectFolders.h"

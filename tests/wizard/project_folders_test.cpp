@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/Path.h"
-#include "common/TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/Text.h"
 #include "wizard/ProjectFolders.h"
 

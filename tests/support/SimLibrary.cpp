@@ -1,4 +1,4 @@
-#include "SimLibrary.h"
+#include "support/SimLibrary.h"
 
 #include <dlfcn.h>
 

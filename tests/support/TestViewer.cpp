@@ -1,4 +1,4 @@
-#include "TestViewer.h"
+#include "support/TestViewer.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
