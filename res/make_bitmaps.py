@@ -13,7 +13,6 @@ import struct
 
 WHITE = (255, 255, 255)
 FRAME = (96, 96, 96)
-TICK = (0, 128, 0)
 AXIS = (128, 128, 128)
 PATH = (0, 84, 166)
 TOOL = (200, 32, 32)
@@ -54,14 +53,26 @@ class Canvas:
         return header + info + bytes(data)
 
 
-def check_box(ticked):
+def document():
+    """A page with a folded corner and lines of text: the mark of a program
+    that is written or in the project."""
     canvas = Canvas(15, 15)
-    canvas.frame(1, 1, 13, 13, FRAME)
-    if ticked:
-        for offset in (0, 1):
-            canvas.line(4, 7 + offset, 6, 9 + offset, TICK)
-            canvas.line(6, 9 + offset, 10, 4 + offset, TICK)
+    canvas.line(3, 1, 7, 1, FRAME)
+    canvas.line(3, 1, 3, 13, FRAME)
+    canvas.line(3, 13, 11, 13, FRAME)
+    canvas.line(11, 5, 11, 13, FRAME)
+    canvas.line(7, 1, 11, 5, FRAME)
+    canvas.line(7, 1, 7, 5, FRAME)
+    canvas.line(7, 5, 11, 5, FRAME)
+    for y in (7, 9, 11):
+        canvas.line(5, y, 9, y, PATH)
     return canvas
+
+
+def blank():
+    """Nothing: the mark of a program that nothing will be written for. All
+    white, so the image list shows it as empty space."""
+    return Canvas(15, 15)
 
 
 def header():
@@ -87,7 +98,7 @@ def header():
 def main():
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "bitmaps")
     os.makedirs(folder, exist_ok=True)
-    for name, canvas in (("header.bmp", header()), ("ticked.bmp", check_box(True)), ("empty.bmp", check_box(False))):
+    for name, canvas in (("header.bmp", header()), ("written.bmp", document()), ("blank.bmp", blank())):
         with open(os.path.join(folder, name), "wb") as out:
             out.write(canvas.bmp())
 

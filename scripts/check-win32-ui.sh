@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Runs the Win32 toolkit proof (tools/uiproof) of a Windows build under Wine
-# on a virtual display, takes the screenshots it asks for, and counts its
-# checks. Builds nothing.
+# Runs the Win32 proofs of a Windows build under Wine on a virtual display,
+# takes the screenshots they ask for, and counts their checks. Builds
+# nothing.
+#
+#   uiproof       the toolkit's Win32 backend on the proof's own pages
+#   wizardproof   the module's program wizard with the simulated NC library
 #
 #   scripts/check-win32-ui.sh [build folder] [screenshot folder]
 #
-# Defaults: build/windows and build/win32-ui-shots. The proof leaves
+# Defaults: build/windows and build/win32-ui-shots. A proof leaves
 # "<name>.wanted" in the screenshot folder when its window is ready; this
-# script answers with "<name>.png" (the whole display) and removes the marker.
+# script answers with "<name>.png" (the display cut to the windows shown)
+# and removes the marker. The screenshots stay in the folder as artefacts.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/windows}
 shots=${2:-build/win32-ui-shots}
-exe="$build/tools/uiproof/uiproof.exe"
+proofs=(uiproof wizardproof)
 timeout_s=240
 
 passed=0
@@ -22,15 +26,19 @@ summary() {
   [ "$failed" -eq 0 ]
 }
 
-if [ ! -f "$exe" ]; then
-  echo "not ok - $exe exists (build the windows preset first)"
-  failed=1
+for proof in "${proofs[@]}"; do
+  if [ ! -f "$build/tools/uiproof/$proof.exe" ]; then
+    echo "not ok - $build/tools/uiproof/$proof.exe exists (build the windows preset first)"
+    failed=1
+  fi
+done
+if [ "$failed" -ne 0 ]; then
   summary
   exit 1
 fi
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots"/*.wanted
-exe=$(realpath "$exe")
+build=$(realpath "$build")
 shots=$(realpath "$shots")
 
 display=90
@@ -38,6 +46,8 @@ while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do dis
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 work=$(mktemp -d /tmp/pathforge-win32ui.XXXXXX)
+# The wizard proof runs on the simulated NC's built-in machine.
+unset OVXSIM_MACHINE
 export DISPLAY=":$display" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINEPREFIX=""
 cleanup() {
@@ -64,44 +74,51 @@ programs="$(winepath -u "$appdata" 2>/dev/null)/KORVANTEL/Servo Bench/Program"
 mkdir -p "$programs/Alpha" "$programs/beta"
 wineserver -w
 
-wine "$exe" --shots "Z:${shots//\//\\}" >"$work/out.txt" 2>"$work/err.txt" &
-proof=$!
-deadline=$((SECONDS + timeout_s))
-taken=()
-while kill -0 "$proof" 2>/dev/null; do
-  for marker in "$shots"/*.wanted; do
-    [ -e "$marker" ] || continue
-    name=$(basename "$marker" .wanted)
-    xwd -root -display ":$display" -silent | convert xwd:- "$shots/$name.png"
-    taken+=("$name")
-    rm -f "$marker"
+# Runs one proof, answering its screenshot requests, and counts its checks.
+run_proof() {
+  local name=$1 exe="$build/tools/uiproof/$1.exe" proof status marker shot
+  local deadline=$((SECONDS + timeout_s))
+  local taken=()
+  wine "$exe" --shots "Z:${shots//\//\\}" >"$work/$name.out" 2>"$work/$name.err" &
+  proof=$!
+  while kill -0 "$proof" 2>/dev/null; do
+    for marker in "$shots"/*.wanted; do
+      [ -e "$marker" ] || continue
+      shot=$(basename "$marker" .wanted)
+      xwd -root -display ":$display" -silent | convert xwd:- -trim +repage "$shots/$shot.png"
+      taken+=("$shot")
+      rm -f "$marker"
+    done
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "not ok - $name finished within $timeout_s s"
+      failed=$((failed + 1))
+      kill "$proof" 2>/dev/null
+      break
+    fi
+    sleep 0.2
   done
-  if [ "$SECONDS" -ge "$deadline" ]; then
-    echo "not ok - uiproof finished within $timeout_s s"
-    failed=$((failed + 1))
-    kill "$proof" 2>/dev/null
-    break
-  fi
-  sleep 0.2
-done
-wait "$proof"
-status=$?
+  wait "$proof"
+  status=$?
+  wineserver -w
 
-tr -d '\r' <"$work/out.txt"
-passed=$((passed + $(tr -d '\r' <"$work/out.txt" | grep -c '^ok - ')))
-failed=$((failed + $(tr -d '\r' <"$work/out.txt" | grep -c '^not ok - ')))
-for name in "${taken[@]}"; do
-  if [ -s "$shots/$name.png" ]; then
-    passed=$((passed + 1))
-  else
-    echo "not ok - $shots/$name.png was written"
+  tr -d '\r' <"$work/$name.out"
+  passed=$((passed + $(tr -d '\r' <"$work/$name.out" | grep -c '^ok - ')))
+  failed=$((failed + $(tr -d '\r' <"$work/$name.out" | grep -c '^not ok - ')))
+  for shot in "${taken[@]}"; do
+    if [ -s "$shots/$shot.png" ]; then
+      passed=$((passed + 1))
+    else
+      echo "not ok - $shots/$shot.png was written"
+      failed=$((failed + 1))
+    fi
+  done
+  if [ "$status" -ne 0 ] && ! grep -q '^not ok - ' <(tr -d '\r' <"$work/$name.out"); then
+    echo "not ok - $name exited with status $status"
+    sed 's/^/# /' "$work/$name.err"
     failed=$((failed + 1))
   fi
-done
-if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then
-  echo "not ok - uiproof exited with status $status"
-  sed 's/^/# /' "$work/err.txt"
-  failed=1
-fi
+}
+
+for proof in "${proofs[@]}"; do run_proof "$proof"; done
 echo "# screenshots in $shots"
 summary

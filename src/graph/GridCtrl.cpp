@@ -1,5 +1,7 @@
 #include "graph/GridCtrl.h"
 
+#include "graph/GridWindowClass.h"
+
 #include <algorithm>
 
 namespace pf {
@@ -17,8 +19,17 @@ std::vector<T> Relaid(const std::vector<T>& old, int oldColumns, int rows, int c
 
 }  // namespace
 
+CGridCtrl::~CGridCtrl() {
+  if (view_ != nullptr) view_->OnGridGone();
+}
+
 BOOL CGridCtrl::Create(const Rect& rect, CDialog* parent, int id, unsigned style) {
+  if (!RegisterGridWindowClass()) return FALSE;
   return CreateChild(parent, id, rect, style);
+}
+
+void CGridCtrl::Changed() {
+  if (view_ != nullptr) view_->OnGridChanged();
 }
 
 BOOL CGridCtrl::SetRowCount(int rows) {
@@ -36,12 +47,14 @@ BOOL CGridCtrl::SetColumnCount(int columns) {
 BOOL CGridCtrl::SetFixedRowCount(int rows) {
   if (rows < 0 || rows > rows_) return FALSE;
   fixedRows_ = rows;
+  Changed();
   return TRUE;
 }
 
 BOOL CGridCtrl::SetFixedColumnCount(int columns) {
   if (columns < 0 || columns > columns_) return FALSE;
   fixedColumns_ = columns;
+  Changed();
   return TRUE;
 }
 
@@ -56,6 +69,7 @@ void CGridCtrl::Resize(int rows, int columns) {
   fixedColumns_ = std::min(fixedColumns_, columns);
   if (!IsCell(focusRow_, focusColumn_)) focusRow_ = focusColumn_ = -1;
   OnResize(oldRows, oldColumns);
+  Changed();
 }
 
 void CGridCtrl::OnResize(int, int) {}
@@ -63,6 +77,7 @@ void CGridCtrl::OnResize(int, int) {}
 BOOL CGridCtrl::SetItemText(int row, int column, const std::wstring& text) {
   if (!IsCell(row, column)) return FALSE;
   cells_[CellIndex(row, column)] = text;
+  Changed();
   return TRUE;
 }
 
@@ -73,6 +88,7 @@ std::wstring CGridCtrl::GetItemText(int row, int column) const {
 BOOL CGridCtrl::SetColumnWidth(int column, int width) {
   if (column < 0 || column >= columns_) return FALSE;
   widths_[static_cast<std::size_t>(column)] = width;
+  Changed();
   return TRUE;
 }
 
@@ -87,6 +103,7 @@ void CGridCtrl::SetFocusCell(int row, int column) {
   } else {
     focusRow_ = focusColumn_ = -1;
   }
+  Changed();
 }
 
 void CGridCtrlEx::OnResize(int oldRows, int oldColumns) {
@@ -98,6 +115,7 @@ void CGridCtrlEx::OnResize(int oldRows, int oldColumns) {
 BOOL CGridCtrlEx::SetColumnFormat(int column, unsigned format) {
   if (column < 0 || column >= GetColumnCount()) return FALSE;
   columnFormats_[static_cast<std::size_t>(column)] = format;
+  Changed();
   return TRUE;
 }
 
@@ -108,6 +126,7 @@ unsigned CGridCtrlEx::GetColumnFormat(int column) const {
 BOOL CGridCtrlEx::SetItemFormat(int row, int column, unsigned format) {
   if (!IsCell(row, column)) return FALSE;
   itemFormats_[CellIndex(row, column)] = format;
+  Changed();
   return TRUE;
 }
 
@@ -127,8 +146,12 @@ int CGridCtrlEx::GetItemLimitText(int row, int column) const {
   return IsCell(row, column) ? limits_[CellIndex(row, column)] : 0;
 }
 
+bool CGridCtrlEx::CanEditCell(int row, int column) const {
+  return IsCell(row, column) && row >= GetFixedRowCount() && column >= GetFixedColumnCount();
+}
+
 BOOL CGridCtrlEx::EditCell(int row, int column, const std::wstring& typed) {
-  if (!IsCell(row, column) || row < GetFixedRowCount() || column < GetFixedColumnCount()) return FALSE;
+  if (!CanEditCell(row, column)) return FALSE;
   SetFocusCell(row, column);
   const int limit = GetItemLimitText(row, column);
   const std::wstring old = GetItemText(row, column);

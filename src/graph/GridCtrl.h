@@ -21,18 +21,39 @@ inline constexpr unsigned kDtCenter = 0x1;
 inline constexpr unsigned kDtRight = 0x2;
 inline constexpr unsigned kDtVCenter = 0x4;
 
+// The platform window class of the grid's window.
+inline constexpr wchar_t kGridWindowClass[] = L"PathForgeGridCtrl";
+
+// What shows a grid: told after every change of what it draws (cells,
+// counts, widths, formats, the focused cell), and when the grid object dies
+// before the view does.
+class IGridView {
+ public:
+  virtual void OnGridChanged() = 0;
+  virtual void OnGridGone() = 0;
+
+ protected:
+  ~IGridView() = default;
+};
+
 class CGridCtrl : public CChildControl {
  public:
   // Control id of the in-place editor while a cell is being edited.
   static constexpr int kInPlaceEditId = 8;
 
   CGridCtrl() = default;
-  ~CGridCtrl() override = default;
+  // Tells the view that the grid is gone.
+  ~CGridCtrl() override;
+  CGridCtrl(const CGridCtrl&) = delete;
+  CGridCtrl& operator=(const CGridCtrl&) = delete;
 
-  const wchar_t* GetWindowClass() const override { return L"PathForgeGridCtrl"; }
+  const wchar_t* GetWindowClass() const override { return kGridWindowClass; }
 
   // Creates the grid's window in `parent` with control id `id`.
   BOOL Create(const Rect& rect, CDialog* parent, int id, unsigned style);
+
+  // The view that shows the grid (null: none). One at a time.
+  void SetView(IGridView* view) { view_ = view; }
 
   // Changing a count keeps the cells that stay and empties new ones.
   BOOL SetRowCount(int rows);
@@ -62,10 +83,13 @@ class CGridCtrl : public CChildControl {
 
   // Called after the rows or columns changed (the cells were re-laid).
   virtual void OnResize(int oldRows, int oldColumns);
+  // Tells the view that what it draws changed.
+  void Changed();
 
  private:
   void Resize(int rows, int columns);
 
+  IGridView* view_ = nullptr;
   int rows_ = 0;
   int columns_ = 0;
   int fixedRows_ = 0;
@@ -87,11 +111,16 @@ class CGridCtrlEx : public CGridCtrl {
   BOOL SetItemLimitText(int row, int column, int maxChars);
   int GetItemLimitText(int row, int column) const;
 
+  // True for a cell that a person may edit: inside the grid and not fixed.
+  bool CanEditCell(int row, int column) const;
+
   // A person edits a cell in place: the cell becomes the focused one, the
   // typed text is cut to the cell's limit and stands in the cell, and the
   // parent is told with the end-of-edit notification. An answer other than
   // 0 rejects the edit: the cell gets its old text back. Fixed cells and
-  // cells outside the grid cannot be edited (FALSE).
+  // cells outside the grid cannot be edited (FALSE). The grid's window
+  // calls it with the editor's text whenever an in-place edit ends, unless
+  // the edit was cancelled.
   BOOL EditCell(int row, int column, const std::wstring& typed);
 
  protected:

@@ -299,7 +299,7 @@ TEST_F(DialogTest, AChildControlTakesThePlaceholdersPlaceAndNotifiesTheDialog) {
   GridStub grid;
   ASSERT_TRUE(ui.OpenDialog(dialog));
   const Rect placeholder = dialog.GetDlgItem(35009).GetRectInParent();
-  EXPECT_EQ(placeholder, (Rect{177, 56, 342, 151}));   // 118, 35, 110 x 58 dialog units
+  EXPECT_EQ(placeholder, (Rect{10, 216, 255, 310}));   // 7, 133, 163 x 58 dialog units
   ASSERT_TRUE(grid.CreateChild(&dialog, 35017, placeholder, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP));
   EXPECT_FALSE(GridStub().CreateChild(&dialog, 35045, placeholder, PF_WS_CHILD));   // the id is taken
   dialog.PlaceDlgItemAfter(35017, 35009);

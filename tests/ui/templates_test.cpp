@@ -11,6 +11,7 @@
 
 #include "TestPages.h"
 #include "common/StringTable.h"
+#include "res/dialogs.h"
 #include "res/styles.h"
 #include "ui/Resources.h"
 
@@ -123,7 +124,7 @@ TEST(Templates, EveryTemplateIsAWellFormedDialog) {
     const bool page = (dialog.style & PF_WS_CHILD) != 0;
     if (page) {
       EXPECT_EQ(std::wstring(dialog.caption), LoadResString(14001));
-      EXPECT_TRUE(dialog.cx == 317 && dialog.cy == 143);
+      EXPECT_TRUE(dialog.cx == PF_PAGE_CX && dialog.cy == PF_PAGE_CY);
     }
     std::set<int> seen;
     for (const ControlTemplate& control : dialog) {

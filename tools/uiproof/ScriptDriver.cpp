@@ -1,151 +1,21 @@
 // The proof's script: Win32 code that drives the wizard's windows.
 #include "ScriptDriver.h"
 
-#include <chrono>
-#include <cstring>
-#include <functional>
-#include <iterator>
-#include <thread>
-#include <vector>
-
+#include "SheetDriver.h"
 #include "common/Format.h"
 #include "common/StringTable.h"
 #include "ui/UiTypes.h"
 
-#include <windows.h>
-#include <commctrl.h>
-
 namespace pf::proof {
 namespace {
 
-constexpr int kWaitMs = 5000;
-constexpr int kSheetWaitMs = 30000;
-constexpr int kShotWaitMs = 30000;
-constexpr int kPollMs = 50;
-constexpr int kPaintMs = 600;
-
-void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return SendMessageW(hwnd, message, wParam, lParam);
-}
-
-std::wstring Text(HWND hwnd) {
-  if (hwnd == nullptr) return L"(no window)";
-  const auto length = static_cast<int>(Send(hwnd, WM_GETTEXTLENGTH));
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-  const auto copied = static_cast<int>(Send(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
-  return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
-}
-
-// Entry `index` of a list box or combo box (LB_GETTEXT / CB_GETLBTEXT).
-std::wstring ListEntry(HWND list, UINT lengthMessage, UINT textMessage, int index) {
-  const auto length = static_cast<int>(Send(list, lengthMessage, static_cast<WPARAM>(index)));
-  if (length < 0) return L"(no entry)";
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-  Send(list, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-  return buffer.data();
-}
-
-void SetText(HWND hwnd, const std::wstring& text) {
-  Send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-bool Shown(HWND hwnd) { return hwnd != nullptr && IsWindowVisible(hwnd); }
-bool Enabled(HWND hwnd) { return hwnd != nullptr && IsWindowEnabled(hwnd); }
-bool Checked(HWND button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
-
-bool HasChildText(HWND window, const std::wstring& text) {
-  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (Text(child) == text) return true;
-  }
-  return false;
-}
-
-// A shown dialog of this process owned by `owner` with the title `title`.
-HWND FindOwnedDialog(HWND owner, const std::wstring& title) {
-  struct Search {
-    HWND owner;
-    const std::wstring* title;
-    HWND found;
-  } search{owner, &title, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        DWORD process = 0;
-        GetWindowThreadProcessId(hwnd, &process);
-        wchar_t cls[16] = {};
-        GetClassNameW(hwnd, cls, 16);
-        if (process == GetCurrentProcessId() && GetWindow(hwnd, GW_OWNER) == s.owner && IsWindowVisible(hwnd) &&
-            std::wstring(cls) == L"#32770" && Text(hwnd) == *s.title) {
-          s.found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-UINT StateImage(HWND tree, HTREEITEM item) {
-  return static_cast<UINT>(Send(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_STATEIMAGEMASK)) >> 12;
-}
-
-HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM item) {
-  return reinterpret_cast<HTREEITEM>(Send(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
-int ItemImage(HWND tree, HTREEITEM item) {
-  TVITEMW query{};
-  query.mask = TVIF_HANDLE | TVIF_IMAGE;
-  query.hItem = item;
-  Send(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
-  return query.iImage;
-}
-
-// The middle of the item's check box, found by hit tests along its row.
-bool StateIconPoint(HWND tree, HTREEITEM item, POINT* pt) {
-  RECT label{};
-  std::memcpy(&label, &item, sizeof(item));   // TVM_GETITEMRECT takes the item in the rectangle
-  if (!Send(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label))) return false;
-  const int y = (label.top + label.bottom) / 2;
-  int first = -1;
-  int last = -1;
-  for (int x = 0; x < label.left; ++x) {
-    TVHITTESTINFO hit{};
-    hit.pt = {x, y};
-    Send(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-    if (hit.hItem != item || (hit.flags & TVHT_ONITEMSTATEICON) == 0) continue;
-    if (first < 0) first = x;
-    last = x;
-  }
-  if (first < 0) return false;
-  *pt = {(first + last) / 2, y};
-  return true;
-}
-
-// A real left click: the cursor moves there and the button goes down and up,
-// so that the control's notification reports that point.
-void ClickAt(HWND window, POINT pt) {
-  ClientToScreen(window, &pt);
-  SetCursorPos(pt.x, pt.y);
-  INPUT input[2] = {};
-  input[0].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].type = INPUT_MOUSE;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
-class Driver {
+class Driver : public SheetDriver {
  public:
-  Driver(Report& report, std::wstring shotFolder, DWORD uiThread)
-      : report_(report), shotFolder_(std::move(shotFolder)), uiThread_(uiThread), caption_(LoadResString(14001)) {}
+  using SheetDriver::SheetDriver;
 
   void Run();
 
  private:
-  bool FindSheet();
   bool CheckFrame();
   bool DriveProjectPage();
   bool DriveMachinePage();
@@ -156,80 +26,11 @@ class Driver {
   bool DriveCreateQuestion();
   bool DriveJumps();
   bool DriveSummaryPage();
-
-  HWND Page() const { return PropSheet_GetCurrentPageHwnd(sheet_); }
-  HWND Item(int id) const { return GetDlgItem(Page(), id); }
-  HWND SheetButton(int id) const { return GetDlgItem(sheet_, id); }
-  bool OnPage(int controlId) const { return Page() != nullptr && Item(controlId) != nullptr; }
-
-  // Waits until `condition` holds (posted requests take effect after the
-  // handler), then records the check.
-  bool Expect(const std::function<bool()>& condition, const std::wstring& what, int ms = kWaitMs);
-  bool Check(bool passed, const std::wstring& what, const std::wstring& detail = L"") {
-    return report_.Check(passed, what, detail);
-  }
-  void Command(int id, WORD code) { Send(Page(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id))); }
-  void TypeIntoCombo(int id, const std::wstring& text);
-  void Pick(int id, UINT setMessage, WORD code, int index);
-  void Focus(int id);
-  void Press(int button) { Send(sheet_, PSM_PRESSBUTTON, static_cast<WPARAM>(button)); }
-  bool Snapshot(const std::wstring& name);
-
-  Report& report_;
-  std::wstring shotFolder_;
-  DWORD uiThread_;
-  std::wstring caption_;
-  HWND sheet_ = nullptr;
 };
 
-bool Driver::Expect(const std::function<bool()>& condition, const std::wstring& what, int ms) {
-  for (int waited = 0; !condition(); waited += kPollMs) {
-    if (waited >= ms) return Check(false, what, Format(L"not so after %d ms", ms));
-    Pause(kPollMs);
-  }
-  return Check(true, what);
-}
-
-void Driver::TypeIntoCombo(int id, const std::wstring& text) {
-  SetText(Item(id), text);
-  Command(id, CBN_EDITCHANGE);
-}
-
-void Driver::Pick(int id, UINT setMessage, WORD code, int index) {
-  Send(Item(id), setMessage, static_cast<WPARAM>(index));
-  Command(id, code);
-}
-
-// The dialog manager moves the focus; the message posted after it makes the
-// loop run the page's PreTranslateMessage.
-void Driver::Focus(int id) {
-  Send(Page(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
-  PostMessageW(sheet_, WM_NULL, 0, 0);
-}
-
-bool Driver::Snapshot(const std::wstring& name) {
-  if (shotFolder_.empty()) return true;
-  Pause(kPaintMs);
-  const std::wstring marker = shotFolder_ + L"\\" + name + L".wanted";
-  HANDLE file = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return Check(false, L"screenshot " + name, L"cannot write " + marker);
-  CloseHandle(file);
-  return Expect([&] { return GetFileAttributesW(marker.c_str()) == INVALID_FILE_ATTRIBUTES; }, L"screenshot " + name,
-                kShotWaitMs);
-}
-
-bool Driver::FindSheet() {
-  return Expect(
-      [&] {
-        sheet_ = FindWindowW(L"#32770", caption_.c_str());
-        return Shown(sheet_) && Page() != nullptr;
-      },
-      L"the wizard sheet is shown with its caption as title", kSheetWaitMs);
-}
-
 bool Driver::CheckFrame() {
-  Check((GetWindowLongPtrW(sheet_, GWL_STYLE) & WS_MINIMIZEBOX) != 0, L"the sheet got the minimise box");
-  HMENU menu = GetSystemMenu(sheet_, FALSE);
+  Check((GetWindowLongPtrW(Sheet(), GWL_STYLE) & WS_MINIMIZEBOX) != 0, L"the sheet got the minimise box");
+  HMENU menu = GetSystemMenu(Sheet(), FALSE);
   const int count = GetMenuItemCount(menu);
   wchar_t minimise[64] = {};
   wchar_t restore[64] = {};
@@ -291,13 +92,13 @@ bool Driver::DriveMachinePage() {
 bool Driver::DriveAxisDialog() {
   PostMessageW(Item(35001), BM_CLICK, 0, 0);
   HWND dialog = nullptr;
-  if (!Expect([&] { return (dialog = FindOwnedDialog(sheet_, L"Add Axis")) != nullptr; },
+  if (!Expect([&] { return (dialog = FindOwnedDialog(Sheet(), L"Add Axis")) != nullptr; },
               L"Add opens the modal axis dialog (2504)")) {
     return false;
   }
   HWND name = GetDlgItem(dialog, 35004);
   HWND ok = GetDlgItem(dialog, IDOK);
-  Check(!IsWindowEnabled(sheet_), L"the sheet is disabled while the dialog runs");
+  Check(!IsWindowEnabled(Sheet()), L"the sheet is disabled while the dialog runs");
   Check(!Text(name).empty() && Enabled(ok), L"the dialog proposes a free name", Text(name));
   SetText(name, L"");
   Expect([&] { return !Enabled(ok); }, L"an empty name disables OK");
@@ -311,7 +112,7 @@ bool Driver::DriveAxisDialog() {
   HWND axes = Item(35003);
   Check(Send(axes, LB_GETCOUNT) == 4 && ListEntry(axes, LB_GETTEXTLEN, LB_GETTEXT, 3) == L"C",
         L"the new axis is in the list");
-  return Expect([&] { return IsWindowEnabled(sheet_) != FALSE; }, L"the sheet is enabled again");
+  return Expect([&] { return IsWindowEnabled(Sheet()) != FALSE; }, L"the sheet is enabled again");
 }
 
 bool Driver::DriveDeleteAxis() {
@@ -356,9 +157,9 @@ bool Driver::DriveSelectionPage() {
   Press(PSBTN_NEXT);
   Pause(300);
   Check(OnPage(35047), L"a Next whose handler threw stays on the page");
-  PostMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+  PostMessageW(Sheet(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
   HWND box = nullptr;
-  if (!Expect([&] { return (box = FindOwnedDialog(sheet_, caption_)) != nullptr; },
+  if (!Expect([&] { return (box = FindOwnedDialog(Sheet(), Caption())) != nullptr; },
               L"the next Next shows a warning over the sheet")) {
     return false;
   }
@@ -403,7 +204,7 @@ bool Driver::DriveProgramPage() {
 bool Driver::DriveCreateQuestion() {
   PostMessageW(Item(35020), BM_CLICK, 0, 0);
   HWND box = nullptr;
-  if (!Expect([&] { return (box = FindOwnedDialog(sheet_, caption_)) != nullptr; }, L"Create asks a question")) {
+  if (!Expect([&] { return (box = FindOwnedDialog(Sheet(), Caption())) != nullptr; }, L"Create asks a question")) {
     return false;
   }
   Check(HasChildText(box, LoadResString(14042)), L"the question shows the string's text");
@@ -444,32 +245,27 @@ bool Driver::DriveSummaryPage() {
   Check(ItemImage(tree, rapid) == 0 && ItemImage(tree, TreeItem(tree, TVGN_NEXT, rapid)) == 1,
         L"the items show their images");
   Snapshot(L"page-2508-summary");
-  PostMessageW(sheet_, WM_CLOSE, 0, 0);
+  PostMessageW(Sheet(), WM_CLOSE, 0, 0);
   Pause(500);
-  Check(IsWindow(sheet_) && OnPage(35023), L"the close box asks the page once, which refuses");
+  Check(IsWindow(Sheet()) && OnPage(35023), L"the close box asks the page once, which refuses");
   Press(PSBTN_FINISH);
-  return Expect([&] { return !IsWindow(sheet_); }, L"Finish closes the sheet");
+  return Expect([&] { return !IsWindow(Sheet()); }, L"Finish closes the sheet");
 }
 
 void Driver::Run() {
-  struct Step {
-    const wchar_t* name;
-    bool (Driver::*run)();
-  };
-  static const Step kSteps[] = {
-      {L"finding the sheet", &Driver::FindSheet},        {L"the frame", &Driver::CheckFrame},
-      {L"the project page", &Driver::DriveProjectPage},   {L"the machine page", &Driver::DriveMachinePage},
-      {L"the axis dialog", &Driver::DriveAxisDialog},     {L"deleting axes", &Driver::DriveDeleteAxis},
-      {L"the selection page", &Driver::DriveSelectionPage}, {L"the program page", &Driver::DriveProgramPage},
-      {L"the question", &Driver::DriveCreateQuestion},    {L"page jumps", &Driver::DriveJumps},
-      {L"the summary page", &Driver::DriveSummaryPage},
-  };
-  for (const Step& step : kSteps) {
-    if ((this->*step.run)()) continue;
-    Check(false, L"the script went on", Format(L"stopped at %s", step.name));
-    PostThreadMessageW(uiThread_, WM_QUIT, 0, 0);
-    return;
-  }
+  RunSteps({
+      {L"finding the sheet", [this] { return FindSheet(); }},
+      {L"the frame", [this] { return CheckFrame(); }},
+      {L"the project page", [this] { return DriveProjectPage(); }},
+      {L"the machine page", [this] { return DriveMachinePage(); }},
+      {L"the axis dialog", [this] { return DriveAxisDialog(); }},
+      {L"deleting axes", [this] { return DriveDeleteAxis(); }},
+      {L"the selection page", [this] { return DriveSelectionPage(); }},
+      {L"the program page", [this] { return DriveProgramPage(); }},
+      {L"the question", [this] { return DriveCreateQuestion(); }},
+      {L"page jumps", [this] { return DriveJumps(); }},
+      {L"the summary page", [this] { return DriveSummaryPage(); }},
+  });
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Only Win32 code here. Dialog peers and the dialog-procedure trampoline.
 #include "ui/win32/Win32Dialog.h"
 
+#include <algorithm>
+
 #include "common/Format.h"
 #include "ui/win32/NotifyCodes.h"
 #include "ui/win32/Win32Module.h"
@@ -71,6 +73,7 @@ INT_PTR Win32Dialog::OnInit(HWND hwnd) {
 void Win32Dialog::OnDestroyed(HWND hwnd) {
   SetWindowLongPtrW(hwnd, DWLP_USER, 0);
   if (!ownerGone_) owner_.AttachPeer(nullptr);
+  childControls_.clear();
   UnbindWindow();
 }
 
@@ -122,8 +125,16 @@ bool Win32Dialog::CreateChild(CChildControl& control, int id, const Rect& rect, 
                                rect.bottom - rect.top, hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                ResourceModule(), &control);
   if (child == nullptr) return false;
+  childControls_.push_back(child);
   SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)), FALSE);
   return true;
+}
+
+int Win32Dialog::GetFocusId() const {
+  HWND focus = ::GetFocus();
+  HWND holder = focus == nullptr ? nullptr : GetParent(focus);
+  const bool ownWindow = std::find(childControls_.begin(), childControls_.end(), holder) != childControls_.end();
+  return ownWindow ? GetDlgCtrlID(focus) : Win32Window::GetFocusId();
 }
 
 void Win32Dialog::PlaceAfter(int id, int afterId) {

@@ -11,6 +11,8 @@
 // abandoned and recorded (Win32Ui::Guard) and the dialog goes on.
 #pragma once
 
+#include <vector>
+
 #include "ui/ChildControl.h"
 #include "ui/Dialog.h"
 #include "ui/win32/Win32Window.h"
@@ -28,6 +30,10 @@ class Win32Dialog : public Win32Window<IDialogPeer> {
   // Creates the control's window (its own class, lpCreateParams = &control)
   // with the dialog's font, last in window order.
   bool CreateChild(CChildControl& control, int id, const Rect& rect, unsigned style) override;
+  // A window of a run-time control's own (the grid's in-place editor, id 8)
+  // counts by its own id, as the platform's GetFocus reports it; any other
+  // inner window by the control that holds it.
+  int GetFocusId() const override;
   void PlaceAfter(int id, int afterId) override;
   // A real WM_NOTIFY to this dialog; the details travel with it unchanged.
   LRESULT SendNotify(int id, Notify code, const NotifyInfo& info) override;
@@ -70,6 +76,7 @@ class Win32Dialog : public Win32Window<IDialogPeer> {
 
   CDialog& owner_;
   bool ownerGone_ = false;
+  std::vector<HWND> childControls_;   // the windows made by CreateChild
   Sending sending_{nullptr, nullptr};
 };
 
