@@ -2,7 +2,6 @@
 #include "pages/page/ProgramReqPage.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <iterator>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "program/ProgramInfoAry.h"
 #include "program/ProgramKinds.h"
 #include "ui/DataExchange.h"
+#include "wizard/base/ProgramMarks.h"
 #include "wizard/base/WizardData.h"
 
 namespace pf {
@@ -30,9 +30,6 @@ constexpr unsigned kPlaneEntryFormat = 14038;
 constexpr unsigned kAskCancel = 14043;
 
 // The marks, in image-list order, each with white as transparent.
-constexpr unsigned kMarkBitmaps[] = {2503, 2502};  // nothing to write, written or in the project
-constexpr std::uint32_t kMaskWhite = 0xFFFFFF;
-constexpr int kMarkSize = 15;
 
 // The machine type's name, by machine type.
 constexpr unsigned kMachineTypeNames[] = {14031, 14035};
@@ -70,10 +67,7 @@ void CProgramReqPage::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CProgramReqPage::OnInitDialog() {
   CWizardBasePage::OnInitDialog();
-  m_imageList.Create(kMarkSize, kMarkSize, kIlcColor24 | kIlcMask, 2, 4);
-  for (unsigned bitmap : kMarkBitmaps) {
-    m_imageList.Add(bitmap, kMaskWhite);
-  }
+  CreateProgramMarks(m_imageList);
   return TRUE;
 }
 

@@ -2,7 +2,6 @@
 #include "wizard/shell/SelProgPage.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "program/ProgramInfoAry.h"
 #include "ui/DataExchange.h"
 #include "wizard/base/WizardBaseSheet.h"
+#include "wizard/base/ProgramMarks.h"
 #include "wizard/base/WizardData.h"
 
 namespace pf {
@@ -27,9 +27,6 @@ constexpr unsigned kPlaneEntryFormat = 14038;
 constexpr unsigned kExistsWarning = 14003;
 
 // The existence marks, in image-list order, each with white as transparent.
-constexpr unsigned kMarkBitmaps[] = {2503, 2502};  // not in the project, in the project
-constexpr std::uint32_t kMaskWhite = 0xFFFFFF;
-constexpr int kMarkSize = 15;
 
 }  // namespace
 
@@ -49,10 +46,7 @@ void CSelProgPage::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CSelProgPage::OnInitDialog() {
   CWizardBasePage::OnInitDialog();
-  m_imageList.Create(kMarkSize, kMarkSize, kIlcColor24 | kIlcMask, 2, 4);
-  for (unsigned bitmap : kMarkBitmaps) {
-    m_imageList.Add(bitmap, kMaskWhite);
-  }
+  CreateProgramMarks(m_imageList);
   return TRUE;
 }
 
