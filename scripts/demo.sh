@@ -1,17 +1,77 @@
 #!/usr/bin/env bash
-# The main job: runs the plug-in's wizard headless through its StartIF, as a
-# host would, on the simulated NC's built-in machine: the typical request (a
-# new project "Demo", machine type 1, the time-constant programs of $1-X),
-# printing each page and the files written. The data folder is
-# demo-output/data, emptied first, so the user's own settings are not
-# touched.
+# The main job: the plug-in's wizard, run through its StartIF as a host runs
+# it, on the simulated NC's built-in machine, through the typical request (a
+# new project, machine type 1, the time-constant programs of $1-X).
+#
+# With a display ($DISPLAY set and reachable): the real Windows plug-in under
+# Wine. The Windows build's host.exe loads 40.PathForge.pin and plays
+# tests/e2e/typical-request.script (project "Typical", checked against its
+# golden files) on the real wizard windows at a pace a person can follow,
+# with the log viewer beside it; then the files written are printed.
+# Screenshots of each page go to demo-output/shots; the Wine prefix is kept
+# in demo-output/wine-prefix for the next run.
+#
+# Without one: the headless demo. `pathforge wizard` runs the built-in demo
+# (project "Demo") on the headless toolkit and prints each page and the
+# files written.
+#
+# Either way the data folder is emptied first and lies below demo-output/,
+# so the user's own settings are not touched. `env -u DISPLAY scripts/demo.sh`
+# asks for the headless demo on a desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
+has_display() {
+  [ -n "${DISPLAY:-}" ] && command -v xwd >/dev/null && xwd -root -silent -display "$DISPLAY" >/dev/null 2>&1
+}
 
-cmake --preset native >/dev/null
-cmake --build --preset native --target pathforge
-rm -rf demo-output/data
-export XDG_DATA_HOME="$PWD/demo-output/data"
-build/native/tools/pathforge/pathforge wizard
+headless_demo() {
+  scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
+  cmake --preset native >/dev/null
+  cmake --build --preset native --target pathforge
+  rm -rf demo-output/data
+  export XDG_DATA_HOME="$PWD/demo-output/data"
+  build/native/tools/pathforge/pathforge wizard
+}
+
+viewer=""
+stop_viewer() { if [ -n "$viewer" ]; then kill "$viewer" 2>/dev/null || true; fi; }
+
+wine_demo() {
+  scripts/need-packages.sh cmake ninja-build mingw-w64 binutils-mingw-w64-x86-64 wine wine64 x11-apps imagemagick
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows --target host logview
+  local host=$PWD/build/windows/tools/host out=$PWD/demo-output
+  local script
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=$out/wine-prefix
+  if [ ! -d "$WINEPREFIX" ]; then
+    mkdir -p "$out"
+    mv "$(scripts/wine-prefix.sh)" "$WINEPREFIX"
+  fi
+  local appdata data
+  appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+  data="$(winepath -u "$appdata")/KORVANTEL/Servo Bench"
+  script=$(winepath -w "$PWD/tests/e2e/typical-request.script")
+  rm -rf "$data" "$out/shots"
+  mkdir -p "$out/shots"
+
+  wine "$PWD/build/windows/tools/logview/logview.exe" >/dev/null 2>&1 &
+  viewer=$!
+  trap stop_viewer EXIT
+  echo "The wizard runs on real windows under Wine, with the log viewer beside it."
+  (cd "$host" && wine host.exe --wait-viewer --pace 700 --script "$script" --shots "$(winepath -w "$out/shots")")
+  for bmp in "$out/shots"/*.bmp; do convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"; done
+  find "$data/Program" -type f | sort | while read -r file; do
+    echo "== ${file#"$data/"} ($(stat -c %s "$file") bytes)"
+    tr -d '\r' <"$file" | awk '{ print "  " $0 }'
+  done
+  echo "Screenshots of each page: $out/shots"
+  sleep 3
+}
+
+if has_display; then
+  wine_demo
+else
+  headless_demo
+fi

@@ -88,6 +88,8 @@ struct Script {
 
 // True for the ops that are input (the steps).
 bool IsScriptStep(ScriptOp op);
+// True for the steps that press a wizard button (next, back, finish, cancel).
+bool IsScriptNavigation(ScriptOp op);
 
 // Parses a script's 8-bit text (lines end at LF; a CR before it is dropped).
 // False with a message "file:line: ..." at the first line that is not a

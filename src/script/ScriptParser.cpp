@@ -260,6 +260,8 @@ bool ParseLine(const std::vector<Token>& tokens, ScriptCommand& command, std::ws
 
 bool IsScriptStep(ScriptOp op) { return op <= ScriptOp::Cancel; }
 
+bool IsScriptNavigation(ScriptOp op) { return op >= ScriptOp::Next && op <= ScriptOp::Cancel; }
+
 bool ParseScript(const std::string& bytes, Script& script, std::wstring& error) {
   script.commands.clear();
   std::size_t start = 0;

@@ -39,10 +39,6 @@ bool ReadOptions(const std::vector<std::string>& args, WizardOptions& options) {
   return true;
 }
 
-bool IsNavigation(ScriptOp op) {
-  return op == ScriptOp::Next || op == ScriptOp::Back || op == ScriptOp::Finish || op == ScriptOp::Cancel;
-}
-
 // The script of the file, or the built-in demo; its folder for same-as files.
 bool LoadScript(const std::string& path, Script& script, std::wstring& folder, std::wstring& error) {
   std::string bytes = kDemoScript;
@@ -83,7 +79,7 @@ int RunWizardCommand(const std::vector<std::string>& args, std::ostream& out, st
   ScriptedWizard run(script, folder, err);
   if (demo) {
     run.runner().SetStepObserver([&](const ScriptCommand& command) {
-      if (IsNavigation(command.op)) PrintFrontWindow(run.ui(), out);
+      if (IsScriptNavigation(command.op)) PrintFrontWindow(run.ui(), out);
     });
   }
   run.Run(plugin);

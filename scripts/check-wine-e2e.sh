@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# Runs the end-to-end wizard scripts (tests/e2e/*.script) against the real
+# Windows plug-in under Wine on a virtual display: host.exe loads
+# 40.PathForge.pin beside it, as the servo-tuning application does, and
+# drives the real wizard windows from a second thread. The scripts compare
+# the files written with the same golden files as the native run, byte for
+# byte. Then three start-ups that must still leave the wizard usable: an NC
+# library that lacks InitMSmpTimeout, no NC library at all, and no log
+# viewer running. Builds nothing.
+#
+#   scripts/check-wine-e2e.sh [windows build folder] [artefacts folder]
+#
+# Defaults: build/windows and artifacts/wine-e2e. The artefacts folder gets
+# a screenshot of every page and message box of each run
+# (shots/<case>/NN-page-P.png, NN-message-ID.png), each run's output
+# (<case>.log) and the records the log viewer received (logview.records).
+set -uo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/windows}
+artefacts=${2:-artifacts/wine-e2e}
+timeout_s=300
+
+passed=0
+failed=0
+ok() { echo "ok - $1"; passed=$((passed + 1)); }
+not_ok() { echo "not ok - $1"; failed=$((failed + 1)); }
+summary() {
+  echo "wine e2e checks: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}
+
+needed=("$build/tools/host/host.exe" "$build/src/plugin/40.PathForge.pin" "$build/sim/OVXIF.dll"
+        "$build/sim/without-InitMSmpTimeout/OVXIF.dll" "$build/tools/logview/logview.exe")
+for file in "${needed[@]}"; do
+  [ -f "$file" ] || not_ok "$file exists (build the windows preset first)"
+done
+if [ "$failed" -ne 0 ]; then
+  summary
+  exit 1
+fi
+build=$(realpath "$build")
+mkdir -p "$artefacts"
+artefacts=$(realpath "$artefacts")
+rm -rf "$artefacts/shots" "$artefacts"/*.log "$artefacts/logview.records"
+mkdir -p "$artefacts/shots"
+
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d /tmp/pathforge-wine-e2e.XXXXXX)
+unset OVXSIM_MACHINE
+export DISPLAY=":$display" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINEPREFIX=""
+viewer=""
+cleanup() {
+  if [ -n "$viewer" ]; then kill "$viewer" 2>/dev/null || true; fi
+  if [ -n "$WINEPREFIX" ]; then WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true; fi
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+  if [ -n "$WINEPREFIX" ]; then rm -rf "$WINEPREFIX"; fi
+}
+trap cleanup EXIT
+for _ in $(seq 100); do
+  [ -e "/tmp/.X11-unix/X$display" ] && break
+  sleep 0.1
+done
+
+export WINEPREFIX
+WINEPREFIX=$(scripts/wine-prefix.sh)
+# Wine draws the Windows frames itself: there is no window manager on Xvfb.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+data="$(winepath -u "$appdata" 2>/dev/null)/KORVANTEL/Servo Bench"
+wineserver -w
+
+# The installed plug-in: the module, the simulated NC library and the host
+# side by side; the variants differ in the NC library only.
+install_plugin() {
+  local folder="$work/$1" library=$2
+  mkdir -p "$folder"
+  cp "$build/tools/host/host.exe" "$build/src/plugin/40.PathForge.pin" "$folder/"
+  if [ -n "$library" ]; then cp "$library" "$folder/OVXIF.dll"; fi
+}
+install_plugin plugin "$build/sim/OVXIF.dll"
+install_plugin lacking "$build/sim/without-InitMSmpTimeout/OVXIF.dll"
+install_plugin missing ""
+
+windows_path() { winepath -w "$1" 2>/dev/null; }
+
+# Runs host.exe of an installation with the arguments after the name; the
+# output goes to the case's log, the screenshots become PNG files.
+run_host() {
+  local name=$1 folder="$work/$2" shots="$artefacts/shots/$1"
+  shift 2
+  mkdir -p "$shots"
+  (cd "$folder" && timeout "$timeout_s" wine host.exe "$@" --shots "$(windows_path "$shots")") \
+    >"$artefacts/$name.log" 2>&1
+  local status=$?
+  for bmp in "$shots"/*.bmp; do
+    [ -e "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  done
+  return "$status"
+}
+
+# The case's result line: the host's own count, and the log when it failed.
+report_case() {
+  local name=$1 status=$2 what=$3 counts
+  counts=$(tr -d '\r' <"$artefacts/$name.log" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1)
+  if [ "$status" -eq 0 ] && ls "$artefacts/shots/$name"/*.png >/dev/null 2>&1; then
+    ok "$what ($counts)"
+  else
+    not_ok "$what (status $status, ${counts:-no count})"
+    tr -d '\r' <"$artefacts/$name.log" | sed 's/^/# /'
+  fi
+}
+
+# The log viewer first, so that the module finds it when it is loaded.
+(cd "$work" && exec wine "$build/tools/logview/logview.exe" --record "$(windows_path "$artefacts/logview.records")") \
+  >/dev/null 2>&1 &
+viewer=$!
+
+for script in tests/e2e/*.script; do
+  name=$(basename "$script" .script)
+  rm -rf "$data"
+  mkdir -p "$data"
+  if [ -d "tests/e2e/$name.data" ]; then cp -r "tests/e2e/$name.data/." "$data/"; fi
+  machine=()
+  if [ -f "tests/e2e/$name.machine.ini" ]; then
+    machine=(--machine "$(windows_path "$(realpath "tests/e2e/$name.machine.ini")")")
+  fi
+  run_host "$name" plugin --wait-viewer --script "$(windows_path "$(realpath "$script")")" "${machine[@]}"
+  report_case "$name" $? "$name.script on the real wizard"
+done
+
+if [ -s "$artefacts/logview.records" ]; then
+  ok "the log viewer received the module's records"
+else
+  not_ok "the log viewer received the module's records"
+fi
+xwd -root -display ":$display" -silent | convert xwd:- -trim +repage "$artefacts/shots/logview.png"
+
+# The start-ups that must leave the wizard usable.
+usable="$(windows_path "$(realpath tests/wine/wizard-usable.script)")"
+rm -rf "$data"
+run_host lacking-entry-point lacking --script "$usable"
+report_case lacking-entry-point $? "usable with an NC library that lacks InitMSmpTimeout"
+rm -rf "$data"
+run_host no-nc-library missing --script "$usable"
+report_case no-nc-library $? "usable without OVXIF.dll"
+kill "$viewer" 2>/dev/null
+wait "$viewer" 2>/dev/null
+viewer=""
+recorded=$(stat -c %s "$artefacts/logview.records")
+rm -rf "$data"
+run_host no-log-viewer plugin --script "$usable"
+status=$?
+if [ "$(stat -c %s "$artefacts/logview.records")" -ne "$recorded" ]; then
+  echo "# the log viewer was still running"
+  status=1
+fi
+report_case no-log-viewer "$status" "usable with no log viewer running"
+
+echo "# artefacts in $artefacts"
+summary

@@ -1,0 +1,57 @@
+// The Windows host's command line: what it accepts and what it refuses.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "HostOptions.h"
+
+namespace pf {
+namespace {
+
+// The option values are checked for the accepted lines only.
+struct OptionRow {
+  std::vector<std::wstring> args;
+  bool accepted;
+  const wchar_t* script;
+  const wchar_t* shots;
+  const wchar_t* machine;
+  int paceMs;
+  bool waitViewer;
+};
+
+const OptionRow kRows[] = {
+    {{}, true, L"", L"", L"", 0, false},
+    {{L"--script", L"a.script"}, true, L"a.script", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--shots", L"out", L"--pace", L"250"}, true, L"a.script", L"out", L"", 250, false},
+    {{L"--machine", L"m.ini", L"--wait-viewer", L"--script", L"a.script"}, true, L"a.script", L"", L"m.ini", 0, true},
+    {{L"--machine", L"m.ini"}, true, L"", L"", L"m.ini", 0, false},
+    // Pictures and pace belong to a script.
+    {{L"--shots", L"out"}, false, L"", L"", L"", 0, false},
+    {{L"--pace", L"10"}, false, L"", L"", L"", 0, false},
+    // A value is missing, or is not a number of milliseconds.
+    {{L"--script"}, false, L"", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--pace", L"fast"}, false, L"", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--pace", L"-5"}, false, L"", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--pace", L"1234567"}, false, L"", L"", L"", 0, false},
+    {{L"--scripts", L"a.script"}, false, L"", L"", L"", 0, false},
+};
+
+TEST(HostOptionsTest, AcceptsTheOptionsAndRefusesTheRest) {
+  for (const OptionRow& row : kRows) {
+    std::wstring line;
+    for (const std::wstring& arg : row.args) line += arg + L" ";
+    SCOPED_TRACE(std::string(line.begin(), line.end()));
+    HostOptions options;
+    EXPECT_EQ(ParseHostOptions(row.args, options), row.accepted);
+    if (!row.accepted) continue;
+    EXPECT_EQ(options.script, row.script);
+    EXPECT_EQ(options.shots, row.shots);
+    EXPECT_EQ(options.machine, row.machine);
+    EXPECT_EQ(options.paceMs, row.paceMs);
+    EXPECT_EQ(options.waitViewer, row.waitViewer);
+  }
+}
+
+}  // namespace
+}  // namespace pf

@@ -1,0 +1,125 @@
+// host.exe: the test host of the plug-in on Windows (see HostOptions.h for
+// the command line). It loads "40.PathForge.pin" by its file name, as the
+// servo-tuning application does (the module's own folder comes first in the
+// platform's search), checks the sixteen exports and the plug-in interface
+// (ExportCheck.h), and calls StartIF: driven by a wizard script from a
+// second thread (ScriptedStart.h), else for a person to use.
+//
+// The simulated NC library reads its machine from OVXSIM_MACHINE when the
+// module loads it in StartIF; --machine sets that variable in this process
+// (the module itself reads no environment).
+//
+// Prints each failure, then "N passed, M failed"; exits 0 when nothing
+// failed, 1 when something did, 2 when the command, the script or the
+// plug-in cannot be used.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ExportCheck.h"
+#include "HostOptions.h"
+#include "ScriptedStart.h"
+#include "common/Format.h"
+#include "common/Path.h"
+#include "common/Text.h"
+#include "host/PluginModule.h"
+#include "nclink/LogEndpoint.h"
+#include "script/Script.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <stdlib.h>
+
+namespace pf {
+namespace {
+
+constexpr DWORD kViewerWaitMs = 10000;
+constexpr DWORD kPollMs = 50;
+
+std::vector<std::wstring> Arguments() {
+  int count = 0;
+  LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args;
+  for (int i = 1; i < count; ++i) args.emplace_back(list[i]);
+  LocalFree(list);
+  return args;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  wchar_t buffer[MAX_PATH] = {};
+  const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, buffer, nullptr);
+  return length == 0 || length >= MAX_PATH ? path : std::wstring(buffer);
+}
+
+// The folder part of a full path, ending in a separator.
+std::wstring FolderOf(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+}
+
+bool WithSeparator(std::wstring& folder) {
+  if (folder.empty()) return true;
+  if (folder.back() != L'\\') folder += L'\\';
+  return MakeDirectory(folder);
+}
+
+bool LoadScript(const std::wstring& path, Script& script, std::wstring& error) {
+  std::string bytes;
+  script.fileName = path;
+  if (!ReadFileBytes(path, bytes)) {
+    error = Format(L"%s cannot be read", path);
+    return false;
+  }
+  return ParseScript(bytes, script, error);
+}
+
+void WaitForViewer() {
+  for (DWORD waited = 0; waited < kViewerWaitMs && FindWindowW(nullptr, kLogViewerTitle) == nullptr;
+       waited += kPollMs) {
+    Sleep(kPollMs);
+  }
+}
+
+int Run(const std::vector<std::wstring>& args) {
+  HostOptions options;
+  if (!ParseHostOptions(args, options)) {
+    std::cerr << kHostUsage;
+    return 2;
+  }
+  ScriptedStartOptions run;
+  run.shotFolder = options.shots.empty() ? L"" : FullPath(options.shots);
+  run.paceMs = options.paceMs;
+  if (!WithSeparator(run.shotFolder)) {
+    std::cerr << ToNarrow(Format(L"%s cannot be made\n", run.shotFolder));
+    return 2;
+  }
+  Script script;
+  std::wstring error;
+  if (!options.script.empty() && !LoadScript(options.script, script, error)) {
+    std::cerr << ToNarrow(error) << '\n';
+    return 2;
+  }
+  run.scriptFolder = FolderOf(FullPath(options.script));
+  if (!options.machine.empty()) _wputenv((L"OVXSIM_MACHINE=" + FullPath(options.machine)).c_str());
+  if (options.waitViewer) WaitForViewer();
+
+  PluginModule plugin;
+  if (!plugin.Load(error)) {
+    std::cerr << ToNarrow(error) << '\n';
+    return 2;
+  }
+  CheckCounts counts = CheckExports(plugin, std::cerr);
+  if (options.script.empty()) {
+    plugin.StartIF();
+  } else {
+    counts = RunScriptedStart(plugin, script, run, counts, std::cerr);
+  }
+  std::cerr.flush();
+  PrintCounts(counts, std::cout);
+  return counts.failed == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace pf
+
+int main() { return pf::Run(pf::Arguments()); }
