@@ -41,36 +41,12 @@ rm -f "$shots"/*.png "$shots"/*.wanted
 build=$(realpath "$build")
 shots=$(realpath "$shots")
 
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d /tmp/pathforge-win32ui.XXXXXX)
+source scripts/wine-display.sh
 # The wizard proof runs on the simulated NC's built-in machine.
 unset OVXSIM_MACHINE
-export DISPLAY=":$display" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-WINEPREFIX=""
-cleanup() {
-  if [ -n "$WINEPREFIX" ]; then WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-  if [ -n "$WINEPREFIX" ]; then rm -rf "$WINEPREFIX"; fi
-}
-trap cleanup EXIT
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.1
-done
-
-export WINEPREFIX
-WINEPREFIX=$(scripts/wine-prefix.sh)
-# Wine draws the Windows frames itself: there is no window manager on Xvfb.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+start_wine_display win32ui
 # Two project folders in the prefix's data folder for the project page's list.
-appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
-programs="$(winepath -u "$appdata" 2>/dev/null)/KORVANTEL/Servo Bench/Program"
+programs="$(wine_data_folder)/Program"
 mkdir -p "$programs/Alpha" "$programs/beta"
 wineserver -w
 

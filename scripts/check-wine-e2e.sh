@@ -44,36 +44,12 @@ artefacts=$(realpath "$artefacts")
 rm -rf "$artefacts/shots" "$artefacts"/*.log "$artefacts/logview.records"
 mkdir -p "$artefacts/shots"
 
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d /tmp/pathforge-wine-e2e.XXXXXX)
+source scripts/wine-display.sh
 unset OVXSIM_MACHINE
-export DISPLAY=":$display" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-WINEPREFIX=""
 viewer=""
-cleanup() {
-  if [ -n "$viewer" ]; then kill "$viewer" 2>/dev/null || true; fi
-  if [ -n "$WINEPREFIX" ]; then WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-  if [ -n "$WINEPREFIX" ]; then rm -rf "$WINEPREFIX"; fi
-}
-trap cleanup EXIT
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.1
-done
-
-export WINEPREFIX
-WINEPREFIX=$(scripts/wine-prefix.sh)
-# Wine draws the Windows frames itself: there is no window manager on Xvfb.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
-data="$(winepath -u "$appdata" 2>/dev/null)/KORVANTEL/Servo Bench"
+on_wine_exit 'if [ -n "$viewer" ]; then kill "$viewer" 2>/dev/null || true; fi'
+start_wine_display wine-e2e
+data=$(wine_data_folder)
 wineserver -w
 
 # The installed plug-in: the module, the simulated NC library and the host

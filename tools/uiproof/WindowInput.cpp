@@ -122,26 +122,6 @@ bool StateIconPoint(HWND tree, HTREEITEM item, POINT* pt) {
   return true;
 }
 
-void ClickAt(HWND window, POINT pt) {
-  ClientToScreen(window, &pt);
-  SetCursorPos(pt.x, pt.y);
-  INPUT input[2] = {};
-  input[0].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].type = INPUT_MOUSE;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
-void PressKey(WORD key) {
-  INPUT input[2] = {};
-  input[0].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = key;
-  input[1] = input[0];
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
 void TypeKeys(const std::wstring& text) {
   for (wchar_t ch : text) {
     INPUT input[2] = {};

@@ -9,7 +9,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "script/win32/PersonInput.h"
+
 namespace pf::proof {
+
+using pf::ClickAt;
+using pf::StrikeKey;
 
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // WM_GETTEXT; "(no window)" for a null window.
@@ -38,12 +43,8 @@ HTREEITEM FindChildItem(HWND tree, HTREEITEM parent, const std::wstring& text);
 // The middle of the item's check box, found by hit tests along its row.
 bool StateIconPoint(HWND tree, HTREEITEM item, POINT* pt);
 
-// A real left click at a point of the window's client area: the cursor
-// moves there and the button goes down and up.
-void ClickAt(HWND window, POINT pt);
-// Real key strokes to the focused window: one virtual key, or the
-// characters of `text`.
-void PressKey(WORD key);
+// Real key strokes to the focused window: the characters of `text`. (One
+// click or one key: ClickAt and StrikeKey of script/win32/PersonInput.h.)
 void TypeKeys(const std::wstring& text);
 
 // Lets the UI thread run for `ms` milliseconds.

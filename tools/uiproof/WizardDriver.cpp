@@ -207,7 +207,7 @@ bool WizardDriver::DriveGridByMouse() {
   TypeKeys(L"12.5");
   Expect([&] { return Text(GridEditor()) == L"12.5"; }, L"typing replaces the selected text");
   Snapshot(L"wizard-05-rapid-grid-editing");
-  PressKey(VK_RETURN);
+  StrikeKey(VK_RETURN);
   Expect([&] { return Cell(kKindRapid, 1, 1) == L"12.5" && StartPosition(kKindRapid, 0) == L"12.5"; },
          L"Enter ends the edit: the cell and the record take the text");
   return Check(GridEditor() == nullptr && FocusOf(UiThread()) == grid && PageIndex() == kPageRapid,
@@ -216,23 +216,23 @@ bool WizardDriver::DriveGridByMouse() {
 
 bool WizardDriver::DriveGridByKeyboard() {
   const std::wstring order = Cell(kKindRapid, 1, 2);
-  PressKey(VK_RIGHT);
-  PressKey(VK_F2);
+  StrikeKey(VK_RIGHT);
+  StrikeKey(VK_F2);
   Expect([&] { return GridEditor() != nullptr && HintIs(kHintOrder); },
          L"Right and F2 edit the order, and the hint line follows");
   TypeKeys(L"-3");
-  PressKey(VK_RETURN);
+  StrikeKey(VK_RETURN);
   Expect([&] { return GridEditor() == nullptr && Cell(kKindRapid, 1, 2) == order; },
          L"a negative order brings the stored one back");
-  PressKey(VK_DOWN);
+  StrikeKey(VK_DOWN);
   TypeKeys(L"7");
   Expect([&] { return Text(GridEditor()) == L"7"; }, L"typing on a cell starts its edit");
-  PressKey(VK_ESCAPE);
+  StrikeKey(VK_ESCAPE);
   Expect([&] { return GridEditor() == nullptr && Cell(kKindRapid, 2, 2) != L"7"; },
          L"Escape drops the edit");
   Check(IsWindow(Sheet()) && PageIndex() == kPageRapid, L"and cancels no wizard");
-  PressKey(VK_LEFT);
-  PressKey(VK_F2);
+  StrikeKey(VK_LEFT);
+  StrikeKey(VK_F2);
   TypeKeys(L"-12345.1234567");
   Expect([&] { return Text(GridEditor()).size() == static_cast<std::size_t>(kPositionLimit); },
          L"the editor takes at most the cell's 13 characters");
@@ -255,7 +255,7 @@ bool WizardDriver::DriveGridScrolling() {
   calls_.Run([&] { sheet_.ProgramPage(kKindRapid).m_gridAxis.SetRowCount(12); });
   Expect(scrollBar, L"rows beyond the grid's height bring its scroll bar");
   ClickAt(grid, CellPoint(kKindRapid, 1, 0));   // a fixed cell: the grid only takes the focus
-  for (int step = 0; step < 11; ++step) PressKey(VK_DOWN);
+  for (int step = 0; step < 11; ++step) StrikeKey(VK_DOWN);
   Expect([&] { return focusRow() == 11 && GetScrollPos(grid, SB_VERT) > 1 && GridEditor() == nullptr; },
          L"the arrow keys scroll the focused cell into view");
   Snapshot(L"wizard-06-rapid-grid-scrolled");

@@ -1,0 +1,51 @@
+# Sourced by the Wine checks: a virtual display, a fresh Wine prefix on it,
+# and their removal when the calling script exits.
+#
+#   source scripts/wine-display.sh
+#   start_wine_display NAME    # sets DISPLAY, WINEPREFIX, WINEDEBUG, work (a
+#                              # scratch folder), display (its number)
+#   wine_data_folder           # prints the prefix's data folder (POSIX path)
+#   on_wine_exit COMMAND       # runs COMMAND first when the script exits
+#
+# Wine draws the Windows frames itself: there is no window manager on Xvfb.
+
+_wine_exit_hooks=()
+
+on_wine_exit() { _wine_exit_hooks+=("$1"); }
+
+_stop_wine_display() {
+  local hook
+  for hook in "${_wine_exit_hooks[@]}"; do eval "$hook"; done
+  if [ -n "${WINEPREFIX:-}" ]; then WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true; fi
+  if [ -n "${_xvfb:-}" ]; then
+    kill "$_xvfb" 2>/dev/null || true
+    wait "$_xvfb" 2>/dev/null || true
+  fi
+  rm -rf "${work:-}"
+  if [ -n "${WINEPREFIX:-}" ]; then rm -rf "$WINEPREFIX"; fi
+}
+
+start_wine_display() {
+  display=90
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  _xvfb=$!
+  work=$(mktemp -d "/tmp/pathforge-$1.XXXXXX")
+  WINEPREFIX=""
+  trap _stop_wine_display EXIT
+  export DISPLAY=":$display" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$display" ] && break
+    sleep 0.1
+  done
+  export WINEPREFIX
+  WINEPREFIX=$(scripts/wine-prefix.sh)
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+}
+
+wine_data_folder() {
+  local appdata
+  appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+  echo "$(winepath -u "$appdata" 2>/dev/null)/KORVANTEL/Servo Bench"
+}
