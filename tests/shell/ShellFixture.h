@@ -17,6 +17,7 @@
 #include "program/ProgramInfoAry.h"
 #include "program/ProgramKinds.h"
 #include "ui/UiBackend.h"
+#include "ui/headless/HeadlessTree.h"
 #include "ui/headless/HeadlessUi.h"
 #include "wizard/MachineFixture.h"
 #include "wizard/PlaneArray.h"
@@ -95,5 +96,20 @@ class ShellTest : public MachineTest {
   HeadlessUi ui;
   ScopedUiBackend backend{ui};
 };
+
+// The tree shows the two program marks: 15 x 15 images with a mask, bitmap
+// 2503 (not in the project) and 2502 (in it), white transparent.
+inline void ExpectProgramMarks(const HeadlessTree& tree) {
+  const auto& images = tree.imageList();
+  ASSERT_TRUE(images.has_value());
+  EXPECT_EQ(images->cx(), 15);
+  EXPECT_EQ(images->cy(), 15);
+  EXPECT_NE(images->flags() & kIlcMask, 0u);
+  ASSERT_EQ(images->entries().size(), 2u);
+  EXPECT_EQ(images->entries()[0].bitmapId, 2503u);
+  EXPECT_EQ(images->entries()[1].bitmapId, 2502u);
+  EXPECT_EQ(images->entries()[0].maskColor, 0xFFFFFFu);
+  EXPECT_EQ(images->entries()[1].maskColor, 0xFFFFFFu);
+}
 
 }  // namespace pf::test

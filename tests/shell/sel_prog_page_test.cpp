@@ -178,16 +178,7 @@ TEST_F(SelProgPageTest, TheTreeOffersEachGroupPerAxisOrPlaneAndMarksExistingProg
   // The kinds the page does not offer keep their records as they were.
   for (int kind : {5, 6, 7, 8}) EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 1));
 
-  const auto& images = dynamic_cast<HeadlessTree&>(Control(sheet.selection, kIdcTree)).imageList();
-  ASSERT_TRUE(images.has_value());
-  EXPECT_EQ(images->cx(), 15);
-  EXPECT_EQ(images->cy(), 15);
-  EXPECT_NE(images->flags() & kIlcMask, 0u);
-  ASSERT_EQ(images->entries().size(), 2u);
-  EXPECT_EQ(images->entries()[0].bitmapId, 2503u);
-  EXPECT_EQ(images->entries()[1].bitmapId, 2502u);
-  EXPECT_EQ(images->entries()[0].maskColor, 0xFFFFFFu);
-  EXPECT_EQ(images->entries()[1].maskColor, 0xFFFFFFu);
+  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.selection, kIdcTree)));
 }
 
 TEST_F(SelProgPageTest, TickingAGroupTicksItsEntriesAndAllowsNext) {

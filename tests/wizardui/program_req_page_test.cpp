@@ -122,16 +122,7 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
   EXPECT_EQ(Image(Child(0, 1)), 1);
   EXPECT_EQ(Tree().GetCount(), 4u + 2u + 2u + 2u + 3u);
 
-  const auto& images = dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)).imageList();
-  ASSERT_TRUE(images.has_value());
-  EXPECT_EQ(images->cx(), 15);
-  EXPECT_EQ(images->cy(), 15);
-  EXPECT_NE(images->flags() & kIlcMask, 0u);
-  ASSERT_EQ(images->entries().size(), 2u);
-  EXPECT_EQ(images->entries()[0].bitmapId, 2503u);
-  EXPECT_EQ(images->entries()[1].bitmapId, 2502u);
-  EXPECT_EQ(images->entries()[0].maskColor, 0xFFFFFFu);
-  EXPECT_EQ(images->entries()[1].maskColor, 0xFFFFFFu);
+  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)));
 }
 
 TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
