@@ -314,6 +314,45 @@ TEST_F(ProgramSheetTest, FinishWritesTheProgramsAndThenTheProjectFile) {
   EXPECT_EQ(project, "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=0\r\n");
 }
 
+TEST_F(ProgramSheetTest, AProjectFileWithChoicesThePageCannotShowLeavesItUnlocked) {
+  const struct {
+    const char* what;
+    const char* projectFile;
+  } kRows[] = {
+      {"machine type 7", "[Machine]\r\nMachineInfo=7\r\n[GCode]\r\nNumber=0\r\n"},
+      {"G-code list 9", "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=9\r\n"},
+  };
+  UseMachine(kSmallMachine);
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.what);
+    ASSERT_TRUE(MakeDirectory(ProjectFolder()));
+    ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), row.projectFile));
+    CProgramSheet damaged{14001, 0, 0, 2501, ovx_};
+    ui.queue().Add([&](HeadlessUi&) {
+      ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+      ASSERT_TRUE(ui.PressNext());
+      EXPECT_TRUE(ui.FindControl(damaged.m_pageMakeInfo, 35018)->IsEnabled());   // the choices are free
+      ASSERT_TRUE(ui.PressNext());
+      ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, damaged.m_pageSelProg.m_hGroup.at(0), TreePart::StateIcon));
+      ASSERT_TRUE(ui.PressNext());
+      for (int page = 0; page < 6 && damaged.GetActivePage() != &damaged.m_pageProgramReq; ++page) {
+        EXPECT_TRUE(ui.Click(kIdcCreate));
+        EXPECT_TRUE(ui.PressNext());
+      }
+      ASSERT_TRUE(ui.PressFinish());
+    });
+    damaged.Execute();
+    EXPECT_EQ(ui.closed().back().result, kIdWizFinish);
+    std::string positioning;
+    ASSERT_TRUE(ReadFileBytes(CProgramInfo::ProgramFolder(ProjectFolder(), L"$1-X", 0) + PathSep() + L"G0Pos.eia",
+                              positioning));
+    EXPECT_NE(positioning.find("G98G97G40G00"), std::string::npos);   // the lathe's mode words of list 2
+    std::string project;
+    ASSERT_TRUE(ReadFileBytes(ProjectFilePath(ProjectFolder()), project));
+    EXPECT_EQ(project, "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=0\r\n");
+  }
+}
+
 // A Finish that cannot write one program file of the last kind: the project
 // already holds every program and its project file, and after the refused
 // Finish all of them hold their old bytes and no temporary file is left.
