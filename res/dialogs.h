@@ -127,7 +127,8 @@
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Project:", PF_LABEL, 7, 9, 50, 8, 0) \
   CONTROL(35027, PF_WC_COMBOBOX, "", \
           PF_SHOWN | PF_WS_VSCROLL | PF_WS_TABSTOP | PF_WS_GROUP | PF_CBS_DROPDOWN | PF_CBS_AUTOHSCROLL, 60, 7, 220, \
-          100, 0)
+          100, 0) \
+  CONTROL(35050, PF_WC_STATIC, "", PF_VALUE, 60, 24, 293, 16, 0)
 
 /* 2508: what the project will hold */
 #define PF_DIALOG_2508(DIALOG, CONTROL) \

@@ -10,7 +10,7 @@
 #define PF_STRING_LIST(X) \
   X(12501, "The axis configuration could not be read from the CNC. Check the NC connection. You can still add axes by hand on the machine information page.") \
   X(12506, "The OVX information could not be read from the CNC.") \
-  X(12518, "A program file could not be written. Check that the project folder can be written to. The project file was not saved.") \
+  X(12518, "A program file or its folder could not be written, and no program file was changed. Check that the folder can be written to, that no folder or read-only file stands in the way, and that the disk has room.") \
   X(12522, "A start position is invalid. Use at most five digits before the decimal point and six after it.") \
   X(12523, "The feed rate is invalid. Enter a number of zero or more, for example 3000.") \
   X(12524, "The dwell time is invalid. Enter a number of seconds of zero or more, for example 0.5.") \
@@ -78,6 +78,10 @@
   X(14043, "Cancel the wizard? Programs that were not written are lost.") \
   X(14044, "Radius 2, feed rate 2") \
   X(14045, "Program selection") \
-  X(14046, "Tick the programs to generate for each axis and plane.")
+  X(14046, "Tick the programs to generate for each axis and plane.") \
+  X(14060, "A project name cannot hold a slash, backslash, colon, comma, semicolon, asterisk, question mark, quotation mark, angle bracket or vertical bar.") \
+  X(14061, "The names . and .. are not folder names of their own. Type another name.") \
+  X(14062, "A project name cannot end in a dot or a blank: the folder would lose it and could become another project's.") \
+  X(14063, "CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 name devices, also with an extension. Type another name.")
 
 #endif

@@ -2,6 +2,7 @@
 #include "program/ProgramData.h"
 
 #include "common/Path.h"
+#include "common/SafeFile.h"
 #include "common/Text.h"
 
 namespace pf {
@@ -64,11 +65,16 @@ bool CProgramData::Load(const std::wstring& path, const std::wstring& title) {
   return true;
 }
 
+std::string CProgramData::FileBytes() const { return ToFileBytes(CloseProgramText(m_strText)); }
+
 bool CProgramData::Save(const std::wstring& path) {
-  const std::wstring closed = CloseProgramText(m_strText);
-  if (!WriteFileBytes(path, ToFileBytes(closed))) return false;
-  if (!closed.empty()) m_bModified = 0;
+  if (!ReplaceFileBytes(path, FileBytes())) return false;
+  MarkWritten();
   return true;
+}
+
+void CProgramData::MarkWritten() {
+  if (!m_strText.empty()) m_bModified = 0;
 }
 
 }  // namespace pf

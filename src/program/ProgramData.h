@@ -29,11 +29,19 @@ class CProgramData {
   // the file cannot be opened (the text then stays empty).
   bool Load(const std::wstring& path, const std::wstring& title);
 
-  // Writes the text with CR LF line ends, a line end after the last line when
-  // it has none, and "%" without line end; clears m_bModified. An empty text
-  // leaves a file of zero length and m_bModified as it was. False when the
-  // file cannot be created; nothing changes then.
+  // The bytes of the file: the text with CR LF line ends, a line end after
+  // the last line when it has none, and "%" without line end. An empty text
+  // gives no bytes at all.
+  std::string FileBytes() const;
+
+  // Replaces the file by FileBytes() through a temporary file beside it
+  // (SafeFile.h), then MarkWritten(). False when the file cannot be written;
+  // the file and m_bModified keep what they held then.
   bool Save(const std::wstring& path);
+
+  // After the file was written: clears m_bModified, except for an empty text
+  // (its file of zero length does not count as the program).
+  void MarkWritten();
 
   std::wstring m_strTitle;
   std::wstring m_strText;

@@ -54,18 +54,37 @@ bool CProgramInfo::LoadFiles(const std::wstring& projectFolder, int kind, int ma
   return true;
 }
 
+int CProgramInfo::WrittenFileCount(int machineType) const {
+  int count = 0;
+  GetProgramFileTable(m_nKind, machineType, count);
+  return std::min(count, static_cast<int>(size()));
+}
+
 bool CProgramInfo::SaveFiles(int machineType, const std::wstring& projectFolder,
                              const std::wstring& subFolder) {
+  CFileBatch batch;
+  if (!StageFiles(batch, machineType, projectFolder, subFolder) || !batch.Commit()) return false;
+  MarkFilesWritten(machineType);
+  return true;
+}
+
+bool CProgramInfo::StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
+                              const std::wstring& subFolder) const {
   int count = 0;
   const ProgramFileEntry* files = GetProgramFileTable(m_nKind, machineType, count);
-  const int written = std::min(count, static_cast<int>(size()));
-
   const std::wstring folder = ProgramFolder(projectFolder, subFolder, m_nKind);
   if (!MakeDirectory(folder)) return false;
+  const int written = WrittenFileCount(machineType);
   for (int i = 0; i < written; ++i) {
-    at(static_cast<std::size_t>(i)).Save(folder + kPathSep + files[i].fileName);
+    const std::wstring path = folder + kPathSep + files[i].fileName;
+    if (!batch.Stage(path, at(static_cast<std::size_t>(i)).FileBytes())) return false;
   }
   return true;
+}
+
+void CProgramInfo::MarkFilesWritten(int machineType) {
+  const int written = WrittenFileCount(machineType);
+  for (int i = 0; i < written; ++i) at(static_cast<std::size_t>(i)).MarkWritten();
 }
 
 }  // namespace pf

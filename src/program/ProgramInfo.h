@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/Format.h"
+#include "common/SafeFile.h"
 #include "program/ProgramAxisInfo.h"
 #include "program/ProgramData.h"
 
@@ -56,9 +57,17 @@ class CProgramInfo : public std::vector<CProgramData> {
                  const std::wstring& subFolder);
 
   // Makes the program folder (and its parents) and writes the files that
-  // both the file list and the array hold. False only when the folder cannot
-  // be made; a file that cannot be written is passed over.
+  // both the file list and the array hold, all or none: false when the
+  // folder cannot be made or any file cannot be written, and then every file
+  // keeps its old bytes.
   bool SaveFiles(int machineType, const std::wstring& projectFolder, const std::wstring& subFolder);
+
+  // The first half of SaveFiles for a larger batch: makes the program folder
+  // and stages the files in `batch` (SafeFile.h); false at the first folder
+  // or file that fails. Once the batch is committed, MarkFilesWritten.
+  bool StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
+                  const std::wstring& subFolder) const;
+  void MarkFilesWritten(int machineType);
 
   // The program folder: projectFolder/subFolder/<folder name of the kind>.
   static std::wstring ProgramFolder(const std::wstring& projectFolder, const std::wstring& subFolder,
@@ -126,6 +135,9 @@ class CProgramInfo : public std::vector<CProgramData> {
   CProgramAxisInfoAry m_aryAxis;
 
  private:
+  // How many files SaveFiles writes: as many as both the kind's file list
+  // and the array hold.
+  int WrittenFileCount(int machineType) const;
   struct MoveTexts;
   int PrepareMove(int machineType, int modeIndex, bool feedMove, int gCodeList,
                   const std::wstring& axisName, bool timedDwell, MoveTexts& texts) const;

@@ -116,13 +116,26 @@ void CProgramInfoAry::Init(int kind, int machineType, const std::wstring& projec
 
 bool CProgramInfoAry::SaveAll(const std::wstring& projectFolder, int machineType,
                               const std::vector<std::wstring>& names) {
-  bool allSaved = true;
+  CFileBatch batch;
+  if (!StageAll(batch, projectFolder, machineType, names) || !batch.Commit()) return false;
+  MarkAllWritten(machineType);
+  return true;
+}
+
+bool CProgramInfoAry::StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
+                               const std::vector<std::wstring>& names) const {
   for (std::size_t i = 0; i < size(); ++i) {
-    CProgramInfo& info = (*this)[i];
+    const CProgramInfo& info = (*this)[i];
     if (info.m_bSaveFiles != 1) continue;
-    if (!info.SaveFiles(machineType, projectFolder, names.at(i))) allSaved = false;
+    if (!info.StageFiles(batch, machineType, projectFolder, names.at(i))) return false;
   }
-  return allSaved;
+  return true;
+}
+
+void CProgramInfoAry::MarkAllWritten(int machineType) {
+  for (CProgramInfo& info : *this) {
+    if (info.m_bSaveFiles == 1) info.MarkFilesWritten(machineType);
+  }
 }
 
 }  // namespace pf

@@ -30,9 +30,17 @@ class CProgramInfoAry : public std::vector<CProgramInfo> {
   void Init(int kind, int machineType, const std::wstring& projectFolder,
             const std::vector<std::wstring>& axisNames, const std::vector<std::wstring>& planeNames);
 
-  // Writes every program whose m_bSaveFiles is 1 into projectFolder/names[i].
-  // False when any of them failed; the others are written all the same.
+  // Writes every program whose m_bSaveFiles is 1 into projectFolder/names[i],
+  // all or none: false when any folder or file fails, and then every file
+  // keeps its old bytes.
   bool SaveAll(const std::wstring& projectFolder, int machineType, const std::vector<std::wstring>& names);
+
+  // SaveAll in two halves, for a batch over several kinds: stages the files
+  // of every marked program (false at the first failure), and, once the
+  // batch is committed, marks them written.
+  bool StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
+                const std::vector<std::wstring>& names) const;
+  void MarkAllWritten(int machineType);
 
   double m_dLM2Radius1 = 100.0;
   double m_dLM2Radius2 = 100.0;

@@ -18,7 +18,17 @@ constexpr ProjectEntry kGCodeNumber = {L"GCode", L"Number"};
 
 // What a missing entry reads as, and the buffer it is read into.
 const wchar_t kMissingValue[] = L"-1";
+constexpr int kMissing = -1;
 constexpr std::size_t kValueBufferSize = 128;
+
+// The choices the machine-information page can show: its machine-type
+// combo box (lathe, machining centre) and its six G-code list buttons.
+constexpr int kMachineTypes = 2;
+constexpr int kGCodeLists = 6;
+
+bool CanShow(int machineType, int gCodeNumber) {
+  return machineType < kMachineTypes && gCodeNumber < kGCodeLists;
+}
 
 int ReadEntry(const std::wstring& path, const ProjectEntry& entry) {
   return TextToInt(ProfileGetString(entry.section, entry.key, kMissingValue, kValueBufferSize, path));
@@ -32,6 +42,8 @@ void ReadProjectFile(const std::wstring& projectFolder, int& machineType, int& g
   const std::wstring path = ProjectFilePath(projectFolder);
   machineType = ReadEntry(path, kMachineType);
   gCodeNumber = ReadEntry(path, kGCodeNumber);
+  const bool locks = machineType >= 0 && gCodeNumber >= 0;
+  if (locks && !CanShow(machineType, gCodeNumber)) machineType = gCodeNumber = kMissing;
 }
 
 void WriteProjectFile(const std::wstring& projectFolder, int machineType, int gCodeNumber) {

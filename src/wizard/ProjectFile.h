@@ -13,7 +13,10 @@ std::wstring ProjectFilePath(const std::wstring& projectFolder);
 // Reads both values with the default text "-1" (at most 127 characters) and
 // the standard text-to-integer conversion: a missing file, section or key
 // gives -1, a text that is not a number 0. Section and key names match
-// without case.
+// without case. A pair that would lock the machine-information page on a
+// choice it cannot show (both 0 or more, but a machine type other than 0 or
+// 1, or a G-code list outside 0..5) reads as a project without stored
+// values: both -1.
 void ReadProjectFile(const std::wstring& projectFolder, int& machineType, int& gCodeNumber);
 
 // Writes both values with "%d", [Machine] first, keeping every other entry

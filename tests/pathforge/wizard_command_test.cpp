@@ -43,7 +43,7 @@ TEST_F(WizardCommandTest, TheDemoPrintsEachPageAndTheFilesWritten) {
   const std::string text = out.str();
   const char* const kShown[] = {
       "== page 0: Project / ",
-      "  35027 ComboBox \"Demo\"\n  buttons: next\n",
+      "  35027 ComboBox \"Demo\"\n  35050 Static \"\"\n  buttons: next\n",
       "== page 1: Machine information / ",
       "        > Machining centre\n",
       "== page 2: Program selection / ",

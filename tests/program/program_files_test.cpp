@@ -180,11 +180,12 @@ TEST_F(ProgramFiles, SaveAllWritesTheMarkedPrograms) {
   }
   EXPECT_FALSE(pf_test::fs::exists(root_ / "P" / "$1-Y"));
 
-  // A program whose folder cannot be made fails the whole, the others are
-  // still written.
-  WriteBytes(root_ / "Q" / "$1-X", "blocked");
+  // A program whose folder cannot be made fails the whole, and no other
+  // program is written either.
+  WriteBytes(root_ / "Q" / "$1-Z", "blocked");
   EXPECT_FALSE(programs.SaveAll(Wide(root_ / "Q"), 0, axes));
-  EXPECT_EQ(ReadBytes(root_ / "Q" / "$1-Z" / "LostMotion" / "G1Pos.eia"), "M30\r\n%");
+  EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia"));
+  EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia.tmp"));
 }
 
 TEST_F(ProgramFiles, SaveAllWithoutMarkedProgramsSucceeds) {

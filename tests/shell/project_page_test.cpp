@@ -1,5 +1,5 @@
 // The project page: the list of existing projects, the name check that
-// switches Next, and the name kept or replaced when the page comes back.
+// switches Next and says why it is off, and the name kept or replaced when the page comes back.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -13,6 +13,7 @@ namespace pf::test {
 namespace {
 
 constexpr int kIdcProject = 35027;
+constexpr int kIdcNameReason = 35050;
 
 class ProjectPageTest : public ShellTest {
  protected:
@@ -51,15 +52,24 @@ TEST_F(ProjectPageTest, WithoutProjectsNextWaitsForAName) {
   EXPECT_FALSE(Enabled(sheet, kIdWizBack));
 }
 
-TEST_F(ProjectPageTest, OnlyNamesThatCanBeFolderNamesEnableNext) {
+TEST_F(ProjectPageTest, OnlyFolderNamesOfTheirOwnEnableNextAndTheLineSaysWhy) {
   struct Row {
     std::wstring name;
     bool next;
+    unsigned reasonId;  // 0: the line under the list stays empty
   };
-  std::vector<Row> rows = {{L"Line2", true}, {L"   ", true}, {L"", false}};
+  std::vector<Row> rows = {
+      {L"Line2", true, 0},      {L"", false, 0},          {L"COM10", true, 0},     {L"CONSOLE", true, 0},
+      {L"COM0", true, 0},       {L"x.con", true, 0},      {L" Line", true, 0},     {L".hidden", true, 0},
+      {L".", false, 14061},     {L"..", false, 14061},    {L"Trail.", false, 14062}, {L"Trail ", false, 14062},
+      {L"   ", false, 14062},   {L"...", false, 14062},   {L"con", false, 14063},  {L"CON.txt", false, 14063},
+      {L"Lpt9", false, 14063},  {L"com1 .eia", false, 14063}, {L"nul.tar.gz", false, 14063},
+      {L"Aux", false, 14063},   {L"PRN.", false, 14062},
+  };
   for (const wchar_t* c = kForbiddenNameChars; *c != L'\0'; ++c) {
-    rows.push_back({std::wstring(L"Li") + *c + L"ne", false});
+    rows.push_back({std::wstring(L"Li") + *c + L"ne", false, 14060});
   }
+  rows.push_back({L"../x", false, 14060});
   ShellSheet sheet(ovx_);
   ASSERT_TRUE(ui.OpenSheet(sheet));
   for (const Row& row : rows) {
@@ -67,9 +77,11 @@ TEST_F(ProjectPageTest, OnlyNamesThatCanBeFolderNamesEnableNext) {
     ASSERT_TRUE(ui.TypeText(kIdcProject, row.name));
     EXPECT_EQ(sheet.project.m_strProject, row.name);
     EXPECT_EQ(Enabled(sheet, kIdWizNext), row.next);
-    // Taking the character out again enables Next.
+    EXPECT_EQ(Text(sheet.project, kIdcNameReason), row.reasonId == 0 ? L"" : LoadResString(row.reasonId));
+    // A usable name again enables Next and empties the line.
     ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line"));
     EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+    EXPECT_EQ(Text(sheet.project, kIdcNameReason), L"");
   }
 }
 

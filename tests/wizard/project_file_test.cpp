@@ -32,7 +32,7 @@ TEST_F(ProjectFileTest, PathsLieInTheDataFolder) {
   EXPECT_EQ(ProjectFilePath(folder_), data_.DataFolder() + L"Program/Line1/Project.dat");
 }
 
-TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissing) {
+TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissingOrCannotBeShown) {
   struct Row {
     const char* what;
     const char* text;  // nullptr: no file
@@ -46,6 +46,11 @@ TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissing) {
       {"not a number", "[Machine]\r\nMachineInfo=lathe\r\n[GCode]\r\nNumber= 4x\r\n", 0, 4},
       {"empty value", "[Machine]\r\nMachineInfo=\r\n", 0, -1},
       {"key in another section", "[Other]\r\nMachineInfo=1\r\nNumber=2\r\n", -1, -1},
+      // Pairs that would lock the machine page on a choice it cannot show.
+      {"machine type 7", "[Machine]\r\nMachineInfo=7\r\n[GCode]\r\nNumber=0\r\n", -1, -1},
+      {"G-code list 9", "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=9\r\n", -1, -1},
+      {"last choices", "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=5\r\n", 1, 5},
+      {"machine type 2, no G-code", "[Machine]\r\nMachineInfo=2\r\n", 2, -1},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.what);

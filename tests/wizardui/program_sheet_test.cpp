@@ -1,8 +1,13 @@
 // The program sheet run modally as the plug-in runs it, driven from the
 // input queue: the warnings before the wizard, the records built on the
 // machine page's Next, the walk over the selected program pages forth and
-// back, Finish with the bytes it writes, a Finish that fails, and Cancel.
+// back, Finish with the bytes it writes, Finishes that fail on real files
+// and leave every old file as it was, and Cancel.
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +16,7 @@
 #include "common/Text.h"
 #include "res/styles.h"
 #include "shell/ShellFixture.h"
+#include "support/FullDisk.h"
 #include "ui/headless/HeadlessTree.h"
 #include "wizard/ProjectFile.h"
 #include "wizard/ProjectFolders.h"
@@ -308,16 +314,114 @@ TEST_F(ProgramSheetTest, FinishWritesTheProgramsAndThenTheProjectFile) {
   EXPECT_EQ(project, "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=0\r\n");
 }
 
-TEST_F(ProgramSheetTest, AFailedPlaneProgramStopsFinishBeforeTheProjectFile) {
+TEST_F(ProgramSheetTest, AProjectFileWithChoicesThePageCannotShowLeavesItUnlocked) {
+  const struct {
+    const char* what;
+    const char* projectFile;
+  } kRows[] = {
+      {"machine type 7", "[Machine]\r\nMachineInfo=7\r\n[GCode]\r\nNumber=0\r\n"},
+      {"G-code list 9", "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=9\r\n"},
+  };
   UseMachine(kSmallMachine);
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.what);
+    ASSERT_TRUE(MakeDirectory(ProjectFolder()));
+    ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), row.projectFile));
+    CProgramSheet damaged{14001, 0, 0, 2501, ovx_};
+    ui.queue().Add([&](HeadlessUi&) {
+      ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+      ASSERT_TRUE(ui.PressNext());
+      EXPECT_TRUE(ui.FindControl(damaged.m_pageMakeInfo, 35018)->IsEnabled());   // the choices are free
+      ASSERT_TRUE(ui.PressNext());
+      ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, damaged.m_pageSelProg.m_hGroup.at(0), TreePart::StateIcon));
+      ASSERT_TRUE(ui.PressNext());
+      for (int page = 0; page < 6 && damaged.GetActivePage() != &damaged.m_pageProgramReq; ++page) {
+        EXPECT_TRUE(ui.Click(kIdcCreate));
+        EXPECT_TRUE(ui.PressNext());
+      }
+      ASSERT_TRUE(ui.PressFinish());
+    });
+    damaged.Execute();
+    EXPECT_EQ(ui.closed().back().result, kIdWizFinish);
+    std::string positioning;
+    ASSERT_TRUE(ReadFileBytes(CProgramInfo::ProgramFolder(ProjectFolder(), L"$1-X", 0) + PathSep() + L"G0Pos.eia",
+                              positioning));
+    EXPECT_NE(positioning.find("G98G97G40G00"), std::string::npos);   // the lathe's mode words of list 2
+    std::string project;
+    ASSERT_TRUE(ReadFileBytes(ProjectFilePath(ProjectFolder()), project));
+    EXPECT_EQ(project, "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=0\r\n");
+  }
+}
+
+// A Finish that cannot write one program file of the last kind: the project
+// already holds every program and its project file, and after the refused
+// Finish all of them hold their old bytes and no temporary file is left.
+struct FinishFault {
+  const char* name;
+  // Sets the fault up on `file`, the last program file that Finish writes,
+  // after the old files were written; `disk` is the project folder's disk.
+  void (*arrange)(const std::wstring& file, FullDisk& disk);
+};
+
+void FileIsAFolder(const std::wstring& file, FullDisk&) {
+  ASSERT_TRUE(DeleteFilePath(file));
+  ASSERT_TRUE(MakeDirectory(file));
+}
+void FileIsReadOnly(const std::wstring& file, FullDisk&) { ASSERT_EQ(chmod(ToNarrow(file).c_str(), 0444), 0); }
+void FolderIsAFile(const std::wstring& file, FullDisk&) {
+  const std::wstring planeFolder = file.substr(0, file.rfind(kPathSep));
+  std::filesystem::remove_all(planeFolder);
+  ASSERT_TRUE(WriteFileBytes(planeFolder, "in the way"));
+}
+// Two program files still fit on the small disk; under a file-size limit
+// instead, every file longer than 64 bytes fails.
+void DiskIsFull(const std::wstring&, FullDisk& disk) { disk.LeaveRoom(disk.mounted() ? 8192 : 64); }
+
+class FinishFaultTest : public ProgramSheetTest, public ::testing::WithParamInterface<FinishFault> {
+ protected:
+  // Every file below the project folder with its bytes.
+  std::map<std::wstring, std::string> ProjectFiles() {
+    std::map<std::wstring, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(ToNarrow(ProjectFolder()))) {
+      std::string bytes;
+      if (entry.is_regular_file() && ReadFileBytes(entry.path().wstring(), bytes)) files[entry.path().wstring()] = bytes;
+    }
+    return files;
+  }
+
+  // Writes "old" bytes to every program file that Finish is going to write,
+  // and an old project file.
+  void WriteOldProject(std::wstring& lastFile) {
+    const Names axes{L"$1-X", L"$1-Y"};
+    for (int kind : {0, 1, 2, 3, 4, 9, 10}) {
+      int count = 0;
+      const ProgramFileEntry* files = GetProgramFileTable(kind, kMachineLathe, count);
+      for (const std::wstring& name : kind >= 9 ? Names{L"$1-IJ"} : axes) {
+        const std::wstring folder = CProgramInfo::ProgramFolder(ProjectFolder(), name, kind);
+        ASSERT_TRUE(MakeDirectory(folder));
+        for (int f = 0; f < count; ++f) {
+          lastFile = folder + PathSep() + files[f].fileName;
+          ASSERT_TRUE(WriteFileBytes(lastFile, "old " + ToNarrow(files[f].fileName)));
+        }
+      }
+    }
+    ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), "[Machine]\r\nMachineInfo=0\r\n; old\r\n"));
+  }
+};
+
+TEST_P(FinishFaultTest, LeavesEveryOldFileAsItWas) {
+  UseMachine(kSmallMachine);
+  FullDisk disk(ToNarrow(ProjectFolder()));
+  std::map<std::wstring, std::string> before;
   Run([&] {
     ToSelection();
     Tick({0, 1, 2, 6});
     ASSERT_TRUE(ui.PressNext());
     WalkForward();
-    // A file where the plane's folder should be: its programs cannot be written.
-    ASSERT_TRUE(MakeDirectory(ProjectFolder()));
-    ASSERT_TRUE(WriteFileBytes(ProjectFolder() + PathSep() + L"$1-IJ", "in the way"));
+    std::wstring lastFile;
+    WriteOldProject(lastFile);
+    GetParam().arrange(lastFile, disk);
+    before = ProjectFiles();
     ASSERT_TRUE(ui.PressFinish());
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].stringId, 12518u);
@@ -325,16 +429,16 @@ TEST_F(ProgramSheetTest, AFailedPlaneProgramStopsFinishBeforeTheProjectFile) {
     EXPECT_EQ(Where(), kSummary);   // the wizard stays open
   });
   EXPECT_EQ(ui.closed().back().result, kIdCancel);
-  for (int kind = 0; kind <= 4; ++kind) {
-    SCOPED_TRACE(kind);
-    for (const wchar_t* axis : {L"$1-X", L"$1-Y"}) {
-      const std::wstring position = CProgramInfo::ProgramFolder(ProjectFolder(), axis, kind) + PathSep() +
-                                    (kind == 0 || kind == 2 ? L"G0Pos.eia" : L"G1Pos.eia");
-      EXPECT_TRUE(PathExists(position));
-    }
-  }
-  EXPECT_FALSE(PathExists(ProjectFilePath(ProjectFolder())));
+  EXPECT_GT(before.size(), 20u);
+  EXPECT_EQ(ProjectFiles(), before);   // old bytes everywhere, no temporary file, the same project file
 }
+
+INSTANTIATE_TEST_SUITE_P(Faults, FinishFaultTest,
+                         ::testing::Values(FinishFault{"FileIsAFolder", FileIsAFolder},
+                                           FinishFault{"FileIsReadOnly", FileIsReadOnly},
+                                           FinishFault{"FolderIsAFile", FolderIsAFile},
+                                           FinishFault{"DiskIsFull", DiskIsFull}),
+                         [](const ::testing::TestParamInfo<FinishFault>& info) { return info.param.name; });
 
 TEST_F(ProgramSheetTest, CancelOnAProgramPageClosesOnlyOnYes) {
   UseMachine(kSmallMachine);

@@ -1,10 +1,12 @@
 // Private-profile access on POSIX: our own reader and writer (PrivateProfile.h)
-// on the file's 8-bit bytes.
+// on the file's 8-bit bytes; a changed file replaces the old one whole
+// (SafeFile.h).
 #include <algorithm>
 
 #include "common/IniFile.h"
 #include "common/Path.h"
 #include "common/PrivateProfile.h"
+#include "common/SafeFile.h"
 #include "common/Text.h"
 
 namespace pf {
@@ -28,7 +30,7 @@ bool ProfileWriteString(const std::wstring& section, const std::wstring& key,
                         const std::wstring& value, const std::wstring& path) {
   std::string bytes;
   if (PathExists(path) && !ReadFileBytes(path, bytes)) return false;
-  return WriteFileBytes(path, ProfileUpdate(bytes, ToNarrow(section), ToNarrow(key), ToNarrow(value)));
+  return ReplaceFileBytes(path, ProfileUpdate(bytes, ToNarrow(section), ToNarrow(key), ToNarrow(value)));
 }
 
 }  // namespace pf

@@ -12,6 +12,7 @@
 #include "script/win32/PersonInput.h"
 #include "script/win32/ScreenPixels.h"
 #include "script/win32/WindowQueries.h"
+#include "ui/win32/Win32Ui.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -24,6 +25,7 @@ constexpr int kStepMs = 30000;    // for the wizard to take one input
 constexpr int kEffectMs = 5000;   // for real input to show its effect
 constexpr int kClosingMs = 3000;  // for a closing wizard to be gone
 constexpr int kPollMs = 10;
+constexpr DWORD kMaxVariable = 32767;   // the longest value an environment variable holds
 constexpr int kPaintMs = 300;     // for windows to paint before a picture
 constexpr int kSettleRounds = 2;
 
@@ -180,7 +182,19 @@ std::wstring Win32ScriptDriver::Carry(UiWork work) {
   if (stuck_) return L"the wizard does not answer";
   const std::wstring failure = Await(inbox_.Post(std::move(work)));
   Settle();
-  return failure;
+  const std::wstring abandoned = NewlyAbandoned();
+  return failure.empty() ? abandoned : failure;
+}
+
+// The module's Win32 backend lists every handler that threw in an
+// environment variable of this process; a new line fails the input.
+std::wstring Win32ScriptDriver::NewlyAbandoned() {
+  std::vector<wchar_t> buffer(kMaxVariable);
+  const DWORD length = GetEnvironmentVariableW(kAbandonedVariable, buffer.data(), kMaxVariable);
+  if (length == 0 || length >= kMaxVariable || length <= reportedAbandoned_) return L"";
+  const std::wstring fresh(buffer.data() + reportedAbandoned_, length - reportedAbandoned_);
+  reportedAbandoned_ = length;
+  return L"a handler of the wizard failed: " + fresh.substr(0, fresh.find(L'\n'));
 }
 
 // A wizard that closes stops taking calls: its loop has ended.

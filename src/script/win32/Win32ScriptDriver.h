@@ -7,6 +7,9 @@
 //   Win32ScriptDriver driver(inbox, caption, shots);     // script thread:
 //   driver.WaitForWizard(ended);  runner.RunToNextStep() ... runner.RunRest();
 //
+// An input that makes a handler of the wizard throw fails with the handler
+// and the exception's text, as the module's Win32 backend lists them.
+//
 // Inputs go to the window in front (a modal dialog when one is open, else
 // the sheet's active page) and are carried out on the UI thread through the
 // inbox with the platform's own messages: WM_SETTEXT with the EN_CHANGE or
@@ -100,6 +103,9 @@ class Win32ScriptDriver : public IScriptDriver {
   std::wstring Carry(UiWork work);
   std::wstring Await(const std::shared_ptr<UiCall>& call);
   void Settle();
+  // The first handler abandoned since the last look, as a failure; empty
+  // when none was.
+  std::wstring NewlyAbandoned();
   // Waits until `condition` holds, answering message boxes meanwhile.
   bool WaitUntil(const std::function<bool()>& condition, int ms);
   // Records, pictures and answers a message box that has appeared.
@@ -123,6 +129,7 @@ class Win32ScriptDriver : public IScriptDriver {
   WizardButton lastPress_ = WizardButton::Cancel;
   bool pressed_ = false;
   bool stuck_ = false;
+  DWORD reportedAbandoned_ = 0;   // characters of the abandoned list already reported
   int shots_ = 0;
 };
 

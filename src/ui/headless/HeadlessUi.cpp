@@ -193,8 +193,10 @@ bool HeadlessUi::Guard(const std::wstring& where, const std::function<void()>& c
     return true;
   } catch (const std::exception& e) {
     abandoned_.push_back({where, e.what()});
-    return false;
+  } catch (...) {
+    abandoned_.push_back({where, "an exception of unknown type"});
   }
+  return false;
 }
 
 LRESULT HeadlessUi::Dispatch(CDialog& dialog, int id, Notify code, const NotifyInfo& info) {

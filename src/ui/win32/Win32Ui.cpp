@@ -15,6 +15,15 @@
 namespace pf {
 namespace {
 
+// What kAbandonedVariable holds so far.
+std::wstring ReadAbandonedVariable() {
+  const DWORD size = GetEnvironmentVariableW(kAbandonedVariable, nullptr, 0);
+  if (size == 0) return std::wstring();
+  std::wstring text(size, L'\0');
+  text.resize(GetEnvironmentVariableW(kAbandonedVariable, text.data(), size));
+  return text;
+}
+
 struct IconStyle {
   MsgIcon icon;
   UINT style;
@@ -123,7 +132,9 @@ void Win32Ui::EndWaitCursor() {
 void Win32Ui::Abandon(std::wstring_view where, const char* what) noexcept {
   try {
     abandoned_.push_back({std::wstring(where), what});
-    OutputDebugStringW(Format(L"PathForge: %s abandoned: %s\n", abandoned_.back().where, ToWide(what)).c_str());
+    const std::wstring line = Format(L"%s: %s\n", abandoned_.back().where, ToWide(what));
+    SetEnvironmentVariableW(kAbandonedVariable, (ReadAbandonedVariable() + line).c_str());
+    OutputDebugStringW((L"PathForge: abandoned " + line).c_str());
   } catch (...) {
     OutputDebugStringW(L"PathForge: a handler was abandoned\n");
   }

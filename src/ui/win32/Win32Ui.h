@@ -13,6 +13,9 @@
 // page can follow the keyboard focus.
 // Every window procedure of the backend catches what a handler throws: the
 // handler is abandoned and recorded in abandoned(), and the run goes on.
+// The records are also published in the process's environment variable
+// kAbandonedVariable ("where: what" lines), where a host that drives the
+// wizard from a script in the same process finds them.
 //
 // A control that a page creates at run time (CChildControl) gets a window of
 // its own class, registered by its library for this module's instance; its
@@ -32,6 +35,10 @@
 namespace pf {
 
 class Win32TopLevel;
+
+// The environment variable of the process that lists the abandoned
+// handlers, one "where: what" line each, oldest first.
+inline constexpr wchar_t kAbandonedVariable[] = L"PATHFORGE_ABANDONED";
 
 // A handler that threw: the notification or call was abandoned.
 struct AbandonedHandler {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/MessageSink.h"
+#include "common/SafeFile.h"
 #include "nclink/NcReads.h"
 #include "nclink/NcType.h"
 #include "ui/UiBackend.h"
@@ -230,19 +231,26 @@ void CProgramSheet::ShowWalkEnd(const WalkPosition& end, const CProgramInfo* sou
 
 // ---- Finish
 
-// Writes the selected programs list by list and stops at the first list
-// that fails: what was written stays, the project file is not written and
-// the wizard stays open.
+// Writes the selected programs of every kind all or none: each file goes to
+// a temporary file beside its name first, and only when all of them were
+// written are they renamed into place. On any failure every program file
+// keeps its old bytes, no temporary file stays, the project file is not
+// written and the wizard stays open. The project file comes last.
 BOOL CProgramSheet::OnPageFinish() {
   const std::wstring folder = GetProgramFolder();
   const CMakeInfoPage& machine = m_pageMakeInfo;
+  CFileBatch batch;
+  bool staged = true;
   for (const SavedKind& saved : kSavedKinds) {
     const std::vector<std::wstring>& names = saved.byPlane ? machine.m_aryPlaneName : machine.m_aryAxisName;
-    if (!Programs(saved.kind).SaveAll(folder, machine.m_nMachineType, names)) {
-      ShowMessage(kMsgNotWritten, MsgIcon::Error);
-      return FALSE;
-    }
+    staged = staged && Programs(saved.kind).StageAll(batch, folder, machine.m_nMachineType, names);
   }
+  if (!staged || !batch.Commit()) {
+    batch.Discard();
+    ShowMessage(kMsgNotWritten, MsgIcon::Error);
+    return FALSE;
+  }
+  for (const SavedKind& saved : kSavedKinds) Programs(saved.kind).MarkAllWritten(machine.m_nMachineType);
   WriteProjectFile(folder, machine.m_nFixedMachineType, machine.m_nFixedGCodeNumber);
   return TRUE;
 }

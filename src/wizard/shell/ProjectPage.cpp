@@ -1,14 +1,16 @@
 // The project page (see ProjectPage.h).
 #include "wizard/shell/ProjectPage.h"
 
-#include "common/Text.h"
+#include "common/StringTable.h"
 #include "ui/DataExchange.h"
+#include "wizard/ProjectName.h"
 #include "wizard/base/WizardBaseSheet.h"
 
 namespace pf {
 namespace {
 
 constexpr int kIdcProject = 35027;
+constexpr int kIdcNameReason = 35050;  // why Next is off for the typed name
 
 }  // namespace
 
@@ -33,7 +35,11 @@ BOOL CProjectPage::OnSetActive() {
   return result;
 }
 
-void CProjectPage::CheckProjectName() { GetWizardSheet().SetNextEnable(IsUsableName(m_strProject)); }
+void CProjectPage::CheckProjectName() {
+  const ProjectNameVerdict verdict = JudgeProjectName(m_strProject);
+  GetWizardSheet().SetNextEnable(verdict.usable);
+  SetDlgItemText(kIdcNameReason, verdict.reasonId != 0 ? LoadResString(verdict.reasonId) : std::wstring());
+}
 
 void CProjectPage::OnSelchangeProject() {
   const int selected = m_comboProject.GetCurSel();

@@ -1,6 +1,7 @@
 // CProjectPage: the first page of the wizard. The user picks an existing
 // project from the list or types the name of a new one; Next is enabled only
-// for a name that can be a folder name. The page holds the name in
+// for a name that can be a folder name of its own, and a line under the
+// list says why Next is off for a typed name. The page holds the name in
 // m_strProject; the sheet reads the project from it.
 #pragma once
 
@@ -19,8 +20,9 @@ class CProjectPage : public CWizardBasePage {
   // the first project), then checks the name.
   BOOL OnSetActive() override;
 
-  // Next for a name that is not empty and holds none of the eleven
-  // characters a folder name cannot take; no Next otherwise.
+  // Next for a name that is a folder name of its own (ProjectName.h); no
+  // Next otherwise, and the line under the combo box (35050) says why. The
+  // line is empty while the name is usable or empty.
   void CheckProjectName();
 
  private:

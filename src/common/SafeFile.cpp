@@ -1,0 +1,78 @@
+// Replacing files through a temporary file (see SafeFile.h).
+#include "common/SafeFile.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "common/Path.h"
+#include "common/PathPlatform.h"
+
+namespace pf {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// The folder part of a path, without its separator; empty for a bare name.
+std::wstring FolderOf(const std::wstring& path) {
+  const std::size_t separator = path.rfind(kPathSep);
+  return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+}
+
+// Writes, flushes to the disk and closes; every step can report a full disk.
+bool WriteFlushed(const std::wstring& path, const std::string& bytes) {
+  std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "wb"));
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                       std::fflush(file.get()) == 0 && FlushFileToDisk(file.get());
+  return std::fclose(file.release()) == 0 && written;
+}
+
+}  // namespace
+
+std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".tmp"; }
+
+CFileBatch::~CFileBatch() { Discard(); }
+
+bool CFileBatch::Stage(const std::wstring& path, const std::string& bytes) {
+  // A folder or a read-only file under the final name could not be replaced
+  // by the rename later: refuse it before anything is written.
+  if (IsDirectory(path) || IsReadOnlyFile(path)) return false;
+  const std::wstring temporary = TemporaryPathFor(path);
+  if (!WriteFlushed(temporary, bytes)) {
+    DeleteFilePath(temporary);
+    return false;
+  }
+  staged_.push_back({path, temporary});
+  return true;
+}
+
+bool CFileBatch::Commit() {
+  std::vector<std::wstring> folders;
+  std::size_t placed = 0;
+  while (placed < staged_.size() && RenameOver(staged_[placed].temporary, staged_[placed].path)) {
+    folders.push_back(FolderOf(staged_[placed].path));
+    ++placed;
+  }
+  const bool allPlaced = placed == staged_.size();
+  staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(placed));
+  Discard();
+  // The renames last only once their folders reach the disk; once per folder.
+  std::sort(folders.begin(), folders.end());
+  folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+  for (const std::wstring& folder : folders) FlushFolder(folder);
+  return allPlaced;
+}
+
+void CFileBatch::Discard() {
+  for (const Staged& file : staged_) DeleteFilePath(file.temporary);
+  staged_.clear();
+}
+
+bool ReplaceFileBytes(const std::wstring& path, const std::string& bytes) {
+  CFileBatch batch;
+  return batch.Stage(path, bytes) && batch.Commit();
+}
+
+}  // namespace pf

@@ -1,0 +1,62 @@
+// Replacing files so that a failure never leaves a half-written file under
+// its final name.
+//
+// Each file is first written completely to a temporary file beside its
+// final name (the same folder, name + ".tmp") and flushed to the disk once;
+// only then is it renamed over the final name, and the folders of the
+// renamed files are flushed once each. A set of files is put in place only
+// when every one of them was written:
+//
+//   CFileBatch batch;
+//   if (!batch.Stage(a, bytesA) || !batch.Stage(b, bytesB)) return false;  // a and b untouched
+//   return batch.Commit();
+//
+// Whatever was staged and not put in place is removed when the batch dies.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pf {
+
+// The temporary file that a file is written to before it takes its name.
+std::wstring TemporaryPathFor(const std::wstring& path);
+
+class CFileBatch {
+ public:
+  CFileBatch() = default;
+  ~CFileBatch();
+  CFileBatch(const CFileBatch&) = delete;
+  CFileBatch& operator=(const CFileBatch&) = delete;
+
+  // Writes `bytes` to the temporary file beside `path` and flushes it to the
+  // disk. False, with no temporary file left, when the final name is a
+  // folder or a read-only file, or when the temporary file cannot be made,
+  // written completely or flushed (a full disk). The final name is never
+  // touched here.
+  bool Stage(const std::wstring& path, const std::string& bytes);
+
+  // Renames every staged file over its final name, in staging order, then
+  // flushes each folder once. False when a rename fails: the files not yet
+  // renamed are removed and keep their old bytes; the ones renamed before
+  // hold their complete new bytes. The batch is empty afterwards.
+  bool Commit();
+
+  // Removes every staged temporary file; the final names keep their bytes.
+  void Discard();
+
+  std::size_t size() const { return staged_.size(); }
+
+ private:
+  struct Staged {
+    std::wstring path;
+    std::wstring temporary;
+  };
+  std::vector<Staged> staged_;
+};
+
+// One file replaced the same way: true when `path` now holds `bytes`; on
+// false it keeps what it held.
+bool ReplaceFileBytes(const std::wstring& path, const std::string& bytes);
+
+}  // namespace pf
