@@ -16,16 +16,19 @@ bool CreateFolder(const std::wstring& path);
 std::FILE* OpenFile(const std::wstring& path, const char* mode);
 
 // Forces what was written to an open file (already out of the C runtime's
-// buffer) onto the disk; true on success.
+// buffer) onto the disk where the platform flushes file by file; true on
+// success. Where one flush of the whole batch serves (FlushWrittenFiles),
+// nothing happens here.
 bool FlushFileToDisk(std::FILE* file);
+
+// Forces every file written and renamed in the folder's file system so far
+// onto the disk, in one flush, where the platform offers one; true on
+// success, and where files are flushed one by one instead.
+bool FlushWrittenFiles(const std::wstring& folder);
 
 // Renames a file over another of the same folder, replacing it; true on
 // success. Either the old or the new file holds the name at every moment.
 bool RenameOver(const std::wstring& from, const std::wstring& to);
-
-// Forces a folder's entries (the names that renames changed) onto the disk
-// where the platform needs it; nothing where it does not.
-void FlushFolder(const std::wstring& folder);
 
 // True when the path names an existing file that is marked read-only (on
 // POSIX: nobody has the write permission, whoever runs the module).

@@ -1,7 +1,6 @@
 // Replacing files through a temporary file (see SafeFile.h).
 #include "common/SafeFile.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "common/Path.h"
@@ -49,19 +48,20 @@ bool CFileBatch::Stage(const std::wstring& path, const std::string& bytes) {
 }
 
 bool CFileBatch::Commit() {
-  std::vector<std::wstring> folders;
-  std::size_t placed = 0;
-  while (placed < staged_.size() && RenameOver(staged_[placed].temporary, staged_[placed].path)) {
-    folders.push_back(FolderOf(staged_[placed].path));
-    ++placed;
+  if (staged_.empty()) return true;
+  // The written files reach the disk before any takes its name, and the
+  // renames once they are all done: one flush each where the platform can.
+  const std::wstring folder = FolderOf(staged_.front().path);
+  if (!FlushWrittenFiles(folder)) {
+    Discard();
+    return false;
   }
+  std::size_t placed = 0;
+  while (placed < staged_.size() && RenameOver(staged_[placed].temporary, staged_[placed].path)) ++placed;
   const bool allPlaced = placed == staged_.size();
   staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(placed));
   Discard();
-  // The renames last only once their folders reach the disk; once per folder.
-  std::sort(folders.begin(), folders.end());
-  folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
-  for (const std::wstring& folder : folders) FlushFolder(folder);
+  FlushWrittenFiles(folder);
   return allPlaced;
 }
 

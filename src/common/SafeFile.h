@@ -2,10 +2,11 @@
 // its final name.
 //
 // Each file is first written completely to a temporary file beside its
-// final name (the same folder, name + ".tmp") and flushed to the disk once;
-// only then is it renamed over the final name, and the folders of the
-// renamed files are flushed once each. A set of files is put in place only
-// when every one of them was written:
+// final name (the same folder, name + ".tmp"); the written files are flushed
+// to the disk (once for the whole set where the platform can, else file by
+// file as they are written), only then renamed over their final names, and
+// the renames flushed once more. A set of files is put in place only when
+// every one of them was written and flushed:
 //
 //   CFileBatch batch;
 //   if (!batch.Stage(a, bytesA) || !batch.Stage(b, bytesB)) return false;  // a and b untouched
@@ -29,17 +30,19 @@ class CFileBatch {
   CFileBatch(const CFileBatch&) = delete;
   CFileBatch& operator=(const CFileBatch&) = delete;
 
-  // Writes `bytes` to the temporary file beside `path` and flushes it to the
-  // disk. False, with no temporary file left, when the final name is a
-  // folder or a read-only file, or when the temporary file cannot be made,
-  // written completely or flushed (a full disk). The final name is never
-  // touched here.
+  // Writes `bytes` to the temporary file beside `path` (flushing it to the
+  // disk where the platform flushes file by file). False, with no temporary
+  // file left, when the final name is a folder or a read-only file, or when
+  // the temporary file cannot be made, written completely or flushed (a
+  // full disk). The final name is never touched here.
   bool Stage(const std::wstring& path, const std::string& bytes);
 
-  // Renames every staged file over its final name, in staging order, then
-  // flushes each folder once. False when a rename fails: the files not yet
-  // renamed are removed and keep their old bytes; the ones renamed before
-  // hold their complete new bytes. The batch is empty afterwards.
+  // Flushes the staged files to the disk, renames every one over its final
+  // name, in staging order, and flushes the renames. False when the flush
+  // fails (nothing is renamed, every final name keeps its bytes) or a
+  // rename fails: the files not yet renamed are removed and keep their old
+  // bytes; the ones renamed before hold their complete new bytes. The batch
+  // is empty afterwards.
   bool Commit();
 
   // Removes every staged temporary file; the final names keep their bytes.

@@ -1,6 +1,7 @@
-// What replacing a file safely needs of Windows: FlushFileBuffers, and
+// What replacing a file safely needs of Windows: FlushFileBuffers file by
+// file (no flush of a whole volume without administrator rights), and
 // MoveFileExW, which replaces the target and returns only once the move is
-// on the disk. The folder needs no flush of its own.
+// on the disk. No flush of the batch remains to be done.
 #include <windows.h>
 #include <io.h>
 
@@ -19,7 +20,7 @@ bool RenameOver(const std::wstring& from, const std::wstring& to) {
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-void FlushFolder(const std::wstring&) {}
+bool FlushWrittenFiles(const std::wstring&) { return true; }
 
 bool IsReadOnlyFile(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
