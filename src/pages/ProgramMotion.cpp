@@ -91,8 +91,9 @@ std::vector<AxisLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRe
   return limits;
 }
 
-ProgramMotion CheckProgramMotion(const ProgramMotionInput& input) {
-  MotionSetup setup;
+bool BuildMotionSetup(const ProgramMotionInput& input, MotionSetup& setup, PictureAxes& pictureAxes,
+                      std::wstring& error) {
+  setup = MotionSetup();
   const std::vector<std::wstring>& labels = input.machine.axisLabels;
   for (std::size_t i = 0; i < labels.size(); ++i) {
     MotionAxis axis;
@@ -103,26 +104,33 @@ ProgramMotion CheckProgramMotion(const ProgramMotionInput& input) {
   }
   setup.modalAddressing = !NamesIncrementalAxes(input.machine);
 
-  PictureAxes pictureAxes;
-  ProgramMotion motion;
   if (IsCircleKind(input.kind)) {
     const std::size_t plane = static_cast<std::size_t>(input.index);
     for (std::size_t k = 0; k < 2; ++k) {
       const std::wstring& label = input.planeAxes.at(2 * plane + k);
       if (IndexOf(labels, label) < 0) {
-        motion.status = MotionStatus::NotChecked;
-        motion.verdict = L"Not checked: the plane axis " + label + L" is not among the machine's axes";
-        return motion;
+        error = L"Not checked: the plane axis " + label + L" is not among the machine's axes";
+        return false;
       }
     }
     pictureAxes = {IndexOf(labels, input.planeAxes[2 * plane]), IndexOf(labels, input.planeAxes[2 * plane + 1])};
     AddPlaneLimits(input, setup);
   } else {
-    pictureAxes.horizontal = input.index;
+    pictureAxes = {input.index, -1};
   }
   AddAddresses(input, pictureAxes.horizontal, setup);
   AddCentreAxes(input, SystemDigit(labels.at(static_cast<std::size_t>(pictureAxes.horizontal))), setup);
+  return true;
+}
 
+ProgramMotion CheckProgramMotion(const ProgramMotionInput& input) {
+  ProgramMotion motion;
+  MotionSetup setup;
+  PictureAxes pictureAxes;
+  if (!BuildMotionSetup(input, setup, pictureAxes, motion.verdict)) {
+    motion.status = MotionStatus::NotChecked;
+    return motion;
+  }
   MotionResult result = CheckMotion(setup, FilesOf(input), pictureAxes);
   motion.status = result.status;
   motion.verdict = std::move(result.verdict);

@@ -49,6 +49,13 @@ struct ProgramMotion {
 
 ProgramMotion CheckProgramMotion(const ProgramMotionInput& input);
 
+// The follower's view of the machine for the program of `input` (its
+// record is not read) and the axes of its picture: the axis of an axis
+// kind, the plane's two axes of a circle kind. False, with the verdict in
+// `error`, when a plane axis is not among the machine's axes.
+bool BuildMotionSetup(const ProgramMotionInput& input, MotionSetup& setup, PictureAxes& pictureAxes,
+                      std::wstring& error);
+
 // The limit texts of every axis from the records of an axis kind (the
 // machine-information step writes the same texts into all seven).
 std::vector<AxisLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords);
