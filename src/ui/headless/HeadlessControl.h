@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/Peers.h"
+#include "ui/Picture.h"
 #include "ui/Resources.h"
 
 namespace pf {
@@ -103,6 +104,19 @@ class HeadlessEdit : public HeadlessControl {
 
  private:
   int limit_ = 0;
+};
+
+// A picture: an owner-drawn static that keeps the picture it was given.
+class HeadlessPicture : public HeadlessControl, public IPicturePeer {
+ public:
+  using HeadlessControl::HeadlessControl;
+
+  IPicturePeer* AsPicture() override { return this; }
+  void SetPicture(const CPicture& picture) override;
+  const CPicture& GetPicture() const override { return picture_; }
+
+ private:
+  CPicture picture_;
 };
 
 // A control the module creates at run time (CChildControl).

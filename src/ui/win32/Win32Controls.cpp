@@ -60,6 +60,11 @@ Rect Win32Control::GetRect() const {
 
 void Win32Control::Redraw() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
+void Win32Picture::SetPicture(const CPicture& picture) {
+  picture_ = picture;
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 int Win32ListBox::AddString(const std::wstring& text) {
   return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
@@ -75,6 +80,8 @@ std::wstring Win32ComboBox::GetLBText(int index) const {
 }
 
 std::unique_ptr<Win32Control> MakeControlPeer(HWND hwnd) {
+  const auto staticType = static_cast<unsigned>(GetWindowLongPtrW(hwnd, GWL_STYLE)) & PF_SS_TYPEMASK;
+  if (HasWindowClass(hwnd, L"" PF_WC_STATIC) && staticType == PF_SS_OWNERDRAW) return Make<Win32Picture>(hwnd);
   for (const ControlKind& kind : kKinds) {
     if (HasWindowClass(hwnd, kind.windowClass)) return kind.make(hwnd);
   }
