@@ -291,8 +291,10 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
   std::wstring error;
   JobReader r(text, error);
   std::vector<CProgramInfoAry> kinds(kProgramKindCount);
-  for (int kind = 0; kind < kProgramKindCount; ++kind)
+  for (int kind = 0; kind < kProgramKindCount; ++kind) {
     kinds[kind].Init(kind, job.machine.machineType, job.projectFolder, job.machine.axisLabels, job.planes);
+    if (job.steps) job.steps->PrepareRecords(kind, kinds[kind]);
+  }
 
   LastMessageSink messages;
   ScopedMessageSink scope(messages);
@@ -302,6 +304,7 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
       Print(err, error);
       return 2;
     }
+    if (job.steps) job.steps->PrepareProgram(program, record);
     // The dwell mode as the wizard's program page leaves it.
     record.m_bDwell = DwellModeAfterActivation(program.kind, record.m_bDwell);
     record.m_bSaveFiles = 1;
@@ -333,6 +336,7 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
     const ProgramFileEntry* files = GetProgramFileTable(program.kind, job.machine.machineType, count);
     for (int i = 0; i < std::min(count, static_cast<int>(record.size())); ++i)
       Print(out, folder + PathSep() + files[i].fileName);
+    if (job.steps) job.steps->Report(program, record, out);
   }
   Print(out, ProjectFilePath(job.projectFolder));
   return 0;

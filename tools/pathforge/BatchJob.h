@@ -19,12 +19,31 @@ struct JobProgram {
   int index = 0;  // axis index (kinds 0..6) or plane index (kinds 7..10)
 };
 
+class CProgramInfo;
+class CProgramInfoAry;
+
+// Steps that a run with a machine description adds (MachineJob.h): the
+// machine's values in the records, the page's estimate where the job sets no
+// sampling time, and each program's motion verdict.
+class BatchRunSteps {
+ public:
+  virtual ~BatchRunSteps() = default;
+  // After the records of `kind` were built.
+  virtual void PrepareRecords(int kind, CProgramInfoAry& records) const = 0;
+  // After the job's parameters went into the record, before the page's
+  // activation rules change its dwell mode.
+  virtual void PrepareProgram(const JobProgram& program, CProgramInfo& record) const = 0;
+  // After the program's files were listed as written.
+  virtual void Report(const JobProgram& program, const CProgramInfo& record, std::ostream& out) const = 0;
+};
+
 struct BatchJob {
   std::wstring projectFolder;  // absolute
   AxisNameSource machine;      // axis labels, incremental names, machine type, G-code list
   std::vector<std::wstring> planes;
   std::vector<std::wstring> planeAxes;  // two axis labels per plane
   std::vector<JobProgram> programs;
+  const BatchRunSteps* steps = nullptr;  // not owned; null: the job alone
 };
 
 // Reads the [Project], [Machine] and [Program] sections into a job. Relative

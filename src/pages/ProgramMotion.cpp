@@ -1,0 +1,141 @@
+// The motion check of a shown program (see ProgramMotion.h).
+#include "pages/ProgramMotion.h"
+
+#include <algorithm>
+
+#include "program/ProgramKinds.h"
+
+namespace pf {
+namespace {
+
+// The G-code lists on which the lathe programs incremental moves by the
+// incremental axis names; there G90/G91 are no program words.
+bool NamesIncrementalAxes(const AxisNameSource& machine) {
+  return machine.machineType == kMachineLathe &&
+         (machine.gCodeList == 2 || machine.gCodeList == 4 || machine.gCodeList == 6);
+}
+
+int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
+  const auto found = std::find(list.begin(), list.end(), item);
+  return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
+// The axis letter of a label: its last character.
+std::wstring AxisLetter(const std::wstring& label) { return label.empty() ? label : label.substr(label.size() - 1); }
+
+std::wstring SystemDigit(const std::wstring& label) { return label.size() > 1 ? label.substr(1, 1) : std::wstring(); }
+
+void SetLimits(MotionAxis& axis, const std::wstring& minus, const std::wstring& plus) {
+  double low = 0.0;
+  double high = 0.0;
+  axis.limitsKnown = ParseLimitText(minus, low) && ParseLimitText(plus, high);
+  axis.limitMinus = axis.limitsKnown ? low : 0.0;
+  axis.limitPlus = axis.limitsKnown ? high : 0.0;
+}
+
+// The axes of the program's part system with their address words, as the
+// move-name and position-name lists of program creation give them for the
+// axis at `axisIndex`: each position name addresses its axis absolutely;
+// on the incremental lathe lists each move name that differs from it
+// addresses the axis incrementally.
+void AddAddresses(const ProgramMotionInput& input, int axisIndex, MotionSetup& setup) {
+  const ProgramAxisNames names = BuildAxisNames(input.machine, axisIndex);
+  const bool incrementalNames = NamesIncrementalAxes(input.machine);
+  for (std::size_t j = 0; j < names.positionNames.size(); ++j) {
+    const std::wstring& absolute = names.positionNames[j];
+    if (absolute.empty()) continue;
+    setup.addresses.push_back({absolute, static_cast<int>(j), false});
+    const std::wstring& move = names.moveNames[j];
+    if (incrementalNames && move != absolute) setup.addresses.push_back({move, static_cast<int>(j), true});
+  }
+}
+
+// The base axes of I, J and K in the part system `digit`, from the planes
+// the machine-information page found ($1-IJ with axes X and Y: I is X, J is Y).
+void AddCentreAxes(const ProgramMotionInput& input, const std::wstring& digit, MotionSetup& setup) {
+  for (std::size_t p = 0; p < input.planeNames.size() && 2 * p + 1 < input.planeAxes.size(); ++p) {
+    const std::wstring& plane = input.planeNames[p];
+    if (plane.size() < 2 || SystemDigit(plane) != digit) continue;
+    for (std::size_t k = 0; k < 2; ++k) {
+      const int letter = std::wstring(L"IJK").find(plane[plane.size() - 2 + k]);
+      const int axis = IndexOf(input.machine.axisLabels, input.planeAxes[2 * p + k]);
+      if (letter >= 0 && axis >= 0) setup.centreAxis[letter] = axis;
+    }
+  }
+}
+
+void AddPlaneLimits(const ProgramMotionInput& input, MotionSetup& setup) {
+  CPlane plane;
+  if (!input.planes || !input.planes->Find(input.planeNames.at(static_cast<std::size_t>(input.index)), plane)) return;
+  for (const CPlaneAxis& planeAxis : plane.m_axis) {
+    const int axis = IndexOf(input.machine.axisLabels, planeAxis.m_strAxis);
+    if (axis >= 0) SetLimits(setup.axes[static_cast<std::size_t>(axis)], planeAxis.m_strMinusLimit, planeAxis.m_strPlusLimit);
+  }
+}
+
+std::vector<MotionFile> FilesOf(const ProgramMotionInput& input) {
+  std::vector<MotionFile> files;
+  int count = 0;
+  const ProgramFileEntry* table = GetProgramFileTable(input.kind, input.machine.machineType, count);
+  if (!table) return files;
+  const std::size_t shown = std::min(static_cast<std::size_t>(count), input.program->size());
+  for (std::size_t i = 0; i < shown; ++i) files.push_back({table[i].fileName, (*input.program)[i].m_strText});
+  return files;
+}
+
+}  // namespace
+
+std::vector<AxisLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords) {
+  std::vector<AxisLimitTexts> limits;
+  for (const CProgramInfo& record : axisRecords) limits.push_back({record.m_strLimitMinus, record.m_strLimitPlus});
+  return limits;
+}
+
+bool BuildMotionSetup(const ProgramMotionInput& input, MotionSetup& setup, PictureAxes& pictureAxes,
+                      std::wstring& error) {
+  setup = MotionSetup();
+  const std::vector<std::wstring>& labels = input.machine.axisLabels;
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    MotionAxis axis;
+    axis.name = AxisLetter(labels[i]);
+    if (i < input.axisLimits.size()) SetLimits(axis, input.axisLimits[i].minus, input.axisLimits[i].plus);
+    if (i < input.rapidSpeeds.size()) axis.rapidSpeed = input.rapidSpeeds[i];
+    setup.axes.push_back(axis);
+  }
+  setup.modalAddressing = !NamesIncrementalAxes(input.machine);
+
+  if (IsCircleKind(input.kind)) {
+    const std::size_t plane = static_cast<std::size_t>(input.index);
+    for (std::size_t k = 0; k < 2; ++k) {
+      const std::wstring& label = input.planeAxes.at(2 * plane + k);
+      if (IndexOf(labels, label) < 0) {
+        error = L"Not checked: the plane axis " + label + L" is not among the machine's axes";
+        return false;
+      }
+    }
+    pictureAxes = {IndexOf(labels, input.planeAxes[2 * plane]), IndexOf(labels, input.planeAxes[2 * plane + 1])};
+    AddPlaneLimits(input, setup);
+  } else {
+    pictureAxes = {input.index, -1};
+  }
+  AddAddresses(input, pictureAxes.horizontal, setup);
+  AddCentreAxes(input, SystemDigit(labels.at(static_cast<std::size_t>(pictureAxes.horizontal))), setup);
+  return true;
+}
+
+ProgramMotion CheckProgramMotion(const ProgramMotionInput& input) {
+  ProgramMotion motion;
+  MotionSetup setup;
+  PictureAxes pictureAxes;
+  if (!BuildMotionSetup(input, setup, pictureAxes, motion.verdict)) {
+    motion.status = MotionStatus::NotChecked;
+    return motion;
+  }
+  MotionResult result = CheckMotion(setup, FilesOf(input), pictureAxes);
+  motion.status = result.status;
+  motion.verdict = std::move(result.verdict);
+  motion.pictures = std::move(result.pictures);
+  return motion;
+}
+
+}  // namespace pf

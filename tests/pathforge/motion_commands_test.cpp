@@ -1,0 +1,121 @@
+// The machine-aware commands end to end: a job generated on a machine
+// description (files on disk, verdicts printed), a project folder checked
+// (verdicts and exit status) and a file drawn as SVG.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "MotionCommands.h"
+#include "program/ProgramTestSupport.h"
+
+namespace {
+
+using pf_test::fs::path;
+using pf_test::ReadBytes;
+using pf_test::WriteBytes;
+
+const path kMachine = path(PF_SOURCE_DIR) / "sim" / "machines" / "builtin.ini";
+
+class MotionCommandsTest : public pf_test::TempDataHome {
+ protected:
+  using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+  int Run(Command command, const std::vector<std::string>& args) {
+    std::ostringstream outStream, errStream;
+    const int status = command(args, outStream, errStream);
+    out = outStream.str();
+    err = errStream.str();
+    return status;
+  }
+  // A job on the built-in machine ($1-X -500..500, rapid 40000, MAX_SPEED
+  // 36000) with one time-constant program of $1-X at `position`.
+  std::string Job(const std::string& position, const std::string& extra = "") {
+    return "[Project]\nFolder=P\nMachineType=1\nMachine=" + kMachine.string() +
+           "\n[Program]\nKind=3\nAxis=$1-X\nDwell=1\nPosition $1-X=" + position + "\n" + extra;
+  }
+  path Program(const char* file) const { return root_ / "P" / "$1-X" / "TimeConstant" / file; }
+
+  std::string out, err;
+};
+
+TEST_F(MotionCommandsTest, GenerateOnAMachineWritesTheEstimateAndPrintsTheVerdict) {
+  struct Case {
+    const char* what;
+    std::string job;
+    std::vector<std::string> options;
+    const char* firstLine;  // of G1aa.eia
+    const char* verdict;
+  };
+  // Distance 100 at 36000: 0.1667 s each way, dwell 0.5: (0.5 + 0.1667) * 2 * 1.2.
+  const Case kCases[] = {
+      {"machine named in the job; no SmpTime: the estimate", Job("350"), {}, "(smptime=1.60)\r\n",
+       "  Within the stroke limits: X 350.000 \xE2\x80\xA6 450.000\n"},
+      {"the job's own SmpTime stays", Job("450", "SmpTime=9\n"), {}, "(smptime=9)\r\n",
+       "  X reaches 550.000, beyond the stroke end 500.000 (G1b.eia, line 3)\n"},
+      {"--machine option", Job("-500").replace(Job("-500").find("Machine="), 9 + kMachine.string().size(), ""),
+       {"--machine", kMachine.string()}, "(smptime=1.60)\r\n",
+       "  Within the stroke limits: X -500.000 \xE2\x80\xA6 -400.000\n"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(root_ / "test.job", c.job);
+    std::vector<std::string> args = {(root_ / "test.job").string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    ASSERT_EQ(Run(pf::RunGenerateCommand, args), 0) << err;
+    EXPECT_EQ(ReadBytes(Program("G1aa.eia")).substr(0, std::string(c.firstLine).size()), c.firstLine);
+    EXPECT_NE(out.find(std::string("G1ab.eia\n") + c.verdict), std::string::npos) << out;
+  }
+}
+
+TEST_F(MotionCommandsTest, CheckGivesOneVerdictPerProgramAndTheStatus) {
+  struct Case {
+    const char* what;
+    const char* position;
+    const char* edit;  // replaces G1aa.eia when set
+    int status;
+    const char* verdict;
+  };
+  const Case kCases[] = {
+      {"within", "0", nullptr, 0, "Within the stroke limits: X 0.000 \xE2\x80\xA6 100.000"},
+      {"beyond", "420", nullptr, 1, "X reaches 520.000, beyond the stroke end 500.000 (G1b.eia, line 3)"},
+      {"an edited word", "0", "(smptime=5)\r\nG91G95\r\nM30\r\n%", 1, "G1aa.eia not checked: G95, line 2"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(root_ / "test.job", Job(c.position));
+    ASSERT_EQ(Run(pf::RunGenerateCommand, {(root_ / "test.job").string()}), 0) << err;
+    if (c.edit) WriteBytes(Program("G1aa.eia"), c.edit);
+    EXPECT_EQ(Run(pf::RunCheckCommand, {(root_ / "P").string(), "--machine", kMachine.string()}), c.status);
+    EXPECT_EQ(out, (root_ / "P" / "$1-X" / "TimeConstant").string() + " (kind 3): " + c.verdict + "\n");
+  }
+  EXPECT_EQ(Run(pf::RunCheckCommand, {(root_ / "P").string()}), 2);
+}
+
+TEST_F(MotionCommandsTest, PreviewDrawsThePathTheStartAndTheLimitBox) {
+  struct Case {
+    const char* what;
+    const char* program;
+    std::vector<std::string> options;
+    int status;
+    std::vector<std::string> parts;  // in the SVG
+  };
+  const Case kCases[] = {
+      {"a full circle: 72 chords from the start, the limit box of X -500..500 and Y -250..250; clockwise from the left goes up", "G91G17\r\nG02I100.F3000.\r\nM30\r\n%\r\n",
+       {"--machine", kMachine.string(), "--plane", "$1-IJ"}, 0,
+       {"<rect x=\"40.00\" y=\"40.00\" width=\"400.00\" height=\"200.00\"", "points=\"240.00,140.00 240.15,136.51 ",
+        "320.00,140.00", "<circle cx=\"240.00\" cy=\"140.00\"", ">X \xE2\x86\x92<", ">Y \xE2\x86\x91<"}},
+      {"no machine: the moved axis alone, no box", "G91G01X-10.F600.\r\nM30\r\n", {}, 0,
+       {"points=\"440.00,60.00 40.00,60.00 \"", ">X \xE2\x86\x92<"}},
+      {"a word it cannot follow", "G91G95\r\n", {}, 1, {"<svg"}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(root_ / "in.eia", c.program);
+    std::vector<std::string> args = {(root_ / "in.eia").string(), "-o", (root_ / "out.svg").string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    EXPECT_EQ(Run(pf::RunPreviewCommand, args), c.status) << err;
+    const std::string svg = ReadBytes(root_ / "out.svg");
+    for (const std::string& part : c.parts) EXPECT_NE(svg.find(part), std::string::npos) << part << "\n" << svg;
+  }
+}
+
+}  // namespace

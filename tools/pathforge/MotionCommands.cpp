@@ -1,0 +1,278 @@
+// The machine-aware pathforge commands (see MotionCommands.h).
+#include "MotionCommands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <map>
+
+#include "BatchJob.h"
+#include "MachineReading.h"
+#include "common/Format.h"
+#include "common/Path.h"
+#include "common/Text.h"
+#include "motion/PictureBuilder.h"
+#include "motion/PictureSvg.h"
+#include "motion/ProgramFollower.h"
+#include "pages/SamplingEstimate.h"
+#include "program/ProgramKinds.h"
+#include "wizard/ProjectFile.h"
+
+namespace pf {
+namespace {
+
+constexpr int kExitBadArguments = 2;
+// The G-code list number is the project's G-code choice + 2.
+constexpr int kFirstGCodeList = 2;
+
+void Print(std::ostream& stream, const std::wstring& line) { stream << ToNarrow(line) << '\n'; }
+
+// "--name VALUE" options after the positional arguments.
+bool ParseOptions(const std::vector<std::string>& args, std::size_t first, std::map<std::string, std::wstring>& options) {
+  for (std::size_t i = first; i < args.size(); i += 2) {
+    if (i + 1 >= args.size() || args[i].empty() || args[i][0] != '-' || options.count(args[i])) return false;
+    options[args[i]] = ToWide(args[i + 1]);
+  }
+  return true;
+}
+
+std::wstring Joined(const std::vector<std::wstring>& items) {
+  std::wstring text;
+  for (const std::wstring& item : items) text += (text.empty() ? L"" : L", ") + item;
+  return text;
+}
+
+bool HasKey(const JobSection& section, const wchar_t* key) { return section.Find(key) != nullptr; }
+
+// The run steps of a job on a machine read from its description.
+class MachineSteps : public BatchRunSteps {
+ public:
+  MachineSteps(const MachineReading& machine, const BatchJob& job) : machine_(machine), job_(job) {}
+
+  void PrepareRecords(int kind, CProgramInfoAry& records) const override { ApplyMachineValues(machine_, kind, records); }
+
+  void PrepareProgram(const JobProgram& program, CProgramInfo& record) const override {
+    SamplingFields fields{record.m_strDistance, record.m_strDwell, record.m_strFeed, record.m_strRadius, record.m_bDwell != 0};
+    const std::size_t axis = static_cast<std::size_t>(program.index);
+    const double rapidSpeed = axis < machine_.rapidSpeeds.size() ? machine_.rapidSpeeds[axis] : 0.0;
+    const SamplingTimes times = EstimateFromFields(program.kind, fields, [rapidSpeed] { return rapidSpeed; });
+    if (!HasKey(*program.section, L"SmpTime")) record.m_strSmpTime = FormatSamplingTime(times.first);
+    if (!HasKey(*program.section, L"SmpTime2")) record.m_strSmpTime2 = FormatSamplingTime(times.second);
+  }
+
+  void Report(const JobProgram& program, const CProgramInfo& record, std::ostream& out) const override {
+    ProgramMotionInput input = MotionInputFor(machine_, job_.machine.machineType, job_.machine.gCodeList);
+    input.program = &record;
+    input.kind = program.kind;
+    input.index = program.index;
+    Print(out, L"  " + CheckProgramMotion(input).verdict);
+  }
+
+ private:
+  const MachineReading& machine_;
+  const BatchJob& job_;
+};
+
+int GenerateOnMachine(const std::wstring& jobPath, JobText& text, const std::wstring& machinePath, std::ostream& out,
+                      std::ostream& err) {
+  for (const JobSection& section : text.sections) {
+    if (section.name.size() == 7 && ToNarrow(section.name) == "Machine") {
+      Print(err, JobLocation(text, section.line) + L"the machine description names the axes: leave out [Machine]");
+      return kExitBadArguments;
+    }
+  }
+  MachineReading machine;
+  std::wstring error;
+  if (!ReadMachineFile(machinePath, machine, error)) {
+    Print(err, error);
+    return kExitBadArguments;
+  }
+  JobSection section;
+  section.name = L"Machine";
+  section.entries = {{L"Axes", Joined(machine.axisLabels), 0},
+                     {L"IncrementalNames", Joined(machine.incrementalNames), 0},
+                     {L"Planes", Joined(machine.planeNames), 0},
+                     {L"PlaneAxes", Joined(machine.planeAxes), 0}};
+  text.sections.push_back(section);
+  BatchJob job;
+  const std::wstring folder = std::filesystem::path(jobPath).parent_path().wstring();
+  if (!ReadBatchJob(text, folder, job, error)) {
+    Print(err, error);
+    return kExitBadArguments;
+  }
+  const MachineSteps steps(machine, job);
+  job.steps = &steps;
+  return RunBatchJob(text, job, out, err);
+}
+
+// The machine named by the job's [Project] Machine=, relative to the job.
+std::wstring MachineOfJob(const JobText& text, const std::wstring& jobPath) {
+  for (const JobSection& section : text.sections) {
+    const JobEntry* entry = ToNarrow(section.name) == "Project" ? section.Find(L"Machine") : nullptr;
+    if (!entry) continue;
+    std::filesystem::path path(entry->value);
+    if (path.is_relative()) path = std::filesystem::path(jobPath).parent_path() / path;
+    return path.wstring();
+  }
+  return L"";
+}
+
+std::vector<std::wstring> SubFolders(const MachineReading& machine, int kind) {
+  return IsCircleKind(kind) ? machine.planeNames : machine.axisLabels;
+}
+
+// The follower's machine for a preview: the machine's axes of the part
+// system of the chosen axis or plane (system 1 by default), or X, Y and Z
+// with I, J and K on them and no stroke limits when no machine is given.
+bool PreviewSetup(const std::map<std::string, std::wstring>& options, MotionSetup& setup, PictureAxes& axes,
+                  std::wstring& error) {
+  const auto machineFile = options.find("--machine");
+  if (machineFile == options.end()) {
+    if (options.count("--axis") || options.count("--plane")) {
+      error = L"--axis and --plane need --machine";
+      return false;
+    }
+    for (int a = 0; a < 3; ++a) {
+      const std::wstring name(1, static_cast<wchar_t>(L'X' + a));
+      setup.axes.push_back({name, false, 0.0, 0.0, 0.0});
+      setup.addresses.push_back({name, a, false});
+      setup.centreAxis[a] = a;
+    }
+    return true;
+  }
+  MachineReading machine;
+  if (!ReadMachineFile(machineFile->second, machine, error)) return false;
+  ProgramMotionInput input = MotionInputFor(machine, kMachineCentre, kFirstGCodeList);
+  const auto plane = options.find("--plane");
+  const auto axis = options.find("--axis");
+  const std::vector<std::wstring>& list = plane != options.end() ? machine.planeNames : machine.axisLabels;
+  const std::wstring wanted = plane != options.end() ? plane->second : axis != options.end() ? axis->second : L"";
+  const auto found = std::find(list.begin(), list.end(), wanted);
+  if (!wanted.empty() && found == list.end()) {
+    error = wanted + L" is not among the machine's " + (plane != options.end() ? L"planes" : L"axes");
+    return false;
+  }
+  input.kind = plane != options.end() ? 7 : 0;
+  input.index = found == list.end() ? 0 : static_cast<int>(found - list.begin());
+  if (!BuildMotionSetup(input, setup, axes, error)) return false;
+  if (wanted.empty()) axes = {-1, -1};
+  return true;
+}
+
+// Without a chosen axis or plane the picture shows the first two axes the
+// file moves (one: a single-axis picture).
+PictureAxes MovedAxes(const FollowResult& followed, std::size_t axisCount) {
+  PictureAxes axes;
+  for (std::size_t a = 0; a < axisCount; ++a) {
+    const bool moved = std::any_of(followed.steps.begin(), followed.steps.end(),
+                                   [a](const MotionStep& s) { return s.isArc ? (s.arc.first == static_cast<int>(a) || s.arc.second == static_cast<int>(a)) : s.to[a] != s.from[a]; });
+    if (!moved) continue;
+    if (axes.horizontal < 0) {
+      axes.horizontal = static_cast<int>(a);
+    } else if (axes.vertical < 0) {
+      axes.vertical = static_cast<int>(a);
+    }
+  }
+  if (axes.horizontal < 0) axes.horizontal = 0;
+  return axes;
+}
+
+}  // namespace
+
+int RunGenerateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::map<std::string, std::wstring> options;
+  if (args.empty() || !ParseOptions(args, 1, options) || options.size() > options.count("--machine")) {
+    err << "usage: pathforge generate JOB [--machine FILE]\n";
+    return kExitBadArguments;
+  }
+  const std::wstring jobPath = ToWide(args[0]);
+  std::string bytes;
+  JobText text;
+  text.fileName = jobPath;
+  std::wstring error;
+  if (!ReadFileBytes(jobPath, bytes) || !ParseJobText(bytes, text, error)) return GenerateFromJobFile(jobPath, out, err);
+  const std::wstring machine = options.count("--machine") ? options["--machine"] : MachineOfJob(text, jobPath);
+  if (machine.empty()) return GenerateFromJobFile(jobPath, out, err);
+  return GenerateOnMachine(jobPath, text, machine, out, err);
+}
+
+int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::map<std::string, std::wstring> options;
+  if (args.empty() || !ParseOptions(args, 1, options) || options.size() != 1 || !options.count("--machine")) {
+    err << "usage: pathforge check PROJECT_FOLDER --machine FILE\n";
+    return kExitBadArguments;
+  }
+  const std::wstring folder = std::filesystem::absolute(std::filesystem::path(ToWide(args[0]))).wstring();
+  int machineType = -1;
+  int gCodeNumber = -1;
+  ReadProjectFile(folder, machineType, gCodeNumber);
+  MachineReading machine;
+  std::wstring error;
+  if (machineType < 0 || gCodeNumber < 0) error = folder + L": no project file with a machine type and G-code list";
+  if (!error.empty() || !ReadMachineFile(options["--machine"], machine, error)) {
+    Print(err, error);
+    return kExitBadArguments;
+  }
+  bool failed = false;
+  int checked = 0;
+  for (int kind = 0; kind < kProgramKindCount; ++kind) {
+    CProgramInfoAry records;
+    records.Init(kind, machineType, folder, machine.axisLabels, machine.planeNames);
+    ApplyMachineValues(machine, kind, records);
+    const std::vector<std::wstring> names = SubFolders(machine, kind);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      if (!records[i].m_bLoaded) continue;
+      ProgramMotionInput input = MotionInputFor(machine, machineType, gCodeNumber + kFirstGCodeList);
+      input.program = &records[i];
+      input.kind = kind;
+      input.index = static_cast<int>(i);
+      const ProgramMotion motion = CheckProgramMotion(input);
+      failed = failed || motion.Unchecked() || motion.status == MotionStatus::BeyondLimits;
+      ++checked;
+      Print(out, Format(L"%s (kind %d): %s", CProgramInfo::ProgramFolder(folder, names[i], kind), kind, motion.verdict));
+    }
+  }
+  if (checked == 0) Print(err, folder + L": no program of the machine's axes or planes was found");
+  return failed ? 1 : 0;
+}
+
+int RunPreviewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::map<std::string, std::wstring> options;
+  if (args.empty() || !ParseOptions(args, 1, options) || !options.count("-o") ||
+      (options.count("--axis") && options.count("--plane"))) {
+    err << "usage: pathforge preview FILE.eia [--machine FILE] [--axis LABEL | --plane LABEL] -o OUT.svg\n";
+    return kExitBadArguments;
+  }
+  const std::wstring file = ToWide(args[0]);
+  std::string bytes;
+  MotionSetup setup;
+  PictureAxes axes;
+  std::wstring error;
+  if (!ReadFileBytes(file, bytes)) error = file + L": cannot read the program";
+  if (!error.empty() || !PreviewSetup(options, setup, axes, error)) {
+    Print(err, error);
+    return kExitBadArguments;
+  }
+  const std::vector<double> start(setup.axes.size(), 0.0);
+  const FollowResult followed = FollowProgram(setup, ToWide(bytes), start);
+  if (axes.horizontal < 0) axes = MovedAxes(followed, setup.axes.size());
+  const std::wstring name = std::filesystem::path(file).filename().wstring();
+  const MotionPicture picture = BuildPicture(setup, axes, name, followed, start);
+  const std::filesystem::path outPath(options["-o"]);
+  std::ofstream svg(outPath, std::ios::binary);
+  svg << PictureToSvg(picture, name);
+  if (!svg.flush()) {
+    Print(err, options["-o"] + L": cannot write the picture");
+    return 1;
+  }
+  if (!followed.followed) {
+    Print(err, Format(L"%s not checked: %s, line %d", name, followed.word, followed.line));
+    return 1;
+  }
+  Print(out, options["-o"]);
+  return 0;
+}
+
+}  // namespace pf

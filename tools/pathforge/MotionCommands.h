@@ -1,0 +1,27 @@
+// The pathforge commands that read a machine description and check or draw
+// program motion:
+//
+//   pathforge generate JOB [--machine FILE]
+//       as before; with a machine (the option, or Machine=FILE in the job's
+//       [Project]) the axes, planes, feeds, stroke limits and rapid speeds
+//       come from it, a program without SmpTime gets the page's estimate and
+//       each program's motion verdict is printed after its files.
+//   pathforge check PROJECT_FOLDER --machine FILE
+//       one verdict per program of the project; exit 1 when a program leaves
+//       its stroke limits or cannot be checked, else 0 (2: bad arguments).
+//   pathforge preview FILE.eia [--machine FILE] [--axis LABEL | --plane LABEL] -o OUT.svg
+//       the file's motion as an SVG picture, followed from 0 on every axis.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace pf {
+
+// Each takes the arguments after the command's name; returns the exit status.
+int RunGenerateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunPreviewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace pf
