@@ -87,8 +87,8 @@
  * is hidden; 35009 is the hidden placeholder where the page creates the axis
  * grid. The dwell time has a label of its own: the kinds that always dwell
  * hide the check box beside it. Beside the stroke ends, the verdict of the
- * motion check (35048); beside the file list, the picture of the selected
- * file's motion (35049). */
+ * motion check (35048); beside the program text (G-code lines are short),
+ * the picture of the selected file's motion (35049). */
 #define PF_DIALOG_2506(DIALOG, CONTROL) \
   DIALOG(2506, PF_PAGE_CX, PF_PAGE_CY, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
   CONTROL(35033, PF_WC_STATIC, "", PF_VALUE, 7, 2, 346, 8, 0) \
@@ -118,11 +118,11 @@
   CONTROL(35031, PF_WC_EDIT, "", PF_EDIT, 62, 105, 50, 12, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Start &positions:", PF_LABEL, 7, 123, 163, 8, 0) \
   CONTROL(35009, PF_WC_STATIC, "", PF_HIDDEN, 7, 133, 163, 58, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program &files:", PF_LABEL | PF_WS_GROUP, 180, 35, 74, 8, 0) \
-  CONTROL(35025, PF_WC_LISTBOX, "", PF_LIST, 180, 45, 74, 44, 0) \
-  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 258, 35, 95, 64, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 93, 74, 8, 0) \
-  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 103, 173, 70, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program &files:", PF_LABEL | PF_WS_GROUP, 180, 35, 173, 8, 0) \
+  CONTROL(35025, PF_WC_LISTBOX, "", PF_LIST, 180, 45, 173, 44, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 93, 84, 8, 0) \
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 103, 84, 70, 0) \
+  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 268, 93, 85, 80, 0) \
   CONTROL(35020, PF_WC_BUTTON, "&Create", PF_PUSH, 180, 177, 50, 14, 0) \
   CONTROL(35046, PF_WC_BUTTON, "&Trial run", PF_PUSH, 234, 177, 50, 14, 0) \
   CONTROL(35044, PF_WC_STATIC, "", PF_VALUE, 7, 195, 346, 8, 0)
