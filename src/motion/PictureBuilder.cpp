@@ -8,7 +8,6 @@
 namespace pf {
 namespace {
 
-constexpr double kFullTurn = 6.283185307179586;
 // Arcs are drawn as chords of at most 5 degrees.
 constexpr double kChordAngle = kFullTurn / 72;
 

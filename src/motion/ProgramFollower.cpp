@@ -12,7 +12,6 @@
 namespace pf {
 namespace {
 
-constexpr double kFullTurn = 6.283185307179586;
 // A rapid speed that was not read counts as the page's estimate counts it.
 constexpr double kUnreadRapidSpeed = 1000.0;
 // How far an arc's end may lie off the circle through its start (length unit).

@@ -7,7 +7,6 @@
 namespace pf {
 namespace {
 
-constexpr double kFullTurn = 6.283185307179586;
 constexpr double kQuarterTurn = kFullTurn / 4;
 
 // True when the sweep from `start` by `sweep` (signed) passes `angle`.

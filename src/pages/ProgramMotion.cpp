@@ -8,22 +8,16 @@
 namespace pf {
 namespace {
 
-// The G-code lists on which the lathe programs incremental moves by the
-// incremental axis names; there G90/G91 are no program words.
+// On the lathe lists that program incremental moves by the incremental axis
+// names, G90/G91 are no program words.
 bool NamesIncrementalAxes(const AxisNameSource& machine) {
-  return machine.machineType == kMachineLathe &&
-         (machine.gCodeList == 2 || machine.gCodeList == 4 || machine.gCodeList == 6);
+  return UsesIncrementalNames(machine.machineType, machine.gCodeList);
 }
 
 int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
   const auto found = std::find(list.begin(), list.end(), item);
   return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
-
-// The axis letter of a label: its last character.
-std::wstring AxisLetter(const std::wstring& label) { return label.empty() ? label : label.substr(label.size() - 1); }
-
-std::wstring SystemDigit(const std::wstring& label) { return label.size() > 1 ? label.substr(1, 1) : std::wstring(); }
 
 void SetLimits(MotionAxis& axis, const std::wstring& minus, const std::wstring& plus) {
   double low = 0.0;

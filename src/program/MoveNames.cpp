@@ -10,12 +10,6 @@ namespace {
 
 constexpr const wchar_t* kNoIncrementalName = L"999";
 
-// Lathe G-code lists 2, 4 and 6 program incremental moves with the axes'
-// incremental names.
-bool UsesIncrementalNames(int machineType, int gCodeList) {
-  return machineType == kMachineLathe && (gCodeList == 2 || gCodeList == 4 || gCodeList == 6);
-}
-
 // The standard incremental address of an axis letter, used when the machine
 // has none of its own.
 struct IncrementalPair {
@@ -31,15 +25,6 @@ constexpr IncrementalPair kIncrementalPairs[] = {
 // The character at `pos` of a label as text; empty when the label is shorter.
 std::wstring CharAt(const std::wstring& label, std::size_t pos) {
   return pos < label.size() ? label.substr(pos, 1) : std::wstring();
-}
-
-// The part-system digit of a label: its second character.
-std::wstring SystemDigit(const std::wstring& label) { return CharAt(label, 1); }
-
-// The axis letter of a label: its last character (a one-character label
-// stays as it is).
-std::wstring AxisLetter(const std::wstring& label) {
-  return label.empty() ? label : label.substr(label.size() - 1);
 }
 
 std::wstring MapIncrementalName(const AxisNameSource& source, const std::wstring& name, std::size_t j,
@@ -79,6 +64,15 @@ ProgramAxisNames BuildNames(const AxisNameSource& source, const std::wstring& sy
 }
 
 }  // namespace
+
+bool UsesIncrementalNames(int machineType, int gCodeList) {
+  return machineType == kMachineLathe && (gCodeList == 2 || gCodeList == 4 || gCodeList == 6);
+}
+
+std::wstring SystemDigit(const std::wstring& label) { return CharAt(label, 1); }
+
+// A one-character label stays as it is.
+std::wstring AxisLetter(const std::wstring& label) { return label.empty() ? label : label.substr(label.size() - 1); }
 
 ProgramAxisNames BuildAxisNames(const AxisNameSource& source, int currentIndex) {
   const std::wstring& current = source.axisLabels.at(static_cast<std::size_t>(currentIndex));

@@ -23,6 +23,15 @@ struct ProgramAxisNames {
   std::vector<std::wstring> positionNames;
 };
 
+// True for the lathe G-code lists (2, 4, 6) that program incremental moves
+// by the axes' incremental names.
+bool UsesIncrementalNames(int machineType, int gCodeList);
+
+// The part-system digit of an axis label (its second character) and its
+// axis letter (its last character); empty when the label is too short.
+std::wstring SystemDigit(const std::wstring& label);
+std::wstring AxisLetter(const std::wstring& label);
+
 // Lists for a program of an axis kind (0..6) of the axis at `currentIndex`:
 // position names only for the axes of that axis's part system.
 ProgramAxisNames BuildAxisNames(const AxisNameSource& source, int currentIndex);
