@@ -96,11 +96,6 @@ std::wstring HeadlessEdit::InputType(const std::wstring& text) {
   return L"";
 }
 
-void HeadlessPicture::SetPicture(const CPicture& picture) {
-  picture_ = picture;
-  Redraw();
-}
-
 HeadlessCustom::HeadlessCustom(ControlOwner& owner, CChildControl& control, int id, unsigned style, const Rect& rect)
     : HeadlessControl(owner, id, style, rect, L""), control_(control) {}
 

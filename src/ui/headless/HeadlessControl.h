@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ui/Peers.h"
-#include "ui/Picture.h"
+#include "ui/PictureHolder.h"
 #include "ui/Resources.h"
 
 namespace pf {
@@ -107,16 +107,14 @@ class HeadlessEdit : public HeadlessControl {
 };
 
 // A picture: an owner-drawn static that keeps the picture it was given.
-class HeadlessPicture : public HeadlessControl, public IPicturePeer {
+class HeadlessPicture : public HeadlessControl, public PictureHolder {
  public:
   using HeadlessControl::HeadlessControl;
 
   IPicturePeer* AsPicture() override { return this; }
-  void SetPicture(const CPicture& picture) override;
-  const CPicture& GetPicture() const override { return picture_; }
 
- private:
-  CPicture picture_;
+ protected:
+  void Repaint() override { Redraw(); }
 };
 
 // A control the module creates at run time (CChildControl).

@@ -60,11 +60,6 @@ Rect Win32Control::GetRect() const {
 
 void Win32Control::Redraw() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
-void Win32Picture::SetPicture(const CPicture& picture) {
-  picture_ = picture;
-  InvalidateRect(hwnd(), nullptr, TRUE);
-}
-
 int Win32ListBox::AddString(const std::wstring& text) {
   return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }

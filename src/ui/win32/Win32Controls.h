@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/Peers.h"
-#include "ui/Picture.h"
+#include "ui/PictureHolder.h"
 
 #include <windows.h>
 
@@ -92,16 +92,14 @@ class Win32ComboBox : public Win32Control, public IComboPeer {
 
 // An owner-drawn static: it keeps the picture and has its window repainted;
 // the dialog draws it on WM_DRAWITEM (PictureDrawing.h).
-class Win32Picture : public Win32Control, public IPicturePeer {
+class Win32Picture : public Win32Control, public PictureHolder {
  public:
   using Win32Control::Win32Control;
 
   IPicturePeer* AsPicture() override { return this; }
-  void SetPicture(const CPicture& picture) override;
-  const CPicture& GetPicture() const override { return picture_; }
 
- private:
-  CPicture picture_;
+ protected:
+  void Repaint() override { InvalidateRect(hwnd(), nullptr, TRUE); }
 };
 
 // The peer of a control window, by its window class (and, for a static,
