@@ -7,21 +7,16 @@
 #include <string>
 
 #include "PagesFixture.h"
+#include "pages/ProgramPageIds.h"
+#include "pages/page/ShownMotion.h"
 #include "ui/Controls.h"
 #include "ui/Picture.h"
 
 namespace pf::test {
 namespace {
 
-enum : int {
-  kIdcGrid = 35017,
-  kIdcCreate = 35020,
-  kIdcFileText = 35024,
-  kIdcFileList = 35025,
-  kIdcTree = 35023,
-  kIdcVerdict = 35048,
-  kIdcPicture = 35049,
-};
+// The summary page's program tree.
+constexpr int kIdcTree = 35023;
 
 constexpr wchar_t kNothingYet[] = L"No motion to check yet";
 constexpr wchar_t kBeyondX[] = L"X reaches 550.000, beyond the stroke end 500.000 (Circle1.eia, line 6)";
@@ -47,7 +42,7 @@ class MotionDisplayTest : public PagesTest {
   // The picture's description, with its point count as N: how finely arcs
   // are cut into chords is the motion library's own.
   std::wstring PictureText(CWnd& page) {
-    std::wstring text = DescribePicture(CPictureCtrl(&page, kIdcPicture).GetPicture());
+    std::wstring text = DescribePicture(CPictureCtrl(&page, kIdcMotionPicture).GetPicture());
     const std::size_t count = text.find(L"path ");
     const std::size_t end = text.find(L" points", count);
     if (count != std::wstring::npos && end != std::wstring::npos) text.replace(count + 5, end - count - 5, L"N");
@@ -97,7 +92,7 @@ TEST_F(MotionDisplayTest, TheProgramPageFollowsCreateEditsAndTheSelection) {
   for (const Step& step : kSteps) {
     SCOPED_TRACE(step.name);
     step.act(page);
-    EXPECT_EQ(Text(page, kIdcVerdict), step.verdict);
+    EXPECT_EQ(Text(page, kIdcMotionVerdict), step.verdict);
     EXPECT_EQ(PictureText(page), step.picture);
   }
 }
@@ -130,14 +125,14 @@ TEST_F(MotionDisplayTest, TheSummaryShowsTheWorseProgramOfTheSelectedEntry) {
     Record(10, 0).at(0).m_strText = row.second.empty() ? L"" : Position(L"0");
     Record(10, 0).at(1).m_strText = row.second;
     ShowSummary();
-    EXPECT_EQ(Text(sheet.summary, kIdcVerdict), L"");
+    EXPECT_EQ(Text(sheet.summary, kIdcMotionVerdict), L"");
     const HTreeItem group = sheet.summary.m_hGroup[6];   // circular lost motion, method 3
     ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, group, TreePart::Button));
     ASSERT_TRUE(ui.SelectTreeItem(kIdcTree, sheet.summary.m_treeProgram.GetChildItem(group)));
-    EXPECT_EQ(Text(sheet.summary, kIdcVerdict), row.verdict);
+    EXPECT_EQ(Text(sheet.summary, kIdcMotionVerdict), row.verdict);
     EXPECT_EQ(PictureText(sheet.summary), row.picture);
     ASSERT_TRUE(ui.SelectTreeItem(kIdcTree, group));
-    EXPECT_EQ(Text(sheet.summary, kIdcVerdict), L"");
+    EXPECT_EQ(Text(sheet.summary, kIdcMotionVerdict), L"");
     EXPECT_EQ(PictureText(sheet.summary), L"no picture");
   }
 }
