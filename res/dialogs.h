@@ -44,6 +44,8 @@
   (PF_SHOWN | PF_WS_BORDER | PF_WS_TABSTOP | PF_WS_VSCROLL | PF_WS_HSCROLL | PF_ES_MULTILINE | PF_ES_AUTOVSCROLL | \
    PF_ES_AUTOHSCROLL)
 #define PF_PUSH (PF_SHOWN | PF_WS_TABSTOP | PF_BS_PUSHBUTTON)
+/* A picture that the toolkit draws itself (ui/Picture.h). */
+#define PF_PICTURE (PF_SHOWN | PF_SS_OWNERDRAW)
 /* Controls that a page shows only for some program kinds: created hidden. */
 #define PF_LABEL_BY_KIND (PF_HIDDEN | PF_SS_LEFT)
 #define PF_EDIT_BY_KIND (PF_HIDDEN | PF_WS_BORDER | PF_WS_TABSTOP | PF_ES_LEFT | PF_ES_AUTOHSCROLL)
@@ -84,7 +86,9 @@
  * files beside. The second stroke-end row (35043, 35041, 35039, 35037, 35035)
  * is hidden; 35009 is the hidden placeholder where the page creates the axis
  * grid. The dwell time has a label of its own: the kinds that always dwell
- * hide the check box beside it. */
+ * hide the check box beside it. Beside the stroke ends, the verdict of the
+ * motion check (35048); beside the program text (G-code lines are short),
+ * the picture of the selected file's motion (35049). */
 #define PF_DIALOG_2506(DIALOG, CONTROL) \
   DIALOG(2506, PF_PAGE_CX, PF_PAGE_CY, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
   CONTROL(35033, PF_WC_STATIC, "", PF_VALUE, 7, 2, 346, 8, 0) \
@@ -93,6 +97,7 @@
   CONTROL(35038, PF_WC_STATIC, "", PF_VALUE, 110, 13, 44, 8, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "+:", PF_LABEL, 158, 13, 12, 8, 0) \
   CONTROL(35034, PF_WC_STATIC, "", PF_VALUE, 172, 13, 44, 8, 0) \
+  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 220, 10, 133, 24, 0) \
   CONTROL(35043, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 7, 23, 52, 8, 0) \
   CONTROL(35041, PF_WC_STATIC, "Stroke end -:", PF_HIDDEN, 62, 23, 46, 8, 0) \
   CONTROL(35039, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 110, 23, 44, 8, 0) \
@@ -115,8 +120,9 @@
   CONTROL(35009, PF_WC_STATIC, "", PF_HIDDEN, 7, 133, 163, 58, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program &files:", PF_LABEL | PF_WS_GROUP, 180, 35, 173, 8, 0) \
   CONTROL(35025, PF_WC_LISTBOX, "", PF_LIST, 180, 45, 173, 44, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 93, 173, 8, 0) \
-  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 103, 173, 70, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 93, 98, 8, 0) \
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 103, 98, 70, 0) \
+  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 282, 93, 71, 80, 0) \
   CONTROL(35020, PF_WC_BUTTON, "&Create", PF_PUSH, 180, 177, 50, 14, 0) \
   CONTROL(35046, PF_WC_BUTTON, "&Trial run", PF_PUSH, 234, 177, 50, 14, 0) \
   CONTROL(35044, PF_WC_STATIC, "", PF_VALUE, 7, 195, 346, 8, 0)
@@ -130,7 +136,9 @@
           100, 0) \
   CONTROL(35050, PF_WC_STATIC, "", PF_VALUE, 60, 24, 293, 16, 0)
 
-/* 2508: what the project will hold */
+/* 2508: what the project will hold, and for the selected program its text,
+ * the verdict of its motion check (35048) and the picture of its motion
+ * (35049) */
 #define PF_DIALOG_2508(DIALOG, CONTROL) \
   DIALOG(2508, PF_PAGE_CX, PF_PAGE_CY, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Machine type:", PF_LABEL, 7, 4, 50, 8, 0) \
@@ -140,7 +148,9 @@
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Programs:", PF_LABEL, 7, 18, 163, 8, 0) \
   CONTROL(35023, PF_WC_TREEVIEW, "", PF_TREE, 7, 28, 163, 174, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program &text:", PF_LABEL | PF_WS_GROUP, 180, 18, 173, 8, 0) \
-  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_READONLY, 180, 28, 173, 174, 0)
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_READONLY, 180, 28, 173, 90, 0) \
+  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 180, 121, 173, 16, 0) \
+  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 180, 140, 173, 62, 0)
 
 /* 2509: programs to generate */
 #define PF_DIALOG_2509(DIALOG, CONTROL) \

@@ -55,8 +55,10 @@
 #define PF_ES_READONLY 0x0800L
 #define PF_ES_WANTRETURN 0x1000L
 
-/* Static controls */
+/* Static controls: the low five bits are the static type */
 #define PF_SS_LEFT 0x0000L
+#define PF_SS_OWNERDRAW 0x000DL
+#define PF_SS_TYPEMASK 0x001FL
 #define PF_SS_NOPREFIX 0x0080L
 
 /* List boxes */

@@ -71,4 +71,11 @@ BOOL CTreeCtrl::SelectItem(HTreeItem item) { return Tree().SelectItem(item); }
 HTreeItem CTreeCtrl::HitTest(Point pt, unsigned* flags) const { return Tree().HitTest(pt, flags); }
 void CTreeCtrl::SetImageList(const CImageList& images) { Tree().SetImageList(images); }
 
+IPicturePeer& CPictureCtrl::Picture() const {
+  return Require(ControlPeer().AsPicture(), GetDlgCtrlID(), L"picture");
+}
+
+void CPictureCtrl::SetPicture(const CPicture& picture) { Picture().SetPicture(picture); }
+const CPicture& CPictureCtrl::GetPicture() const { return Picture().GetPicture(); }
+
 }  // namespace pf

@@ -1,4 +1,4 @@
-// Typed control accessors: edit, list box, combo box and tree view, each a
+// Typed control accessors: edit, list box, combo box, tree view and picture, each a
 // CDlgItem whose kind-specific operations go to the control's peer. A page
 // binds them with DDX_Control (or constructs them with the parent and id).
 // Using one on a control of another kind throws std::invalid_argument.
@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ui/Picture.h"
 #include "ui/Wnd.h"
 
 namespace pf {
@@ -83,6 +84,18 @@ class CTreeCtrl : public CDlgItem {
 
  private:
   ITreePeer& Tree() const;
+};
+
+// An owner-drawn static that shows a CPicture (ui/Picture.h).
+class CPictureCtrl : public CDlgItem {
+ public:
+  using CDlgItem::CDlgItem;
+
+  void SetPicture(const CPicture& picture);
+  const CPicture& GetPicture() const;
+
+ private:
+  IPicturePeer& Picture() const;
 };
 
 }  // namespace pf

@@ -22,9 +22,11 @@ namespace pf {
 
 class CChildControl;
 class CImageList;
+struct CPicture;
 class IListPeer;
 class IComboPeer;
 class ITreePeer;
+class IPicturePeer;
 
 // One control of a window.
 class IControlPeer {
@@ -47,6 +49,16 @@ class IControlPeer {
   virtual IListPeer* AsList() { return nullptr; }
   virtual IComboPeer* AsCombo() { return nullptr; }
   virtual ITreePeer* AsTree() { return nullptr; }
+  virtual IPicturePeer* AsPicture() { return nullptr; }
+};
+
+// A picture control: an owner-drawn static (SS_OWNERDRAW) whose drawing is
+// the toolkit's own. Setting a picture redraws the control.
+class IPicturePeer {
+ public:
+  virtual ~IPicturePeer() = default;
+  virtual void SetPicture(const CPicture& picture) = 0;
+  virtual const CPicture& GetPicture() const = 0;
 };
 
 // List box (LB_* messages). No operation sends a notification.

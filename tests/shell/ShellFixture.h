@@ -52,6 +52,7 @@ class ShellSheet : public CWizardBaseSheet, public IWizardData {
   CProgramInfoAry& Programs(int kind) override { return programs.at(static_cast<std::size_t>(kind)); }
   std::wstring ProjectName() const override { return project.m_strProject; }
   const CPlaneArray& Planes() const override { return planes; }
+  std::vector<double>& RapidSpeeds() override { return rapidSpeeds; }
 
   // Reads the machine's axes and planes, and builds the records of every
   // kind for the project as the sheet does when the machine is confirmed.
@@ -71,6 +72,7 @@ class ShellSheet : public CWizardBaseSheet, public IWizardData {
   CWizardBasePage summary{2508, 0, 14007, 14040};
   std::array<CProgramInfoAry, kProgramKindCount> programs;
   CPlaneArray planes;
+  std::vector<double> rapidSpeeds;
 };
 
 class ShellTest : public MachineTest {

@@ -40,6 +40,8 @@ constexpr ControlRow kAddressedControls[] = {
     {2506, 35046, L"" PF_WC_BUTTON},   {2506, 35025, L"" PF_WC_LISTBOX},     {2506, 35024, L"" PF_WC_EDIT},
     {2506, 35009, L"" PF_WC_STATIC},   {2507, 35027, L"" PF_WC_COMBOBOX},    {2508, 35023, L"" PF_WC_TREEVIEW},
     {2508, 35024, L"" PF_WC_EDIT},     {2508, 35018, L"" PF_WC_STATIC},      {2508, 35026, L"" PF_WC_STATIC},
+    {2506, 35048, L"" PF_WC_STATIC},   {2506, 35049, L"" PF_WC_STATIC},      {2508, 35048, L"" PF_WC_STATIC},
+    {2508, 35049, L"" PF_WC_STATIC},
     {2509, 35047, L"" PF_WC_TREEVIEW}, {2509, 35002, L"" PF_WC_STATIC},
 };
 
@@ -84,6 +86,14 @@ constexpr StyleRow kStyles[] = {
     {"radius hidden until a circle kind shows it", 2506, 35028, PF_WS_VISIBLE, 0},
     {"clockwise hidden until a circle kind shows it", 2506, 35030, PF_WS_VISIBLE, 0},
     {"counter-clockwise hidden until a circle kind shows it", 2506, 35029, PF_WS_VISIBLE, 0},
+    {"program page: the motion picture is drawn by the toolkit", 2506, 35049, PF_SS_TYPEMASK | PF_WS_VISIBLE,
+     PF_SS_OWNERDRAW | PF_WS_VISIBLE},
+    {"summary page: the motion picture is drawn by the toolkit", 2508, 35049, PF_SS_TYPEMASK | PF_WS_VISIBLE,
+     PF_SS_OWNERDRAW | PF_WS_VISIBLE},
+    {"program page: the verdict is plain text", 2506, 35048, PF_SS_TYPEMASK | PF_SS_NOPREFIX | PF_WS_VISIBLE,
+     PF_SS_LEFT | PF_SS_NOPREFIX | PF_WS_VISIBLE},
+    {"summary page: the verdict is plain text", 2508, 35048, PF_SS_TYPEMASK | PF_SS_NOPREFIX | PF_WS_VISIBLE,
+     PF_SS_LEFT | PF_SS_NOPREFIX | PF_WS_VISIBLE},
 };
 
 bool SameClass(const std::wstring& a, const std::wstring& b) {
@@ -139,6 +149,25 @@ TEST(Templates, EveryTemplateIsAWellFormedDialog) {
     }
   }
   EXPECT_EQ(ids, (std::set<unsigned>{2504, 2505, 2506, 2507, 2508, 2509}));
+}
+
+bool Overlap(const ControlTemplate& a, const ControlTemplate& b) {
+  return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
+}
+
+// The motion verdict and picture were fitted into full pages: they share
+// their room with no other control, shown or hidden.
+TEST(Templates, TheMotionVerdictAndPictureOverlapNoOtherControl) {
+  for (unsigned dialogId : {2506u, 2508u}) {
+    const DialogTemplate& dialog = *FindDialogTemplate(dialogId);
+    for (int id : {35048, 35049}) {
+      SCOPED_TRACE(::testing::Message() << dialogId << " / " << id);
+      const ControlTemplate& control = *dialog.Find(id);
+      for (const ControlTemplate& other : dialog) {
+        if (&other != &control) EXPECT_FALSE(Overlap(control, other)) << "overlaps " << other.id << " " << other.text;
+      }
+    }
+  }
 }
 
 using RadioGroupTest = UiTest;

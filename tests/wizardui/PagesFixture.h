@@ -46,6 +46,7 @@ class PagesSheet : public CWizardBaseSheet, public IWizardData {
   CProgramInfoAry& Programs(int kind) override { return Page(kind).m_aryProgram; }
   std::wstring ProjectName() const override { return project; }
   const CPlaneArray& Planes() const override { return planes; }
+  std::vector<double>& RapidSpeeds() override { return rapidSpeeds; }
 
   CProgramPage& Page(int kind) { return programs.at(static_cast<std::size_t>(kind)); }
 
@@ -72,6 +73,7 @@ class PagesSheet : public CWizardBaseSheet, public IWizardData {
   std::array<CProgramPage, kProgramKindCount> programs;  // by kind
   CProgramReqPage summary;
   CPlaneArray planes;
+  std::vector<double> rapidSpeeds;
   std::wstring project = L"Line1";
 
  private:

@@ -23,6 +23,7 @@
 #include "pages/TrialRun.h"
 #include "pages/page/AxisGrid.h"
 #include "pages/page/BackendWaitCursor.h"
+#include "pages/page/ShownMotion.h"
 #include "program/ProgramKinds.h"
 #include "res/styles.h"
 #include "ui/DataExchange.h"
@@ -132,6 +133,7 @@ BOOL CProgramPage::OnSetActive() {
   FillGrid();
   UpdateHint();
   UpdateNextState();
+  UpdateMotion();
   return result;
 }
 
@@ -249,10 +251,25 @@ void CProgramPage::RunEstimate() {
   fields.feed = GetDlgItemText(kIdcFeed);
   fields.radius = GetDlgItemText(kIdcRadius);
   fields.dwellChecked = IsDlgButtonChecked(kIdcDwellCheck) == kBstChecked;
-  const SamplingTimes times =
-      EstimateFromFields(m_nKind, fields, [this] { return ReadRapidSpeed(m_ovxIf, m_nCurrent); });
+  const SamplingTimes times = EstimateFromFields(
+      m_nKind, fields, [this] { return RememberRapidSpeed(ReadRapidSpeed(m_ovxIf, m_nCurrent)); });
   SetDlgItemText(kIdcSmpTime, FormatSamplingTime(times.first));
   CurrentProgram().m_strSmpTime2 = FormatSamplingTime(times.second);
+}
+
+double CProgramPage::RememberRapidSpeed(double speed) {
+  std::vector<double>& speeds = GetWizardData().RapidSpeeds();
+  const auto axis = static_cast<std::size_t>(m_nCurrent);
+  if (speeds.size() <= axis) speeds.resize(axis + 1, 0.0);
+  speeds[axis] = speed;
+  return speed;
+}
+
+// The verdict is the whole program's; the picture is the selected file's.
+void CProgramPage::UpdateMotion() {
+  const int selected = m_listFile.GetCurSel();
+  const int file = selected == kLbErr ? -1 : m_aryListedFile.at(static_cast<std::size_t>(selected));
+  ShowProgramMotion(*this, GetWizardData(), m_nKind, m_nCurrent, file);
 }
 
 // ---- handlers
@@ -261,12 +278,14 @@ void CProgramPage::OnSelchangeFileList() {
   const int selected = m_listFile.GetCurSel();
   if (selected != kLbErr) SetDlgItemText(kIdcFileText, ListedFile(selected).m_strText);
   UpdateNextState();
+  UpdateMotion();
 }
 
 void CProgramPage::OnChangeFileText() {
   const int selected = m_listFile.GetCurSel();
   if (selected != kLbErr) ListedFile(selected).TakeText(GetDlgItemText(kIdcFileText));
   UpdateNextState();
+  UpdateMotion();
 }
 
 void CProgramPage::OnChangeDistance() {
@@ -308,6 +327,7 @@ void CProgramPage::OnClickCounterClockwise() {
 
 LRESULT CProgramPage::OnEndEditAxisGrid(const NotifyInfo& info) {
   EndAxisGridEdit(m_gridAxis, info.row, info.column, Machine().m_aryAxisName, CurrentProgram().m_aryAxis);
+  UpdateMotion();
   return 0;
 }
 
@@ -320,11 +340,13 @@ void CProgramPage::OnCreate() {
   if (!ask || ShowMessage(kAskRegenerate, MsgIcon::Question, MsgButtons::YesNo) == kAnswerYes) {
     if (!CreateProgramFiles(m_ovxIf, MakeCreationRequest(), CurrentProgram())) {
       UpdateNextState();
+      UpdateMotion();
       return;
     }
   }
   ShowFirstFile();
   UpdateNextState();
+  UpdateMotion();
 }
 
 CreationRequest CProgramPage::MakeCreationRequest() const {

@@ -5,7 +5,9 @@
 // dwell, radius, direction and sampling time write through as they are
 // typed, the sampling time is re-estimated on every change, the axis grid
 // edits the start positions, and Create and Trial run generate the files'
-// texts and try the shown one on the machine. It never writes files.
+// texts and try the shown one on the machine. It never writes files. Its
+// verdict line and picture show how the program's motion lies within the
+// stroke limits, renewed after every change of the files or their selection.
 #pragma once
 
 #include <string>
@@ -90,6 +92,11 @@ class CProgramPage : public CWizardBasePage {
   void UpdateHint();
   void UpdateNextState();
   void RunEstimate();
+  // Keeps the G0 speed read for the current axis, for the motion check.
+  double RememberRapidSpeed(double speed);
+  // Checks the program's motion and shows the verdict and the picture of
+  // the selected file.
+  void UpdateMotion();
   CreationRequest MakeCreationRequest() const;
 
   void OnSelchangeFileList();

@@ -10,6 +10,7 @@
 #include "common/StringTable.h"
 #include "nclink/page/MakeInfoPage.h"
 #include "program/ProgramInfoAry.h"
+#include "pages/page/ShownMotion.h"
 #include "program/ProgramKinds.h"
 #include "ui/DataExchange.h"
 #include "wizard/base/ProgramMarks.h"
@@ -74,6 +75,7 @@ BOOL CProgramReqPage::OnInitDialog() {
 BOOL CProgramReqPage::OnSetActive() {
   const BOOL result = CWizardBasePage::OnSetActive();
   BuildTree();
+  ClearMotion(*this);
   const int machineType = GetWizardData().MachineInfo().m_nMachineType;
   if (machineType >= 0 && machineType < static_cast<int>(std::size(kMachineTypeNames))) {
     SetDlgItemText(kIdcMachineType, LoadResString(kMachineTypeNames[machineType]));
@@ -126,12 +128,15 @@ void CProgramReqPage::BuildTree() {
   }
 }
 
-std::wstring CProgramReqPage::ProgramText(HTreeItem item) const {
-  if (item == nullptr || IsGroupItem(item)) return std::wstring();
+const ProgramGroup& CProgramReqPage::GroupOf(HTreeItem item) const {
   const HTreeItem parent = m_treeProgram.GetParentItem(item);
   const auto groupItem = std::find(m_hGroup.begin(), m_hGroup.end(), parent);
-  const ProgramGroup& group =
-      kProgramGroups.at(groupItem == m_hGroup.end() ? 0 : static_cast<std::size_t>(groupItem - m_hGroup.begin()));
+  return kProgramGroups.at(groupItem == m_hGroup.end() ? 0 : static_cast<std::size_t>(groupItem - m_hGroup.begin()));
+}
+
+std::wstring CProgramReqPage::ProgramText(HTreeItem item) const {
+  if (item == nullptr || IsGroupItem(item)) return std::wstring();
+  const ProgramGroup& group = GroupOf(item);
   const std::size_t index = static_cast<std::size_t>(m_treeProgram.GetItemData(item));
   std::wstring text;
   for (int k = 0; k < group.kindCount; ++k) {
@@ -147,7 +152,18 @@ std::wstring CProgramReqPage::ProgramText(HTreeItem item) const {
 
 LRESULT CProgramReqPage::OnSelchangedProgramTree(const NotifyInfo& info) {
   SetDlgItemText(kIdcProgramText, ProgramText(info.itemNew));
+  ShowMotionOf(info.itemNew);
   return 0;
+}
+
+void CProgramReqPage::ShowMotionOf(HTreeItem item) {
+  if (item == nullptr || IsGroupItem(item)) {
+    ClearMotion(*this);
+    return;
+  }
+  const ProgramGroup& group = GroupOf(item);
+  ShowEntryMotion(*this, GetWizardData(), group.kinds, group.kindCount,
+                  static_cast<int>(m_treeProgram.GetItemData(item)));
 }
 
 }  // namespace pf

@@ -1,8 +1,9 @@
 // CProgramReqPage: the last page of the wizard. Before Finish it shows what
 // the project will hold: a tree of the program groups with one entry per
 // axis (or plane), marked when the programs of that axis exist or will be
-// written, and the text of every file of the entry the user selects. It
-// changes nothing; Finish is the sheet's.
+// written, and the text of every file of the entry the user selects, with
+// the verdict and picture of its motion check. It changes nothing; Finish is
+// the sheet's.
 #pragma once
 
 #include <array>
@@ -41,6 +42,10 @@ class CProgramReqPage : public CWizardBasePage {
 
  private:
   LRESULT OnSelchangedProgramTree(const NotifyInfo& info);
+  // The verdict and picture of an entry's programs; none for a group.
+  void ShowMotionOf(HTreeItem item);
+  // The group of an entry (group 0 when its parent is no group entry).
+  const ProgramGroup& GroupOf(HTreeItem item) const;
 
   // 1 when every program of the group for axis or plane `index` is in the
   // project or is to be written, else 0.

@@ -1,4 +1,4 @@
-// Headless buttons, edits, statics and run-time controls, and the factory
+// Headless buttons, edits, statics, pictures and run-time controls, and the factory
 // that makes the control of a template row.
 #include "ui/headless/HeadlessControl.h"
 
@@ -30,6 +30,12 @@ std::unique_ptr<HeadlessControl> Make(ControlOwner& owner, const ControlTemplate
   return std::make_unique<Control>(owner, row.id, row.style, PixelRect(row), row.text);
 }
 
+// A static is a picture when it is owner-drawn.
+std::unique_ptr<HeadlessControl> MakeStatic(ControlOwner& owner, const ControlTemplate& row) {
+  if ((row.style & PF_SS_TYPEMASK) == PF_SS_OWNERDRAW) return Make<HeadlessPicture>(owner, row);
+  return Make<HeadlessControl>(owner, row);
+}
+
 struct ControlKind {
   const wchar_t* windowClass;
   std::unique_ptr<HeadlessControl> (*make)(ControlOwner&, const ControlTemplate&);
@@ -37,7 +43,7 @@ struct ControlKind {
 
 const ControlKind kKinds[] = {
     {L"" PF_WC_BUTTON, Make<HeadlessButton>},     {L"" PF_WC_EDIT, Make<HeadlessEdit>},
-    {L"" PF_WC_STATIC, Make<HeadlessControl>},    {L"" PF_WC_LISTBOX, Make<HeadlessListBox>},
+    {L"" PF_WC_STATIC, MakeStatic},    {L"" PF_WC_LISTBOX, Make<HeadlessListBox>},
     {L"" PF_WC_COMBOBOX, Make<HeadlessComboBox>}, {L"" PF_WC_TREEVIEW, Make<HeadlessTree>},
 };
 

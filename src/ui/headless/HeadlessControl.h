@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/Peers.h"
+#include "ui/PictureHolder.h"
 #include "ui/Resources.h"
 
 namespace pf {
@@ -103,6 +104,17 @@ class HeadlessEdit : public HeadlessControl {
 
  private:
   int limit_ = 0;
+};
+
+// A picture: an owner-drawn static that keeps the picture it was given.
+class HeadlessPicture : public HeadlessControl, public PictureHolder {
+ public:
+  using HeadlessControl::HeadlessControl;
+
+  IPicturePeer* AsPicture() override { return this; }
+
+ protected:
+  void Repaint() override { Redraw(); }
 };
 
 // A control the module creates at run time (CChildControl).

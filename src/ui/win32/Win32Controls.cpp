@@ -75,6 +75,8 @@ std::wstring Win32ComboBox::GetLBText(int index) const {
 }
 
 std::unique_ptr<Win32Control> MakeControlPeer(HWND hwnd) {
+  const auto staticType = static_cast<unsigned>(GetWindowLongPtrW(hwnd, GWL_STYLE)) & PF_SS_TYPEMASK;
+  if (HasWindowClass(hwnd, L"" PF_WC_STATIC) && staticType == PF_SS_OWNERDRAW) return Make<Win32Picture>(hwnd);
   for (const ControlKind& kind : kKinds) {
     if (HasWindowClass(hwnd, kind.windowClass)) return kind.make(hwnd);
   }

@@ -1,13 +1,14 @@
 // Only Win32 code here. The control peers of real windows: one platform
-// message per operation, for buttons, edits, list boxes, combo boxes and any
-// other control (statics, the module's own run-time controls). Tree views are
-// in Win32Tree.h.
+// message per operation, for buttons, edits, list boxes, combo boxes,
+// pictures (owner-drawn statics) and any other control (statics, the
+// module's own run-time controls). Tree views are in Win32Tree.h.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "ui/Peers.h"
+#include "ui/PictureHolder.h"
 
 #include <windows.h>
 
@@ -89,7 +90,20 @@ class Win32ComboBox : public Win32Control, public IComboPeer {
   std::wstring GetLBText(int index) const override;
 };
 
-// The peer of a control window, by its window class.
+// An owner-drawn static: it keeps the picture and has its window repainted;
+// the dialog draws it on WM_DRAWITEM (PictureDrawing.h).
+class Win32Picture : public Win32Control, public PictureHolder {
+ public:
+  using Win32Control::Win32Control;
+
+  IPicturePeer* AsPicture() override { return this; }
+
+ protected:
+  void Repaint() override { InvalidateRect(hwnd(), nullptr, TRUE); }
+};
+
+// The peer of a control window, by its window class (and, for a static,
+// its type).
 std::unique_ptr<Win32Control> MakeControlPeer(HWND hwnd);
 
 }  // namespace pf

@@ -5,6 +5,7 @@
 
 #include "common/Format.h"
 #include "ui/win32/NotifyCodes.h"
+#include "ui/win32/PictureDrawing.h"
 #include "ui/win32/Win32Module.h"
 #include "ui/win32/Win32Tree.h"
 #include "ui/win32/Win32Ui.h"
@@ -51,6 +52,8 @@ INT_PTR Win32Dialog::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       return OnCommand(wParam, lParam);
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_DRAWITEM:
+      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_NCDESTROY:
       OnDestroyed(hwnd);
       return FALSE;
@@ -117,6 +120,14 @@ INT_PTR Win32Dialog::OnNotify(const NMHDR& header) {
   }
   if (!Dispatch(static_cast<int>(header.idFrom), code, info, &result)) return FALSE;
   return Answer(result);
+}
+
+INT_PTR Win32Dialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_STATIC || !HasControl(static_cast<int>(item.CtlID))) return FALSE;
+  IPicturePeer* picture = Control(static_cast<int>(item.CtlID)).AsPicture();
+  if (picture == nullptr) return FALSE;
+  DrawPicture(item.hwndItem, item.hDC, item.rcItem, picture->GetPicture());
+  return TRUE;
 }
 
 bool Win32Dialog::CreateChild(CChildControl& control, int id, const Rect& rect, unsigned style) {

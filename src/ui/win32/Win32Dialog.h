@@ -5,6 +5,7 @@
 //   WM_INITDIALOG   binds the peer (lParam), attaches it, runs OnInitDialog
 //   WM_COMMAND      the control's notification through the message map
 //   WM_NOTIFY       the same, or a sheet's wizard notification (Win32Page)
+//   WM_DRAWITEM     a picture control is drawn from its peer's picture
 //   WM_NCDESTROY    detaches the peer
 //
 // No exception crosses the window procedure: a handler that throws is
@@ -70,6 +71,7 @@ class Win32Dialog : public Win32Window<IDialogPeer> {
   INT_PTR OnInit(HWND hwnd);
   INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
   INT_PTR OnNotify(const NMHDR& header);
+  INT_PTR OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnDestroyed(HWND hwnd);
   INT_PTR Answer(LRESULT result);
   bool Dispatch(int id, Notify code, const NotifyInfo& info, LRESULT* result);

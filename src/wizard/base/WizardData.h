@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pf {
 
@@ -29,6 +30,11 @@ class IWizardData {
 
   // The plane table with each plane's axes and stroke limits.
   virtual const CPlaneArray& Planes() const = 0;
+
+  // The G0 speed of each axis (by axis index), as the program pages read it
+  // from the NC for their sampling-time estimates; an axis not read yet is
+  // missing or 0. The motion check of every page times rapid moves with it.
+  virtual std::vector<double>& RapidSpeeds() = 0;
 };
 
 }  // namespace pf

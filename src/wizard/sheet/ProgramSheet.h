@@ -68,6 +68,7 @@ class CProgramSheet : public CWizardBaseSheet, public IWizardData {
   CProgramInfoAry& Programs(int kind) override { return ProgramPage(kind).m_aryProgram; }
   std::wstring ProjectName() const override { return m_pageProject.m_strProject; }
   const CPlaneArray& Planes() const override { return m_aryPlane; }
+  std::vector<double>& RapidSpeeds() override { return m_aryRapidSpeed; }
 
   // CWizardBaseSheet: the summary page offers Back and Finish.
   void OnPageActivate() override;
@@ -89,6 +90,7 @@ class CProgramSheet : public CWizardBaseSheet, public IWizardData {
   RecordSelected SelectedQuery();
 
   COVXIF& m_ovxIf;
+  std::vector<double> m_aryRapidSpeed;
 };
 
 }  // namespace pf

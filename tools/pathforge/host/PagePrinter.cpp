@@ -14,6 +14,7 @@
 #include "script/Script.h"
 #include "script/headless/HeadlessScriptDriver.h"
 #include "ui/PropertySheet.h"
+#include "ui/Picture.h"
 #include "ui/Resources.h"
 #include "ui/headless/HeadlessLists.h"
 #include "ui/headless/HeadlessTree.h"
@@ -92,6 +93,8 @@ void PrintControl(std::ostream& out, const HeadlessControl& control, const wchar
     PrintEntries(out, entries, combo->GetCurSel());
   } else if (const auto* tree = dynamic_cast<const HeadlessTree*>(&control)) {
     PrintTree(out, *tree, TviRoot(), 0);
+  } else if (const auto* picture = dynamic_cast<const HeadlessPicture*>(&control)) {
+    Line(out, L"        " + DescribePicture(picture->GetPicture()));
   } else if (const auto* custom = dynamic_cast<const HeadlessCustom*>(&control)) {
     if (const auto* grid = dynamic_cast<const CGridCtrl*>(&custom->control())) PrintGrid(out, *grid);
   }

@@ -1,6 +1,7 @@
 // The demo's view of a headless run: the window in front as text (the page's
-// title and subtitle, then every shown control with its text and state, then
-// the wizard's buttons), and the files a run wrote.
+// title and subtitle, then every shown control with its text and state, a
+// picture as its description, then the wizard's buttons), and the files a
+// run wrote.
 #pragma once
 
 #include <ostream>

@@ -1,0 +1,91 @@
+// The shown program's motion check in the page (see ShownMotion.h).
+#include "pages/page/ShownMotion.h"
+
+#include <string>
+#include <utility>
+
+#include "nclink/page/MakeInfoPage.h"
+#include "pages/ProgramCreation.h"
+#include "pages/ProgramMotion.h"
+#include "program/ProgramInfoAry.h"
+#include "ui/Controls.h"
+#include "ui/Picture.h"
+#include "wizard/base/WizardData.h"
+
+namespace pf {
+namespace {
+
+ProgramMotion CheckShownProgram(IWizardData& data, int kind, int index) {
+  const CMakeInfoPage& machine = data.MachineInfo();
+  ProgramMotionInput input;
+  input.program = &data.Programs(kind).at(static_cast<std::size_t>(index));
+  input.kind = kind;
+  input.index = index;
+  input.machine =
+      MakeAxisNameSource(machine.m_aryAxisName, machine.m_aryIncAxis, machine.m_nMachineType, machine.m_nGCodeNumber);
+  input.planeNames = machine.m_aryPlaneName;
+  input.planeAxes = machine.m_aryPlaneAxis;
+  input.planes = &data.Planes();
+  // The machine-information step gives every axis kind the same limit texts.
+  input.axisLimits = AxisLimitsOf(data.Programs(0));
+  input.rapidSpeeds = data.RapidSpeeds();
+  return CheckProgramMotion(input);
+}
+
+// A file without motion has no picture, not a lone start point.
+CPicture ToPicture(const MotionPicture& motion) {
+  CPicture picture;
+  if (motion.path.empty()) return picture;
+  for (const PicturePoint& p : motion.path) picture.path.push_back({p.x, p.y});
+  picture.start = PictureCoord{motion.start.x, motion.start.y};
+  picture.horizontalName = motion.horizontalAxis;
+  picture.verticalName = motion.verticalAxis;
+  if (motion.limitsKnown) {
+    picture.horizontal = {motion.limitMin.x, motion.limitMax.x};
+    if (!motion.verticalAxis.empty()) picture.vertical = {motion.limitMin.y, motion.limitMax.y};
+  }
+  return picture;
+}
+
+CPicture FilePicture(const ProgramMotion& motion, int file) {
+  if (file < 0 || file >= static_cast<int>(motion.pictures.size())) return CPicture();
+  return ToPicture(motion.pictures[static_cast<std::size_t>(file)]);
+}
+
+// File 0 is the position file; the measurement files follow it.
+CPicture MeasurementPicture(const ProgramMotion& motion) {
+  for (std::size_t file = 1; file < motion.pictures.size(); ++file) {
+    if (!motion.pictures[file].path.empty()) return ToPicture(motion.pictures[file]);
+  }
+  return FilePicture(motion, 0);
+}
+
+// Lower is shown first.
+int Rank(MotionStatus status) {
+  return status == MotionStatus::Empty ? static_cast<int>(MotionStatus::Within) + 1 : static_cast<int>(status);
+}
+
+void Show(CWnd& page, const std::wstring& verdict, const CPicture& picture) {
+  page.SetDlgItemText(kIdcMotionVerdict, verdict);
+  CPictureCtrl(&page, kIdcMotionPicture).SetPicture(picture);
+}
+
+}  // namespace
+
+void ShowProgramMotion(CWnd& page, IWizardData& data, int kind, int index, int file) {
+  const ProgramMotion motion = CheckShownProgram(data, kind, index);
+  Show(page, motion.verdict, FilePicture(motion, file));
+}
+
+void ShowEntryMotion(CWnd& page, IWizardData& data, const int* kinds, int kindCount, int index) {
+  ProgramMotion worst;
+  for (int k = 0; k < kindCount; ++k) {
+    ProgramMotion motion = CheckShownProgram(data, kinds[k], index);
+    if (k == 0 || Rank(motion.status) < Rank(worst.status)) worst = std::move(motion);
+  }
+  Show(page, worst.verdict, MeasurementPicture(worst));
+}
+
+void ClearMotion(CWnd& page) { Show(page, std::wstring(), CPicture()); }
+
+}  // namespace pf
