@@ -65,6 +65,7 @@ class Win32ScriptDriver : public IScriptDriver {
   std::wstring Click(int id) override;
   std::wstring Pick(int id, int index) override;
   std::wstring Tick(int id, const std::vector<std::wstring>& itemPath) override;
+  std::wstring DoubleTick(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring ClickItemText(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring SelectItem(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring PressKey(int id, ScriptKey key) override;
@@ -108,6 +109,8 @@ class Win32ScriptDriver : public IScriptDriver {
   // active; `effect` tells when the UI thread has taken it.
   std::wstring Real(HWND control, const std::function<void()>& give, const std::function<bool()>& effect,
                     const std::wstring& noEffect);
+  // `clicks` quick clicks on the check box of a tree item.
+  std::wstring ClickCheckBox(int id, const std::vector<std::wstring>& itemPath, int clicks);
   // The tree item of a path, its closed parents opened.
   std::wstring OpenItem(int id, const std::vector<std::wstring>& itemPath, HWND& tree, HTREEITEM& item);
   // Shoots the windows of this process under `name`.
