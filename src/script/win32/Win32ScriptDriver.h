@@ -9,8 +9,9 @@
 //
 // Inputs go to the window in front (a modal dialog when one is open, else
 // the sheet's active page) and are carried out on the UI thread through the
-// inbox with the platform's own messages: WM_SETTEXT with the EN_CHANGE or
-// CBN_EDITCHANGE that typing sends, BM_CLICK with the dialog active,
+// inbox with the platform's own messages: WM_SETTEXT (cut to the field's
+// input limit, as typing is) with the EN_CHANGE or CBN_EDITCHANGE that
+// typing sends, BM_CLICK with the dialog active,
 // CB_SETCURSEL / LB_SETCURSEL with the selection change, PSM_PRESSBUTTON,
 // WM_NEXTDLGCTL, TVM_EXPAND and TVM_SELECTITEM. Where a control looks at the
 // click's position or at the key (a tree's check box and text, a grid's
@@ -23,7 +24,9 @@
 // While an input is under way, every message box that appears is recorded
 // (its text, and the string id of that text), pictured when screenshots are
 // kept, and answered: with the queued answer's button, else with its
-// default button. Reads are sent messages with a time limit. An input that
+// default button. An input whose handler opens a modal dialog counts as
+// taken once the dialog shows: the dialog's own loop carries out the next
+// steps. Reads are sent messages with a time limit. An input that
 // the wizard does not take within the step time limit fails, and the driver
 // is stuck from then on: every later step fails at once.
 #pragma once
