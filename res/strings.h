@@ -47,7 +47,7 @@
   X(14006, "Machine information") \
   X(14007, "Program summary") \
   X(14009, "The axis of this program was not found among the axes of the CNC.") \
-  X(14010, "Radius 1, feed rate 1") \
+  X(14010, "Variant 1 (first radius and feed rate setting)") \
   X(14011, "Positioning") \
   X(14016, "Direction of the circle: clockwise (G02) or counter-clockwise (G03).") \
   X(14017, "Tick to dwell after each move.") \
@@ -76,7 +76,7 @@
   X(14041, "Rapid traverse (G00)") \
   X(14042, "The program files already hold text. Generate them again and replace that text?") \
   X(14043, "Cancel the wizard? Programs that were not written are lost.") \
-  X(14044, "Radius 2, feed rate 2") \
+  X(14044, "Variant 2 (second radius and feed rate setting)") \
   X(14045, "Program selection") \
   X(14046, "Tick the programs to generate for each axis and plane.") \
   X(14060, "A project name cannot hold a slash, backslash, colon, comma, semicolon, asterisk, question mark, quotation mark, angle bracket or vertical bar.") \

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cctype>
 #include <cmath>
 #include <string_view>
 
@@ -37,15 +38,27 @@ std::string AsciiRun(const std::wstring& text, std::size_t pos) {
   return run;
 }
 
+// How a number is written: decimal with an "e" exponent of ten, or
+// hexadecimal (after "0x") with a "p" exponent of two.
+struct Notation {
+  std::chars_format format;
+  char exponent;
+  int bitsPerDigit;  // 0: decimal digits
+};
+
+constexpr Notation kDecimal{std::chars_format::general, 'e', 0};
+constexpr Notation kHexadecimal{std::chars_format::hex, 'p', 4};
+
 // For a number that a double cannot hold: true when it is too large (the
 // conversion gives infinity), false when too small (it gives zero). Decided by
-// the decimal position of its first significant digit.
-bool IsTooLarge(std::string_view number) {
+// the position of its first significant digit, in powers of ten for decimals
+// and of two for hexadecimals.
+bool IsTooLarge(std::string_view number, const Notation& notation) {
   long long scale = 0;
   bool point = false;
   bool significant = false;
   std::size_t pos = 0;
-  for (; pos < number.size() && number[pos] != 'e' && number[pos] != 'E'; ++pos) {
+  for (; pos < number.size() && std::tolower(static_cast<unsigned char>(number[pos])) != notation.exponent; ++pos) {
     const char c = number[pos];
     if (c == '.') {
       point = true;
@@ -56,6 +69,7 @@ bool IsTooLarge(std::string_view number) {
       --scale;
     }
   }
+  if (notation.bitsPerDigit != 0) scale *= notation.bitsPerDigit;
   if (pos + 1 >= number.size()) return scale > 0;
   const bool negativeExponent = number[pos + 1] == '-';
   const std::size_t digits = pos + 1 + (number[pos + 1] == '+' || negativeExponent ? 1 : 0);
@@ -63,6 +77,13 @@ bool IsTooLarge(std::string_view number) {
   if (std::from_chars(number.data() + digits, number.data() + number.size(), exponent).ec != std::errc())
     return !negativeExponent;
   return scale + (negativeExponent ? -exponent : exponent) > 0;
+}
+
+// "0x" or "0X" followed by a hexadecimal digit or a point and one.
+bool HasHexPrefix(const std::string& run) {
+  if (run.size() < 3 || run[0] != '0' || (run[1] != 'x' && run[1] != 'X')) return false;
+  const std::size_t digit = run[2] == '.' ? 3 : 2;
+  return digit < run.size() && std::isxdigit(static_cast<unsigned char>(run[digit])) != 0;
 }
 
 }  // namespace
@@ -98,15 +119,21 @@ std::wstring FromUtf16(const std::u16string& text) {
   return out;
 }
 
+// One sign only: the number itself starts with a digit, a point, or the
+// letters of "inf" and "nan"; the digits of "0x" start after the prefix.
 double TextToDouble(const std::wstring& text) {
   std::size_t pos = 0;
   const bool negative = SkipBlanksAndSign(text, pos);
-  const std::string run = AsciiRun(text, pos);
+  std::string run = AsciiRun(text, pos);
+  if (run.empty() || run[0] == '+' || run[0] == '-') return 0.0;
+  const bool hex = HasHexPrefix(run);
+  const Notation& notation = hex ? kHexadecimal : kDecimal;
+  if (hex) run.erase(0, 2);
   double value = 0.0;
-  const auto result = std::from_chars(run.data(), run.data() + run.size(), value);
+  const auto result = std::from_chars(run.data(), run.data() + run.size(), value, notation.format);
   if (result.ec == std::errc::invalid_argument) return 0.0;
   if (result.ec == std::errc::result_out_of_range)
-    value = IsTooLarge(std::string_view(run.data(), result.ptr - run.data())) ? HUGE_VAL : 0.0;
+    value = IsTooLarge(std::string_view(run.data(), result.ptr - run.data()), notation) ? HUGE_VAL : 0.0;
   return negative ? -value : value;
 }
 

@@ -21,8 +21,9 @@ std::wstring ToWide(const std::string& text);
 std::u16string ToUtf16(const std::wstring& text);
 std::wstring FromUtf16(const std::u16string& text);
 
-// The standard wide-text-to-double conversion: the leading numeric part of
-// the text, 0.0 when there is none. Always in the C locale.
+// The standard wide-text-to-double conversion: after optional blanks and one
+// optional sign, the leading decimal, hexadecimal ("0x"), infinity or NaN
+// number of the text; 0.0 when there is none. Always in the C locale.
 double TextToDouble(const std::wstring& text);
 
 // The standard text-to-integer conversion: optional blanks, optional sign,

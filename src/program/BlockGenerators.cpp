@@ -123,13 +123,16 @@ int CProgramInfo::CheckAxisName(const std::vector<std::wstring>& names, int inde
 
 int CProgramInfo::MakePositionBlock(int machineType, std::wstring& output, int gCodeList,
                                     const std::vector<std::wstring>& positionNames) const {
-  std::wstring block;
+  // The header starts the first order's line; each order's line goes into
+  // the output once all of its axes passed, so a failure keeps the lines of
+  // the orders before it.
+  std::wstring line;
   if (machineType == kMachineLathe) {
-    block = GetPositionHeaderLathe(gCodeList);
+    line = GetPositionHeaderLathe(gCodeList);
   } else if (machineType == kMachineCentre) {
-    block = GetPositionHeaderMC(m_nNcType, m_nParaExt3);
+    line = GetPositionHeaderMC(m_nNcType, m_nParaExt3);
   }
-  block += kLineEnd;
+  line += kLineEnd;
 
   int index = 0;
   int order = m_aryAxis.GetMinOrder(index);
@@ -138,13 +141,13 @@ int CProgramInfo::MakePositionBlock(int machineType, std::wstring& output, int g
       if (CheckAxisName(positionNames, i) != 0) continue;
       const std::wstring& v = m_aryAxis.at(static_cast<std::size_t>(i)).m_strPosition;
       if (!IsValidPosition(v)) return 0;
-      block += positionNames.at(static_cast<std::size_t>(i)) + PositionWord(v);
+      line += positionNames.at(static_cast<std::size_t>(i)) + PositionWord(v);
     }
-    if (block.size() < 2 || block.compare(block.size() - 2, 2, kLineEnd) != 0) block += kLineEnd;
+    output += line;
+    line.clear();
+    if (output.size() < 2 || output.compare(output.size() - 2, 2, kLineEnd) != 0) output += kLineEnd;
     order = m_aryAxis.GetNextOrder(order, index);
   } while (order != -1);
-
-  output += block;
   return 1;
 }
 

@@ -25,6 +25,7 @@ enum class ScriptOp {
   Click,       // click <id>
   Pick,        // pick <id> <index>|"<text>"
   Tick,        // tick <id> "<item path>"
+  DoubleTick,  // doubletick <id> "<item path>"
   Select,      // select <id> "<item path>"
   TextClick,   // textclick <id> "<item path>"
   Key,         // key <id> space

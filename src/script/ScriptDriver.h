@@ -51,6 +51,9 @@ class IScriptDriver {
   // (item texts from the root down), opening its parents first as a person
   // would; moves the tree's caret to such an item.
   virtual std::wstring Tick(int id, const std::vector<std::wstring>& itemPath) = 0;
+  // Two quick clicks on the check box of such an item: the platform makes a
+  // click and a double-click of them.
+  virtual std::wstring DoubleTick(int id, const std::vector<std::wstring>& itemPath) = 0;
   virtual std::wstring ClickItemText(int id, const std::vector<std::wstring>& itemPath) = 0;
   virtual std::wstring SelectItem(int id, const std::vector<std::wstring>& itemPath) = 0;
   // Presses a key while the tree has the focus.

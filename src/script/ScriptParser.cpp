@@ -34,6 +34,7 @@ constexpr Grammar kGrammar[] = {
     {L"click", ScriptOp::Click, L"i", L"click <id>"},
     {L"pick", ScriptOp::Pick, L"ix", L"pick <id> <index>|\"<text>\""},
     {L"tick", ScriptOp::Tick, L"it", L"tick <id> \"<item path>\""},
+    {L"doubletick", ScriptOp::DoubleTick, L"it", L"doubletick <id> \"<item path>\""},
     {L"select", ScriptOp::Select, L"it", L"select <id> \"<item path>\""},
     {L"textclick", ScriptOp::TextClick, L"it", L"textclick <id> \"<item path>\""},
     {L"key", ScriptOp::Key, L"ik", L"key <id> space"},

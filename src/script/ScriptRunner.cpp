@@ -56,6 +56,7 @@ const ScriptRunner::HandlerRow ScriptRunner::kHandlers[] = {
     {ScriptOp::Click, &ScriptRunner::Click},
     {ScriptOp::Pick, &ScriptRunner::Pick},
     {ScriptOp::Tick, &ScriptRunner::Tick},
+    {ScriptOp::DoubleTick, &ScriptRunner::DoubleTick},
     {ScriptOp::Select, &ScriptRunner::Select},
     {ScriptOp::TextClick, &ScriptRunner::TextClick},
     {ScriptOp::Key, &ScriptRunner::Key},
@@ -145,6 +146,10 @@ std::wstring ScriptRunner::Pick(const ScriptCommand& command) {
 
 std::wstring ScriptRunner::Tick(const ScriptCommand& command) {
   return driver_.Tick(command.id, SplitItemPath(command.text));
+}
+
+std::wstring ScriptRunner::DoubleTick(const ScriptCommand& command) {
+  return driver_.DoubleTick(command.id, SplitItemPath(command.text));
 }
 
 std::wstring ScriptRunner::Select(const ScriptCommand& command) {

@@ -58,6 +58,7 @@ class ScriptRunner {
   std::wstring Click(const ScriptCommand& command);
   std::wstring Pick(const ScriptCommand& command);
   std::wstring Tick(const ScriptCommand& command);
+  std::wstring DoubleTick(const ScriptCommand& command);
   std::wstring Select(const ScriptCommand& command);
   std::wstring TextClick(const ScriptCommand& command);
   std::wstring Key(const ScriptCommand& command);

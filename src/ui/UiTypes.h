@@ -74,6 +74,7 @@ enum class Notify : int {
   EditChange = 5,           // CBN_EDITCHANGE: the user changed a combo box's edit field
   Change = 0x300,           // EN_CHANGE
   Click = -2,               // NM_CLICK
+  DblClick = -3,            // NM_DBLCLK
   EndLabelEdit = -176,      // LVN_ENDLABELEDITW: a grid cell's edit has ended
   TreeKeyDown = -412,       // TVN_KEYDOWN
   TreeSelChanged = -451,    // TVN_SELCHANGEDW

@@ -86,6 +86,9 @@ TEST(Text, TextToDoubleReadsTheLeadingNumber) {
       {L"-1e400", -HUGE_VAL},
       {L"0.00001e400", HUGE_VAL},
       {L"inf", HUGE_VAL},
+      {L"--5", 0.0},       {L"+-5", 0.0},       {L"-+5", 0.0},          {L"0x10", 16.0},
+      {L"-0X1A", -26.0},   {L"0x1.8p1", 3.0},   {L"0x.8", 0.5},         {L"0x1e2", 482.0},
+      {L"0xg", 0.0},       {L"0x", 0.0},        {L"0x1p5000", HUGE_VAL}, {L"0x1p-5000", 0.0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(ToNarrow(row.text));

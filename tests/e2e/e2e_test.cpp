@@ -23,7 +23,7 @@ namespace {
 
 constexpr const char* kCases[] = {
     "typical-request", "lathe-list4", "circle-plane", "back-walk", "finish-fails", "cancel-no-then-yes",
-    "circle-near-limit",
+    "circle-near-limit", "add-delete-axis",
 };
 
 // The lines that count as passed or failed.

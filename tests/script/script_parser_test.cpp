@@ -35,6 +35,8 @@ constexpr LineCase kLines[] = {
     {"pick 35018 1", ScriptOp::Pick, 35018, 1, 0, L"", L"", false},
     {R"(pick 35018 "Machining centre")", ScriptOp::Pick, 35018, 0, 0, L"Machining centre", L"", true},
     {R"(tick 35047 "Time constant/Axis $1-X")", ScriptOp::Tick, 35047, 0, 0, L"Time constant/Axis $1-X", L"", false},
+    {R"(doubletick 35047 "Lost motion/Plane $1-IJ")", ScriptOp::DoubleTick, 35047, 0, 0, L"Lost motion/Plane $1-IJ",
+     L"", false},
     {R"(select 35047 "Lost motion")", ScriptOp::Select, 35047, 0, 0, L"Lost motion", L"", false},
     {R"(textclick 35023 "A/B")", ScriptOp::TextClick, 35023, 0, 0, L"A/B", L"", false},
     {"key 35047 space", ScriptOp::Key, 35047, static_cast<int>(ScriptKey::Space), 0, L"", L"", false},

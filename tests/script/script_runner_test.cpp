@@ -34,6 +34,9 @@ class FakeDriver : public IScriptDriver {
   std::wstring Click(int id) override { return Call(Format(L"click %d", id)); }
   std::wstring Pick(int id, int index) override { return Call(Format(L"pick %d %d", id, index)); }
   std::wstring Tick(int id, const std::vector<std::wstring>& path) override { return Call(Path(L"tick", id, path)); }
+  std::wstring DoubleTick(int id, const std::vector<std::wstring>& path) override {
+    return Call(Path(L"doubletick", id, path));
+  }
   std::wstring ClickItemText(int id, const std::vector<std::wstring>& path) override {
     return Call(Path(L"textclick", id, path));
   }
@@ -116,6 +119,7 @@ click 35020
 pick 35018 1
 pick 35018 "Machining centre"
 tick 35047 "Time constant/Axis $1-X"
+doubletick 35047 "Time constant/Axis $1-Y"
 select 35047 "Lost motion"
 textclick 35023 "A/B"
 key 35047 space
@@ -130,11 +134,12 @@ screenshot "end"
 )");
   EXPECT_EQ(driver.calls,
             (std::vector<std::wstring>{L"type 35027 Demo", L"click 35020", L"pick 35018 1", L"pick 35018 1",
-                                       L"tick 35047 [Time constant] [Axis $1-X]", L"select 35047 [Lost motion]",
+                                       L"tick 35047 [Time constant] [Axis $1-X]",
+                                       L"doubletick 35047 [Time constant] [Axis $1-Y]", L"select 35047 [Lost motion]",
                                        L"textclick 35023 [A] [B]", L"key 35047 space", L"cell 35017 1 2 10",
                                        L"focus 35045", L"press 0", L"press 1", L"press 2", L"press 3", L"answer 0",
                                        L"screenshot end"}));
-  EXPECT_EQ(runner->passed(), 14);  // answer and screenshot count as neither
+  EXPECT_EQ(runner->passed(), 15);  // answer and screenshot count as neither
   EXPECT_EQ(runner->failed(), 0);
   EXPECT_EQ(report.str(), "");
 }

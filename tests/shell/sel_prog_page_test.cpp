@@ -252,7 +252,8 @@ TEST_F(SelProgPageTest, ATickedProgramThatExistsRaisesTheWarning) {
   EXPECT_EQ(Text(sheet.selection, kIdcWarning), LoadResString(14003));
 }
 
-TEST_F(SelProgPageTest, TheSpaceBarTicksLikeTheCheckBoxButTheTextDoesNot) {
+// Whatever a person does to an entry, its box and its programs agree.
+TEST_F(SelProgPageTest, TheSpaceBarAndClicksOnTheCheckBoxTickButTheTextDoesNot) {
   struct Row {
     const char* name;
     std::function<void(HeadlessUi&, HTreeItem)> input;
@@ -260,7 +261,17 @@ TEST_F(SelProgPageTest, TheSpaceBarTicksLikeTheCheckBoxButTheTextDoesNot) {
   };
   const Row kRows[] = {
       {"check box", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::StateIcon); }, true},
+      {"two quick clicks on the check box",
+       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(kIdcTree, i, TreePart::StateIcon); }, false},
+      {"three quick clicks on the check box",
+       [](HeadlessUi& u, HTreeItem i) {
+         u.DoubleClickTreeItem(kIdcTree, i, TreePart::StateIcon);
+         u.ClickTreeItem(kIdcTree, i, TreePart::StateIcon);
+       },
+       true},
       {"text", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::Label); }, false},
+      {"two quick clicks on the text",
+       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(kIdcTree, i, TreePart::Label); }, false},
       {"picture", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::Icon); }, false},
       {"space bar on the selected entry",
        [](HeadlessUi& u, HTreeItem i) {

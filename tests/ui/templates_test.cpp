@@ -5,12 +5,14 @@
 #include <cwctype>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "TestPages.h"
 #include "common/StringTable.h"
+#include "common/Text.h"
 #include "res/dialogs.h"
 #include "res/styles.h"
 #include "ui/Resources.h"
@@ -166,6 +168,41 @@ TEST(Templates, TheMotionVerdictAndPictureOverlapNoOtherControl) {
       for (const ControlTemplate& other : dialog) {
         if (&other != &control) EXPECT_FALSE(Overlap(control, other)) << "overlaps " << other.id << " " << other.text;
       }
+    }
+  }
+}
+
+// The access key of a label: the character after a single "&", in lower
+// case; 0 for none.
+wchar_t AccessKey(const std::wstring& text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] != L'&') return static_cast<wchar_t>(std::towlower(text[i + 1]));
+    ++i;
+  }
+  return 0;
+}
+
+// Static texts without prefix processing show no key; on a wizard page the
+// sheet's Back and Next buttons take their keys too.
+TEST(Templates, NoTwoControlsOfADialogShareAnAccessKey) {
+  for (const DialogTemplate& dialog : DialogTemplates()) {
+    SCOPED_TRACE(::testing::Message() << "dialog " << dialog.id);
+    std::vector<std::wstring> labels;
+    for (const ControlTemplate& control : dialog) {
+      const bool plain = SameClass(control.windowClass, L"" PF_WC_STATIC) && (control.style & PF_SS_NOPREFIX) != 0;
+      if (!plain) labels.push_back(control.text);
+    }
+    if ((dialog.style & PF_WS_CHILD) != 0) {
+      labels.push_back(LoadResString(12613));
+      labels.push_back(LoadResString(12614));
+    }
+    std::map<wchar_t, std::wstring> owners;
+    for (const std::wstring& label : labels) {
+      const wchar_t key = AccessKey(label);
+      if (key == 0) continue;
+      const auto [owner, fresh] = owners.emplace(key, label);
+      EXPECT_TRUE(fresh) << "\"" << ToNarrow(label) << "\" and \"" << ToNarrow(owner->second) << "\"";
     }
   }
 }

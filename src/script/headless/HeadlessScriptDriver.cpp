@@ -125,20 +125,25 @@ bool HeadlessScriptDriver::OpenParents(int id, const HeadlessTree& tree, HTreeIt
   });
 }
 
-std::wstring HeadlessScriptDriver::ClickItem(int id, const std::vector<std::wstring>& itemPath, TreePart part) {
+std::wstring HeadlessScriptDriver::ClickItem(int id, const std::vector<std::wstring>& itemPath, TreePart part,
+                                             TreeClick click) {
   HeadlessTree* tree = nullptr;
   HTreeItem item = nullptr;
   const std::wstring missing = FindItem(id, itemPath, tree, item);
   if (!missing.empty()) return missing;
-  return Input([&] { return OpenParents(id, *tree, item) && ui_.ClickTreeItem(id, item, part); });
+  return Input([&] { return OpenParents(id, *tree, item) && (ui_.*click)(id, item, part); });
 }
 
 std::wstring HeadlessScriptDriver::Tick(int id, const std::vector<std::wstring>& itemPath) {
-  return ClickItem(id, itemPath, TreePart::StateIcon);
+  return ClickItem(id, itemPath, TreePart::StateIcon, &HeadlessUi::ClickTreeItem);
+}
+
+std::wstring HeadlessScriptDriver::DoubleTick(int id, const std::vector<std::wstring>& itemPath) {
+  return ClickItem(id, itemPath, TreePart::StateIcon, &HeadlessUi::DoubleClickTreeItem);
 }
 
 std::wstring HeadlessScriptDriver::ClickItemText(int id, const std::vector<std::wstring>& itemPath) {
-  return ClickItem(id, itemPath, TreePart::Label);
+  return ClickItem(id, itemPath, TreePart::Label, &HeadlessUi::ClickTreeItem);
 }
 
 std::wstring HeadlessScriptDriver::SelectItem(int id, const std::vector<std::wstring>& itemPath) {
@@ -153,15 +158,27 @@ std::wstring HeadlessScriptDriver::PressKey(int id, ScriptKey) {
   return Input([&] { return ui_.PressTreeKey(id, kVkSpace); });
 }
 
+// The click on the cell makes it the grid's focused cell and puts the focus
+// into its editor, as on the platform; Enter hands the text to the grid.
 std::wstring HeadlessScriptDriver::EditCell(int id, int row, int column, const std::wstring& text) {
+  const auto gridOf = [](HeadlessControl& control) -> CGridCtrlEx* {
+    auto* custom = dynamic_cast<HeadlessCustom*>(&control);
+    return custom == nullptr ? nullptr : dynamic_cast<CGridCtrlEx*>(&custom->control());
+  };
   return Input([&] {
-    return ui_.Focus(id) && ui_.RunInput(Format(L"edit cell %d, %d of %d", row, column, id), [&]() -> std::wstring {
-      auto* control = dynamic_cast<HeadlessCustom*>(FrontControl(id));
-      auto* grid = control == nullptr ? nullptr : dynamic_cast<CGridCtrlEx*>(&control->control());
-      if (grid == nullptr) return Format(L"control %d is not a grid", id);
-      if (!grid->EditCell(row, column, text)) return Format(L"cell %d, %d of grid %d cannot be edited", row, column, id);
-      return L"";
-    });
+    return ui_.EditInPlace(
+        id, CGridCtrl::kInPlaceEditId,
+        [&](HeadlessControl& control) -> std::wstring {
+          CGridCtrlEx* grid = gridOf(control);
+          if (grid == nullptr) return Format(L"control %d is not a grid", id);
+          if (!grid->CanEditCell(row, column)) return Format(L"cell %d, %d of grid %d cannot be edited", row, column, id);
+          grid->SetFocusCell(row, column);
+          return L"";
+        },
+        [&](HeadlessControl& control) -> std::wstring {
+          gridOf(control)->EditCell(row, column, text);
+          return L"";
+        });
   });
 }
 

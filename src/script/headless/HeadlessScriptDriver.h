@@ -35,6 +35,7 @@ class HeadlessScriptDriver : public IScriptDriver {
   std::wstring Click(int id) override;
   std::wstring Pick(int id, int index) override;
   std::wstring Tick(int id, const std::vector<std::wstring>& itemPath) override;
+  std::wstring DoubleTick(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring ClickItemText(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring SelectItem(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring PressKey(int id, ScriptKey key) override;
@@ -67,7 +68,8 @@ class HeadlessScriptDriver : public IScriptDriver {
   // false when a click was refused.
   bool OpenParents(int id, const HeadlessTree& tree, HTreeItem item);
   // Opens the item's parents, then clicks `part` of it.
-  std::wstring ClickItem(int id, const std::vector<std::wstring>& itemPath, TreePart part);
+  using TreeClick = bool (HeadlessUi::*)(int, HTreeItem, TreePart);
+  std::wstring ClickItem(int id, const std::vector<std::wstring>& itemPath, TreePart part, TreeClick click);
 
   HeadlessUi& ui_;
   std::size_t reportedAbandoned_ = 0;

@@ -100,6 +100,13 @@ void Activate(HWND control) {
   SetActiveWindow(root);
 }
 
+// On the UI thread: the text as typing leaves it in an edit field, which
+// takes no more characters than its limit.
+std::wstring WithinLimit(HWND field, const std::wstring& text) {
+  const auto limit = static_cast<std::size_t>(SendMessageW(field, EM_GETLIMITTEXT, 0, 0));
+  return limit > 0 && text.size() > limit ? text.substr(0, limit) : text;
+}
+
 // The WM_COMMAND that a control sends its dialog.
 void NotifyParent(HWND control, WORD code) {
   SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
@@ -197,10 +204,17 @@ std::wstring Win32ScriptDriver::NewlyAbandoned() {
   return L"a handler of the wizard failed: " + fresh.substr(0, fresh.find(L'\n'));
 }
 
-// A wizard that closes stops taking calls: its loop has ended.
+// A wizard that closes stops taking calls: its loop has ended. An input
+// whose handler opens a modal dialog is under way until that dialog closes;
+// the dialog's own loop takes the next steps meanwhile.
 std::wstring Win32ScriptDriver::Await(const std::shared_ptr<UiCall>& call) {
   if (call == nullptr) return L"the input could not be handed to the wizard";
-  if (!WaitUntil([&] { return call->done.load() || !WizardOpen(); }, kStepMs)) {
+  HWND dialogBefore = FrontDialog();
+  const auto openedDialog = [&] {
+    HWND dialog = FrontDialog();
+    return dialog != nullptr && dialog != dialogBefore;
+  };
+  if (!WaitUntil([&] { return call->done.load() || !WizardOpen() || openedDialog(); }, kStepMs)) {
     stuck_ = true;
     return Format(L"the wizard did not take the input within %d s", kStepMs / 1000);
   }
@@ -270,11 +284,12 @@ std::wstring Win32ScriptDriver::Type(int id, const std::wstring& text) {
   if (!edit && !IsWindowClass(control, WC_COMBOBOXW)) return WrongKind(id);
   // A single-line edit sends EN_CHANGE for WM_SETTEXT itself.
   const WORD change = !edit ? CBN_EDITCHANGE : HasStyle(control, ES_MULTILINE) ? EN_CHANGE : 0;
-  return Carry([control, text, change]() -> std::wstring {
+  return Carry([control, edit, text, change]() -> std::wstring {
+    HWND field = edit ? control : ChildOfClass(control, WC_EDITW);
+    if (field == nullptr) return L"the combo box has no edit field";
     FocusControl(control);
-    if (SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) == CB_ERR) {
-      return L"the combo box has no edit field";
-    }
+    const std::wstring typed = WithinLimit(field, text);
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
     if (change != 0) NotifyParent(control, change);
     return L"";
   });
@@ -333,16 +348,32 @@ std::wstring Win32ScriptDriver::OpenItem(int id, const std::vector<std::wstring>
 }
 
 std::wstring Win32ScriptDriver::Tick(int id, const std::vector<std::wstring>& itemPath) {
+  return ClickCheckBox(id, itemPath, 1);
+}
+
+std::wstring Win32ScriptDriver::DoubleTick(int id, const std::vector<std::wstring>& itemPath) {
+  return ClickCheckBox(id, itemPath, 2);
+}
+
+// Each click toggles the box. The clicks follow one another as soon as the
+// tree has taken the one before, well within the double-click time, so the
+// platform makes a double-click of the second.
+std::wstring Win32ScriptDriver::ClickCheckBox(int id, const std::vector<std::wstring>& itemPath, int clicks) {
   HWND tree = nullptr;
   HTREEITEM item = nullptr;
   const std::wstring missing = OpenItem(id, itemPath, tree, item);
   if (!missing.empty()) return missing;
   POINT box{};
   if (!TreeStateIconPoint(tree, item, &box)) return Format(L"the check box of \"%s\" is not shown", JoinPath(itemPath));
-  const UINT before = TreeStateImage(tree, item);
-  return Real(
-      tree, [tree, box] { ClickAt(tree, box); }, [tree, item, before] { return TreeStateImage(tree, item) != before; },
-      Format(L"a click on the check box of \"%s\" changed nothing", JoinPath(itemPath)));
+  std::wstring failure;
+  for (int click = 1; click <= clicks && failure.empty(); ++click) {
+    const UINT before = TreeStateImage(tree, item);
+    failure = Real(
+        tree, [tree, box] { ClickAt(tree, box); },
+        [tree, item, before] { return TreeStateImage(tree, item) != before; },
+        Format(L"a click on the check box of \"%s\" changed nothing", JoinPath(itemPath)));
+  }
+  return failure;
 }
 
 std::wstring Win32ScriptDriver::ClickItemText(int id, const std::vector<std::wstring>& itemPath) {
@@ -412,7 +443,8 @@ std::wstring Win32ScriptDriver::EditCell(int id, int row, int column, const std:
   if (!failure.empty()) return failure;
   HWND field = editor();
   return Carry([field, text] {
-    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::wstring typed = WithinLimit(field, text);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
     SendMessageW(field, WM_KEYDOWN, VK_RETURN, 0);
     return std::wstring();
   });

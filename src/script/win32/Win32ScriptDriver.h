@@ -12,8 +12,9 @@
 //
 // Inputs go to the window in front (a modal dialog when one is open, else
 // the sheet's active page) and are carried out on the UI thread through the
-// inbox with the platform's own messages: WM_SETTEXT with the EN_CHANGE or
-// CBN_EDITCHANGE that typing sends, BM_CLICK with the dialog active,
+// inbox with the platform's own messages: WM_SETTEXT (cut to the field's
+// input limit, as typing is) with the EN_CHANGE or CBN_EDITCHANGE that
+// typing sends, BM_CLICK with the dialog active,
 // CB_SETCURSEL / LB_SETCURSEL with the selection change, PSM_PRESSBUTTON,
 // WM_NEXTDLGCTL, TVM_EXPAND and TVM_SELECTITEM. Where a control looks at the
 // click's position or at the key (a tree's check box and text, a grid's
@@ -26,7 +27,9 @@
 // While an input is under way, every message box that appears is recorded
 // (its text, and the string id of that text), pictured when screenshots are
 // kept, and answered: with the queued answer's button, else with its
-// default button. Reads are sent messages with a time limit. An input that
+// default button. An input whose handler opens a modal dialog counts as
+// taken once the dialog shows: the dialog's own loop carries out the next
+// steps. Reads are sent messages with a time limit. An input that
 // the wizard does not take within the step time limit fails, and the driver
 // is stuck from then on: every later step fails at once.
 #pragma once
@@ -68,6 +71,7 @@ class Win32ScriptDriver : public IScriptDriver {
   std::wstring Click(int id) override;
   std::wstring Pick(int id, int index) override;
   std::wstring Tick(int id, const std::vector<std::wstring>& itemPath) override;
+  std::wstring DoubleTick(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring ClickItemText(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring SelectItem(int id, const std::vector<std::wstring>& itemPath) override;
   std::wstring PressKey(int id, ScriptKey key) override;
@@ -114,6 +118,8 @@ class Win32ScriptDriver : public IScriptDriver {
   // active; `effect` tells when the UI thread has taken it.
   std::wstring Real(HWND control, const std::function<void()>& give, const std::function<bool()>& effect,
                     const std::wstring& noEffect);
+  // `clicks` quick clicks on the check box of a tree item.
+  std::wstring ClickCheckBox(int id, const std::vector<std::wstring>& itemPath, int clicks);
   // The tree item of a path, its closed parents opened.
   std::wstring OpenItem(int id, const std::vector<std::wstring>& itemPath, HWND& tree, HTREEITEM& item);
   // Shoots the windows of this process under `name`.

@@ -274,14 +274,25 @@ std::wstring HeadlessTree::InputClick(Point pt) {
   HTreeItem item = HitTest(pt, &flags);
   if ((flags & (kTvhtOnItemLabel | kTvhtOnItemIcon)) != 0) MoveCaret(item);
   if ((flags & kTvhtOnItemButton) != 0) Expand(item, kTveToggle);
+  NotifyClick(Notify::Click, pt);
+  return L"";
+}
+
+std::wstring HeadlessTree::InputDoubleClick(Point pt) {
+  NotifyClick(Notify::DblClick, pt);
+  return L"";
+}
+
+void HeadlessTree::NotifyClick(Notify notify, Point pt) {
+  unsigned flags = 0;
+  const HTreeItem item = HitTest(pt, &flags);
   NotifyInfo info;
   info.pt = pt;
-  const LRESULT answer = NotifyOwner(Notify::Click, info);
-  Item* it = Get(item);
+  const LRESULT answer = NotifyOwner(notify, info);
+  Item* it = Get(item);  // the handler may have removed it
   if (answer == 0 && (flags & kTvhtOnItemStateIcon) != 0 && HasCheckBoxes() && it != nullptr) {
     it->checked = !it->checked;
   }
-  return L"";
 }
 
 std::wstring HeadlessTree::InputKey(unsigned key) {

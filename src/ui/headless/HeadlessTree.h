@@ -62,6 +62,10 @@ class HeadlessTree : public HeadlessControl, public ITreePeer {
   // the button expands or collapses it; then Click goes to the parent, and
   // when it answered 0 a click on the state icon toggles the check box.
   std::wstring InputClick(Point pt);
+  // The second click of two quick ones, which the platform turns into a
+  // double-click: DblClick goes to the parent, and when it answered 0 a
+  // double-click on the state icon toggles the check box again.
+  std::wstring InputDoubleClick(Point pt);
   // A key: TreeKeyDown goes to the parent first; then the space bar toggles
   // the check box of the caret item.
   std::wstring InputKey(unsigned key);
@@ -96,6 +100,9 @@ class HeadlessTree : public HeadlessControl, public ITreePeer {
   void MoveCaret(HTreeItem item);
   void Erase(HTreeItem item);
   bool HasCheckBoxes() const;
+  // Tells the parent of a click (`notify`) at `pt`; when it answered 0, a
+  // click on the state icon toggles the check box.
+  void NotifyClick(Notify notify, Point pt);
 
   std::map<HTreeItem, Item> items_;
   std::vector<HTreeItem> roots_;

@@ -42,7 +42,8 @@ struct NotifyName {
 constexpr NotifyName kNotifyNames[] = {
     {Notify::Clicked, L"clicked"},           {Notify::SelChange, L"selection change"},
     {Notify::EditChange, L"edit change"},    {Notify::Change, L"change"},
-    {Notify::Click, L"click"},               {Notify::EndLabelEdit, L"end of edit"},
+    {Notify::Click, L"click"},               {Notify::DblClick, L"double-click"},
+    {Notify::EndLabelEdit, L"end of edit"},
     {Notify::TreeKeyDown, L"key down"},      {Notify::TreeSelChanged, L"selection changed"},
 };
 
@@ -332,11 +333,21 @@ bool HeadlessUi::ClickTree(int id, Point pt) {
 }
 
 bool HeadlessUi::ClickTreeItem(int id, HTreeItem item, TreePart part) {
-  return RunInput(Format(L"click tree item of %d", id), [&] {
+  return TreeItemInput(id, item, part, L"click", &HeadlessTree::InputClick);
+}
+
+bool HeadlessUi::DoubleClickTreeItem(int id, HTreeItem item, TreePart part) {
+  return ClickTreeItem(id, item, part) &&
+         TreeItemInput(id, item, part, L"double-click", &HeadlessTree::InputDoubleClick);
+}
+
+bool HeadlessUi::TreeItemInput(int id, HTreeItem item, TreePart part, const wchar_t* what,
+                               std::wstring (HeadlessTree::*input)(Point)) {
+  return RunInput(Format(L"%s tree item of %d", what, id), [&] {
     return WithTree(id, [&](HeadlessTree& tree) -> std::wstring {
       Point pt;
       if (!tree.PointOf(item, part, &pt)) return L"that part of the item is not shown";
-      return tree.InputClick(pt);
+      return (tree.*input)(pt);
     });
   });
 }
@@ -354,6 +365,17 @@ bool HeadlessUi::SelectTreeItem(int id, HTreeItem item) {
 bool HeadlessUi::Focus(int id) {
   return RunInput(Format(L"focus %d", id),
                   [&] { return WithControl(id, [](HeadlessControl&) { return std::wstring(); }); });
+}
+
+bool HeadlessUi::EditInPlace(int id, int editorId, const std::function<std::wstring(HeadlessControl&)>& open,
+                             const std::function<std::wstring(HeadlessControl&)>& end) {
+  return RunInput(Format(L"open the editor of %d", id),
+                  [&] {
+                    const std::wstring failure = WithControl(id, open);
+                    if (failure.empty()) focusId_ = editorId;
+                    return failure;
+                  }) &&
+         RunInput(Format(L"end the edit in %d", id), [&] { return WithControl(id, end); });
 }
 
 bool HeadlessUi::CloseWindow() {

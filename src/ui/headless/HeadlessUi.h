@@ -82,10 +82,19 @@ class HeadlessUi : public IUiBackend, public IMessageSink {
   bool PickItem(int id, int index);                  // an entry of a list box or combo box
   bool ClickTree(int id, Point pt);
   bool ClickTreeItem(int id, HTreeItem item, TreePart part);
+  // Two quick clicks: a click, then the double-click the platform makes of
+  // the second one.
+  bool DoubleClickTreeItem(int id, HTreeItem item, TreePart part);
   bool PressTreeKey(int id, unsigned key);
   bool SelectTreeItem(int id, HTreeItem item);
   bool Focus(int id);                                // Tab or a click that only moves the focus
   bool CloseWindow();                               // the close box: Cancel
+  // Editing in place inside a control of the module's own (a grid's cell),
+  // as a person does it, in two inputs: the click opens the editor (`open`),
+  // which takes the focus as control `editorId`; Enter ends the edit (`end`)
+  // and gives the focus back to the control.
+  bool EditInPlace(int id, int editorId, const std::function<std::wstring(HeadlessControl&)>& open,
+                   const std::function<std::wstring(HeadlessControl&)>& end);
   // Any other input (a control of the module's own, such as the grid):
   // `action` returns an empty text when the input was taken, else the reason.
   bool RunInput(const std::wstring& what, const std::function<std::wstring()>& action);
@@ -136,6 +145,9 @@ class HeadlessUi : public IUiBackend, public IMessageSink {
   void DrainPosted();
   std::wstring WithControl(int id, const std::function<std::wstring(HeadlessControl&)>& act);
   std::wstring WithTree(int id, const std::function<std::wstring(HeadlessTree&)>& act);
+  // One mouse input (`input`) at a part of a tree item.
+  bool TreeItemInput(int id, HTreeItem item, TreePart part, const wchar_t* what,
+                     std::wstring (HeadlessTree::*input)(Point));
 
   std::vector<std::unique_ptr<HeadlessTopLevel>> windows_;
   std::deque<Posted> posted_;

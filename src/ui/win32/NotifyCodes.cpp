@@ -23,7 +23,7 @@ const CommandCode kCommandCodes[] = {
     {L"" PF_WC_COMBOBOX, CBN_EDITCHANGE, Notify::EditChange},
 };
 
-// NM_CLICK carries no point: the cursor where the click's message was sent,
+// NM_CLICK and NM_DBLCLK carry no point: the cursor where the click's message was sent,
 // in the control's client coordinates.
 void ReadClick(const NMHDR& header, NotifyInfo* info) {
   const DWORD pos = GetMessagePos();
@@ -56,6 +56,7 @@ struct NotifyCode {
 
 const NotifyCode kNotifyCodes[] = {
     {NM_CLICK, Notify::Click, ReadClick},
+    {NM_DBLCLK, Notify::DblClick, ReadClick},
     {TVN_KEYDOWN, Notify::TreeKeyDown, ReadTreeKey},
     {TVN_SELCHANGEDW, Notify::TreeSelChanged, ReadTreeSelection},
     {LVN_ENDLABELEDITW, Notify::EndLabelEdit, ReadCellEdit},

@@ -55,10 +55,10 @@ CProgramSheet::CProgramSheet(unsigned captionId, unsigned selectPage, unsigned w
           {ovxIf, 14032, 14005, 4},   // lost motion
           {ovxIf, 14036, 14005, 5},   // feed-forward
           {ovxIf, 14027, 14005, 6},   // inertia ratio
-          {ovxIf, 14033, 14010, 7},   // circular lost motion 2, radius and feed 1
-          {ovxIf, 14033, 14044, 8},   // circular lost motion 2, radius and feed 2
-          {ovxIf, 14034, 14010, 9},   // circular lost motion 3, radius and feed 1
-          {ovxIf, 14034, 14044, 10},  // circular lost motion 3, radius and feed 2
+          {ovxIf, 14033, 14010, 7},   // circular lost motion 2, variant 1
+          {ovxIf, 14033, 14044, 8},   // circular lost motion 2, variant 2
+          {ovxIf, 14034, 14010, 9},   // circular lost motion 3, variant 1
+          {ovxIf, 14034, 14044, 10},  // circular lost motion 3, variant 2
       }},
       m_ovxIf(ovxIf) {
   m_bMinimizeBox = 0;

@@ -33,6 +33,7 @@ constexpr unsigned kExistsWarning = 14003;
 const MessageMap* CSelProgPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
       MapNotify(kIdcProgramTree, Notify::Click, &CSelProgPage::OnClickProgramTree),
+      MapNotify(kIdcProgramTree, Notify::DblClick, &CSelProgPage::OnClickProgramTree),
       MapNotify(kIdcProgramTree, Notify::TreeKeyDown, &CSelProgPage::OnKeydownProgramTree),
   };
   static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
@@ -170,7 +171,10 @@ void CSelProgPage::SetGroupSelection(int group, int index, int value) {
   }
 }
 
-// Only a click on an entry's check box changes a tick.
+// Only a click on an entry's check box changes a tick. Two quick clicks
+// arrive as a click and a double-click, and the tree toggles the box on
+// each: the double-click is a click here too, so the box and the programs
+// agree.
 LRESULT CSelProgPage::OnClickProgramTree(const NotifyInfo& info) {
   unsigned flags = 0;
   const HTreeItem item = m_treeProgram.HitTest(info.pt, &flags);
