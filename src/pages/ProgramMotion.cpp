@@ -79,8 +79,8 @@ std::vector<MotionFile> FilesOf(const ProgramMotionInput& input) {
 
 }  // namespace
 
-std::vector<AxisLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords) {
-  std::vector<AxisLimitTexts> limits;
+std::vector<StrokeLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords) {
+  std::vector<StrokeLimitTexts> limits;
   for (const CProgramInfo& record : axisRecords) limits.push_back({record.m_strLimitMinus, record.m_strLimitPlus});
   return limits;
 }

@@ -17,7 +17,7 @@
 namespace pf {
 
 // The stroke-limit texts of one axis ("500.000"; "****" or empty: not read).
-struct AxisLimitTexts {
+struct StrokeLimitTexts {
   std::wstring minus;
   std::wstring plus;
 };
@@ -30,7 +30,7 @@ struct ProgramMotionInput {
   std::vector<std::wstring> planeNames;   // m_aryPlaneName
   std::vector<std::wstring> planeAxes;    // m_aryPlaneAxis: two axis labels per plane
   const CPlaneArray* planes = nullptr;    // the sheet's plane table (circle axes' limits); may be null
-  std::vector<AxisLimitTexts> axisLimits; // per axis label: m_strLimitMinus / m_strLimitPlus of its record
+  std::vector<StrokeLimitTexts> axisLimits; // per axis label: m_strLimitMinus / m_strLimitPlus of its record
   std::vector<double> rapidSpeeds;        // per axis label: G00 speed read from the NC, 0 (or missing): not read
 };
 
@@ -58,6 +58,6 @@ bool BuildMotionSetup(const ProgramMotionInput& input, MotionSetup& setup, Pictu
 
 // The limit texts of every axis from the records of an axis kind (the
 // machine-information step writes the same texts into all seven).
-std::vector<AxisLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords);
+std::vector<StrokeLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords);
 
 }  // namespace pf

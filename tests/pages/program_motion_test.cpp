@@ -16,7 +16,7 @@ namespace {
 const std::vector<std::wstring> kLabels = {L"$1-X", L"$1-Y", L"$1-Z"};
 const std::vector<std::wstring> kPlaneNames = {L"$1-IJ", L"$1-JK", L"$1-KI"};
 const std::vector<std::wstring> kPlaneAxes = {L"$1-X", L"$1-Y", L"$1-Y", L"$1-Z", L"$1-Z", L"$1-X"};
-const std::vector<AxisLimitTexts> kLimits = {
+const std::vector<StrokeLimitTexts> kLimits = {
     {L"-500.000", L"500.000"}, {L"-300.000", L"300.000"}, {L"-400.000", L"100.000"}};
 
 CPlaneArray PlaneTable() {
@@ -44,7 +44,7 @@ struct Case {
   std::vector<std::wstring> files;
   MotionStatus status;
   const wchar_t* verdict;
-  std::vector<AxisLimitTexts> limits = kLimits;
+  std::vector<StrokeLimitTexts> limits = kLimits;
   std::vector<double> rapidSpeeds = {};
 };
 
