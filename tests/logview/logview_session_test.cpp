@@ -31,23 +31,25 @@ TEST_F(LogviewSessionTest, ShowsTheCallsOfAWrapperSessionAsATree) {
     ovx.Unload(2);
   }
   EXPECT_EQ(Finish(viewer), 0);
-  EXPECT_EQ(ReadFile(folder_ / "viewer.out"),
-            "call COVXIF::Load()\n"
-            "  ok COVXIF::Load() was succeeded.\n"
-            "call COVXIF::OvxNcIfInit()\n"
-            "  ok  was succeeded.\n"
-            "call COVXIF::GetInformation( 0, 0, \"AXISNAME\"... )\n"
-            "  ok  was succeeded.\n"
-            "call COVXIF::CheckSPAX( 7, 0 )\n"
-            "  failed  was not succeeded(-100).\n"
-            "call COVXIF::Unload( 2 )\n"
-            "  call COVXIF::OvxNcIfCallPinType( 2 )\n"
-            "    ok  was succeeded.\n"
-            "  call COVXIF::OvxNcIfQuit()\n"
-            "    ok  was succeeded.\n"
-            "  call COVXIF::OvxIfFreeData()\n"
-            "    ok  was succeeded.\n"
-            "  ok COVXIF::Unload( 2 ) was succeeded.\n");
+  EXPECT_EQ(Untimed(ReadFile(folder_ / "viewer.out")),
+            "== session 1: process P, started T\n"
+            "T #1    call COVXIF::Load()\n"
+            "T #1      ok COVXIF::Load() was succeeded.\n"
+            "T #1    call COVXIF::OvxNcIfInit()\n"
+            "T #1      ok  was succeeded.\n"
+            "T #1    call COVXIF::GetInformation( 0, 0, \"AXISNAME\"... )\n"
+            "T #1      ok  was succeeded.\n"
+            "T #1    call COVXIF::CheckSPAX( 7, 0 )\n"
+            "T #1 !!   failed  was not succeeded(-100).\n"
+            "T #1    call COVXIF::Unload( 2 )\n"
+            "T #1      call COVXIF::OvxNcIfCallPinType( 2 )\n"
+            "T #1        ok  was succeeded.\n"
+            "T #1      call COVXIF::OvxNcIfQuit()\n"
+            "T #1        ok  was succeeded.\n"
+            "T #1      call COVXIF::OvxIfFreeData()\n"
+            "T #1        ok  was succeeded.\n"
+            "T #1      ok COVXIF::Unload( 2 ) was succeeded.\n"
+            "== session 1 ended T\n");
 }
 
 }  // namespace
