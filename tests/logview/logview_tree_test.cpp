@@ -76,6 +76,27 @@ TEST(LogTree, ShowsEachRecord) {
   }
 }
 
+struct LoadLineRow {
+  const char* what;
+  LogRecord record;
+  bool starts;
+};
+
+TEST(LogRecord, TheWrappersLoadCallStartsAModuleLog) {
+  const LoadLineRow rows[] = {
+      {"load call", Line(kMarkCall, u"COVXIF::Load()"), true},
+      {"load outcome", Line(kMarkSucceeded, u"COVXIF::Load()"), false},
+      {"other call", Line(kMarkCall, u"COVXIF::Unload( 2 )"), false},
+      {"longer text", Line(kMarkCall, u"COVXIF::Load() x"), false},
+      {"group", Open(), false},
+      {"malformed", {kLogLine, std::string("\0\0C\0", 4)}, false},
+  };
+  for (const LoadLineRow& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(IsModuleLoadLine(row.record), row.starts);
+  }
+}
+
 TEST(LogFrame, EncodesTypeSizeAndPayload) {
   const std::string frame = EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()"));
   ASSERT_EQ(frame.size(), 8u + 32u);

@@ -51,6 +51,12 @@ bool ParseLogLine(const std::string& payload, LogLine& line) {
   return true;
 }
 
+bool IsModuleLoadLine(const LogRecord& record) {
+  LogLine line;
+  return record.type == kLogLine && ParseLogLine(record.payload, line) && line.mark == kMarkCall &&
+         line.text == L"COVXIF::Load()";
+}
+
 std::string EncodeLogFrame(const LogRecord& record) {
   std::string bytes;
   AppendU32(bytes, record.type);

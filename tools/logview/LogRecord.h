@@ -51,6 +51,11 @@ struct LogLine {
 // runs to the first 16-bit zero.
 bool ParseLogLine(const std::string& payload, LogLine& line);
 
+// True for the line that opens a module's log: the call line of the wrapper's
+// load. A viewer that cannot tell its senders apart (the window) starts a new
+// session there.
+bool IsModuleLoadLine(const LogRecord& record);
+
 // The framed bytes of a record.
 std::string EncodeLogFrame(const LogRecord& record);
 

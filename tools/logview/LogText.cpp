@@ -81,6 +81,12 @@ bool MatchesText(const std::wstring& text, const std::wstring& part) {
   return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 
+std::string LinesAsText(const std::vector<ShownLine>& lines, const char* lineEnd) {
+  std::string text;
+  for (const ShownLine& line : lines) text += ToUtf8(FormatShownLine(line)) + lineEnd;
+  return text;
+}
+
 std::string ToUtf8(const std::wstring& text) {
   std::string bytes;
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "LogBook.h"
 
@@ -30,6 +31,10 @@ std::wstring FormatShownLine(const ShownLine& line);
 
 // True when `text` holds `part`, ignoring case; an empty part is in every text.
 bool MatchesText(const std::wstring& text, const std::wstring& part);
+
+// The lines as UTF-8 text, each as FormatShownLine gives it followed by
+// `lineEnd`.
+std::string LinesAsText(const std::vector<ShownLine>& lines, const char* lineEnd);
 
 // UTF-8 bytes of a text (UTF-16 or UTF-32 wide text alike).
 std::string ToUtf8(const std::wstring& text);

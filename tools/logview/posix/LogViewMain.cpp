@@ -24,16 +24,15 @@ class LinePrinter {
   LinePrinter(const pf::ViewerOptions& options, std::ofstream* textFile) : filter_(options.filter), text_(textFile) {}
 
   void Print(pf::LogBook& book) {
-    for (const pf::ShownLine& line : book.TakeLines()) {
-      const std::wstring shown = pf::FormatShownLine(line);
-      const std::string text = pf::ToUtf8(shown) + '\n';
-      if (text_ != nullptr) *text_ << text;
-      if (line.kind != pf::LineKind::Record || pf::MatchesText(shown, filter_)) {
-        std::fwrite(text.data(), 1, text.size(), stdout);
-      }
+    const std::vector<pf::ShownLine> lines = book.TakeLines();
+    if (text_ != nullptr) *text_ << pf::LinesAsText(lines, "\n") << std::flush;
+    std::string shown;
+    for (const pf::ShownLine& line : lines) {
+      const std::wstring text = pf::FormatShownLine(line);
+      if (line.kind != pf::LineKind::Record || pf::MatchesText(text, filter_)) shown += pf::ToUtf8(text) + '\n';
     }
+    std::fwrite(shown.data(), 1, shown.size(), stdout);
     std::fflush(stdout);
-    if (text_ != nullptr) text_->flush();
   }
 
  private:
