@@ -81,6 +81,16 @@ class LogviewSocketTest : public ::testing::Test {
     return pid;
   }
 
+  // Starts the viewer and waits until its socket is there, as a module
+  // that looks for it once needs.
+  pid_t StartListening(const std::string& name, std::vector<std::string> args) {
+    const pid_t pid = Start(name, std::move(args));
+    for (int attempt = 0; attempt < 500 && !fs::exists(fs::symlink_status(socket_)); ++attempt) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return pid;
+  }
+
   // The exit status of a viewer that ends by itself.
   int Finish(pid_t pid) {
     int status = 0;

@@ -1,9 +1,7 @@
 // The viewer showing a real wrapper session: the module's log channel and
 // COVXIF talking to the simulated NC library, the terminal viewer printing
 // the tree it received.
-#include <chrono>
 #include <sstream>
-#include <thread>
 
 #include "ViewerProcess.h"
 #include "nclink/LogChannel.h"
@@ -16,9 +14,7 @@ using LogviewSessionTest = LogviewSocketTest;
 
 TEST_F(LogviewSessionTest, ShowsTheCallsOfAWrapperSessionAsATree) {
   unsetenv("OVXSIM_MACHINE");
-  const pid_t viewer = Start("viewer", {"--once"});
-  for (int attempt = 0; attempt < 500 && !fs::exists(fs::symlink_status(socket_)); ++attempt)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  const pid_t viewer = StartListening("viewer", {"--once"});
   {
     CLogChannel log;  // finds the viewer now, as the module does when it is loaded
     ASSERT_TRUE(log.IsOn());
@@ -65,9 +61,7 @@ std::string SessionLines(const std::string& shown, const std::string& tag) {
 
 TEST_F(LogviewSessionTest, TwoModulesAtOnceShowAsTwoSessions) {
   unsetenv("OVXSIM_MACHINE");
-  const pid_t viewer = Start("viewer", {"--once"});
-  for (int attempt = 0; attempt < 500 && !fs::exists(fs::symlink_status(socket_)); ++attempt)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  const pid_t viewer = StartListening("viewer", {"--once"});
   {
     CLogChannel firstLog;
     CLogChannel secondLog;
