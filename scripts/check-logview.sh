@@ -8,14 +8,15 @@
 #    logview at most 1.2 times logsink), they pass or fail nothing;
 #  - two module sessions one after another into one logview.exe, the second
 #    without an NC library (its load fails), kept as a record file, and the
-#    window pictured with the end of the first and the whole second.
+#    window pictured with the end of the first and the whole second; then the
+#    record file replayed by a new logview.exe, pictured too.
 # Builds nothing.
 #
 #   scripts/check-logview.sh [windows build folder] [artefacts folder]
 #
 # Defaults: build/windows and artifacts/logview. The artefacts folder gets
 # each run's output (<case>.log), the record file (sessions.records) and the
-# window's picture (logview-sessions.png).
+# window's pictures (logview-sessions.png, logview-replay.png).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/windows}
@@ -117,11 +118,18 @@ if grep -qE '05000000[0-9a-f]{8}0003' <<<"$hex"; then
 else
   not_ok "the record file holds a failed call"
 fi
-if [ -s "$artefacts/logview-sessions.png" ]; then
-  ok "the viewer's window pictured ($artefacts/logview-sessions.png)"
-else
-  not_ok "the viewer's window pictured"
-fi
+# The recording shown again by a new viewer.
+start_receiver logview.exe --replay "$(windows_path "$artefacts/sessions.records")"
+sleep 3
+xwd -root -display ":$display" -silent | convert xwd:- -trim +repage "$artefacts/logview-replay.png"
+stop_receiver
+for picture in logview-sessions logview-replay; do
+  if [ -s "$artefacts/$picture.png" ]; then
+    ok "the viewer's window pictured ($artefacts/$picture.png)"
+  else
+    not_ok "the viewer's window pictured ($picture)"
+  fi
+done
 
 # The timings: one run each, receiver started first.
 large=tests/logview/large-machine
