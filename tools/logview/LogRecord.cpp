@@ -89,17 +89,23 @@ bool ParseFileMark(const LogRecord& frame, FileMark& mark) {
   return true;
 }
 
+void LogFrameReader::Feed(const char* data, std::size_t size) {
+  buffer_.erase(0, taken_);
+  taken_ = 0;
+  buffer_.append(data, size);
+}
+
 bool LogFrameReader::Next(LogRecord& record) {
-  if (broken_ || buffer_.size() < kHeaderSize) return false;
-  const uint32_t size = ReadU32(buffer_, 4);
+  if (broken_ || Pending() < kHeaderSize) return false;
+  const uint32_t size = ReadU32(buffer_, taken_ + 4);
   if (size > kMaxLogPayload) {
     broken_ = true;
     return false;
   }
-  if (buffer_.size() < kHeaderSize + size) return false;
-  record.type = ReadU32(buffer_, 0);
-  record.payload = buffer_.substr(kHeaderSize, size);
-  buffer_.erase(0, kHeaderSize + size);
+  if (Pending() < kHeaderSize + size) return false;
+  record.type = ReadU32(buffer_, taken_);
+  record.payload = buffer_.substr(taken_ + kHeaderSize, size);
+  taken_ += kHeaderSize + size;
   return true;
 }
 

@@ -75,7 +75,7 @@ bool ParseFileMark(const LogRecord& frame, FileMark& mark);
 // Collects bytes read from a stream and hands out the records they hold.
 class LogFrameReader {
  public:
-  void Feed(const char* data, std::size_t size) { buffer_.append(data, size); }
+  void Feed(const char* data, std::size_t size);
 
   // Takes the next whole record; false when none is complete yet, or when
   // the stream announced a payload above kMaxLogPayload (see Broken).
@@ -85,10 +85,11 @@ class LogFrameReader {
   bool Broken() const { return broken_; }
 
   // Bytes received that do not make a whole record yet.
-  std::size_t Pending() const { return buffer_.size(); }
+  std::size_t Pending() const { return buffer_.size() - taken_; }
 
  private:
   std::string buffer_;
+  std::size_t taken_ = 0;  // bytes at the front of buffer_ handed out already
   bool broken_ = false;
 };
 

@@ -15,11 +15,21 @@ struct LocalTime {
   int ms = 0;
 };
 
+// The local time of a moment. Lines come many to a second, and the
+// conversion consults the time zone each time, so the last second's parts
+// are kept.
 LocalTime Local(int64_t timeMs) {
-  LocalTime local;
+  thread_local std::time_t lastSecond = -1;
+  thread_local std::tm lastParts{};
   const std::time_t seconds = static_cast<std::time_t>(timeMs / 1000);
+  if (seconds != lastSecond) {
+    const std::tm* parts = std::localtime(&seconds);
+    lastParts = parts != nullptr ? *parts : std::tm{};
+    lastSecond = seconds;
+  }
+  LocalTime local;
+  local.parts = lastParts;
   local.ms = static_cast<int>(timeMs % 1000);
-  if (const std::tm* parts = std::localtime(&seconds)) local.parts = *parts;
   return local;
 }
 
