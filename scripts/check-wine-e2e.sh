@@ -20,24 +20,10 @@ build=${1:-build/windows}
 artefacts=${2:-artifacts/wine-e2e}
 timeout_s=300
 
-passed=0
-failed=0
-ok() { echo "ok - $1"; passed=$((passed + 1)); }
-not_ok() { echo "not ok - $1"; failed=$((failed + 1)); }
-summary() {
-  echo "wine e2e checks: $passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
-}
-
+source scripts/check-tally.sh
 needed=("$build/tools/host/host.exe" "$build/src/plugin/40.PathForge.pin" "$build/sim/OVXIF.dll"
         "$build/sim/without-InitMSmpTimeout/OVXIF.dll" "$build/tools/logview/logview.exe")
-for file in "${needed[@]}"; do
-  [ -f "$file" ] || not_ok "$file exists (build the windows preset first)"
-done
-if [ "$failed" -ne 0 ]; then
-  summary
-  exit 1
-fi
+require_files "wine e2e" "${needed[@]}"
 build=$(realpath "$build")
 mkdir -p "$artefacts"
 artefacts=$(realpath "$artefacts")
@@ -141,4 +127,4 @@ fi
 report_case no-log-viewer "$status" "usable with no log viewer running"
 
 echo "# artefacts in $artefacts"
-summary
+tally_summary "wine e2e"

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -30,6 +31,15 @@ namespace fs = std::filesystem;
 inline std::string ReadFile(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The viewer's output with its times and process ids replaced by "T" and
+// "P", for comparing whole outputs.
+inline std::string Untimed(const std::string& text) {
+  static const std::regex date("[0-9]{4}-[0-9]{2}-[0-9]{2} ");
+  static const std::regex clock("[0-9]{2}:[0-9]{2}:[0-9]{2}\\.[0-9]{3}");
+  static const std::regex process("process [0-9]+");
+  return std::regex_replace(std::regex_replace(std::regex_replace(text, date, ""), clock, "T"), process, "process P");
 }
 
 class LogviewSocketTest : public ::testing::Test {
@@ -68,6 +78,16 @@ class LogviewSocketTest : public ::testing::Test {
     EXPECT_EQ(posix_spawn(&pid, LOGVIEW_PATH, &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     running_.push_back(pid);
+    return pid;
+  }
+
+  // Starts the viewer and waits until its socket is there, as a module
+  // that looks for it once needs.
+  pid_t StartListening(const std::string& name, std::vector<std::string> args) {
+    const pid_t pid = Start(name, std::move(args));
+    for (int attempt = 0; attempt < 500 && !fs::exists(fs::symlink_status(socket_)); ++attempt) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     return pid;
   }
 

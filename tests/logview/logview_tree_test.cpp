@@ -2,33 +2,16 @@
 // file bytes out.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "LogRecord.h"
+#include "Records.h"
 #include "LogTree.h"
-#include "LogViewer.h"
 #include "ViewerOptions.h"
 
 namespace pf {
 namespace {
-
-std::string Utf16Le(const std::u16string& text) {
-  std::string bytes;
-  for (char16_t unit : text) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
-
-LogRecord Line(uint8_t mark, const std::u16string& text, uint8_t level = 0) {
-  return {kLogLine, std::string{static_cast<char>(level), static_cast<char>(mark)} + Utf16Le(text) + std::string(2, '\0')};
-}
-
-LogRecord Open() { return {kLogGroupOpen, std::string(1, '\0')}; }
-LogRecord Close() { return {kLogGroupClose, std::string(1, '\0')}; }
 
 std::vector<std::wstring> Render(const std::vector<LogRecord>& records) {
   LogTree tree;
@@ -93,6 +76,27 @@ TEST(LogTree, ShowsEachRecord) {
   }
 }
 
+struct LoadLineRow {
+  const char* what;
+  LogRecord record;
+  bool starts;
+};
+
+TEST(LogRecord, TheWrappersLoadCallStartsAModuleLog) {
+  const LoadLineRow rows[] = {
+      {"load call", Line(kMarkCall, u"COVXIF::Load()"), true},
+      {"load outcome", Line(kMarkSucceeded, u"COVXIF::Load()"), false},
+      {"other call", Line(kMarkCall, u"COVXIF::Unload( 2 )"), false},
+      {"longer text", Line(kMarkCall, u"COVXIF::Load() x"), false},
+      {"group", Open(), false},
+      {"malformed", {kLogLine, std::string("\0\0C\0", 4)}, false},
+  };
+  for (const LoadLineRow& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(IsModuleLoadLine(row.record), row.starts);
+  }
+}
+
 TEST(LogFrame, EncodesTypeSizeAndPayload) {
   const std::string frame = EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()"));
   ASSERT_EQ(frame.size(), 8u + 32u);
@@ -128,42 +132,26 @@ TEST(LogFrame, ReaderRefusesAnOversizedRecord) {
   EXPECT_TRUE(reader.Broken());
 }
 
-TEST(LogViewer, RecordsEveryRecordAsReceived) {
-  const std::vector<LogRecord> records = {Line(0, u"COVXIF::Load()"), Open(), {8, "odd"}, Close()};
-  std::ostringstream file;
-  LogViewer viewer(&file);
-  std::string expected;
-  for (const LogRecord& record : records) {
-    viewer.Receive(record);
-    expected += EncodeLogFrame(record);
-  }
-  EXPECT_EQ(file.str(), expected);
-}
-
-TEST(LogViewer, NewSessionStartsAtTheTop) {
-  LogViewer viewer(nullptr);
-  viewer.Receive(Line(0, u"COVXIF::Load()"));
-  viewer.Receive(Open());
-  viewer.StartSession();
-  const std::vector<LogEntry> entries = viewer.Receive(Line(0, u"next"));
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].depth, 0);
-}
-
 struct OptionRow {
   std::vector<std::wstring> args;
   bool ok;
   const wchar_t* record;
+  const wchar_t* replay;
+  const wchar_t* save;
+  const wchar_t* filter;
   bool once;
 };
 
 TEST(ViewerOptions, ReadsTheCommandLine) {
   const OptionRow rows[] = {
-      {{}, true, L"", false},
-      {{L"--once"}, true, L"", true},
-      {{L"--record", L"/tmp/r.bin", L"--once"}, true, L"/tmp/r.bin", true},
-      {{L"--record"}, false, L"", false},
-      {{L"--verbose"}, false, L"", false},
+      {{}, true, L"", L"", L"", L"", false},
+      {{L"--once"}, true, L"", L"", L"", L"", true},
+      {{L"--record", L"/tmp/r.bin", L"--once"}, true, L"/tmp/r.bin", L"", L"", L"", true},
+      {{L"--replay", L"a.bin", L"--save", L"a.txt", L"--filter", L"failed"}, true, L"", L"a.bin", L"a.txt", L"failed",
+       false},
+      {{L"--record"}, false, L"", L"", L"", L"", false},
+      {{L"--filter"}, false, L"", L"", L"", L"", false},
+      {{L"--verbose"}, false, L"", L"", L"", L"", false},
   };
   for (const OptionRow& row : rows) {
     SCOPED_TRACE(row.args.empty() ? std::wstring() : row.args[0]);
@@ -175,6 +163,9 @@ TEST(ViewerOptions, ReadsTheCommandLine) {
       continue;
     }
     EXPECT_EQ(options.recordPath, row.record);
+    EXPECT_EQ(options.replayPath, row.replay);
+    EXPECT_EQ(options.savePath, row.save);
+    EXPECT_EQ(options.filter, row.filter);
     EXPECT_EQ(options.once, row.once);
   }
 }

@@ -18,6 +18,20 @@ void AppendU32(std::string& bytes, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((value >> shift) & 0xFF);
 }
 
+void AppendU64(std::string& bytes, uint64_t value) {
+  AppendU32(bytes, static_cast<uint32_t>(value));
+  AppendU32(bytes, static_cast<uint32_t>(value >> 32));
+}
+
+std::string Frame(uint32_t type, const std::string& payload) { return EncodeLogFrame({type, payload}); }
+
+std::string SessionTime(uint32_t session, int64_t timeMs) {
+  std::string bytes;
+  AppendU32(bytes, session);
+  AppendU64(bytes, static_cast<uint64_t>(timeMs));
+  return bytes;
+}
+
 char16_t UnitAt(const std::string& bytes, std::size_t at) {
   return static_cast<char16_t>(static_cast<uint8_t>(bytes[at]) | (static_cast<uint8_t>(bytes[at + 1]) << 8));
 }
@@ -37,6 +51,12 @@ bool ParseLogLine(const std::string& payload, LogLine& line) {
   return true;
 }
 
+bool IsModuleLoadLine(const LogRecord& record) {
+  LogLine line;
+  return record.type == kLogLine && ParseLogLine(record.payload, line) && line.mark == kMarkCall &&
+         line.text == L"COVXIF::Load()";
+}
+
 std::string EncodeLogFrame(const LogRecord& record) {
   std::string bytes;
   AppendU32(bytes, record.type);
@@ -44,17 +64,48 @@ std::string EncodeLogFrame(const LogRecord& record) {
   return bytes + record.payload;
 }
 
+std::string EncodeSessionStart(uint32_t session, uint32_t process, int64_t timeMs) {
+  std::string payload;
+  AppendU32(payload, session);
+  AppendU32(payload, process);
+  AppendU64(payload, static_cast<uint64_t>(timeMs));
+  return Frame(kFileSessionStart, payload);
+}
+
+std::string EncodeStamp(uint32_t session, int64_t timeMs) { return Frame(kFileStamp, SessionTime(session, timeMs)); }
+
+std::string EncodeSessionEnd(uint32_t session, int64_t timeMs) {
+  return Frame(kFileSessionEnd, SessionTime(session, timeMs));
+}
+
+bool ParseFileMark(const LogRecord& frame, FileMark& mark) {
+  const bool start = frame.type == kFileSessionStart;
+  const std::size_t timeAt = start ? 8 : 4;
+  if (frame.payload.size() != timeAt + 8) return false;
+  mark.session = ReadU32(frame.payload, 0);
+  mark.process = start ? ReadU32(frame.payload, 4) : 0;
+  const uint64_t time = ReadU32(frame.payload, timeAt) | (static_cast<uint64_t>(ReadU32(frame.payload, timeAt + 4)) << 32);
+  mark.timeMs = static_cast<int64_t>(time);
+  return true;
+}
+
+void LogFrameReader::Feed(const char* data, std::size_t size) {
+  buffer_.erase(0, taken_);
+  taken_ = 0;
+  buffer_.append(data, size);
+}
+
 bool LogFrameReader::Next(LogRecord& record) {
-  if (broken_ || buffer_.size() < kHeaderSize) return false;
-  const uint32_t size = ReadU32(buffer_, 4);
+  if (broken_ || Pending() < kHeaderSize) return false;
+  const uint32_t size = ReadU32(buffer_, taken_ + 4);
   if (size > kMaxLogPayload) {
     broken_ = true;
     return false;
   }
-  if (buffer_.size() < kHeaderSize + size) return false;
-  record.type = ReadU32(buffer_, 0);
-  record.payload = buffer_.substr(kHeaderSize, size);
-  buffer_.erase(0, kHeaderSize + size);
+  if (Pending() < kHeaderSize + size) return false;
+  record.type = ReadU32(buffer_, taken_);
+  record.payload = buffer_.substr(taken_ + kHeaderSize, size);
+  taken_ += kHeaderSize + size;
   return true;
 }
 

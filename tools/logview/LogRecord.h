@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <climits>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +19,16 @@ inline constexpr uint32_t kLogLine = 5;
 inline constexpr uint8_t kMarkCall = 0;
 inline constexpr uint8_t kMarkSucceeded = 1;
 inline constexpr uint8_t kMarkFailed = 3;
+
+// Frames that only the viewer writes into its record files, beside the
+// module's records (which are kept as received). Times are milliseconds
+// since 1970-01-01 UTC, signed 64-bit LE; sessions and process ids u32 LE.
+inline constexpr uint32_t kFileSessionStart = 0x100;  // session, process id, time
+inline constexpr uint32_t kFileStamp = 0x101;         // session, time: of the record that follows
+inline constexpr uint32_t kFileSessionEnd = 0x102;    // session, time
+
+// A time that is not known (a recording made without stamps).
+inline constexpr int64_t kNoTime = INT64_MIN;
 
 // The largest payload a stream may announce; the module's longest line is
 // 2 + 2 x 1024 bytes. A larger size means the stream is not a record stream.
@@ -40,13 +51,31 @@ struct LogLine {
 // runs to the first 16-bit zero.
 bool ParseLogLine(const std::string& payload, LogLine& line);
 
+// True for the line that opens a module's log: the call line of the wrapper's
+// load. A viewer that cannot tell its senders apart (the window) starts a new
+// session there.
+bool IsModuleLoadLine(const LogRecord& record);
+
 // The framed bytes of a record.
 std::string EncodeLogFrame(const LogRecord& record);
+
+// The frames of a session start, a stamp and a session end.
+std::string EncodeSessionStart(uint32_t session, uint32_t process, int64_t timeMs);
+std::string EncodeStamp(uint32_t session, int64_t timeMs);
+std::string EncodeSessionEnd(uint32_t session, int64_t timeMs);
+
+// What a viewer frame carries; false when its payload has the wrong size.
+struct FileMark {
+  uint32_t session = 0;
+  uint32_t process = 0;  // session starts only
+  int64_t timeMs = kNoTime;
+};
+bool ParseFileMark(const LogRecord& frame, FileMark& mark);
 
 // Collects bytes read from a stream and hands out the records they hold.
 class LogFrameReader {
  public:
-  void Feed(const char* data, std::size_t size) { buffer_.append(data, size); }
+  void Feed(const char* data, std::size_t size);
 
   // Takes the next whole record; false when none is complete yet, or when
   // the stream announced a payload above kMaxLogPayload (see Broken).
@@ -56,10 +85,11 @@ class LogFrameReader {
   bool Broken() const { return broken_; }
 
   // Bytes received that do not make a whole record yet.
-  std::size_t Pending() const { return buffer_.size(); }
+  std::size_t Pending() const { return buffer_.size() - taken_; }
 
  private:
   std::string buffer_;
+  std::size_t taken_ = 0;  // bytes at the front of buffer_ handed out already
   bool broken_ = false;
 };
 

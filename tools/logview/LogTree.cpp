@@ -32,9 +32,9 @@ std::wstring DescribeLogLine(const LogLine& line) {
 
 std::wstring IndentLogEntry(const LogEntry& entry) { return std::wstring(2 * entry.depth, L' ') + entry.text; }
 
-LogEntry LogTree::Entry(std::wstring text) {
+LogEntry LogTree::Entry(std::wstring text, bool failed) {
   hasParent_ = true;
-  return {depth_, std::move(text)};
+  return {depth_, std::move(text), failed};
 }
 
 std::vector<LogEntry> LogTree::Add(const LogRecord& record) {
@@ -43,8 +43,11 @@ std::vector<LogEntry> LogTree::Add(const LogRecord& record) {
   switch (record.type) {
     case kLogLine: {
       LogLine line;
-      entries.push_back(Entry(ParseLogLine(record.payload, line) ? DescribeLogLine(line)
-                                                                 : Format(L"(malformed line record, %u bytes)", size)));
+      if (ParseLogLine(record.payload, line)) {
+        entries.push_back(Entry(DescribeLogLine(line), line.mark == kMarkFailed));
+      } else {
+        entries.push_back(Entry(Format(L"(malformed line record, %u bytes)", size)));
+      }
       break;
     }
     case kLogGroupOpen:

@@ -16,6 +16,7 @@ namespace pf {
 struct LogEntry {
   int depth = 0;
   std::wstring text;  // the mark word and the line's text, e.g. "call COVXIF::Load()"
+  bool failed = false;  // a line with the failure mark
 };
 
 class LogTree {
@@ -27,7 +28,7 @@ class LogTree {
   int depth() const { return depth_; }
 
  private:
-  LogEntry Entry(std::wstring text);
+  LogEntry Entry(std::wstring text, bool failed = false);
 
   int depth_ = 0;
   bool hasParent_ = false;  // an entry stands at depth_ since its group opened

@@ -2,9 +2,48 @@
 
 namespace pf {
 
-std::vector<LogEntry> LogViewer::Receive(const LogRecord& record) {
-  if (recordFile_ != nullptr) *recordFile_ << EncodeLogFrame(record) << std::flush;
-  return tree_.Add(record);
+void LogViewer::Record(const std::string& frames) {
+  if (recordFile_ != nullptr) *recordFile_ << frames;
+}
+
+void LogViewer::StartSession(uint32_t session, uint32_t process, int64_t timeMs) {
+  Record(EncodeSessionStart(session, process, timeMs));
+  book_.StartSession(session, process, timeMs);
+}
+
+void LogViewer::Receive(uint32_t session, int64_t timeMs, const LogRecord& record) {
+  Record(EncodeStamp(session, timeMs) + EncodeLogFrame(record));
+  book_.Add(session, timeMs, record);
+}
+
+void LogViewer::EndSession(uint32_t session, int64_t timeMs) {
+  Record(EncodeSessionEnd(session, timeMs));
+  book_.EndSession(session, timeMs);
+}
+
+void LogViewer::FlushRecords() {
+  if (recordFile_ != nullptr) recordFile_->flush();
+}
+
+bool LogViewer::Replay(const std::string& bytes) {
+  LogFrameReader reader;
+  reader.Feed(bytes.data(), bytes.size());
+  FileMark stamp;
+  stamp.session = 1;
+  for (LogRecord frame; reader.Next(frame);) {
+    FileMark mark;
+    const bool marked = ParseFileMark(frame, mark);
+    if (frame.type == kFileSessionStart && marked) {
+      book_.StartSession(mark.session, mark.process, mark.timeMs);
+    } else if (frame.type == kFileStamp && marked) {
+      stamp = mark;
+    } else if (frame.type == kFileSessionEnd && marked) {
+      book_.EndSession(mark.session, mark.timeMs);
+    } else {
+      book_.Add(stamp.session, stamp.timeMs, frame);
+    }
+  }
+  return !reader.Broken() && reader.Pending() == 0;
 }
 
 }  // namespace pf

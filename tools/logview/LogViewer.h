@@ -1,30 +1,47 @@
-// What the viewer does with each record it receives, on every platform:
-// appends it to the record file (when one is open) exactly as received, and
-// turns it into tree entries.
+// What the viewer does with what it receives, on every platform: keeps it in
+// the record file (when one is open) and shows it in the book.
+//
+// The record file holds the module's records exactly as received, framed,
+// each after a stamp frame naming its session and time, and every session's
+// start and end (LogRecord.h). Replay reads such a file back into the book;
+// a file of bare records (no stamps) shows as one session without times.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
-#include <vector>
+#include <string>
 
+#include "LogBook.h"
 #include "LogRecord.h"
-#include "LogTree.h"
 
 namespace pf {
 
 class LogViewer {
  public:
-  // `recordFile`: where every record goes, framed; nullptr for none.
+  // `recordFile`: where everything received goes, framed; nullptr for none.
   explicit LogViewer(std::ostream* recordFile) : recordFile_(recordFile) {}
 
-  // Records the record and returns the entries it adds to the tree.
-  std::vector<LogEntry> Receive(const LogRecord& record);
+  void StartSession(uint32_t session, uint32_t process, int64_t timeMs);
+  void Receive(uint32_t session, int64_t timeMs, const LogRecord& record);
+  void EndSession(uint32_t session, int64_t timeMs);
 
-  // Starts a new tree at depth 0 (a new session on the POSIX socket).
-  void StartSession() { tree_ = LogTree(); }
+  // Writes what the record file was given so far; the viewers call it after
+  // each batch rather than after each record.
+  void FlushRecords();
+
+  // Shows the frames of a record file after what is shown already; they are
+  // not recorded again. False when the bytes are not a record stream or end
+  // inside a frame (what came before is shown).
+  bool Replay(const std::string& bytes);
+
+  const LogBook& book() const { return book_; }
+  LogBook& book() { return book_; }
 
  private:
+  void Record(const std::string& frames);
+
   std::ostream* recordFile_;
-  LogTree tree_;
+  LogBook book_;
 };
 
 }  // namespace pf

@@ -1,39 +1,63 @@
-// The log viewer in a terminal: prints the records of each connection as an
-// indented tree, one connection after another. Only POSIX code here.
-#include <unistd.h>
-
+// The log viewer in a terminal: prints the lines of every module session as
+// they come (sessions served at the same time interleave, each line naming
+// its session), or replays a record file. Only POSIX code here.
+#include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "LogText.h"
 #include "LogViewer.h"
+#include "SessionServer.h"
 #include "SocketListener.h"
 #include "ViewerOptions.h"
 #include "common/Text.h"
 
 namespace {
 
-// Shows the records of one connection until it closes.
-void RunSession(pf::SocketListener& listener, int connection, pf::LogViewer& viewer) {
-  viewer.StartSession();
-  pf::LogFrameReader reader;
-  char chunk[4096];
-  long received = 0;
-  while (!reader.Broken() && (received = listener.Receive(connection, chunk, sizeof chunk)) > 0) {
-    reader.Feed(chunk, static_cast<std::size_t>(received));
-    for (pf::LogRecord record; reader.Next(record);) {
-      for (const pf::LogEntry& entry : viewer.Receive(record)) {
-        std::cout << pf::ToNarrow(pf::IndentLogEntry(entry)) << std::endl;
-      }
+// Prints the lines the book gained (those the filter lets through) and
+// appends all of them to the text file.
+class LinePrinter {
+ public:
+  LinePrinter(const pf::ViewerOptions& options, std::ofstream* textFile) : filter_(options.filter), text_(textFile) {}
+
+  void Print(pf::LogBook& book) {
+    const std::vector<pf::ShownLine> lines = book.TakeLines();
+    if (text_ != nullptr) *text_ << pf::LinesAsText(lines, "\n") << std::flush;
+    std::string shown;
+    for (const pf::ShownLine& line : lines) {
+      const std::wstring text = pf::FormatShownLine(line);
+      if (line.kind != pf::LineKind::Record || pf::MatchesText(text, filter_)) shown += pf::ToUtf8(text) + '\n';
     }
+    std::fwrite(shown.data(), 1, shown.size(), stdout);
+    std::fflush(stdout);
   }
-  if (reader.Broken()) {
-    std::cerr << "logview: a record announced more than " << pf::kMaxLogPayload << " bytes; connection dropped\n";
-  } else if (received == 0 && reader.Pending() != 0) {
-    std::cerr << "logview: the connection closed inside a record; " << reader.Pending() << " bytes dropped\n";
+
+ private:
+  std::wstring filter_;
+  std::ofstream* text_;
+};
+
+bool OpenOutput(const std::wstring& path, std::ofstream& file) {
+  if (path.empty()) return true;
+  file.open(pf::ToNarrow(path), std::ios::binary | std::ios::trunc);
+  if (!file) std::cerr << "logview: cannot write " << pf::ToNarrow(path) << '\n';
+  return static_cast<bool>(file);
+}
+
+int Replay(const std::wstring& path, pf::LogViewer& viewer, LinePrinter& printer) {
+  std::ifstream file(pf::ToNarrow(path), std::ios::binary);
+  if (!file) {
+    std::cerr << "logview: cannot read " << pf::ToNarrow(path) << '\n';
+    return 1;
   }
-  close(connection);
+  const bool whole = viewer.Replay(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+  printer.Print(viewer.book());
+  if (whole) return 0;
+  std::cerr << "logview: " << pf::ToNarrow(path) << " ends in a damaged or unfinished frame\n";
+  return 1;
 }
 
 }  // namespace
@@ -48,13 +72,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::ofstream recordFile;
-  if (!options.recordPath.empty()) {
-    recordFile.open(pf::ToNarrow(options.recordPath), std::ios::binary | std::ios::trunc);
-    if (!recordFile) {
-      std::cerr << "logview: cannot write " << pf::ToNarrow(options.recordPath) << '\n';
-      return 1;
-    }
-  }
+  std::ofstream textFile;
+  if (!OpenOutput(options.recordPath, recordFile) || !OpenOutput(options.savePath, textFile)) return 1;
+  pf::LogViewer viewer(options.recordPath.empty() ? nullptr : &recordFile);
+  LinePrinter printer(options, options.savePath.empty() ? nullptr : &textFile);
+  if (!options.replayPath.empty()) return Replay(options.replayPath, viewer, printer);
   pf::SocketListener listener;
   std::string error;
   if (!listener.Open(error)) {
@@ -62,14 +84,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::cerr << "logview: listening on " << listener.path() << '\n';
-  pf::LogViewer viewer(options.recordPath.empty() ? nullptr : &recordFile);
-  for (int session = 1;; ++session) {
-    const int connection = listener.Accept();
-    if (connection < 0) break;
-    std::cerr << "logview: session " << session << " opened\n";
-    RunSession(listener, connection, viewer);
-    std::cerr << "logview: session " << session << " closed\n";
-    if (options.once || listener.StopRequested()) break;
-  }
+  pf::SessionServer server(listener, viewer);
+  server.Run(options.once, [&] {
+    printer.Print(viewer.book());
+    viewer.FlushRecords();
+  });
   return 0;
 }

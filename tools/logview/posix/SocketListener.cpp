@@ -96,7 +96,7 @@ bool SocketListener::Open(std::string& error) {
   unlink(path_.c_str());  // a stale socket file left by a viewer that died
   fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd_ < 0 || bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
-      listen(fd_, 4) != 0) {
+      listen(fd_, 16) != 0) {
     error = path_ + ": " + std::strerror(errno);
     if (fd_ >= 0) close(fd_);
     fd_ = -1;
@@ -107,25 +107,20 @@ bool SocketListener::Open(std::string& error) {
 
 bool SocketListener::StopRequested() const { return g_stopRequested != 0; }
 
-bool SocketListener::Wait(int fd) {
-  pollfd entry{fd, POLLIN, 0};
+bool SocketListener::Wait(std::vector<pollfd>& fds) {
   while (!StopRequested()) {
-    if (ppoll(&entry, 1, nullptr, &waitMask_) > 0) return true;
+    if (ppoll(fds.data(), fds.size(), nullptr, &waitMask_) > 0) return true;
   }
   return false;
 }
 
-int SocketListener::Accept() {
-  while (Wait(fd_)) {
-    const int connection = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (connection >= 0) return connection;
-  }
-  return -1;
-}
+int SocketListener::Accept() { return accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC); }
 
-long SocketListener::Receive(int connection, char* buffer, std::size_t size) {
-  if (!Wait(connection)) return -1;
-  return static_cast<long>(read(connection, buffer, size));
+uint32_t PeerProcess(int connection) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  if (getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) return 0;
+  return static_cast<uint32_t>(peer.pid);
 }
 
 }  // namespace pf

@@ -1,16 +1,18 @@
 // The viewer's endpoint on POSIX: a Unix stream socket named after the
 // viewer's window title in $XDG_RUNTIME_DIR (else in /tmp/pathforge-<uid>/,
-// made with mode 0700), serving one connection after another. Only POSIX
-// code here.
+// made with mode 0700). Only POSIX code here.
 //
 // SIGINT, SIGTERM and SIGHUP are held back while the listener exists and are
 // taken only while it waits, so a stop request ends any wait at once and the
 // socket file is always removed.
 #pragma once
 
+#include <poll.h>
+
 #include <csignal>
-#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pf {
 
@@ -26,24 +28,26 @@ class SocketListener {
   // when the folder or socket cannot be made or another viewer is listening.
   bool Open(std::string& error);
 
-  // Waits for the next connection: its descriptor, or -1 once a stop was
-  // requested.
+  // The listening socket, readable when a module connects.
+  int fd() const { return fd_; }
+
+  // Takes a waiting connection: its descriptor, or -1 when none waits.
   int Accept();
 
-  // Waits for bytes of a connection: their count, 0 at its end, -1 once a
-  // stop was requested (or the read failed).
-  long Receive(int connection, char* buffer, std::size_t size);
+  // Waits until one of the descriptors is ready (their revents filled in);
+  // false once a stop was requested.
+  bool Wait(std::vector<pollfd>& fds);
 
   bool StopRequested() const;
   const std::string& path() const { return path_; }
 
  private:
-  // Waits until `fd` is readable; false once a stop was requested.
-  bool Wait(int fd);
-
   std::string path_;
   int fd_ = -1;
   sigset_t waitMask_;  // the signal mask while waiting: the stop signals let through
 };
+
+// The process id of the peer of a connection; 0 when it cannot be told.
+uint32_t PeerProcess(int connection);
 
 }  // namespace pf

@@ -46,8 +46,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Complain(L"Cannot create the window");
     return 1;
   }
+  if (!options.replayPath.empty()) window.OpenRecording(options.replayPath);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (window.TakeMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -1,0 +1,160 @@
+// The lines the viewers show: sessions, times, failure marks, find, the
+// record file and its replay.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "LogBook.h"
+#include "LogText.h"
+#include "LogViewer.h"
+#include "Records.h"
+
+namespace pf {
+namespace {
+
+// 2026-12-06 21:13:27.120 UTC; the tests read local time as UTC.
+constexpr int64_t kT0 = 1796591607120;
+
+class LogBookTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+  }
+};
+
+std::vector<std::wstring> Shown(const LogBook& book) {
+  std::vector<std::wstring> lines;
+  for (const ShownLine& line : book.lines()) lines.push_back(FormatShownLine(line));
+  return lines;
+}
+
+// Two modules at the same time: session 1 loads and fails a check while
+// session 2 loads inside it; session 2 ends first.
+void TwoSessions(LogViewer& viewer) {
+  viewer.StartSession(1, 4242, kT0);
+  viewer.Receive(1, kT0 + 1, Line(kMarkCall, u"COVXIF::Load()"));
+  viewer.Receive(1, kT0 + 1, Open());
+  viewer.StartSession(2, 4243, kT0 + 2);
+  viewer.Receive(2, kT0 + 3, Line(kMarkCall, u"COVXIF::Load()"));
+  viewer.Receive(1, kT0 + 4, Line(kMarkFailed, u"COVXIF::Load() was not succeeded(126)."));
+  viewer.Receive(2, kT0 + 5, Open());
+  viewer.Receive(2, kT0 + 5, Line(kMarkSucceeded, u"COVXIF::Load() was succeeded."));
+  viewer.Receive(2, kT0 + 5, Close());
+  viewer.EndSession(2, kT0 + 6);
+  viewer.Receive(1, kT0 + 61001, Close());
+  viewer.Receive(1, kT0 + 61001, Line(kMarkCall, u"COVXIF::Unload( 2 )"));
+}
+
+const std::vector<std::wstring> kTwoSessionsShown = {
+    L"== session 1: process 4242, started 2026-12-06 21:13:27.120",
+    L"21:13:27.121 #1    call COVXIF::Load()",
+    L"== session 2: process 4243, started 2026-12-06 21:13:27.122",
+    L"21:13:27.123 #2    call COVXIF::Load()",
+    L"21:13:27.124 #1 !!   failed COVXIF::Load() was not succeeded(126).",
+    L"21:13:27.125 #2      ok COVXIF::Load() was succeeded.",
+    L"== session 2 ended 21:13:27.126",
+    L"21:14:28.121 #1    call COVXIF::Unload( 2 )",
+};
+
+TEST_F(LogBookTest, SessionsAtTheSameTimeKeepTheirOwnTree) {
+  LogViewer viewer(nullptr);
+  TwoSessions(viewer);
+  EXPECT_EQ(Shown(viewer.book()), kTwoSessionsShown);
+}
+
+struct FormatRow {
+  const char* what;
+  ShownLine line;
+  const wchar_t* text;
+};
+
+TEST_F(LogBookTest, FormatsEachKindOfLine) {
+  const FormatRow rows[] = {
+      {"start", {LineKind::SessionStart, 3, kT0, 77, 0, false, L""}, L"== session 3: process 77, started 2026-12-06 21:13:27.120"},
+      {"start unknown", {LineKind::SessionStart, 1, kNoTime, 0, 0, false, L""},
+       L"== session 1: process unknown, started at an unknown time"},
+      {"end", {LineKind::SessionEnd, 3, kT0 + 999, 0, 0, false, L""}, L"== session 3 ended 21:13:28.119"},
+      {"call", {LineKind::Record, 12, kT0, 0, 0, false, L"call X"}, L"21:13:27.120 #12    call X"},
+      {"failed deep", {LineKind::Record, 1, kT0, 0, 2, true, L"failed Y"}, L"21:13:27.120 #1 !!     failed Y"},
+      {"no time", {LineKind::Record, 1, kNoTime, 0, 1, false, L"ok Z"}, L"--:--:--.--- #1      ok Z"},
+  };
+  for (const FormatRow& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(FormatShownLine(row.line), row.text);
+  }
+}
+
+struct FindRow {
+  const wchar_t* text;
+  std::size_t from;
+  bool down;
+  std::size_t found;
+};
+
+TEST_F(LogBookTest, FindSearchesTheShownTextBothWaysAndGoesRound) {
+  LogViewer viewer(nullptr);
+  TwoSessions(viewer);
+  const std::size_t none = std::wstring::npos;
+  const FindRow rows[] = {
+      {L"load()", none, true, 1},   {L"load()", 1, true, 3},    {L"LOAD()", 3, false, 1},
+      {L"load()", 1, false, 5},     {L"!!", 0, true, 4},        {L"#2", 4, true, 5},
+      {L"session 2", 6, true, 2},   {L"ended", 6, true, 6},     {L"unload", none, false, 7},
+      {L"nowhere", 0, true, none},
+  };
+  for (const FindRow& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.from << (row.down ? " down" : " up"));
+    EXPECT_EQ(viewer.book().Find(row.text, row.from, row.down), row.found);
+  }
+}
+
+TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
+  std::ostringstream file;
+  LogViewer recording(&file);
+  TwoSessions(recording);
+  const std::string bytes = file.str();
+  EXPECT_NE(bytes.find(EncodeStamp(1, kT0 + 4) + EncodeLogFrame(Line(kMarkFailed, u"COVXIF::Load() was not succeeded(126)."))),
+            std::string::npos);
+  LogViewer replaying(nullptr);
+  EXPECT_TRUE(replaying.Replay(bytes));
+  EXPECT_EQ(Shown(replaying.book()), kTwoSessionsShown);
+  LogViewer cut(nullptr);
+  EXPECT_FALSE(cut.Replay(bytes.substr(0, bytes.size() - 3)));
+  EXPECT_EQ(Shown(cut.book()).size(), kTwoSessionsShown.size() - 1);
+}
+
+TEST_F(LogBookTest, ReplaysARecordingOfBareRecordsAsOneSessionWithoutTimes) {
+  LogViewer viewer(nullptr);
+  EXPECT_TRUE(viewer.Replay(EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()")) + EncodeLogFrame(Open()) +
+                            EncodeLogFrame(Line(kMarkFailed, u" was not succeeded(-1).")) + EncodeLogFrame(Close())));
+  EXPECT_EQ(Shown(viewer.book()), (std::vector<std::wstring>{
+                                      L"== session 1: process unknown, started at an unknown time",
+                                      L"--:--:--.--- #1    call COVXIF::Load()",
+                                      L"--:--:--.--- #1 !!   failed  was not succeeded(-1).",
+                                  }));
+}
+
+struct Utf8Row {
+  std::wstring text;
+  std::string bytes;
+};
+
+TEST(LogText, WritesUtf8AndMatchesWithoutCase) {
+  const Utf8Row rows[] = {
+      {L"ok", "ok"},
+      {L"\u00B5m", "\xC2\xB5m"},
+      {L"\u20AC", "\xE2\x82\xAC"},
+      {L"\U0001F600", "\xF0\x9F\x98\x80"},
+  };
+  for (const Utf8Row& row : rows) EXPECT_EQ(ToUtf8(row.text), row.bytes);
+  EXPECT_TRUE(MatchesText(L"call COVXIF::CheckSPAX", L"checkspax"));
+  EXPECT_TRUE(MatchesText(L"anything", L""));
+  EXPECT_FALSE(MatchesText(L"call", L"calls"));
+}
+
+}  // namespace
+}  // namespace pf

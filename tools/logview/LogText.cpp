@@ -1,0 +1,115 @@
+#include "LogText.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <cwctype>
+
+#include "common/Format.h"
+
+namespace pf {
+namespace {
+
+struct LocalTime {
+  std::tm parts{};
+  int ms = 0;
+};
+
+// The local time of a moment. Lines come many to a second, and the
+// conversion consults the time zone each time, so the last second's parts
+// are kept.
+LocalTime Local(int64_t timeMs) {
+  thread_local std::time_t lastSecond = -1;
+  thread_local std::tm lastParts{};
+  const std::time_t seconds = static_cast<std::time_t>(timeMs / 1000);
+  if (seconds != lastSecond) {
+    const std::tm* parts = std::localtime(&seconds);
+    lastParts = parts != nullptr ? *parts : std::tm{};
+    lastSecond = seconds;
+  }
+  LocalTime local;
+  local.parts = lastParts;
+  local.ms = static_cast<int>(timeMs % 1000);
+  return local;
+}
+
+std::wstring DateText(int64_t timeMs) {
+  if (timeMs == kNoTime) return L"at an unknown time";
+  const LocalTime local = Local(timeMs);
+  return Format(L"%04d-%02d-%02d ", local.parts.tm_year + 1900, local.parts.tm_mon + 1, local.parts.tm_mday) +
+         ClockText(timeMs);
+}
+
+std::wstring ProcessText(uint32_t process) {
+  return process == 0 ? std::wstring(L"process unknown") : Format(L"process %u", process);
+}
+
+void AppendUtf8(std::string& bytes, uint32_t code) {
+  if (code < 0x80) {
+    bytes += static_cast<char>(code);
+    return;
+  }
+  const int tail = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+  static constexpr uint8_t kLead[] = {0, 0xC0, 0xE0, 0xF0};
+  bytes += static_cast<char>(kLead[tail] | (code >> (6 * tail)));
+  for (int i = tail - 1; i >= 0; --i) bytes += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
+}
+
+}  // namespace
+
+int64_t NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
+std::wstring ClockText(int64_t timeMs) {
+  if (timeMs == kNoTime) return L"--:--:--.---";
+  const LocalTime local = Local(timeMs);
+  return Format(L"%02d:%02d:%02d.%03d", local.parts.tm_hour, local.parts.tm_min, local.parts.tm_sec, local.ms);
+}
+
+std::wstring DescribeShownLine(const ShownLine& line) {
+  switch (line.kind) {
+    case LineKind::SessionStart:
+      return Format(L"session %u: ", line.session) + ProcessText(line.process) + L", started " + DateText(line.timeMs);
+    case LineKind::SessionEnd:
+      return Format(L"session %u ended ", line.session) + ClockText(line.timeMs);
+    case LineKind::Record:
+      break;
+  }
+  return std::wstring(2 * static_cast<std::size_t>(line.depth), L' ') + line.text;
+}
+
+std::wstring FormatShownLine(const ShownLine& line) {
+  if (line.kind != LineKind::Record) return L"== " + DescribeShownLine(line);
+  return ClockText(line.timeMs) + Format(L" #%u ", line.session) + (line.failed ? L"!! " : L"   ") +
+         DescribeShownLine(line);
+}
+
+bool MatchesText(const std::wstring& text, const std::wstring& part) {
+  const auto same = [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); };
+  return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
+}
+
+std::string LinesAsText(const std::vector<ShownLine>& lines, const char* lineEnd) {
+  std::string text;
+  for (const ShownLine& line : lines) text += ToUtf8(FormatShownLine(line)) + lineEnd;
+  return text;
+}
+
+std::string ToUtf8(const std::wstring& text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    uint32_t code = static_cast<uint32_t>(text[i]);
+    const bool highSurrogate = code >= 0xD800 && code < 0xDC00 && i + 1 < text.size();
+    const uint32_t next = highSurrogate ? static_cast<uint32_t>(text[i + 1]) : 0;
+    if (next >= 0xDC00 && next < 0xE000) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (next - 0xDC00);
+      ++i;
+    }
+    AppendUtf8(bytes, code);
+  }
+  return bytes;
+}
+
+}  // namespace pf

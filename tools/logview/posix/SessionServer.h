@@ -1,0 +1,71 @@
+// Serves every module connection at the same time: one poll over the
+// listening socket and all open connections, each connection a session of
+// its own, so a module that keeps its connection open never holds up
+// another one's sends. Only POSIX code here.
+//
+// A thread of its own only takes what arrives (as fast as a receiver that
+// does nothing with it), stamped with its time; the caller's thread turns it
+// into records and lines in batches, so the modules never wait for the
+// viewer's work.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "LogRecord.h"
+#include "LogViewer.h"
+#include "SocketListener.h"
+
+namespace pf {
+
+class SessionServer {
+ public:
+  SessionServer(SocketListener& listener, LogViewer& viewer) : listener_(listener), viewer_(viewer) {}
+  SessionServer(const SessionServer&) = delete;
+  SessionServer& operator=(const SessionServer&) = delete;
+
+  // Serves until a stop is requested or, with `once`, until no connection
+  // is left after the first one came. `afterBatch` runs after each batch.
+  void Run(bool once, const std::function<void()>& afterBatch);
+
+ private:
+  enum class EventKind { Start, Bytes, End };
+  struct Event {
+    EventKind kind;
+    uint32_t session;
+    int64_t timeMs;
+    uint32_t process;   // Start
+    std::string bytes;  // Bytes
+  };
+  struct Connection {
+    int fd;
+    uint32_t session;
+  };
+
+  // The receiving thread: accepts and reads until told or done.
+  void Receive(bool once);
+  // Reads what the connection has and posts it; false at its end.
+  bool Take(const Connection& connection, std::string& chunk);
+  void Post(Event event);
+  // The caller's thread: what arrived, into the viewer.
+  void Apply(Event& event);
+  void Report(uint32_t session, const LogFrameReader& reader) const;
+
+  SocketListener& listener_;
+  LogViewer& viewer_;
+
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  std::vector<Event> events_;  // under mutex_
+  bool done_ = false;          // under mutex_: the receiving thread has ended
+
+  std::map<uint32_t, LogFrameReader> readers_;  // the caller's thread only
+};
+
+}  // namespace pf

@@ -1,0 +1,37 @@
+// A do-nothing log receiver, the yardstick of the viewer's speed: a window
+// with the viewer's title that takes every copy-data message and returns
+// TRUE at once. Only Win32 code here.
+#include <windows.h>
+
+#include "nclink/LogEndpoint.h"
+
+namespace {
+
+LRESULT CALLBACK SinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COPYDATA:
+      return TRUE;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = SinkProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = L"PathForgeLogSink";
+  if (RegisterClassW(&windowClass) == 0) return 1;
+  const HWND window = CreateWindowW(windowClass.lpszClassName, pf::kLogViewerTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, 320, 120, nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) return 1;
+  ShowWindow(window, show);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  return 0;
+}
