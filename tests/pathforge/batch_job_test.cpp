@@ -109,6 +109,10 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
        ":11: A start position is invalid. Use at most five digits before the decimal point and six after "
        "it.\n"},
       {"unknown axis", axes + "[Program]\nKind=3\nAxis=$3-X\n", ":9: \"$3-X\" is not listed in [Machine] Axes\n"},
+      {"sampling time that would close its comment", axes + "[Program]\nKind=3\nAxis=$1-X\nSmpTime=1)G00X999\n",
+       ":10: SmpTime must be a number of zero or more, such as 7.2\n"},
+      {"sampling time that is not ASCII", axes + "[Program]\nKind=3\nAxis=$1-X\nSmpTime2=7,2\xc2\xb5\n",
+       ":10: SmpTime2 must be a number of zero or more, such as 7.2\n"},
       {"unknown key", axes + "[Program]\nKind=3\nAxis=$1-X\nFed=1\n", ":10: unknown key Fed\n"},
       {"kind out of range", axes + "[Program]\nKind=11\n", ":8: Kind must be a whole number from 0 to 10\n"},
       {"machine type", Header(2, 2, "$1-X"), ":3: MachineType must be a whole number from 0 to 1\n"},

@@ -224,6 +224,12 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
     auto text = std::find_if(std::begin(kTextKeys), std::end(kTextKeys),
                              [&](const TextKey& k) { return SameName(e.key, k.key); });
     if (text != std::end(kTextKeys)) {
+      int dots = 0;
+      // The generators write the sampling times into the "(smptime=...)"
+      // comment as they are: only a number may stand there, or a ")" in the
+      // text would end the comment and put the rest into the program.
+      if (text->errorId == kProgramOk && !CProgramInfo::CheckNumber(e.value, dots))
+        return r.Fail(e.line, Format(L"%s must be a number of zero or more, such as 7.2", e.key));
       record.*(text->field) = e.value;
       continue;
     }
