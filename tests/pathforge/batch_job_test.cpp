@@ -116,6 +116,10 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
       {"unknown key", axes + "[Program]\nKind=3\nAxis=$1-X\nFed=1\n", ":10: unknown key Fed\n"},
       {"kind out of range", axes + "[Program]\nKind=11\n", ":8: Kind must be a whole number from 0 to 10\n"},
       {"machine type", Header(2, 2, "$1-X"), ":3: MachineType must be a whole number from 0 to 1\n"},
+      {"folder not UTF-8", "[Project]\nFolder=P\xff\nMachineType=1\n",
+       ":2: the line is not valid 8-bit text (UTF-8 on Linux)\n"},
+      {"a cut UTF-8 sequence", axes + "[Program]\nKind=3\nAxis=$1-X\xc3",
+       ":9: the line is not valid 8-bit text (UTF-8 on Linux)\n"},
       {"not a line", axes + "garbage\n", ":7: expected [section] or key=value, found \"garbage\"\n"},
       {"same program twice", axes + "[Program]\nKind=3\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n",
        ":10: kind 3 for $1-X is already in the job\n"},
@@ -131,7 +135,8 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
 TEST_F(BatchJobTest, AFolderThatCannotBeMadeFailsWithoutProjectFile) {
   WriteBytes(Project() / "$1-X", "a file where the axis folder belongs");
   EXPECT_EQ(Run(Header(1, 2, "$1-X") + "[Program]\nKind=4\nAxis=$1-X\n"), 1);
-  EXPECT_NE(err.find("the project file was not written"), std::string::npos);
+  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: the programs could not be written below " +
+                     Project().string() + "; the project file was not written\n");
   EXPECT_FALSE(pf_test::fs::exists(Project() / "Project.dat"));
 }
 
@@ -172,6 +177,8 @@ TEST_F(BatchJobTest, LabelsThatWouldLeaveTheProjectFolderAreRefused) {
        ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
       {"axis label of the parent folder", Header(1, 2, ".."), ":6: axis labels must be distinct usable names, such as $1-X\n"},
       {"axis label of the project folder", Header(1, 2, "$1-X, ."), ":6: axis labels must be distinct usable names, such as $1-X\n"},
+      {"axis label that Windows folds into another", Header(1, 2, "$1-X, $1-X."),
+       ":6: axis labels must be distinct usable names, such as $1-X\n"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -100,9 +100,10 @@ int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
   return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-// A label names a folder inside the project folder: a usable name that is
-// not the project folder itself or its parent.
-bool IsFolderLabel(const std::wstring& label) { return IsUsableName(label) && label != L"." && label != L".."; }
+// A label names a folder inside the project folder: a usable name that does
+// not end in a dot, so neither the project folder itself ("."), nor its
+// parent (".."), nor a name that Windows folds into another ("X." is "X").
+bool IsFolderLabel(const std::wstring& label) { return IsUsableName(label) && label.back() != L'.'; }
 
 bool SameName(const std::wstring& a, const wchar_t* b) {
   return a.size() == std::wcslen(b) && StartsWithNoCase(a + L" ", b);
