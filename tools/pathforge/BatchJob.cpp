@@ -105,6 +105,16 @@ int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
 // parent (".."), nor a name that Windows folds into another ("X." is "X").
 bool IsFolderLabel(const std::wstring& label) { return IsUsableName(label) && label.back() != L'.'; }
 
+bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+
+// An incremental name stands in the program as an axis address: "999" (none)
+// or an ASCII letter followed by letters and digits, such as U or U1.
+bool IsIncrementalName(const std::wstring& name) {
+  if (name == L"999") return true;
+  return !name.empty() && IsAsciiLetter(name[0]) &&
+         std::all_of(name.begin(), name.end(), [](wchar_t c) { return IsAsciiLetter(c) || (c >= L'0' && c <= L'9'); });
+}
+
 bool SameName(const std::wstring& a, const wchar_t* b) {
   return a.size() == std::wcslen(b) && StartsWithNoCase(a + L" ", b);
 }
@@ -182,11 +192,15 @@ bool ReadMachine(JobReader& r, const JobSection& s, BatchJob& job) {
   const JobEntry* axes = nullptr;
   if (!r.Required(s, L"Axes", axes) || !ReadLabels(r, *axes, L"axis", L"$1-X", job.machine.axisLabels))
     return false;
+  // The last character of a label is the axis's address in the programs.
+  for (const std::wstring& label : job.machine.axisLabels)
+    if (!IsAsciiLetter(label.back())) return r.Fail(axes->line, L"an axis label ends in its axis letter, such as $1-X");
   job.machine.incrementalNames.assign(job.machine.axisLabels.size(), L"999");
   if (const JobEntry* inc = s.Find(L"IncrementalNames")) {
     job.machine.incrementalNames = SplitList(inc->value);
-    if (job.machine.incrementalNames.size() != job.machine.axisLabels.size())
-      return r.Fail(inc->line, L"IncrementalNames needs one name per axis (999 for none)");
+    if (job.machine.incrementalNames.size() != job.machine.axisLabels.size() ||
+        !std::all_of(job.machine.incrementalNames.begin(), job.machine.incrementalNames.end(), IsIncrementalName))
+      return r.Fail(inc->line, L"IncrementalNames needs one address per axis, such as U, or 999 for none");
   }
   const JobEntry* planes = s.Find(L"Planes");
   if (planes && !ReadLabels(r, *planes, L"plane", L"$1-IJ", job.planes)) return false;
