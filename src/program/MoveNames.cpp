@@ -27,17 +27,24 @@ std::wstring CharAt(const std::wstring& label, std::size_t pos) {
   return pos < label.size() ? label.substr(pos, 1) : std::wstring();
 }
 
+// True when the incremental name list holds a name at `index`. A circle's
+// position j may lie beyond the list of a machine with fewer axes than the
+// circle has (a one-axis lathe): no name is set there.
+bool HasIncrementalName(const std::vector<std::wstring>& inc, std::size_t index) {
+  return index < inc.size() && inc[index] != kNoIncrementalName;
+}
+
 std::wstring MapIncrementalName(const AxisNameSource& source, const std::wstring& name, std::size_t j,
                                 bool circleKind) {
   const std::vector<std::wstring>& inc = source.incrementalNames;
-  if (!inc.empty() && inc.at(j) != kNoIncrementalName) {
+  if (HasIncrementalName(inc, j)) {
     std::size_t k = j;
     if (circleKind) {
       const auto& labels = source.axisLabels;
       const auto found = std::find(labels.begin(), labels.end(), name);
       if (found != labels.end()) k = static_cast<std::size_t>(found - labels.begin());
     }
-    return inc.at(k);
+    if (k < inc.size()) return inc[k];
   }
   for (const IncrementalPair& pair : kIncrementalPairs) {
     if (name == pair.axis) return pair.incremental;

@@ -38,7 +38,8 @@ ProgramAxisNames BuildAxisNames(const AxisNameSource& source, int currentIndex);
 
 // Lists for a circle program: the move names are the plane's circle axis
 // labels (left as the axis letters when that list is empty), the position
-// names those of the part system of the first circle axis label.
+// names those of the part system of the first circle axis label. A circle
+// position beyond the incremental name list counts as one without a name.
 ProgramAxisNames BuildCircleAxisNames(const AxisNameSource& source,
                                       const std::vector<std::wstring>& circleAxisLabels);
 

@@ -15,9 +15,9 @@ using pf_test::WriteBytes;
 
 class BatchJobTest : public pf_test::TempDataHome {
  protected:
-  // Writes the job into the temporary folder and runs it.
-  int Run(const std::string& job) {
-    const path file = root_ / "job" / "test.job";
+  // Writes the job into a folder of the temporary folder and runs it.
+  int Run(const std::string& job, const std::string& folder = "job") {
+    const path file = root_ / folder / "test.job";
     WriteBytes(file, job);
     std::ostringstream outStream, errStream;
     const int status = pf::GenerateFromJobFile(pf_test::Wide(file), outStream, errStream);
@@ -109,9 +109,17 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
        ":11: A start position is invalid. Use at most five digits before the decimal point and six after "
        "it.\n"},
       {"unknown axis", axes + "[Program]\nKind=3\nAxis=$3-X\n", ":9: \"$3-X\" is not listed in [Machine] Axes\n"},
+      {"sampling time that would close its comment", axes + "[Program]\nKind=3\nAxis=$1-X\nSmpTime=1)G00X999\n",
+       ":10: SmpTime must be a number of zero or more, such as 7.2\n"},
+      {"sampling time that is not ASCII", axes + "[Program]\nKind=3\nAxis=$1-X\nSmpTime2=7,2\xc2\xb5\n",
+       ":10: SmpTime2 must be a number of zero or more, such as 7.2\n"},
       {"unknown key", axes + "[Program]\nKind=3\nAxis=$1-X\nFed=1\n", ":10: unknown key Fed\n"},
       {"kind out of range", axes + "[Program]\nKind=11\n", ":8: Kind must be a whole number from 0 to 10\n"},
       {"machine type", Header(2, 2, "$1-X"), ":3: MachineType must be a whole number from 0 to 1\n"},
+      {"folder not UTF-8", "[Project]\nFolder=P\xff\nMachineType=1\n",
+       ":2: the line is not valid 8-bit text (UTF-8 on Linux)\n"},
+      {"a cut UTF-8 sequence", axes + "[Program]\nKind=3\nAxis=$1-X\xc3",
+       ":9: the line is not valid 8-bit text (UTF-8 on Linux)\n"},
       {"not a line", axes + "garbage\n", ":7: expected [section] or key=value, found \"garbage\"\n"},
       {"same program twice", axes + "[Program]\nKind=3\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n",
        ":10: kind 3 for $1-X is already in the job\n"},
@@ -127,8 +135,76 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
 TEST_F(BatchJobTest, AFolderThatCannotBeMadeFailsWithoutProjectFile) {
   WriteBytes(Project() / "$1-X", "a file where the axis folder belongs");
   EXPECT_EQ(Run(Header(1, 2, "$1-X") + "[Program]\nKind=4\nAxis=$1-X\n"), 1);
-  EXPECT_NE(err.find("the project file was not written"), std::string::npos);
+  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: the programs could not be written below " +
+                     Project().string() + "; the project file was not written\n");
   EXPECT_FALSE(pf_test::fs::exists(Project() / "Project.dat"));
+}
+
+struct FolderCase {
+  const char* name;
+  const char* jobFolder;      // below the temporary folder
+  const char* folderKey;      // the Folder= value
+  const char* projectFolder;  // where the programs land, below the temporary folder
+};
+
+TEST_F(BatchJobTest, NonAsciiFoldersAndJobPathsAreUtf8) {
+  const FolderCase cases[] = {
+      {"project folder", "job", "Projekt-M\xc3\xbcller", "job/Projekt-M\xc3\xbcller"},
+      {"job folder", "Auftr\xc3\xa4ge", "P", "Auftr\xc3\xa4ge/P"},
+      {"both, three-byte characters", "\xe5\xb7\xa5\xe4\xbd\x9c", "\xe5\x8a\xa0\xe5\xb7\xa5", "\xe5\xb7\xa5\xe4\xbd\x9c/\xe5\x8a\xa0\xe5\xb7\xa5"},
+  };
+  for (const FolderCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string job = std::string("[Project]\nFolder=") + c.folderKey +
+                            "\nMachineType=1\n[Machine]\nAxes=$1-X\n[Program]\nKind=4\nAxis=$1-X\n";
+    ASSERT_EQ(Run(job, c.jobFolder), 0) << err;
+    const path project = root_ / c.projectFolder;
+    EXPECT_EQ(ReadBytes(project / "Project.dat"), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=0\r\n");
+    EXPECT_EQ(out.substr(out.size() - (project / "Project.dat").string().size() - 1),
+              (project / "Project.dat").string() + "\n");
+  }
+}
+
+TEST_F(BatchJobTest, LabelsThatWouldLeaveTheProjectFolderAreRefused) {
+  const ErrorCase cases[] = {
+      {"plane label climbing out", Header(1, 2, "$1-X, $1-Y", "Planes=../../esc-IJ\nPlaneAxes=$1-X, $1-Y\n"),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"plane label with a separator", Header(1, 2, "$1-X, $1-Y", "Planes=a/IJ\nPlaneAxes=$1-X, $1-Y\n"),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"plane label twice", Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ, $1-IJ\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n"),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"empty plane label", Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ,\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n"),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"axis label of the parent folder", Header(1, 2, ".."), ":6: axis labels must be distinct usable names, such as $1-X\n"},
+      {"axis label without its letter", Header(1, 2, "$1-X, $1-)"), ":6: an axis label ends in its axis letter, such as $1-X\n"},
+      {"incremental name that is no address", Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U, W)G00\n",
+       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
+      {"incremental names too few", Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U\n",
+       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
+      {"axis label of the project folder", Header(1, 2, "$1-X, ."), ":6: axis labels must be distinct usable names, such as $1-X\n"},
+      {"axis label that Windows folds into another", Header(1, 2, "$1-X, $1-X."),
+       ":6: axis labels must be distinct usable names, such as $1-X\n"},
+  };
+  for (const ErrorCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Run(c.job + "[Program]\nKind=4\nAxis=$1-X\n"), 2);
+    EXPECT_EQ(err, (root_ / "job" / "test.job").string() + c.message);
+    EXPECT_FALSE(pf_test::fs::exists(root_ / "job" / "Program"));
+    EXPECT_FALSE(pf_test::fs::exists(root_ / "job" / "esc-IJ"));
+  }
+}
+
+TEST_F(BatchJobTest, ASingleAxisLatheMachineGeneratesItsCircle) {
+  for (int list : {2, 4, 6}) {
+    SCOPED_TRACE(list);
+    ASSERT_EQ(Run(Header(0, list, "$1-X", "Planes=$1-IJ\nPlaneAxes=$1-X, $1-Y\n") +
+                  "IncrementalNames=U\n[Program]\nKind=7\nPlane=$1-IJ\nRadius=10\nFeed=500\nSmpTime=1\n"),
+              0)
+        << err;
+    EXPECT_EQ(ReadBytes(Project() / "$1-IJ" / "LostMotion2" / "Circle1.eia"),
+              "(smptime=1)\r\n(R=10.)\r\n(F=500.)\r\nG98G64\r\nG17\r\nG02I10.F500.\r\nG02I10.F500.\r\nM30\r\n%");
+    pf_test::fs::remove_all(Project());
+  }
 }
 
 }  // namespace

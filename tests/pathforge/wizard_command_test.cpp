@@ -89,6 +89,29 @@ expect closed cancel
   EXPECT_EQ(out.str(), "5 passed, 0 failed\n");
 }
 
+TEST_F(WizardCommandTest, FoldersOutsideAsciiAreUtf8) {
+  const std::string scripts = folder_ + "/Skripte-M\xc3\xbcller";
+  ASSERT_TRUE(MakeDirectory(ToWide(scripts)));
+  const std::string script = Write("Skripte-M\xc3\xbcller/same.script", R"(cancel
+expect closed cancel
+expect file "note.txt" same-as "note.txt"
+)");
+  Write("Skripte-M\xc3\xbcller/note.txt", "bytes of the script's folder");
+  ASSERT_TRUE(MakeDirectory(data_.DataFolder()));
+  ASSERT_TRUE(WriteFileBytes(data_.DataFolder() + L"note.txt", "bytes of the script's folder"));
+  EXPECT_EQ(Run({"--script", script}), 0);
+  EXPECT_EQ(out.str(), "3 passed, 0 failed\n");
+  EXPECT_EQ(err.str(), "");
+
+  const std::string home = folder_ + "/D\xc3\xa4ten";
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  out.str("");
+  err.str("");
+  EXPECT_EQ(Run({}), 0);
+  EXPECT_NE(out.str().find("== Program/Demo/Project.dat (45 bytes)\n"), std::string::npos);
+  EXPECT_EQ(err.str(), "");
+}
+
 struct UsageCase {
   std::vector<std::string> args;
   const char* error;

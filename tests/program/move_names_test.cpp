@@ -75,4 +75,19 @@ TEST(BuildCircleAxisNames, MoveAndPositionNames) {
   }
 }
 
+TEST(BuildCircleAxisNames, OneAxisLatheTakesFixedPairsBeyondItsNames) {
+  const CircleCase cases[] = {
+      {"a name for the one axis", {L"U"}, 0, {L"$1-X", L"$1-Y"}, {L"U", L"$1-Y"}, {L"X"}},
+      {"no name set", {L"999"}, 0, {L"$1-X", L"$1-Y"}, {L"$1-X", L"$1-Y"}, {L"X"}},
+      {"second circle label is the axis", {L"U"}, 0, {L"$1-Y", L"$1-X"}, {L"U", L"$1-X"}, {L"X"}},
+  };
+  for (const CircleCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const pf::AxisNameSource source{{L"$1-X"}, c.incremental, c.machineType, 4};
+    const pf::ProgramAxisNames names = pf::BuildCircleAxisNames(source, c.circleLabels);
+    EXPECT_EQ(names.moveNames, c.moveNames);
+    EXPECT_EQ(names.positionNames, c.positionNames);
+  }
+}
+
 }  // namespace

@@ -8,22 +8,18 @@
 #include <set>
 #include <utility>
 
+#include "BatchWrite.h"
 #include "common/Format.h"
+#include "common/FsPath.h"
 #include "common/MessageSink.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
-#include "program/ProgramInfoAry.h"
 #include "program/ProgramKinds.h"
-#include "wizard/ProjectFile.h"
 
 namespace pf {
 namespace {
-
-// The order in which Finish writes the kinds (the wizard writes 0..4, 9 and
-// 10; a job may also hold the kinds the wizard does not offer).
-constexpr int kWriteOrder[] = {0, 1, 2, 3, 4, 9, 10, 5, 6, 7, 8};
 
 // Text parameters of a program, with the error id that blames them.
 struct TextKey {
@@ -104,6 +100,21 @@ int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
   return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
+// A label names a folder inside the project folder: a usable name that does
+// not end in a dot, so neither the project folder itself ("."), nor its
+// parent (".."), nor a name that Windows folds into another ("X." is "X").
+bool IsFolderLabel(const std::wstring& label) { return IsUsableName(label) && label.back() != L'.'; }
+
+bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+
+// An incremental name stands in the program as an axis address: "999" (none)
+// or an ASCII letter followed by letters and digits, such as U or U1.
+bool IsIncrementalName(const std::wstring& name) {
+  if (name == L"999") return true;
+  return !name.empty() && IsAsciiLetter(name[0]) &&
+         std::all_of(name.begin(), name.end(), [](wchar_t c) { return IsAsciiLetter(c) || (c >= L'0' && c <= L'9'); });
+}
+
 bool SameName(const std::wstring& a, const wchar_t* b) {
   return a.size() == std::wcslen(b) && StartsWithNoCase(a + L" ", b);
 }
@@ -152,31 +163,47 @@ bool ReadProject(JobReader& r, const JobSection& s, const std::wstring& jobFolde
   const JobEntry* type = nullptr;
   if (!r.Required(s, L"Folder", folder) || !r.Required(s, L"MachineType", type)) return false;
   if (folder->value.empty()) return r.Fail(folder->line, L"Folder must name the project folder");
-  std::filesystem::path path(folder->value);
-  if (path.is_relative()) path = std::filesystem::path(jobFolder) / path;
-  job.projectFolder = std::filesystem::absolute(path).lexically_normal().wstring();
+  job.folderLine = folder->line;
+  std::filesystem::path path = ToFsPath(folder->value);
+  if (path.is_relative()) path = ToFsPath(jobFolder) / path;
+  std::error_code failed;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+  if (failed) return r.Fail(folder->line, L"the project folder cannot be made absolute");
+  job.projectFolder = FromFsPath(absolute.lexically_normal());
   while (job.projectFolder.size() > 1 && job.projectFolder.back() == kPathSep) job.projectFolder.pop_back();
   if (!r.Int(*type, kMachineLathe, kMachineCentre, job.machine.machineType)) return false;
   const JobEntry* list = s.Find(L"GCodeList");
   return !list || r.Int(*list, 2, 7, job.machine.gCodeList);
 }
 
+// The comma-separated folder labels of an entry, each distinct.
+bool ReadLabels(JobReader& r, const JobEntry& e, const wchar_t* what, const wchar_t* example,
+                std::vector<std::wstring>& labels) {
+  labels = SplitList(e.value);
+  std::set<std::wstring> seen;
+  for (const std::wstring& label : labels) {
+    if (!IsFolderLabel(label) || !seen.insert(label).second)
+      return r.Fail(e.line, Format(L"%s labels must be distinct usable names, such as %s", what, example));
+  }
+  return true;
+}
+
 bool ReadMachine(JobReader& r, const JobSection& s, BatchJob& job) {
   const JobEntry* axes = nullptr;
-  if (!r.Required(s, L"Axes", axes)) return false;
-  job.machine.axisLabels = SplitList(axes->value);
-  std::set<std::wstring> seen;
-  for (const std::wstring& label : job.machine.axisLabels) {
-    if (!IsUsableName(label) || !seen.insert(label).second)
-      return r.Fail(axes->line, L"axis labels must be distinct usable names, such as $1-X");
-  }
+  if (!r.Required(s, L"Axes", axes) || !ReadLabels(r, *axes, L"axis", L"$1-X", job.machine.axisLabels))
+    return false;
+  // The last character of a label is the axis's address in the programs.
+  for (const std::wstring& label : job.machine.axisLabels)
+    if (!IsAsciiLetter(label.back())) return r.Fail(axes->line, L"an axis label ends in its axis letter, such as $1-X");
   job.machine.incrementalNames.assign(job.machine.axisLabels.size(), L"999");
   if (const JobEntry* inc = s.Find(L"IncrementalNames")) {
     job.machine.incrementalNames = SplitList(inc->value);
-    if (job.machine.incrementalNames.size() != job.machine.axisLabels.size())
-      return r.Fail(inc->line, L"IncrementalNames needs one name per axis (999 for none)");
+    if (job.machine.incrementalNames.size() != job.machine.axisLabels.size() ||
+        !std::all_of(job.machine.incrementalNames.begin(), job.machine.incrementalNames.end(), IsIncrementalName))
+      return r.Fail(inc->line, L"IncrementalNames needs one address per axis, such as U, or 999 for none");
   }
-  if (const JobEntry* planes = s.Find(L"Planes")) job.planes = SplitList(planes->value);
+  const JobEntry* planes = s.Find(L"Planes");
+  if (planes && !ReadLabels(r, *planes, L"plane", L"$1-IJ", job.planes)) return false;
   if (job.planes.empty()) return true;
   const JobEntry* planeAxes = nullptr;
   if (!r.Required(s, L"PlaneAxes", planeAxes)) return false;
@@ -212,6 +239,12 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
     auto text = std::find_if(std::begin(kTextKeys), std::end(kTextKeys),
                              [&](const TextKey& k) { return SameName(e.key, k.key); });
     if (text != std::end(kTextKeys)) {
+      int dots = 0;
+      // The generators write the sampling times into the "(smptime=...)"
+      // comment as they are: only a number may stand there, or a ")" in the
+      // text would end the comment and put the rest into the program.
+      if (text->errorId == kProgramOk && !CProgramInfo::CheckNumber(e.value, dots))
+        return r.Fail(e.line, Format(L"%s must be a number of zero or more, such as 7.2", e.key));
       record.*(text->field) = e.value;
       continue;
     }
@@ -263,10 +296,6 @@ ProgramAxisNames NamesFor(const BatchJob& job, const JobProgram& program) {
   return BuildCircleAxisNames(job.machine, std::vector<std::wstring>(first, first + 2));
 }
 
-const std::vector<std::wstring>& SubFolders(const BatchJob& job, int kind) {
-  return IsCircleKind(kind) ? job.planes : job.machine.axisLabels;
-}
-
 }  // namespace
 
 bool ReadBatchJob(const JobText& text, const std::wstring& jobFolder, BatchJob& job, std::wstring& error) {
@@ -287,10 +316,9 @@ bool ReadBatchJob(const JobText& text, const std::wstring& jobFolder, BatchJob& 
   return !job.programs.empty();
 }
 
-int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std::ostream& err) {
-  std::wstring error;
+bool GenerateBatchPrograms(const JobText& text, const BatchJob& job, BatchKinds& kinds, std::wstring& error) {
   JobReader r(text, error);
-  std::vector<CProgramInfoAry> kinds(kProgramKindCount);
+  kinds.assign(kProgramKindCount, CProgramInfoAry());
   for (int kind = 0; kind < kProgramKindCount; ++kind) {
     kinds[kind].Init(kind, job.machine.machineType, job.projectFolder, job.machine.axisLabels, job.planes);
     if (job.steps) job.steps->PrepareRecords(kind, kinds[kind]);
@@ -300,10 +328,7 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
   ScopedMessageSink scope(messages);
   for (const JobProgram& program : job.programs) {
     CProgramInfo& record = kinds[program.kind].at(program.index);
-    if (!ApplyParameters(r, *program.section, job, record)) {
-      Print(err, error);
-      return 2;
-    }
+    if (!ApplyParameters(r, *program.section, job, record)) return false;
     if (job.steps) job.steps->PrepareProgram(program, record);
     // The dwell mode as the wizard's program page leaves it.
     record.m_bDwell = DwellModeAfterActivation(program.kind, record.m_bDwell);
@@ -311,31 +336,28 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
     const ProgramAxisNames names = NamesFor(job, program);
     for (int file = 0; file < static_cast<int>(record.size()); ++file) {
       if (!record.MakeProgram(job.machine.machineType, names.moveNames, names.positionNames, program.index,
-                              file, job.machine.gCodeList)) {
-        Print(err, JobLocation(text, BlamedLine(*program.section, static_cast<int>(messages.last.stringId))) +
-                       messages.last.text);
-        return 2;
-      }
+                              file, job.machine.gCodeList))
+        return r.Fail(BlamedLine(*program.section, static_cast<int>(messages.last.stringId)), messages.last.text);
     }
   }
+  return true;
+}
 
-  for (int kind : kWriteOrder) {
-    if (!kinds[kind].SaveAll(job.projectFolder, job.machine.machineType, SubFolders(job, kind))) {
-      Print(err, text.fileName + L": the programs could not be written below " + job.projectFolder +
-                     L"; the project file was not written");
-      return 1;
-    }
+int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std::ostream& err) {
+  std::wstring error;
+  BatchKinds kinds;
+  if (!GenerateBatchPrograms(text, job, kinds, error)) {
+    Print(err, error);
+    return 2;
   }
-  WriteProjectFile(job.projectFolder, job.machine.machineType, job.machine.gCodeList - 2);
-
+  if (!WriteBatchPrograms(job, kinds)) {
+    Print(err, JobLocation(text, job.folderLine) + L"the programs could not be written below " +
+                   job.projectFolder + L"; the project file was not written");
+    return 1;
+  }
   for (const JobProgram& program : job.programs) {
     const CProgramInfo& record = kinds[program.kind][program.index];
-    const std::wstring folder = CProgramInfo::ProgramFolder(
-        job.projectFolder, SubFolders(job, program.kind)[program.index], program.kind);
-    int count = 0;
-    const ProgramFileEntry* files = GetProgramFileTable(program.kind, job.machine.machineType, count);
-    for (int i = 0; i < std::min(count, static_cast<int>(record.size())); ++i)
-      Print(out, folder + PathSep() + files[i].fileName);
+    for (const std::wstring& file : ProgramFilePaths(job, program, record)) Print(out, file);
     if (job.steps) job.steps->Report(program, record, out);
   }
   Print(out, ProjectFilePath(job.projectFolder));
@@ -352,7 +374,7 @@ int GenerateFromJobFile(const std::wstring& path, std::ostream& out, std::ostrea
     Print(err, path + L": cannot read the job file");
     return 2;
   }
-  const std::wstring folder = std::filesystem::path(path).parent_path().wstring();
+  const std::wstring folder = FromFsPath(ToFsPath(path).parent_path());
   if (!ParseJobText(bytes, text, error) || !ReadBatchJob(text, folder, job, error)) {
     Print(err, error);
     return 2;

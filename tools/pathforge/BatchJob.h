@@ -9,6 +9,7 @@
 
 #include "JobFile.h"
 #include "program/MoveNames.h"
+#include "program/ProgramInfoAry.h"
 
 namespace pf {
 
@@ -39,6 +40,7 @@ class BatchRunSteps {
 
 struct BatchJob {
   std::wstring projectFolder;  // absolute
+  int folderLine = 0;          // the job line that names it
   AxisNameSource machine;      // axis labels, incremental names, machine type, G-code list
   std::vector<std::wstring> planes;
   std::vector<std::wstring> planeAxes;  // two axis labels per plane
@@ -46,15 +48,26 @@ struct BatchJob {
   const BatchRunSteps* steps = nullptr;  // not owned; null: the job alone
 };
 
+// The generated programs, one array per program kind (index = kind).
+using BatchKinds = std::vector<CProgramInfoAry>;
+
 // Reads the [Project], [Machine] and [Program] sections into a job. Relative
-// folders are taken from the job file's folder. False with a message that
-// names the offending line.
+// folders are taken from the job file's folder. Axis and plane labels name
+// folders inside the project folder, so each must be a usable name of its
+// own ("." and ".." are not). False with a message that names the offending
+// line.
 bool ReadBatchJob(const JobText& text, const std::wstring& jobFolder, BatchJob& job, std::wstring& error);
+
+// Generates every program of the job in memory, as the wizard's program
+// pages do; writes nothing. False with a message naming the job line (the
+// generator's own message for an invalid number).
+bool GenerateBatchPrograms(const JobText& text, const BatchJob& job, BatchKinds& kinds, std::wstring& error);
 
 // Generates every program of the job and, when all succeeded, writes them
 // and the project file. Lists each file written on `out`; errors go to
-// `err`, naming the job line. Text goes out as 8-bit text (UTF-8 on POSIX). Returns the process exit status: 0 success,
-// 1 a program could not be written, 2 the job is invalid.
+// `err`, naming the job line. Text goes out as 8-bit text (UTF-8 on POSIX).
+// Returns the process exit status: 0 success, 1 a program could not be
+// written, 2 the job is invalid.
 int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std::ostream& err);
 
 // The whole command: reads the job file at `path`, then RunBatchJob.

@@ -44,6 +44,16 @@ std::wstring WithoutComment(const std::wstring& line) {
   return line;
 }
 
+// The number of the first line holding bytes that the 8-bit conversion does
+// not keep (on POSIX: bytes that are not UTF-8), or 0 when there is none.
+// Names made of such a line would silently differ from the job's.
+int FirstLineNotText(const std::string& bytes) {
+  const std::string kept = ToNarrow(ToWide(bytes));
+  const auto differs = std::mismatch(bytes.begin(), bytes.end(), kept.begin(), kept.end()).first;
+  if (differs == bytes.end() && kept.size() == bytes.size()) return 0;
+  return 1 + static_cast<int>(std::count(bytes.begin(), differs, '\n'));
+}
+
 }  // namespace
 
 const JobEntry* JobSection::Find(const std::wstring& key) const {
@@ -55,6 +65,10 @@ const JobEntry* JobSection::Find(const std::wstring& key) const {
 std::wstring JobLocation(const JobText& job, int line) { return Format(L"%s:%d: ", job.fileName, line); }
 
 bool ParseJobText(const std::string& bytes, JobText& job, std::wstring& error) {
+  if (const int line = FirstLineNotText(bytes)) {
+    error = JobLocation(job, line) + L"the line is not valid 8-bit text (UTF-8 on Linux)";
+    return false;
+  }
   const std::vector<std::wstring> lines = SplitLines(ToWide(bytes));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int number = static_cast<int>(i) + 1;

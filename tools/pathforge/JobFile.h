@@ -33,8 +33,8 @@ struct JobText {
 };
 
 // Parses the 8-bit text of a job file. False with a message naming the line
-// when a line is neither a comment, a section nor a key=value entry, or when
-// an entry stands before the first section.
+// when a line is not valid 8-bit text, is neither a comment, a section nor a
+// key=value entry, or when an entry stands before the first section.
 bool ParseJobText(const std::string& bytes, JobText& job, std::wstring& error);
 
 // "file:line: " — the prefix of every message about a line of the job.

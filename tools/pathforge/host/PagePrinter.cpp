@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/Format.h"
+#include "common/FsPath.h"
 #include "common/Path.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
@@ -136,14 +137,15 @@ void PrintFrontWindow(HeadlessUi& ui, std::ostream& out) {
 void PrintFiles(const std::wstring& base, const std::wstring& folder, std::ostream& out) {
   std::error_code error;
   std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(ToFsPath(folder), error)) {
     if (entry.is_regular_file()) files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());
   for (const std::filesystem::path& file : files) {
     std::string bytes;
-    ReadFileBytes(file.wstring(), bytes);
-    Line(out, Format(L"== %s (%d bytes)", file.wstring().substr(base.size()), static_cast<long long>(bytes.size())));
+    const std::wstring name = FromFsPath(file);
+    ReadFileBytes(name, bytes);
+    Line(out, Format(L"== %s (%d bytes)", name.substr(base.size()), static_cast<long long>(bytes.size())));
     Lines(out, ToWide(bytes), L"  ");
   }
 }

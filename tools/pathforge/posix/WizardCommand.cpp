@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "common/Format.h"
+#include "common/FsPath.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "host/DemoScript.h"
@@ -50,7 +51,7 @@ bool LoadScript(const std::string& path, Script& script, std::wstring& folder, s
       return false;
     }
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    folder = parent.empty() ? L"" : parent.wstring() + PathSep();
+    folder = parent.empty() ? L"" : FromFsPath(parent) + PathSep();
   }
   return ParseScript(bytes, script, error);
 }
