@@ -184,6 +184,8 @@ TEST_F(BatchJobTest, LabelsThatWouldLeaveTheProjectFolderAreRefused) {
       {"axis label of the project folder", Header(1, 2, "$1-X, ."), ":6: axis labels must be distinct usable names, such as $1-X\n"},
       {"axis label that Windows folds into another", Header(1, 2, "$1-X, $1-X."),
        ":6: axis labels must be distinct usable names, such as $1-X\n"},
+      {"plane label that names a device", Header(1, 2, "$1-X, $1-Y", "Planes=con.IJ\nPlaneAxes=$1-X, $1-Y\n"),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -17,6 +17,8 @@
 #include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramKinds.h"
+#include "wizard/ProjectFile.h"
+#include "wizard/ProjectName.h"
 
 namespace pf {
 namespace {
@@ -100,10 +102,11 @@ int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
   return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-// A label names a folder inside the project folder: a usable name that does
-// not end in a dot, so neither the project folder itself ("."), nor its
-// parent (".."), nor a name that Windows folds into another ("X." is "X").
-bool IsFolderLabel(const std::wstring& label) { return IsUsableName(label) && label.back() != L'.'; }
+// A label names a folder inside the project folder, by the same rule as a
+// project name: neither the project folder itself ("."), nor its parent
+// (".."), nor a name that Windows folds into another ("X." is "X") or takes
+// for a device ("CON").
+bool IsFolderLabel(const std::wstring& label) { return JudgeProjectName(label).usable; }
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
