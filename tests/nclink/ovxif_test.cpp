@@ -230,6 +230,14 @@ TEST_F(OvxIfTest, CommGetParameterCopiesTheBufferWhateverTheStatus) {
   EXPECT_EQ(value, L"");
 }
 
+// The two axis-label reads and the conversion each of them makes.
+struct LabelRead {
+  int32_t (COVXIF::*read)(int32_t, std::wstring&);
+  const char* conversion;
+};
+const LabelRead kLabelReads[] = {{&COVXIF::GetAxisName, "ConvertSerialAxisToSystemAxisPermittedSPC"},
+                                 {&COVXIF::GetAxisLabel, "ConvertSerialAxisToSystemAxis"}};
+
 TEST_F(OvxIfTest, AxisNamesAndLabelsNameTheSystemAndTheLetter) {
   struct Row {
     int32_t serial;
@@ -238,14 +246,8 @@ TEST_F(OvxIfTest, AxisNamesAndLabelsNameTheSystemAndTheLetter) {
     const wchar_t* label;
   };
   constexpr Row kRows[] = {{0, 0, 0, L"$1-X"}, {2, 0, 2, L"$1-Z"}, {3, 1, 0, L"$2-X"}, {5, 1, 2, L"$2-C"}};
-  struct Member {
-    int32_t (COVXIF::*read)(int32_t, std::wstring&);
-    const char* conversion;
-  };
-  const Member kMembers[] = {{&COVXIF::GetAxisName, "ConvertSerialAxisToSystemAxisPermittedSPC"},
-                             {&COVXIF::GetAxisLabel, "ConvertSerialAxisToSystemAxis"}};
   Open();
-  for (const Member& member : kMembers) {
+  for (const LabelRead& member : kLabelReads) {
     for (const Row& row : kRows) {
       SCOPED_TRACE(testing::Message() << member.conversion << " of " << row.serial);
       sim_.ClearJournal();
@@ -312,15 +314,9 @@ TEST_F(OvxIfTest, NumbersNoLabelCanHoldAreRefusedWithoutAnAxisRead) {
       {"the ninth system fits a label", "0", 8, 0, L"$9-X"},
       {"the tenth does not", "0", 9, kNcCheckFailed, L""},
   };
-  struct Member {
-    int32_t (COVXIF::*read)(int32_t, std::wstring&);
-    const char* conversion;
-  };
-  const Member kMembers[] = {{&COVXIF::GetAxisName, "ConvertSerialAxisToSystemAxisPermittedSPC"},
-                             {&COVXIF::GetAxisLabel, "ConvertSerialAxisToSystemAxis"}};
   Open();
   UseMachine(tenSystems);
-  for (const Member& member : kMembers) {
+  for (const LabelRead& member : kLabelReads) {
     for (const Row& row : kRows) {
       SCOPED_TRACE(testing::Message() << member.conversion << ": " << row.what);
       ASSERT_TRUE(sim_.SetBehaviour(member.conversion, row.behaviour));
