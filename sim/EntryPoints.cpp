@@ -67,13 +67,18 @@ std::string FarCount(const std::string& text) {
   return std::to_string(static_cast<int64_t>(count) + pf::sim::kFarCountExcess);
 }
 
-// Hands the 0-based system and axis of a looked-up axis on.
-int32_t SystemAxisOut(int32_t status, int32_t system, int32_t axis, const Outputs& outputs, int32_t* systemOut,
-                      int32_t* axisOut) {
-  if (status != 0) return status;
-  outputs.Integer(system, systemOut);
-  outputs.Integer(axis, axisOut);
-  return 0;
+// The two serial-axis conversions answer alike: the 0-based system and
+// axis of the serial axis.
+int32_t ConvertSerial(const char* entryPoint, int32_t serial, int32_t* system, int32_t* axis) {
+  return Serve(entryPoint, {serial}, [&](State& state, const Outputs& outputs) {
+    int32_t found[2] = {};
+    const int32_t status = state.machine().SerialToSystemAxis(serial, found[0], found[1]);
+    if (status == 0) {
+      outputs.Integer(found[0], system);
+      outputs.Integer(found[1], axis);
+    }
+    return status;
+  });
 }
 
 }  // namespace
@@ -122,7 +127,8 @@ int32_t OVX_CALL NcGetParameter(int32_t system, int32_t index, const char* name,
   return Serve("NcGetParameter", {system, index, name, size}, [&](State& state, const Outputs& outputs) {
     std::string text;
     const int32_t status = state.machine().Parameter(system, index, Text(name), text);
-    return status != 0 ? status : WriteValue<int32_t>(text, size, ovx::kValueInteger, kParameterTextLimit, outputs, buffer);
+    return status != 0 ? status
+                       : WriteValue<int32_t>(text, size, ovx::kValueInteger, kParameterTextLimit, outputs, buffer);
   });
 }
 
@@ -130,6 +136,7 @@ int32_t OVX_CALL CheckSPAX(int32_t system, int32_t axis) {
   return Serve("CheckSPAX", {system, axis}, [&](State& state, const Outputs&) {
     std::string text;
     int32_t rejection = 0;
+    // The rejection is the call's status, no output: it is never bent.
     const int32_t status =
         IntegerOut(state.machine().AxisValue(system, axis, "CheckSPAX", text), text, Outputs(Mode::Normal), &rejection);
     return status != 0 ? status : rejection;
@@ -137,31 +144,20 @@ int32_t OVX_CALL CheckSPAX(int32_t system, int32_t axis) {
 }
 
 int32_t OVX_CALL ConvertSerialAxisToSystemAxis(int32_t serial, int32_t* system, int32_t* axis) {
-  return Serve("ConvertSerialAxisToSystemAxis", {serial},
-               [&](State& state, const Outputs& outputs) {
-                 int32_t found[2] = {};
-                 const int32_t status = state.machine().SerialToSystemAxis(serial, found[0], found[1]);
-                 return SystemAxisOut(status, found[0], found[1], outputs, system, axis);
-               });
+  return ConvertSerial("ConvertSerialAxisToSystemAxis", serial, system, axis);
 }
 
 int32_t OVX_CALL ConvertSerialAxisToSystemAxisPermittedSPC(int32_t serial, int32_t* system, int32_t* axis) {
-  return Serve("ConvertSerialAxisToSystemAxisPermittedSPC", {serial},
-               [&](State& state, const Outputs& outputs) {
-                 int32_t found[2] = {};
-                 const int32_t status = state.machine().SerialToSystemAxis(serial, found[0], found[1]);
-                 return SystemAxisOut(status, found[0], found[1], outputs, system, axis);
-               });
+  return ConvertSerial("ConvertSerialAxisToSystemAxisPermittedSPC", serial, system, axis);
 }
 
 int32_t OVX_CALL ConvertSystemAxisToSerialAxis(int32_t system, int32_t axis, int32_t* serial) {
-  return Serve("ConvertSystemAxisToSerialAxis", {system, axis},
-               [&](State& state, const Outputs& outputs) {
-                 int32_t found = 0;
-                 const int32_t status = state.machine().SystemAxisToSerial(system, axis, found);
-                 if (status == 0) outputs.Integer(found, serial);
-                 return status;
-               });
+  return Serve("ConvertSystemAxisToSerialAxis", {system, axis}, [&](State& state, const Outputs& outputs) {
+    int32_t found = 0;
+    const int32_t status = state.machine().SystemAxisToSerial(system, axis, found);
+    if (status == 0) outputs.Integer(found, serial);
+    return status;
+  });
 }
 
 int32_t OVX_CALL CommGetParameter(const char* name, char16_t* buffer) {
@@ -189,8 +185,9 @@ int32_t OVX_CALL CheckTuningExecReady(int32_t system, int32_t value, int32_t* re
 }
 
 int32_t OVX_CALL NonSamplingSetTarget(int32_t system, int32_t axis) {
-  return Serve("NonSamplingSetTarget", {system, axis},
-               [&](State& state, const Outputs&) { return state.machine().HasAxis(system, axis) ? 0 : pf::kSimNotFound; });
+  return Serve("NonSamplingSetTarget", {system, axis}, [&](State& state, const Outputs&) {
+    return state.machine().HasAxis(system, axis) ? 0 : pf::kSimNotFound;
+  });
 }
 
 int32_t OVX_CALL NcLoadProgram(const char* path, int32_t value) {
@@ -200,6 +197,7 @@ int32_t OVX_CALL NcLoadProgram(const char* path, int32_t value) {
     state.SetLastProgram(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
     std::string text;
     int32_t result = 0;
+    // The result is the call's status, no output: it is never bent.
     const int32_t status =
         IntegerOut(state.machine().Value("Machine", "NcLoadProgram", text), text, Outputs(Mode::Normal), &result);
     return status != 0 ? status : result;
@@ -222,10 +220,11 @@ int32_t OVX_CALL CheckNcStatusForOVXFunction(int32_t value, int32_t* ncStatus) {
 
 int32_t OVX_CALL NcGetAccelerationParameter(int32_t kind, int32_t system, int32_t axis, int32_t unit,
                                             const char* name, int32_t* value) {
-  return Serve("NcGetAccelerationParameter", {kind, system, axis, unit, name}, [&](State& state, const Outputs& outputs) {
-    std::string text;
-    return IntegerOut(state.machine().AxisValue(system, axis, Text(name), text), text, outputs, value);
-  });
+  return Serve("NcGetAccelerationParameter", {kind, system, axis, unit, name},
+               [&](State& state, const Outputs& outputs) {
+                 std::string text;
+                 return IntegerOut(state.machine().AxisValue(system, axis, Text(name), text), text, outputs, value);
+               });
 }
 
 }  // extern "C"
