@@ -1,6 +1,7 @@
 // The entry points that the module calls, answered from the machine in force.
 // A call that fails (by the machine's [Fail] section, SimSetFailure, or a
-// missing value) leaves every output as it was.
+// missing value) leaves every output as it was; every output is written
+// through the call's Outputs, so a chosen misbehaviour bends it.
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -13,6 +14,8 @@
 #include "sim/SimControl.h"
 
 using pf::sim::Serve;
+using pf::sim::Mode;
+using pf::sim::Outputs;
 using pf::sim::State;
 
 namespace {
@@ -22,40 +25,60 @@ namespace {
 constexpr int32_t kInformationBufferSize = 32;
 constexpr int32_t kParameterTextLimit = 16;
 
-// Writes the text NUL-terminated, cut to size - 1 bytes; nothing when size < 1.
-void CopyText(const std::string& text, void* buffer, int32_t size) {
-  if (size < 1) return;
-  const std::size_t length = std::min(text.size(), static_cast<std::size_t>(size - 1));
-  auto* out = static_cast<char*>(buffer);
-  std::memcpy(out, text.data(), length);
-  out[length] = '\0';
-}
-
 // Text received from the caller (a null pointer reads as empty text).
 std::string Text(const char* text) { return text == nullptr ? std::string() : std::string(text); }
 
 // Hands a looked-up value on as a 32-bit integer; a failed lookup, or a
 // value that is not a number, leaves `out` alone.
-int32_t IntegerOut(int32_t lookupStatus, const std::string& text, int32_t* out) {
+int32_t IntegerOut(int32_t lookupStatus, const std::string& text, const Outputs& outputs, int32_t* out) {
   int32_t value = 0;
   if (lookupStatus != 0) return lookupStatus;
   if (!pf::sim::ParseNumber(text, value)) return pf::kSimNotANumber;
-  *out = value;
+  outputs.Integer(value, out);
   return 0;
 }
 
 // Writes a value into a caller's buffer: a 32-bit integer or a double for
 // the value type `numberType`, else text cut to `textLimit` bytes.
 template <class Number>
-int32_t WriteValue(const std::string& text, int32_t size, int32_t numberType, int32_t textLimit, void* buffer) {
+int32_t WriteValue(const std::string& text, int32_t size, int32_t numberType, int32_t textLimit,
+                   const Outputs& outputs, void* buffer) {
   if (size != numberType) {
-    CopyText(text, buffer, std::min(size, textLimit));
+    outputs.Text(text, static_cast<char*>(buffer), std::min(size, textLimit));
     return 0;
   }
   Number value{};
   if (!pf::sim::ParseNumber(text, value)) return pf::kSimNotANumber;
-  std::memcpy(buffer, &value, sizeof value);
+  Number written{};
+  if constexpr (std::is_same_v<Number, double>) {
+    outputs.Double(value, &written);
+  } else {
+    outputs.Integer(value, &written);
+  }
+  std::memcpy(buffer, &written, sizeof written);
   return 0;
+}
+
+// A count of NcGetInformation as Mode::FarCount reports it: far beyond the
+// machine's own.
+std::string FarCount(const std::string& text) {
+  int32_t count = 0;
+  if (!pf::sim::ParseNumber(text, count)) return text;
+  return std::to_string(static_cast<int64_t>(count) + pf::sim::kFarCountExcess);
+}
+
+// The two serial-axis conversions answer alike: the 0-based system and
+// axis of the serial axis.
+int32_t ConvertSerial(const char* entryPoint, int32_t serial, int32_t* system, int32_t* axis) {
+  return Serve(entryPoint, {serial}, [&](State& state, const Outputs& outputs) {
+    int32_t found[2] = {};
+    const int32_t status = state.machine().SerialToSystemAxis(serial, found[0], found[1]);
+    if (status == 0) {
+      outputs.Integer(found[0], system);
+      outputs.Integer(found[1], axis);
+    }
+    return status;
+  });
 }
 
 }  // namespace
@@ -63,137 +86,145 @@ int32_t WriteValue(const std::string& text, int32_t size, int32_t numberType, in
 extern "C" {
 
 int32_t OVX_CALL OvxNcIfInit() {
-  return Serve("OvxNcIfInit", {}, [](State& state) {
+  return Serve("OvxNcIfInit", {}, [](State& state, const Outputs&) {
     state.ReadEnvironment();
     return 0;
   });
 }
 
 int32_t OVX_CALL OvxNcIfCallPinType(int32_t pluginType) {
-  return Serve("OvxNcIfCallPinType", {pluginType}, [](State&) { return 0; });
+  return Serve("OvxNcIfCallPinType", {pluginType}, [](State&, const Outputs&) { return 0; });
 }
 
 int32_t OVX_CALL OvxNcIfQuit() {
-  return Serve("OvxNcIfQuit", {}, [](State&) { return 0; });
+  return Serve("OvxNcIfQuit", {}, [](State&, const Outputs&) { return 0; });
 }
 
 int32_t OVX_CALL OvxIfFreeData() {
-  return Serve("OvxIfFreeData", {}, [](State&) { return 0; });
+  return Serve("OvxIfFreeData", {}, [](State&, const Outputs&) { return 0; });
 }
 
 int32_t OVX_CALL GetInformation(int32_t system, int32_t axis, const char* item, void* buffer, int32_t size) {
-  return Serve("GetInformation", {system, axis, item, size}, [&](State& state) {
+  return Serve("GetInformation", {system, axis, item, size}, [&](State& state, const Outputs& outputs) {
     std::string text;
     const int32_t status = state.machine().AxisValue(system, axis, Text(item), text);
-    return status != 0 ? status : WriteValue<double>(text, size, ovx::kValueDouble, size, buffer);
+    return status != 0 ? status : WriteValue<double>(text, size, ovx::kValueDouble, size, outputs, buffer);
   });
 }
 
 int32_t OVX_CALL NcGetInformation(const char* item, char* buffer, int32_t index) {
-  return Serve("NcGetInformation", {item, index}, [&](State& state) {
+  return Serve("NcGetInformation", {item, index}, [&](State& state, const Outputs& outputs) {
     std::string text;
     const int32_t status = state.machine().Information(Text(item), index, text);
-    if (status == 0) CopyText(text, buffer, kInformationBufferSize);
-    return status;
+    if (status != 0) return status;
+    if (outputs.mode() == Mode::FarCount && pf::sim::Machine::IsCountItem(Text(item))) text = FarCount(text);
+    outputs.Text(text, buffer, kInformationBufferSize);
+    return 0;
   });
 }
 
 int32_t OVX_CALL NcGetParameter(int32_t system, int32_t index, const char* name, void* buffer, int32_t size) {
-  return Serve("NcGetParameter", {system, index, name, size}, [&](State& state) {
+  return Serve("NcGetParameter", {system, index, name, size}, [&](State& state, const Outputs& outputs) {
     std::string text;
     const int32_t status = state.machine().Parameter(system, index, Text(name), text);
-    return status != 0 ? status : WriteValue<int32_t>(text, size, ovx::kValueInteger, kParameterTextLimit, buffer);
+    return status != 0 ? status
+                       : WriteValue<int32_t>(text, size, ovx::kValueInteger, kParameterTextLimit, outputs, buffer);
   });
 }
 
 int32_t OVX_CALL CheckSPAX(int32_t system, int32_t axis) {
-  return Serve("CheckSPAX", {system, axis}, [&](State& state) {
+  return Serve("CheckSPAX", {system, axis}, [&](State& state, const Outputs&) {
     std::string text;
     int32_t rejection = 0;
-    const int32_t status = IntegerOut(state.machine().AxisValue(system, axis, "CheckSPAX", text), text, &rejection);
+    // The rejection is the call's status, no output: it is never bent.
+    const int32_t status =
+        IntegerOut(state.machine().AxisValue(system, axis, "CheckSPAX", text), text, Outputs(Mode::Normal), &rejection);
     return status != 0 ? status : rejection;
   });
 }
 
 int32_t OVX_CALL ConvertSerialAxisToSystemAxis(int32_t serial, int32_t* system, int32_t* axis) {
-  return Serve("ConvertSerialAxisToSystemAxis", {serial},
-               [&](State& state) { return state.machine().SerialToSystemAxis(serial, *system, *axis); });
+  return ConvertSerial("ConvertSerialAxisToSystemAxis", serial, system, axis);
 }
 
 int32_t OVX_CALL ConvertSerialAxisToSystemAxisPermittedSPC(int32_t serial, int32_t* system, int32_t* axis) {
-  return Serve("ConvertSerialAxisToSystemAxisPermittedSPC", {serial},
-               [&](State& state) { return state.machine().SerialToSystemAxis(serial, *system, *axis); });
+  return ConvertSerial("ConvertSerialAxisToSystemAxisPermittedSPC", serial, system, axis);
 }
 
 int32_t OVX_CALL ConvertSystemAxisToSerialAxis(int32_t system, int32_t axis, int32_t* serial) {
-  return Serve("ConvertSystemAxisToSerialAxis", {system, axis},
-               [&](State& state) { return state.machine().SystemAxisToSerial(system, axis, *serial); });
+  return Serve("ConvertSystemAxisToSerialAxis", {system, axis}, [&](State& state, const Outputs& outputs) {
+    int32_t found = 0;
+    const int32_t status = state.machine().SystemAxisToSerial(system, axis, found);
+    if (status == 0) outputs.Integer(found, serial);
+    return status;
+  });
 }
 
 int32_t OVX_CALL CommGetParameter(const char* name, char16_t* buffer) {
-  return Serve("CommGetParameter", {name}, [&](State& state) {
+  return Serve("CommGetParameter", {name}, [&](State& state, const Outputs& outputs) {
     std::string text;
     if (const int32_t status = state.machine().Value("Comm", Text(name), text); status != 0) return status;
     // The communication texts are ASCII: each byte becomes one code unit.
-    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(ovx::kCommBufferLength - 1));
-    std::transform(text.begin(), text.begin() + length, buffer,
-                   [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
-    buffer[length] = u'\0';
+    outputs.Text16(text, buffer, ovx::kCommBufferLength);
     return 0;
   });
 }
 
 int32_t OVX_CALL IsTwoPortSetting(int32_t* twoPorts) {
-  return Serve("IsTwoPortSetting", {}, [&](State& state) {
+  return Serve("IsTwoPortSetting", {}, [&](State& state, const Outputs& outputs) {
     std::string text;
-    return IntegerOut(state.machine().Value("Machine", "IsTwoPortSetting", text), text, twoPorts);
+    return IntegerOut(state.machine().Value("Machine", "IsTwoPortSetting", text), text, outputs, twoPorts);
   });
 }
 
 int32_t OVX_CALL CheckTuningExecReady(int32_t system, int32_t value, int32_t* readyState) {
-  return Serve("CheckTuningExecReady", {system, value}, [&](State& state) {
+  return Serve("CheckTuningExecReady", {system, value}, [&](State& state, const Outputs& outputs) {
     std::string text;
-    return IntegerOut(state.machine().SystemValue(system, "CheckTuningExecReady", text), text, readyState);
+    return IntegerOut(state.machine().SystemValue(system, "CheckTuningExecReady", text), text, outputs, readyState);
   });
 }
 
 int32_t OVX_CALL NonSamplingSetTarget(int32_t system, int32_t axis) {
-  return Serve("NonSamplingSetTarget", {system, axis},
-               [&](State& state) { return state.machine().HasAxis(system, axis) ? 0 : pf::kSimNotFound; });
+  return Serve("NonSamplingSetTarget", {system, axis}, [&](State& state, const Outputs&) {
+    return state.machine().HasAxis(system, axis) ? 0 : pf::kSimNotFound;
+  });
 }
 
 int32_t OVX_CALL NcLoadProgram(const char* path, int32_t value) {
-  return Serve("NcLoadProgram", {path, value}, [&](State& state) {
+  return Serve("NcLoadProgram", {path, value}, [&](State& state, const Outputs&) {
     std::ifstream file(Text(path), std::ios::binary);
     if (!file) return pf::kSimNotFound;
     state.SetLastProgram(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
     std::string text;
     int32_t result = 0;
-    const int32_t status = IntegerOut(state.machine().Value("Machine", "NcLoadProgram", text), text, &result);
+    // The result is the call's status, no output: it is never bent.
+    const int32_t status =
+        IntegerOut(state.machine().Value("Machine", "NcLoadProgram", text), text, Outputs(Mode::Normal), &result);
     return status != 0 ? status : result;
   });
 }
 
 int32_t OVX_CALL GetBasicParaExt(int32_t number, int32_t* value) {
-  return Serve("GetBasicParaExt", {number}, [&](State& state) {
+  return Serve("GetBasicParaExt", {number}, [&](State& state, const Outputs& outputs) {
     std::string text;
-    return IntegerOut(state.machine().Value("BasicParaExt", std::to_string(number), text), text, value);
+    return IntegerOut(state.machine().Value("BasicParaExt", std::to_string(number), text), text, outputs, value);
   });
 }
 
 int32_t OVX_CALL CheckNcStatusForOVXFunction(int32_t value, int32_t* ncStatus) {
-  return Serve("CheckNcStatusForOVXFunction", {value}, [&](State& state) {
+  return Serve("CheckNcStatusForOVXFunction", {value}, [&](State& state, const Outputs& outputs) {
     std::string text;
-    return IntegerOut(state.machine().Value("Machine", "CheckNcStatusForOVXFunction", text), text, ncStatus);
+    return IntegerOut(state.machine().Value("Machine", "CheckNcStatusForOVXFunction", text), text, outputs, ncStatus);
   });
 }
 
 int32_t OVX_CALL NcGetAccelerationParameter(int32_t kind, int32_t system, int32_t axis, int32_t unit,
                                             const char* name, int32_t* value) {
-  return Serve("NcGetAccelerationParameter", {kind, system, axis, unit, name}, [&](State& state) {
-    std::string text;
-    return IntegerOut(state.machine().AxisValue(system, axis, Text(name), text), text, value);
-  });
+  return Serve("NcGetAccelerationParameter", {kind, system, axis, unit, name},
+               [&](State& state, const Outputs& outputs) {
+                 std::string text;
+                 return IntegerOut(state.machine().AxisValue(system, axis, Text(name), text), text, outputs, value);
+               });
 }
 
 }  // extern "C"

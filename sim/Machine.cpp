@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "Numbers.h"
 #include "nclink/OvxContract.h"
 #include "sim/SimControl.h"
 
@@ -47,18 +46,19 @@ std::vector<std::string> SplitWords(const std::string& text) {
   return words;
 }
 
-bool ReadFailures(const Description& description, std::map<std::string, int32_t>& failures, std::string& error) {
+bool ReadBehaviours(const Description& description, std::map<std::string, Behaviour>& behaviours,
+                    std::string& error) {
   for (const auto& [name, text] : description.Entries("Fail")) {
-    int32_t status = 0;
+    Behaviour behaviour;
     if (!IsEntryPoint(name)) {
       error = "[Fail]: no entry point is named " + name;
       return false;
     }
-    if (!ParseNumber(text, status)) {
-      error = "[Fail]: the status of " + name + " is not a number: " + text;
+    if (!ParseBehaviour(text, behaviour)) {
+      error = "[Fail]: the behaviour of " + name + " is neither a status nor a known word: " + text;
       return false;
     }
-    if (status != 0) failures[name] = status;
+    if (behaviour.mode != Mode::Normal) behaviours[name] = behaviour;
   }
   return true;
 }
@@ -67,7 +67,7 @@ bool ReadFailures(const Description& description, std::map<std::string, int32_t>
 
 bool Machine::Build(const std::string& text, Machine& machine, std::string& error) {
   Machine built;
-  if (!built.description_.Parse(text, error) || !ReadFailures(built.description_, built.failures_, error)) {
+  if (!built.description_.Parse(text, error) || !ReadBehaviours(built.description_, built.behaviours_, error)) {
     return false;
   }
   for (int32_t system = 0; built.description_.HasSection(SystemSection(system)); ++system) {
@@ -138,6 +138,10 @@ int32_t Machine::Value(const std::string& section, const std::string& key, std::
     return 0;
   }
   return LookUpDefault(section.c_str(), key, value) ? 0 : kSimNotFound;
+}
+
+bool Machine::IsCountItem(const std::string& item) {
+  return SameName(item, "SYSNUM") || SameName(item, "AXISNUM") || SameName(item, "AXISNUM_SPC");
 }
 
 int32_t Machine::Information(const std::string& item, int32_t index, std::string& value) const {

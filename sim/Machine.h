@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Behaviour.h"
 #include "Description.h"
 
 namespace pf::sim {
@@ -19,13 +20,17 @@ class Machine {
  public:
   // Builds the machine from description text. False, with a message, when
   // the text cannot be read as a description or its [Fail] section names an
-  // unknown entry point; `machine` is left alone then.
+  // unknown entry point or behaviour; `machine` is left alone then.
   static bool Build(const std::string& text, Machine& machine, std::string& error);
 
   // NcGetInformation: the item for serial axis `index` when the axis has it,
   // else the machine-wide item ([Information], then SYSNUM, AXISNUM and
   // AXISNUM_SPC counted from the systems).
   int32_t Information(const std::string& item, int32_t index, std::string& value) const;
+
+  // True for the items that NcGetInformation counts: SYSNUM, AXISNUM and
+  // AXISNUM_SPC.
+  static bool IsCountItem(const std::string& item);
 
   // NcGetParameter: the parameter of axis `index` of the system when that
   // axis has it, else of the system itself.
@@ -48,8 +53,8 @@ class Machine {
   // True when the system has such an axis.
   bool HasAxis(int32_t system, int32_t axis) const;
 
-  // The entry points that the [Fail] section makes fail, with their status.
-  const std::map<std::string, int32_t>& Failures() const { return failures_; }
+  // The entry points that the [Fail] section makes fail or misbehave.
+  const std::map<std::string, Behaviour>& Behaviours() const { return behaviours_; }
 
  private:
   struct Axis {
@@ -67,7 +72,7 @@ class Machine {
   Description description_;
   int32_t systemCount_ = 0;
   std::vector<Axis> axes_;  // in serial order
-  std::map<std::string, int32_t> failures_;
+  std::map<std::string, Behaviour> behaviours_;
 };
 
 }  // namespace pf::sim

@@ -30,7 +30,16 @@ int32_t SimLoadMachine(const char* path) {
 
 void SimSetFailure(const char* entryPoint, int32_t status) {
   std::lock_guard<std::mutex> lock(StateLock());
-  if (entryPoint != nullptr) TheState().SetFailure(entryPoint, status);
+  const pf::sim::Mode mode = status == 0 ? pf::sim::Mode::Normal : pf::sim::Mode::Fail;
+  if (entryPoint != nullptr) TheState().SetBehaviour(entryPoint, {mode, status});
+}
+
+int32_t SimSetBehaviour(const char* entryPoint, const char* behaviour) {
+  pf::sim::Behaviour parsed;
+  if (entryPoint == nullptr || !pf::sim::ParseBehaviour(behaviour == nullptr ? "" : behaviour, parsed)) return -1;
+  std::lock_guard<std::mutex> lock(StateLock());
+  TheState().SetBehaviour(entryPoint, parsed);
+  return 0;
 }
 
 void SimClearJournal() {

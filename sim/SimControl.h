@@ -22,13 +22,24 @@
 #endif
 
 // Loads a machine description file (nullptr or "": the built-in machine),
-// clears every failure set with SimSetFailure and the journal. 0 on success,
+// clears every behaviour set with SimSetFailure or SimSetBehaviour and the
+// journal. 0 on success,
 // -1 when the file cannot be read (the built-in machine is then in force).
 OVXSIM_API int32_t SimLoadMachine(const char* path);
 
 // Makes the named entry point return `status` from now on (0 restores
 // normal behaviour). Outputs are left untouched by a failing call.
 OVXSIM_API void SimSetFailure(const char* entryPoint, int32_t status);
+
+// Makes the named entry point answer as `behaviour` says, written as in a
+// description's [Fail] section: a status to fail with ("0", "" or nullptr:
+// normal again), or a misbehaviour that still returns 0: "untouched"
+// (outputs left as they were), "unterminated" (text outputs filled to the
+// end of their buffer, no terminator), "int-min", "int-max", "nan", "huge",
+// "-huge" (extreme numbers in every numeric output; text outputs hold the
+// number's text), "far-count" (NcGetInformation reports counts 1000 beyond
+// the machine's). 0, or -1 when the text is none of these (nothing changes).
+OVXSIM_API int32_t SimSetBehaviour(const char* entryPoint, const char* behaviour);
 
 // Empties the journal.
 OVXSIM_API void SimClearJournal();

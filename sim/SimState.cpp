@@ -50,7 +50,7 @@ int32_t State::LoadMachine(const std::string& path) {
     if (!ReadFile(path, text)) {
       error = "cannot read the file";
     } else if (Machine::Build(text, machine_, error)) {
-      failures_ = machine_.Failures();
+      behaviours_ = machine_.Behaviours();
       return 0;
     }
     std::cerr << "OVXIF simulator: machine description " << path << ": " << error
@@ -58,7 +58,7 @@ int32_t State::LoadMachine(const std::string& path) {
     result = -1;
   }
   Machine::Build(kBuiltInMachine, machine_, error);
-  failures_ = machine_.Failures();
+  behaviours_ = machine_.Behaviours();
   return result;
 }
 
@@ -68,16 +68,16 @@ void State::ReadEnvironment() {
   if (!path.empty() && path != machinePath_) LoadMachine(path);
 }
 
-int32_t State::FailureOf(const char* entryPoint) const {
-  const auto found = failures_.find(entryPoint);
-  return found == failures_.end() ? 0 : found->second;
+Behaviour State::BehaviourOf(const char* entryPoint) const {
+  const auto found = behaviours_.find(entryPoint);
+  return found == behaviours_.end() ? Behaviour() : found->second;
 }
 
-void State::SetFailure(const std::string& entryPoint, int32_t status) {
-  if (status == 0) {
-    failures_.erase(entryPoint);
+void State::SetBehaviour(const std::string& entryPoint, const Behaviour& behaviour) {
+  if (behaviour.mode == Mode::Normal) {
+    behaviours_.erase(entryPoint);
   } else {
-    failures_[entryPoint] = status;
+    behaviours_[entryPoint] = behaviour;
   }
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "Behaviour.h"
 #include "Journal.h"
 #include "Machine.h"
 
@@ -29,9 +30,9 @@ class State {
   // loads that machine.
   void ReadEnvironment();
 
-  // The status that the entry point is made to fail with, or 0.
-  int32_t FailureOf(const char* entryPoint) const;
-  void SetFailure(const std::string& entryPoint, int32_t status);
+  // How the entry point is made to answer (Mode::Normal unless chosen).
+  Behaviour BehaviourOf(const char* entryPoint) const;
+  void SetBehaviour(const std::string& entryPoint, const Behaviour& behaviour);
 
   const Machine& machine() const { return machine_; }
   Journal& journal() { return journal_; }
@@ -41,7 +42,7 @@ class State {
  private:
   Machine machine_;
   std::string machinePath_;
-  std::map<std::string, int32_t> failures_;
+  std::map<std::string, Behaviour> behaviours_;
   Journal journal_;
   std::optional<std::string> lastProgram_;
 };
@@ -51,15 +52,20 @@ class State {
 State& TheState();
 std::mutex& StateLock();
 
-// Serves one entry-point call: a failure chosen for the entry point is
-// returned without running `handler` (so outputs stay untouched); otherwise
-// handler(state) gives the status. Either way the call is journaled.
+// Serves one entry-point call by the behaviour chosen for the entry point:
+// a failure's status, or 0 for Untouched, is returned without running
+// `handler` (so outputs stay untouched); otherwise handler(state, outputs)
+// gives the status and writes its outputs through `outputs`, which bends
+// them as the behaviour wants. Either way the call is journaled.
 template <class Handler>
 int32_t Serve(const char* entryPoint, std::initializer_list<JournalArg> args, Handler handler) {
   std::lock_guard<std::mutex> lock(StateLock());
   State& state = TheState();
-  int32_t status = state.FailureOf(entryPoint);
-  if (status == 0) status = handler(state);
+  const Behaviour behaviour = state.BehaviourOf(entryPoint);
+  int32_t status = behaviour.status;
+  if (behaviour.mode != Mode::Fail && behaviour.mode != Mode::Untouched) {
+    status = handler(state, Outputs(behaviour.mode));
+  }
   state.journal().Add(FormatCall(entryPoint, args, status));
   return status;
 }

@@ -34,7 +34,7 @@
 #define OVXSIM_SKIP(name)
 #define OVXSIM_DEFINE_STUB(name)                                                      \
   extern "C" int32_t OVX_CALL name() {                                                \
-    return pf::sim::Serve(#name, {}, [](pf::sim::State&) { return int32_t{0}; });     \
+    return pf::sim::Serve(#name, {}, [](pf::sim::State&, const pf::sim::Outputs&) { return int32_t{0}; }); \
   }
 #define OVXSIM_STUB_UNLESS_SERVED(name) \
   OVXSIM_THIRD(OVXSIM_SERVED_##name, OVXSIM_SKIP, OVXSIM_DEFINE_STUB, ~)(name)

@@ -64,19 +64,30 @@ int32_t GetTandemAxis(COVXIF& ovxIf, int32_t axis, int32_t& count) {
   return GetInformationNumber(ovxIf, "TANDEM_AXISNUM_SPC", axis, count) != 0 ? kNcCheckFailed : 0;
 }
 
-int32_t FindTandemAxis(COVXIF& ovxIf, int32_t axisCount, int32_t axis, int32_t& isPartner, int32_t& lead,
-                       int32_t& partner) {
+const TandemReads::Read& TandemReads::At(int32_t j) {
+  if (m_reads.empty()) {
+    m_reads.reserve(static_cast<std::size_t>(std::max(m_axisCount, 0)));
+    for (int32_t k = 0; k < m_axisCount; ++k) {
+      Read read{0, 0};
+      read.status = GetTandemAxis(m_ovxIf, k, read.count);
+      m_reads.push_back(read);
+    }
+  }
+  return m_reads.at(static_cast<std::size_t>(j));
+}
+
+int32_t FindTandemAxis(TandemReads& reads, int32_t axis, int32_t& isPartner, int32_t& lead, int32_t& partner) {
   isPartner = 0;
   lead = -1;
   partner = -1;
   int32_t status = 0;
-  for (int32_t j = 0; j < axisCount; ++j) {
-    int32_t count = 0;
-    status = GetTandemAxis(ovxIf, j, count);
-    if (status != 0 || count <= 0) {
+  for (int32_t j = 0; j < reads.axisCount(); ++j) {
+    const TandemReads::Read& read = reads.At(j);
+    status = read.status;
+    if (status != 0 || read.count <= 0) {
       continue;
     }
-    if (count - 1 == axis) {
+    if (read.count - 1 == axis) {
       isPartner = 1;
       lead = j;
       partner = axis;
@@ -84,7 +95,7 @@ int32_t FindTandemAxis(COVXIF& ovxIf, int32_t axisCount, int32_t axis, int32_t& 
     }
     if (j == axis) {
       lead = axis;
-      partner = count - 1;
+      partner = read.count - 1;
       return 0;
     }
   }
@@ -113,10 +124,11 @@ int32_t CMachineAxisInfo::MakeAxisInfo() {
   m_aryIncAxis.clear();
   m_bAxisInfoOK = 0;
   int axisCount = 0;
-  if (GetInformationNumber(m_ovxIf, "AXISNUM_SPC", 0, axisCount) != 0 || axisCount < 1) {
+  if (GetInformationCount(m_ovxIf, "AXISNUM_SPC", axisCount) != 0 || axisCount < 1) {
     return 0;
   }
   m_bAxisInfoOK = 1;
+  TandemReads tandemReads(m_ovxIf, axisCount);
   for (int32_t serial = 0; serial < axisCount; ++serial) {
     std::wstring name;
     if (m_ovxIf.GetAxisName(serial, name) != 0) {
@@ -126,7 +138,7 @@ int32_t CMachineAxisInfo::MakeAxisInfo() {
     int32_t isPartner = 0;
     int32_t lead = -1;
     int32_t partner = -1;
-    if (FindTandemAxis(m_ovxIf, axisCount, serial, isPartner, lead, partner) != 0) {
+    if (FindTandemAxis(tandemReads, serial, isPartner, lead, partner) != 0) {
       continue;
     }
     int32_t system = 0;
@@ -154,7 +166,7 @@ int32_t CMachineAxisInfo::MakePlaneInfo() {
   m_aryPlaneName.clear();
   m_aryPlaneAxis.clear();
   int systemCount = 0;
-  if (GetInformationNumber(m_ovxIf, "SYSNUM", 0, systemCount) != 0) {
+  if (GetInformationCount(m_ovxIf, "SYSNUM", systemCount) != 0) {
     return 0;
   }
   for (int32_t system = 0; system < systemCount; ++system) {

@@ -20,15 +20,36 @@ namespace pf {
 // number + 1. Returns 0, or kNcCheckFailed (count 0) when the read failed.
 int32_t GetTandemAxis(COVXIF& ovxIf, int32_t axis, int32_t& count);
 
-// Finds the tandem pair of serial axis `axis` among `axisCount` axes. The
+// The tandem partners of the serial axes 0 to axisCount - 1, each read once
+// (GetTandemAxis) when first needed, so that finding the pairs of every axis
+// takes one read per axis rather than one per pair of axes.
+class TandemReads {
+ public:
+  TandemReads(COVXIF& ovxIf, int32_t axisCount) : m_ovxIf(ovxIf), m_axisCount(axisCount) {}
+
+  int32_t axisCount() const { return m_axisCount; }
+
+  // The read of axis j: its status and its count.
+  struct Read {
+    int32_t status;
+    int32_t count;
+  };
+  const Read& At(int32_t j);
+
+ private:
+  COVXIF& m_ovxIf;
+  int32_t m_axisCount;
+  std::vector<Read> m_reads;
+};
+
+// Finds the tandem pair of serial axis `axis` among the axes of `reads`. The
 // first axis j that names `axis` as partner makes it the follower
 // (isPartner 1, lead j, partner axis); an axis that names a partner itself
 // before that is the lead (isPartner 0, lead axis, partner the named one);
 // both return 0. Otherwise isPartner 0, lead and partner -1, and the status
 // of the last partner read is returned, so a failed read of the last axis
 // makes an axis of no pair fail.
-int32_t FindTandemAxis(COVXIF& ovxIf, int32_t axisCount, int32_t axis, int32_t& isPartner, int32_t& lead,
-                       int32_t& partner);
+int32_t FindTandemAxis(TandemReads& reads, int32_t axis, int32_t& isPartner, int32_t& lead, int32_t& partner);
 
 // The name that the axis dialog proposes: the first of X, Y, Z, then A to W
 // that no entry of `names` equals; empty when all 26 are taken.
@@ -47,8 +68,8 @@ class CMachineAxisInfo {
   // Rebuilds the axis lists from the CNC: every serial axis of
   // "AXISNUM_SPC" that is neither a tandem follower nor a spindle, labelled
   // "$<system>-<letter>". Returns m_bAxisInfoOK: 0 when the count cannot be
-  // read or is below 1 (lists empty), or when an axis name cannot be read
-  // (the axes before it stay); else 1.
+  // read, is below 1 or beyond any machine (lists empty), or when an axis
+  // name cannot be read (the axes before it stay); else 1.
   int32_t MakeAxisInfo();
 
   // Rebuilds the plane lists from the systems' base axes I, J and K and the

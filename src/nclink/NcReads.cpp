@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "common/Text.h"
+#include "nclink/NcLimits.h"
 #include "nclink/OvxContract.h"
 
 namespace pf {
@@ -29,6 +30,19 @@ int32_t GetInformationNumber(COVXIF& ovxIf, const char* item, int32_t index, int
     value = TextToInt(text);
   }
   return status;
+}
+
+int32_t GetInformationCount(COVXIF& ovxIf, const char* item, int& count) {
+  int value = 0;
+  const int32_t status = GetInformationNumber(ovxIf, item, 0, value);
+  if (status != 0) {
+    return status;
+  }
+  if (!IsUsableCount(value)) {
+    return kNcCheckFailed;
+  }
+  count = value;
+  return 0;
 }
 
 bool FindSerialAxis(COVXIF& ovxIf, int axisCount, const std::wstring& label, int32_t& serial) {

@@ -21,6 +21,11 @@ int32_t GetInformationText(COVXIF& ovxIf, const char* item, int32_t index, std::
 // `value` is set only when the status is 0. Returns the call's status.
 int32_t GetInformationNumber(COVXIF& ovxIf, const char* item, int32_t index, int& value);
 
+// A count read the same way ("SYSNUM", "AXISNUM", "AXISNUM_SPC"). A count
+// beyond any real machine (above kMaxNcCount, NcLimits.h) is unreadable:
+// kNcCheckFailed, `count` untouched. Otherwise the call's status.
+int32_t GetInformationCount(COVXIF& ovxIf, const char* item, int& count);
+
 // Tries serial axes 0, 1, ... below `axisCount` and stops at the first whose
 // GetAxisLabel equals `label` exactly (case-sensitive), whatever the
 // status of each label read. True with `serial`

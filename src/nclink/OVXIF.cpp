@@ -6,6 +6,7 @@
 
 #include "common/Format.h"
 #include "common/Text.h"
+#include "nclink/NcLimits.h"
 #include "nclink/OvxContract.h"
 
 namespace pf {
@@ -208,36 +209,60 @@ int32_t COVXIF::NcGetAccelerationParameter(int32_t kind, int32_t system, int32_t
       Address(value));
 }
 
-void COVXIF::ConvertSerialAxisToSystemAxis(int32_t serial, int32_t& system, int32_t& axis) {
-  CallUnlogged<ovx::ConvertSerialAxisToSystemAxisFn>("ConvertSerialAxisToSystemAxis",
-                                                     [&](auto fn) { fn(serial, &system, &axis); });
+template <class Fn>
+bool COVXIF::ConvertToSystemAxis(const char* name, int32_t serial, int32_t& system, int32_t& axis) {
+  int32_t convertedSystem = system;
+  int32_t convertedAxis = axis;
+  CallUnlogged<Fn>(name, [&](auto fn) { fn(serial, &convertedSystem, &convertedAxis); });
+  if (!IsSystemIndex(convertedSystem) || !IsAxisIndex(convertedAxis)) {
+    return false;
+  }
+  system = convertedSystem;
+  axis = convertedAxis;
+  return true;
 }
 
-void COVXIF::ConvertSystemAxisToSerialAxis(int32_t system, int32_t axis, int32_t& serial) {
+bool COVXIF::ConvertSerialAxisToSystemAxis(int32_t serial, int32_t& system, int32_t& axis) {
+  return ConvertToSystemAxis<ovx::ConvertSerialAxisToSystemAxisFn>("ConvertSerialAxisToSystemAxis", serial, system,
+                                                                   axis);
+}
+
+bool COVXIF::ConvertSystemAxisToSerialAxis(int32_t system, int32_t axis, int32_t& serial) {
+  int32_t converted = serial;
   CallUnlogged<ovx::ConvertSystemAxisToSerialAxisFn>("ConvertSystemAxisToSerialAxis",
-                                                     [&](auto fn) { fn(system, axis, &serial); });
+                                                     [&](auto fn) { fn(system, axis, &converted); });
+  if (!IsAxisIndex(converted)) {
+    return false;
+  }
+  serial = converted;
+  return true;
 }
 
-void COVXIF::ConvertSerialAxisToSystemAxisPermittedSPC(int32_t serial, int32_t& system, int32_t& axis) {
-  CallUnlogged<ovx::ConvertSerialAxisToSystemAxisPermittedSPCFn>("ConvertSerialAxisToSystemAxisPermittedSPC",
-                                                                 [&](auto fn) { fn(serial, &system, &axis); });
+bool COVXIF::ConvertSerialAxisToSystemAxisPermittedSPC(int32_t serial, int32_t& system, int32_t& axis) {
+  return ConvertToSystemAxis<ovx::ConvertSerialAxisToSystemAxisPermittedSPCFn>(
+      "ConvertSerialAxisToSystemAxisPermittedSPC", serial, system, axis);
 }
 
 int32_t COVXIF::GetAxisName(int32_t serial, std::wstring& name) {
   int32_t system = 0;
   int32_t axis = 0;
-  ConvertSerialAxisToSystemAxisPermittedSPC(serial, system, axis);
-  return ReadAxisLabel(system, axis, name);
+  const bool converted = ConvertSerialAxisToSystemAxisPermittedSPC(serial, system, axis);
+  return ReadAxisLabel(converted, system, axis, name);
 }
 
 int32_t COVXIF::GetAxisLabel(int32_t serial, std::wstring& label) {
   int32_t system = 0;
   int32_t axis = 0;
-  ConvertSerialAxisToSystemAxis(serial, system, axis);
-  return ReadAxisLabel(system, axis, label);
+  const bool converted = ConvertSerialAxisToSystemAxis(serial, system, axis);
+  return ReadAxisLabel(converted, system, axis, label);
 }
 
-int32_t COVXIF::ReadAxisLabel(int32_t system, int32_t axis, std::wstring& label) {
+int32_t COVXIF::ReadAxisLabel(bool converted, int32_t system, int32_t axis, std::wstring& label) {
+  if (!converted) {
+    // No label holds the system the library named: no axis of the wizard's.
+    label.clear();
+    return kNcCheckFailed;
+  }
   char buffer[ovx::kAxisNameSize] = {};
   const int32_t status = GetInformation(system, axis, "AXISNAME", buffer, ovx::kAxisNameSize);
   // "$%d-%c" on 8-bit text: a zero letter ends the text there.

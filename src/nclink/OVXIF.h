@@ -81,15 +81,19 @@ class COVXIF {
 
   // Axis-number conversions, not logged: they call the library only while
   // the interface is usable and the library has the entry point; otherwise
-  // the outputs keep their values. The library's status is not used.
-  void ConvertSerialAxisToSystemAxis(int32_t serial, int32_t& system, int32_t& axis);
-  void ConvertSystemAxisToSerialAxis(int32_t system, int32_t axis, int32_t& serial);
-  void ConvertSerialAxisToSystemAxisPermittedSPC(int32_t serial, int32_t& system, int32_t& axis);
+  // the outputs keep their values. The library's status is not used, but its
+  // numbers are checked (NcLimits.h): a system or axis number that no label
+  // can hold is refused, the outputs keep their values and the result is
+  // false. True otherwise.
+  bool ConvertSerialAxisToSystemAxis(int32_t serial, int32_t& system, int32_t& axis);
+  bool ConvertSystemAxisToSerialAxis(int32_t system, int32_t axis, int32_t& serial);
+  bool ConvertSerialAxisToSystemAxisPermittedSPC(int32_t serial, int32_t& system, int32_t& axis);
 
   // The display name "$<system + 1>-<letter>" of a serial axis in the
   // machine-information page's list (converted with the permitted-spindle
   // variant). Returns the status of the "AXISNAME" read; the name is set
-  // whatever the status and is not meaningful when it is nonzero.
+  // whatever the status and is not meaningful when it is nonzero. A refused
+  // conversion gives kNcCheckFailed and an empty name, with no read.
   int32_t GetAxisName(int32_t serial, std::wstring& name);
 
   // The label "$<system + 1>-<letter>" by which pages find the CNC axis of a
@@ -109,7 +113,10 @@ class COVXIF {
   template <class Fn, class Call>
   void CallUnlogged(const char* name, Call call);
 
-  int32_t ReadAxisLabel(int32_t system, int32_t axis, std::wstring& label);
+  template <class Fn>
+  bool ConvertToSystemAxis(const char* name, int32_t serial, int32_t& system, int32_t& axis);
+
+  int32_t ReadAxisLabel(bool converted, int32_t system, int32_t axis, std::wstring& label);
 
   CLogChannel& m_logChannel;
   LibraryHandle m_hDll = nullptr;

@@ -81,13 +81,14 @@ bool RunTrial(COVXIF& ovxIf, const std::wstring& editorText, const std::wstring&
   WaitScope wait(cursor);
 
   int axisCount = 0;
-  GetInformationNumber(ovxIf, "AXISNUM", 0, axisCount);
+  GetInformationCount(ovxIf, "AXISNUM", axisCount);
   int32_t system = 0;
   int32_t axis = 0;
   int32_t serial = 0;
-  if (FindSerialAxis(ovxIf, axisCount, axisLabel, serial)) {
-    ovxIf.ConvertSerialAxisToSystemAxis(serial, system, axis);
-  } else if (axisCount > 0) {
+  // A conversion that names a system no label holds finds no axis either.
+  const bool found =
+      FindSerialAxis(ovxIf, axisCount, axisLabel, serial) && ovxIf.ConvertSerialAxisToSystemAxis(serial, system, axis);
+  if (!found && axisCount > 0) {
     return Fail(wait, kMsgNoAxis);
   }
 

@@ -46,7 +46,7 @@ AxisValues ReadAxisValues(COVXIF& ovxIf, int axisCount, const std::wstring& labe
 void FillMachineValues(COVXIF& ovxIf, const std::vector<std::wstring>& axisLabels, const ProgramLists& programs) {
   // An unreadable axis count stays 0: every axis then takes serial axis 0.
   int axisCount = 0;
-  GetInformationNumber(ovxIf, "AXISNUM", 0, axisCount);
+  GetInformationCount(ovxIf, "AXISNUM", axisCount);
   for (std::size_t i = 0; i < axisLabels.size(); ++i) {
     const AxisValues values = ReadAxisValues(ovxIf, axisCount, axisLabels[i]);
     for (const FeedRule& rule : kFeedRules) {

@@ -44,7 +44,7 @@ void CPlaneArray::Rebuild(COVXIF& ovxIf, const std::vector<std::wstring>& planeN
   clear();
   // An unreadable axis count stays 0: no plane axis is found then.
   int axisCount = 0;
-  GetInformationNumber(ovxIf, "AXISNUM", 0, axisCount);
+  GetInformationCount(ovxIf, "AXISNUM", axisCount);
   for (std::size_t p = 0; p < planeNames.size(); ++p) {
     CPlane plane;
     plane.m_strName = planeNames[p];

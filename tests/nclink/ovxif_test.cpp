@@ -230,6 +230,14 @@ TEST_F(OvxIfTest, CommGetParameterCopiesTheBufferWhateverTheStatus) {
   EXPECT_EQ(value, L"");
 }
 
+// The two axis-label reads and the conversion each of them makes.
+struct LabelRead {
+  int32_t (COVXIF::*read)(int32_t, std::wstring&);
+  const char* conversion;
+};
+const LabelRead kLabelReads[] = {{&COVXIF::GetAxisName, "ConvertSerialAxisToSystemAxisPermittedSPC"},
+                                 {&COVXIF::GetAxisLabel, "ConvertSerialAxisToSystemAxis"}};
+
 TEST_F(OvxIfTest, AxisNamesAndLabelsNameTheSystemAndTheLetter) {
   struct Row {
     int32_t serial;
@@ -238,14 +246,8 @@ TEST_F(OvxIfTest, AxisNamesAndLabelsNameTheSystemAndTheLetter) {
     const wchar_t* label;
   };
   constexpr Row kRows[] = {{0, 0, 0, L"$1-X"}, {2, 0, 2, L"$1-Z"}, {3, 1, 0, L"$2-X"}, {5, 1, 2, L"$2-C"}};
-  struct Member {
-    int32_t (COVXIF::*read)(int32_t, std::wstring&);
-    const char* conversion;
-  };
-  const Member kMembers[] = {{&COVXIF::GetAxisName, "ConvertSerialAxisToSystemAxisPermittedSPC"},
-                             {&COVXIF::GetAxisLabel, "ConvertSerialAxisToSystemAxis"}};
   Open();
-  for (const Member& member : kMembers) {
+  for (const LabelRead& member : kLabelReads) {
     for (const Row& row : kRows) {
       SCOPED_TRACE(testing::Message() << member.conversion << " of " << row.serial);
       sim_.ClearJournal();
@@ -291,6 +293,77 @@ TEST_F(OvxIfTest, ConversionsAreNotLoggedAndNeedAUsableInterface) {
   EXPECT_EQ(axis, 2);
   EXPECT_TRUE(viewer_.TakeRecords().empty());
   EXPECT_EQ(sim_.Journal().size(), 3u);
+}
+
+TEST_F(OvxIfTest, NumbersNoLabelCanHoldAreRefusedWithoutAnAxisRead) {
+  // Ten part systems of one axis X each: serial axis s is in system s.
+  std::string tenSystems;
+  for (int n = 1; n <= 10; ++n) tenSystems += "[System" + std::to_string(n) + "]\nAxes=X\n";
+  struct Row {
+    const char* what;
+    const char* behaviour;  // of both serial conversions
+    int32_t serial;
+    int32_t status;
+    const wchar_t* label;
+  };
+  const Row kRows[] = {
+      {"system INT_MAX", "int-max", 0, kNcCheckFailed, L""},
+      {"system INT_MIN", "int-min", 0, kNcCheckFailed, L""},
+      {"NaN taken as an integer", "nan", 0, kNcCheckFailed, L""},
+      {"outputs untouched: system and axis stay 0", "untouched", 4, 0, L"$1-X"},
+      {"the ninth system fits a label", "0", 8, 0, L"$9-X"},
+      {"the tenth does not", "0", 9, kNcCheckFailed, L""},
+  };
+  Open();
+  UseMachine(tenSystems);
+  for (const LabelRead& member : kLabelReads) {
+    for (const Row& row : kRows) {
+      SCOPED_TRACE(testing::Message() << member.conversion << ": " << row.what);
+      ASSERT_TRUE(sim_.SetBehaviour(member.conversion, row.behaviour));
+      sim_.ClearJournal();
+      std::wstring label = L"old";
+      EXPECT_EQ((ovx_.*member.read)(row.serial, label), row.status);
+      EXPECT_EQ(label, row.label);
+      const std::vector<std::string> journal = sim_.Journal();
+      EXPECT_EQ(journal.size(), row.status == 0 ? 2u : 1u) << "the AXISNAME read is made only for a label";
+    }
+  }
+}
+
+TEST_F(OvxIfTest, ConversionsRefuseNumbersOutsideTheLimits) {
+  struct Row {
+    const char* behaviour;
+    bool converted;
+    int32_t system;  // the outputs afterwards, from 7 and 7
+    int32_t axis;
+    int32_t serial;
+  };
+  const Row kRows[] = {
+      {"0", true, 1, 1, 5},
+      {"int-max", false, 7, 7, 7},
+      {"-huge", false, 7, 7, 7},
+  };
+  Open();
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.behaviour);
+    for (const char* name : {"ConvertSerialAxisToSystemAxis", "ConvertSerialAxisToSystemAxisPermittedSPC",
+                             "ConvertSystemAxisToSerialAxis"}) {
+      ASSERT_TRUE(sim_.SetBehaviour(name, row.behaviour));
+    }
+    int32_t system = 7;
+    int32_t axis = 7;
+    EXPECT_EQ(ovx_.ConvertSerialAxisToSystemAxis(4, system, axis), row.converted);
+    EXPECT_EQ(system, row.system);
+    EXPECT_EQ(axis, row.axis);
+    system = 7;
+    axis = 7;
+    EXPECT_EQ(ovx_.ConvertSerialAxisToSystemAxisPermittedSPC(4, system, axis), row.converted);
+    EXPECT_EQ(system, row.system);
+    EXPECT_EQ(axis, row.axis);
+    int32_t serial = 7;
+    EXPECT_EQ(ovx_.ConvertSystemAxisToSerialAxis(1, 2, serial), row.converted);
+    EXPECT_EQ(serial, row.serial);
+  }
 }
 
 TEST_F(OvxIfTest, AViewerThatQuitsDoesNotStopTheCalls) {

@@ -59,6 +59,10 @@ void SimHandle::SetFailure(const char* entryPoint, int32_t status) const {
   Get<decltype(&SimSetFailure)>("SimSetFailure")(entryPoint, status);
 }
 
+int32_t SimHandle::SetBehaviour(const char* entryPoint, const char* behaviour) const {
+  return Get<decltype(&SimSetBehaviour)>("SimSetBehaviour")(entryPoint, behaviour);
+}
+
 void SimHandle::ClearJournal() const { Get<decltype(&SimClearJournal)>("SimClearJournal")(); }
 
 std::vector<std::string> SimHandle::Journal() const {

@@ -35,6 +35,7 @@ class SimHandle {
   // The controls.
   int32_t LoadMachine(const std::string& path) const;
   void SetFailure(const char* entryPoint, int32_t status) const;
+  int32_t SetBehaviour(const char* entryPoint, const char* behaviour) const;
   void ClearJournal() const;
   std::vector<std::string> Journal() const;
   // The bytes NcLoadProgram last received; "(none)" when it received none.

@@ -181,5 +181,26 @@ TEST_F(SimTest, RefusedDescriptionLeavesTheBuiltInMachine) {
   }
 }
 
+TEST_F(SimTest, MachinesOfTheFolderLoadWithTheirAxes) {
+  struct Row {
+    const char* file;
+    const char* axisCount;
+    const char* lastAxis;  // the last serial axis: system, axis
+  };
+  const Row kRows[] = {
+      {"builtin.ini", "0 6", "0 1 2"},
+      {"lathe.ini", "0 4", "0 0 3"},
+      {"three-systems.ini", "0 9", "0 2 2"},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.file);
+    SimHandle sim;
+    ASSERT_EQ(sim.LoadMachine(std::string(PATHFORGE_SOURCE_DIR) + "/sim/machines/" + row.file), 0);
+    EXPECT_EQ(sim.Information("AXISNUM_SPC", 0), row.axisCount);
+    const int last = std::stoi(std::string(row.axisCount).substr(2)) - 1;
+    EXPECT_EQ(sim.SerialToSystem(last), row.lastAxis);
+  }
+}
+
 }  // namespace
 }  // namespace pf::test

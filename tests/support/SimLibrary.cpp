@@ -39,6 +39,10 @@ void SimLibrary::SetFailure(const char* entryPoint, int32_t status) {
   Find<decltype(&SimSetFailure)>("SimSetFailure")(entryPoint, status);
 }
 
+bool SimLibrary::SetBehaviour(const char* entryPoint, const char* behaviour) {
+  return Find<decltype(&SimSetBehaviour)>("SimSetBehaviour")(entryPoint, behaviour) == 0;
+}
+
 void SimLibrary::ClearJournal() { Find<decltype(&SimClearJournal)>("SimClearJournal")(); }
 
 std::vector<std::string> SimLibrary::Journal() {

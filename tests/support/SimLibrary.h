@@ -20,6 +20,8 @@ class SimLibrary {
   // Loads a machine description file; true on success.
   bool LoadMachine(const std::string& path);
   void SetFailure(const char* entryPoint, int32_t status);
+  // A status or misbehaviour (sim/SimControl.h); true when it was known.
+  bool SetBehaviour(const char* entryPoint, const char* behaviour);
   void ClearJournal();
   // The journal lines made since the last ClearJournal.
   std::vector<std::string> Journal();

@@ -2,6 +2,7 @@
 // hand edits of the lists, and the axis dialog's rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -84,6 +85,46 @@ TEST_F(MachineAxesTest, MakeAxisInfoListsTheOfferedAxes) {
   }
 }
 
+TEST_F(MachineAxesTest, AxisCountsBeyondAnyMachineAreUnreadable) {
+  struct Row {
+    const char* what;
+    const char* machine;    // nullptr: the built-in machine
+    const char* behaviour;  // of NcGetInformation
+    int32_t result;
+  };
+  const Row kRows[] = {
+      {"513 axes", "[Information]\nAXISNUM_SPC=513\n[System1]\nAxes=X Y Z\n", "0", 0},
+      {"a count in an unterminated buffer", nullptr, "unterminated", 0},
+      {"a count 1000 beyond the axes", nullptr, "far-count", 0},
+      {"a count of INT_MAX", nullptr, "int-max", 0},
+      {"a count of -huge", nullptr, "-huge", 0},
+      {"an untouched buffer: no axes", nullptr, "untouched", 0},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.what);
+    UseMachine(row.machine);
+    ASSERT_TRUE(sim_.SetBehaviour("NcGetInformation", row.behaviour));
+    EXPECT_EQ(info_.MakeAxisInfo(), row.result);
+    EXPECT_TRUE(info_.m_aryAxisName.empty());
+    EXPECT_FALSE(WasCalled("GetInformation(")) << "no axis name is read";
+  }
+}
+
+TEST_F(MachineAxesTest, EachTandemPartnerIsReadOnce) {
+  // One system of 40 axes, the last two a tandem pair.
+  std::string axes;
+  for (int i = 0; i < 40; ++i) axes += " A" + std::to_string(i);
+  UseMachine(("[System1]\nAxes=" + axes + "\n[$1-A38]\nTANDEM_AXISNUM_SPC=40\n").c_str());
+  EXPECT_EQ(info_.MakeAxisInfo(), 1);
+  EXPECT_EQ(info_.m_aryAxisName.size(), 39u);
+  EXPECT_EQ(info_.m_aryTandemMaster.back(), 1);
+  const std::vector<std::string> journal = sim_.Journal();
+  const auto tandemReads = std::count_if(journal.begin(), journal.end(), [](const std::string& line) {
+    return line.rfind("NcGetInformation(\"TANDEM_AXISNUM_SPC\"", 0) == 0;
+  });
+  EXPECT_EQ(tandemReads, 40);
+}
+
 TEST_F(MachineAxesTest, WithoutTheInterfaceNothingIsRead) {
   ovx_.SetClosed(1);
   sim_.ClearJournal();
@@ -116,6 +157,8 @@ TEST_F(MachineAxesTest, MakePlaneInfoListsThePlanesOfTheListedBaseAxes) {
       {"system not in use", "[System1]\nSYS_ON=0\nAxes=X Y Z\nBASE_I=X\nBASE_J=Y\nBASE_K=Z\n", "", 1, {}, {}},
       {"SYSNUM 0", "[Information]\nSYSNUM=0\n[System1]\nAxes=X Y Z\nBASE_I=X\nBASE_J=Y\nBASE_K=Z\n", "", 1, {}, {}},
       {"SYSNUM unreadable", kTwoSystems, "NcGetInformation", 0, {}, {}},
+      {"SYSNUM beyond any machine",
+       "[Information]\nSYSNUM=513\n[System1]\nAxes=X Y Z\nBASE_I=X\nBASE_J=Y\nBASE_K=Z\n", "", 0, {}, {}},
       // System 3 does not exist, so its SYS_ON read fails.
       {"SYS_ON unreadable in system 3",
        "[Information]\nSYSNUM=3\n[System1]\nAxes=X Y Z\nBASE_I=X\nBASE_J=Y\nBASE_K=Z\n[System2]\nAxes=X Y\n", "", 0,
