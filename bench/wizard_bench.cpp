@@ -16,7 +16,11 @@
 // time). Counters per step: NC calls (the simulator's journal), log records
 // (received by the viewer) and the files below the project afterwards.
 // MachineInfoNext also runs without the viewer (logged:0), which shows what
-// the logging costs. Built natively; not a test: build/native/bench/wizard_bench.
+// the logging costs. Beside each step stands its floor, the same work done
+// raw in the same run (RawCost.h): the step's NC calls replayed straight
+// into the library, one send per record it logged, the files it wrote
+// written plainly; `ratio` is the step's time over its floor.
+// Built natively; not a test: build/native/bench/wizard_bench.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 #include <stdlib.h>
@@ -32,10 +36,12 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "RawCost.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "nclink/LogChannel.h"
@@ -111,6 +117,12 @@ class DrainingViewer {
     return count;
   }
 
+  // The payload sizes of the records from number `first` on.
+  std::vector<std::size_t> PayloadSizesFrom(long first) const {
+    std::lock_guard<std::mutex> lock(sizesLock_);
+    return {sizes_.begin() + std::min<std::ptrdiff_t>(first, static_cast<std::ptrdiff_t>(sizes_.size())), sizes_.end()};
+  }
+
  private:
   void Drain() {
     const int connection = accept(listenFd_, nullptr, nullptr);
@@ -127,6 +139,10 @@ class DrainingViewer {
         std::memcpy(&size, &pending[used + 4], 4);  // type (u32 LE), size (u32 LE), payload
         if (pending.size() - used - 8 < size) break;
         used += 8 + size;
+        {
+          std::lock_guard<std::mutex> lock(sizesLock_);
+          sizes_.push_back(size);
+        }
         ++records_;
       }
       pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(used));
@@ -136,6 +152,8 @@ class DrainingViewer {
 
   int listenFd_ = -1;
   std::atomic<long> records_{0};
+  mutable std::mutex sizesLock_;
+  std::vector<std::size_t> sizes_;
   std::thread thread_;
 };
 
@@ -146,6 +164,7 @@ class SimJournal {
     if (library_ != nullptr) {
       count_ = reinterpret_cast<int32_t (*)()>(dlsym(library_, "SimJournalCount"));
       clear_ = reinterpret_cast<void (*)()>(dlsym(library_, "SimClearJournal"));
+      line_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t)>(dlsym(library_, "SimJournalLine"));
     }
   }
   ~SimJournal() {
@@ -158,11 +177,22 @@ class SimJournal {
     if (clear_ != nullptr) clear_();
   }
   long Count() const { return count_ != nullptr ? count_() : -1; }
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (int32_t i = 0; line_ != nullptr && i < count_(); ++i) {
+      std::string line(static_cast<std::size_t>(line_(i, nullptr, 0)) + 1, '\0');
+      line.resize(static_cast<std::size_t>(line_(i, &line[0], static_cast<int32_t>(line.size()))));
+      lines.push_back(line);
+    }
+    return lines;
+  }
+  void* library() const { return library_; }
 
  private:
   void* library_;
   int32_t (*count_)() = nullptr;
   void (*clear_)() = nullptr;
+  int32_t (*line_)(int32_t, char*, int32_t) = nullptr;
 };
 
 // The module's setting for the run: data and runtime folders of its own, the
@@ -201,6 +231,7 @@ class BenchWorld {
   }
   COVXIF& ovxIf(bool logged) { return logged ? *loggedOvxIf_ : *quietOvxIf_; }
   const DrainingViewer& viewer() const { return *viewer_; }
+  const std::string& folder() const { return folder_; }
   const SimJournal& journal() const { return *journal_; }
   // A project name not used before in this run: every run makes a new
   // project, as the user does, rather than one whose files were deleted
@@ -236,6 +267,10 @@ struct StepCost {
   long ncCalls = 0;
   long logRecords = 0;
   long files = 0;
+  double ncFloor = 0;    // the NC calls replayed
+  double sendFloor = 0;  // one send per record
+  double fileFloor = 0;  // the files written plainly
+  double Floor() const { return ncFloor + sendFloor + fileFloor; }
 };
 
 long FilesBelow(const std::filesystem::path& folder) {
@@ -258,6 +293,9 @@ StepCost Measure(const std::function<void()>& step) {
   cost.seconds = std::chrono::duration<double>(end - start).count();
   cost.ncCalls = world.journal().Count();
   cost.logRecords = world.viewer().SettledCount() - recordsBefore;
+  long replayed = 0;
+  cost.ncFloor = bench::ReplayNcCalls(world.journal().library(), world.journal().Lines(), replayed);
+  cost.sendFloor = bench::SendRecords(world.viewer().PayloadSizesFrom(recordsBefore));
   return cost;
 }
 
@@ -297,6 +335,7 @@ StepCost RunWizard(bool toFinish, bool logged) {
       .Add([&](HeadlessUi& u) { cost = Measure([&] { u.PressFinish(); }); });
   sheet.Execute();
   cost.files = FilesBelow(sheet.GetProgramFolder());
+  if (toFinish) cost.fileFloor = bench::WriteFilesPlainly(sheet.GetProgramFolder(), world.folder());
   if (!ui.abandoned().empty() || ui.closed().back().result != (toFinish ? kIdWizFinish : kIdCancel)) cost.seconds = -1;
   return cost;
 }
@@ -310,6 +349,8 @@ void Report(benchmark::State& state, bool toFinish) {
   double ncCalls = 0;
   double logRecords = 0;
   double files = 0;
+  double seconds = 0;
+  StepCost floors;
   for (auto _ : state) {
     const StepCost cost = RunWizard(toFinish, logged);
     if (cost.seconds < 0) {
@@ -320,10 +361,22 @@ void Report(benchmark::State& state, bool toFinish) {
     ncCalls += static_cast<double>(cost.ncCalls);
     logRecords += static_cast<double>(cost.logRecords);
     files += static_cast<double>(cost.files);
+    seconds += cost.seconds;
+    floors.ncFloor += cost.ncFloor;
+    floors.sendFloor += cost.sendFloor;
+    floors.fileFloor += cost.fileFloor;
   }
   state.counters["nc_calls"] = benchmark::Counter(ncCalls, benchmark::Counter::kAvgIterations);
   state.counters["log_records"] = benchmark::Counter(logRecords, benchmark::Counter::kAvgIterations);
   state.counters["files"] = benchmark::Counter(files, benchmark::Counter::kAvgIterations);
+  const auto perIteration = [&](double total) {
+    return benchmark::Counter(total * 1000.0, benchmark::Counter::kAvgIterations);
+  };
+  state.counters["floor_nc_ms"] = perIteration(floors.ncFloor);
+  state.counters["floor_send_ms"] = perIteration(floors.sendFloor);
+  state.counters["floor_file_ms"] = perIteration(floors.fileFloor);
+  state.counters["floor_ms"] = perIteration(floors.Floor());
+  state.counters["ratio"] = floors.Floor() > 0 ? seconds / floors.Floor() : 0.0;
 }
 
 void MachineInfoNext(benchmark::State& state) { Report(state, false); }

@@ -14,29 +14,31 @@
 namespace pf::test {
 namespace {
 
-// A runtime folder without a log viewer, for the life of the program.
+// The runtime folder the module looks for its log viewer in, for the life
+// of the program: a viewer's own folder, or an empty one of its own.
 class RuntimeFolder {
  public:
-  RuntimeFolder() {
+  explicit RuntimeFolder(const std::string& viewerFolder) : path_(viewerFolder), owned_(viewerFolder.empty()) {
     char name[] = "/tmp/pf-runtime-XXXXXX";
-    if (mkdtemp(name) != nullptr) path_ = name;
+    if (owned_ && mkdtemp(name) != nullptr) path_ = name;
     setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
   }
   ~RuntimeFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    if (owned_) std::filesystem::remove_all(path_, ignored);
   }
   RuntimeFolder(const RuntimeFolder&) = delete;
   RuntimeFolder& operator=(const RuntimeFolder&) = delete;
 
  private:
   std::string path_;
+  bool owned_;
 };
 
 }  // namespace
 
-const PluginModule* LoadedPlugin() {
-  static RuntimeFolder runtime;
+const PluginModule* LoadedPlugin(const std::string& viewerFolder) {
+  static RuntimeFolder runtime(viewerFolder);
   static std::unique_ptr<PluginModule> plugin;
   static std::wstring error;
   if (!plugin) {

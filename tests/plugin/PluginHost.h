@@ -12,7 +12,9 @@
 namespace pf::test {
 
 // The loaded plug-in; a failed load fails the calling test and gives null.
-const PluginModule* LoadedPlugin();
+// The first call of a program loads it, looking for its log viewer in
+// `viewerFolder` when one is named, else in an empty folder.
+const PluginModule* LoadedPlugin(const std::string& viewerFolder = {});
 
 struct ScriptOutcome {
   int passed = 0;

@@ -7,13 +7,16 @@
 
 #include <stdlib.h>
 
+#include <cstdlib>
+
 #include <string>
 #include <vector>
 
 #include "PluginHost.h"
 #include "common/Path.h"
-#include "support/TempFolder.h"
 #include "common/Text.h"
+#include "support/TempFolder.h"
+#include "support/TestViewer.h"
 
 namespace pf {
 namespace {
@@ -71,9 +74,10 @@ TEST_F(PluginStartTest, InitialisesRunsTheWizardAndShutsTheInterfaceDown) {
 // Run by CTest only, with LD_LIBRARY_PATH at a copy of the plug-in whose run
 // path finds no NC library, or at the simulator that lacks OvxNcIfInit: the
 // library is not used, the machine cannot be read (12501), the wizard runs
-// and StartIF returns.
+// and StartIF returns. The log viewer hears why.
 TEST_F(PluginStartTest, DISABLED_WithoutAnNcLibraryTheWizardStillRuns) {
-  const PluginModule* plugin = test::LoadedPlugin();
+  test::TestViewer viewer;
+  const PluginModule* plugin = test::LoadedPlugin(viewer.folder());
   ASSERT_NE(plugin, nullptr);
   const test::ScriptOutcome outcome = test::RunScriptText(*plugin, R"(expect messages 1
 expect message 12501
@@ -90,6 +94,46 @@ expect no-file "Program/Offline"
   EXPECT_EQ(outcome.passed, 10);
   EXPECT_EQ(Journal(), std::vector<std::string>());
   EXPECT_EQ(plugin->Export<int32_t (*)()>("GetUserLevelIF")(), 1);
+
+  const char* searchPath = std::getenv("LD_LIBRARY_PATH");
+  const bool lacksInit = searchPath != nullptr && std::string(searchPath).find("without-OvxNcIfInit") != std::string::npos;
+  const std::wstring loadOutcome =
+      lacksInit ? L"\"OvxNcIfInit\" not exist in OVXIF.dll. COVXIF::Load() was not succeeded(0)."
+                : L"OVXIF.dll not exist. COVXIF::Open() was not succeeded(0).";
+  const std::vector<test::ViewerRecord> records = viewer.TakeRecords();
+  const std::vector<test::ViewerRecord> unload = test::CallGroup(
+      L"COVXIF::Unload( 2 )", L"COVXIF::Unload( 2 ) was not succeeded. Because OVXIF.dll wsa not loaded.", 3);
+  ASSERT_GE(records.size(), 8u);
+  EXPECT_EQ(std::vector<test::ViewerRecord>(records.begin(), records.begin() + 4),
+            test::CallGroup(L"COVXIF::Load()", loadOutcome, 3));
+  EXPECT_EQ(std::vector<test::ViewerRecord>(records.end() - 4, records.end()), unload);
+}
+
+// Run by CTest only: the simulator refuses the initialisation with -5. The
+// library stays loaded but closed, so the shut-down makes no calls into it.
+TEST_F(PluginStartTest, DISABLED_AFailedInitialisationIsLoggedAndTheWizardStillRuns) {
+  test::TestViewer viewer;
+  const std::string machine = ToNarrow(data_.Path()) + "/failing-init.ini";
+  ASSERT_TRUE(WriteFileBytes(ToWide(machine), "[Fail]\nOvxNcIfInit=-5\n"));
+  setenv("OVXSIM_MACHINE", machine.c_str(), 1);
+  const PluginModule* plugin = test::LoadedPlugin(viewer.folder());
+  ASSERT_NE(plugin, nullptr);
+  const test::ScriptOutcome outcome = test::RunScriptText(*plugin, R"(expect messages 1
+expect message 12501
+expect page 0
+cancel
+expect closed cancel
+)");
+  unsetenv("OVXSIM_MACHINE");
+  EXPECT_EQ(outcome.report, "");
+  EXPECT_EQ(Journal(), std::vector<std::string>{"OvxNcIfInit() -> -5"});
+
+  std::vector<test::ViewerRecord> expected = test::CallGroup(L"COVXIF::Load()", L"COVXIF::Load() was succeeded.", 1);
+  for (const auto& group : {test::CallGroup(L"COVXIF::OvxNcIfInit()", L" was not succeeded(-5).", 3),
+                            test::CallGroup(L"COVXIF::Unload( 2 )", L"COVXIF::Unload( 2 ) was succeeded.", 1)}) {
+    expected.insert(expected.end(), group.begin(), group.end());
+  }
+  EXPECT_EQ(viewer.TakeRecords(), expected);
 }
 
 }  // namespace

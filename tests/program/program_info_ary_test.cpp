@@ -46,21 +46,30 @@ TEST_F(CircleSettings, MissingSectionIsWrittenBackAndPresentKeysAreLeftAlone) {
   EXPECT_EQ(programs.m_dLM3Feed2, 5000.0);
 }
 
-TEST_F(CircleSettings, CircleKindsStartFromTheSettings) {
-  WriteBytes(DataFolder() / "OVX.ini", "[LostMotionAdjust2_Adjust]\r\nRadius1=50\r\nFeedRate1=abc\r\n");
+TEST_F(CircleSettings, CircleKindsStartFromTheSettingsRoundedToWholeNumbers) {
+  WriteBytes(DataFolder() / "OVX.ini",
+             "[LostMotionAdjust2_Adjust]\r\nRadius1=2500.7\r\nFeedRate1=abc\r\nRadius2=99.49\r\nFeedRate2=1e3\r\n");
   const std::wstring project = Wide(root_ / "project");
-
-  pf::CProgramInfoAry lm2;
-  lm2.Init(7, 0, project, kAxes, kPlanes);
-  ASSERT_EQ(lm2.size(), 2u);
-  EXPECT_EQ(lm2[0].m_strFeed, L"0");
-  EXPECT_EQ(lm2[0].m_strRadius, L"50");
-
-  pf::CProgramInfoAry lm3;
-  lm3.Init(9, 0, project, kAxes, kPlanes);
-  EXPECT_EQ(lm3[1].m_strFeed, L"3000");
-  EXPECT_EQ(lm3[1].m_strRadius, L"100");
-  EXPECT_EQ(lm3[1].m_strPlane, L"$1-JK");
+  struct Row {
+    int kind;
+    std::size_t plane;
+    const wchar_t* feed;
+    const wchar_t* radius;
+  };
+  const Row rows[] = {
+      {7, 0, L"0", L"2501"},
+      {8, 1, L"1000", L"99"},
+      {9, 1, L"3000", L"100"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    pf::CProgramInfoAry programs;
+    programs.Init(row.kind, 0, project, kAxes, kPlanes);
+    ASSERT_EQ(programs.size(), 2u);
+    EXPECT_EQ(programs[row.plane].m_strFeed, row.feed);
+    EXPECT_EQ(programs[row.plane].m_strRadius, row.radius);
+    EXPECT_EQ(programs[row.plane].m_strPlane, kPlanes[row.plane]);
+  }
 }
 
 // Settings values are free text: the circle's radius and feed lines show

@@ -121,6 +121,48 @@ TEST_F(MakeInfoPageTest, TheLockShowsTheFixedValuesWhateverTheUserChoseBefore) {
   EXPECT_TRUE(GCodeControlsEnabled(sheet, false));
 }
 
+TEST_F(MakeInfoPageTest, AnUnlockedPageStartsFromTheFirstChoicesOnEveryVisit) {
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 0));
+  ASSERT_TRUE(ui.Click(kGCodeControls[4]));
+  ASSERT_EQ(CheckedGCode(sheet), 3);
+  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 1));
+  ASSERT_TRUE(ui.PressBack());
+  ASSERT_TRUE(ui.TypeText(35027, L"Line1"));
+  ASSERT_TRUE(ui.PressNext());
+  ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
+  EXPECT_EQ(CComboBox(&sheet.machine, kIdcMachineType).GetCurSel(), 0);
+  EXPECT_EQ(CheckedGCode(sheet), 0);
+  EXPECT_EQ(sheet.machine.m_nMachineType, 0);
+  EXPECT_EQ(sheet.machine.m_nGCodeNumber, 0);
+}
+
+TEST_F(MakeInfoPageTest, AddingOrDeletingAnAxisKeepsALockedPageLocked) {
+  struct Row {
+    const char* name;
+    int fixedType, fixedGCode;
+    bool add;
+  };
+  static constexpr Row kRows[] = {
+      {"lathe, list 4, delete", 0, 2, false},
+      {"lathe, list 4, add", 0, 2, true},
+      {"machining centre, delete", 1, 0, false},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ShellSheet sheet(ovx_, kMachinePage);
+    Open(sheet, row.fixedType, row.fixedGCode);
+    if (row.add) ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
+    ASSERT_TRUE(ui.Click(row.add ? kIdcAddAxis : kIdcDeleteAxis));
+    EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineTypeLabel));
+    EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineType));
+    EXPECT_TRUE(GCodeControlsEnabled(sheet, false));
+    EXPECT_EQ(CheckedGCode(sheet), row.fixedGCode);
+    ui.PressCancel();
+  }
+}
+
 TEST_F(MakeInfoPageTest, UnlockedTheGCodeListServesOnlyTheLatheType) {
   ShellSheet sheet(ovx_, kMachinePage);
   Open(sheet);

@@ -181,6 +181,46 @@ TEST_F(SelProgPageTest, TheTreeOffersEachGroupPerAxisOrPlaneAndMarksExistingProg
   ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.selection, kIdcTree)));
 }
 
+// Three part systems; $2-Z leads a tandem pair with $2-W in the middle of
+// the axis list, so the entries after it belong to the axes after the lead.
+constexpr const char kMiddleLeadMachine[] = R"(
+[System1]
+Axes=X Y
+[System2]
+Axes=Z W
+[System3]
+Axes=X
+[$2-Z]
+TANDEM_AXISNUM_SPC=4
+)";
+
+TEST_F(SelProgPageTest, EntriesAfterATandemLeadSelectTheirOwnAxes) {
+  UseMachine(kMiddleLeadMachine);
+  ShellSheet sheet(ovx_, kSelectionPage);
+  Open(sheet);
+  ASSERT_EQ(sheet.machine.m_aryAxisName, (Names{L"$1-X", L"$1-Y", L"$2-Z", L"$3-X"}));
+  ASSERT_EQ(sheet.machine.m_aryTandemMaster, (std::vector<int>{0, 0, 1, 0}));
+  struct Row {
+    int group;
+    int entry;
+    int kind;
+    std::vector<int> flags;
+  };
+  const Row kRows[] = {
+      {0, 2, 0, {0, 0, 0, 1}},
+      {1, 1, 2, {0, 1, 0, 0}},
+      {2, 2, 4, {0, 0, 0, 1}},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.group);
+    ASSERT_EQ(Children(sheet.selection.m_treeProgram, sheet.selection.m_hGroup[row.group]).size(), 3u);
+    ClickCheckBox(sheet, row.group, row.entry);
+    EXPECT_EQ(SaveFlags(sheet, row.kind), row.flags);
+    ClickCheckBox(sheet, row.group, row.entry);
+    EXPECT_EQ(SaveFlags(sheet, row.kind), std::vector<int>(4, 0));
+  }
+}
+
 TEST_F(SelProgPageTest, TickingAGroupTicksItsEntriesAndAllowsNext) {
   ShellSheet sheet(ovx_, kSelectionPage);
   Open(sheet);

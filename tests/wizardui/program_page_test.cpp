@@ -82,8 +82,6 @@ TEST_F(ProgramPageTest, ActivationShowsTheEstimateOfTheStoredParameters) {
       // $1-Z's G0 speed 32000 from the NC: M = 0.1875 s, dwell 0.5 s
       {"rapid kind, NC speed", 0, 2, L"100", L"0", 0, L"", L"1.65", L"0.00"},
       {"circle, two turns", 9, 0, L"100", L"1000", 0, L"10", L"7.54", L"0.00"},
-      {"cap", 1, 0, L"1000000", L"1000", 0, L"", L"10000.00", L"10000.00"},
-      {"negative", 3, 0, L"-100", L"1000", 0, L"", L"0.00", L"0.00"},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
@@ -144,7 +142,7 @@ TEST_F(ProgramPageTest, InputsWriteThroughAndReestimate) {
   EXPECT_FALSE(Enabled(circle, kIdcDistance));
 }
 
-TEST_F(ProgramPageTest, EachKindHasItsDwellRule) {
+TEST_F(ProgramPageTest, EachKindHasItsDwellAndFeedRules) {
   struct Row {
     int kind;
     bool boxShown;
@@ -153,12 +151,17 @@ TEST_F(ProgramPageTest, EachKindHasItsDwellRule) {
     int flag;
     int dwellMode;
     bool axisShown;
+    bool feedShown;
+    int flagFromOne;  // the dwell flag when the record's dwell mode was 1
   };
   // Every record starts with dwell mode 0.
   const Row kRows[] = {
-      {0, false, false, true, 1, 1, true},  {1, false, false, true, 1, 1, true},
-      {4, true, true, false, 0, 0, true},   {5, false, false, false, 0, 1, false},
-      {6, false, false, false, 0, 1, true}, {9, true, false, false, 0, 0, false},
+      {0, false, false, true, 1, 1, true, false, 1},  {1, false, false, true, 1, 1, true, true, 1},
+      {2, false, false, true, 1, 1, true, false, 1},  {3, false, false, true, 1, 1, true, true, 1},
+      {4, true, true, false, 0, 0, true, true, 1},    {5, false, false, false, 0, 1, false, true, 0},
+      {6, false, false, false, 0, 1, true, true, 0},  {7, true, false, false, 0, 0, false, true, 1},
+      {8, true, false, false, 0, 0, false, true, 1},  {9, true, false, false, 0, 0, false, true, 1},
+      {10, true, false, false, 0, 0, false, true, 1},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.kind);
@@ -168,11 +171,15 @@ TEST_F(ProgramPageTest, EachKindHasItsDwellRule) {
     EXPECT_EQ(Enabled(page, kIdcDwell), row.dwellEditable);
     EXPECT_EQ(page.m_bDwellFlag, row.flag);
     EXPECT_EQ(Record(row.kind, 0).m_bDwell, row.dwellMode);
+    EXPECT_EQ(Shown(page, kIdcFeed), row.feedShown);
     if (row.axisShown) {
       EXPECT_EQ(Text(page, kIdcAxis), Format(LoadResString(14004), L"$1-X"));
       EXPECT_EQ(Text(page, kIdcMinus), L"-500.000");
       EXPECT_EQ(Text(page, kIdcPlus), L"500.000");
     }
+    Record(row.kind, 0).m_bDwell = 1;
+    EXPECT_EQ(Show(row.kind, 0).m_bDwellFlag, row.flagFromOne);
+    EXPECT_EQ(Record(row.kind, 0).m_bDwell, 1);
   }
   // Kind 5 leaves the axis row as the template has it; the circles show the
   // plane's first axis; an axis without stroke ends shows "****".
@@ -339,20 +346,12 @@ TEST_F(ProgramPageTest, CreateAsksBeforeReplacingText) {
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
 }
 
-// Two part systems; system 2 is not ready for trial runs.
+// Two part systems.
 constexpr const char kTrialMachine[] = R"(
 [System1]
 Axes=X Y
 [System2]
 Axes=X Z
-CheckTuningExecReady=0x101
-)";
-
-constexpr const char kRefusingMachine[] = R"(
-[Machine]
-NcLoadProgram=-6
-[System1]
-Axes=X Y
 )";
 
 TEST_F(ProgramPageTest, TrialRunLoadsTheShownTextAfterAsking) {
@@ -367,9 +366,6 @@ TEST_F(ProgramPageTest, TrialRunLoadsTheShownTextAfterAsking) {
   const Row kRows[] = {
       {"declined", kTrialMachine, 0, kAnswerNo, {12564}, false},
       {"loaded", kTrialMachine, 1, kAnswerYes, {12564}, true},
-      // 12537 is formatted with the part system: a text without id
-      {"not ready", kTrialMachine, 2, kAnswerYes, {12564, 0}, false},
-      {"refused", kRefusingMachine, 0, kAnswerYes, {12564, 12531, 12538}, true},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
@@ -382,18 +378,12 @@ TEST_F(ProgramPageTest, TrialRunLoadsTheShownTextAfterAsking) {
     ui.QueueAnswer(row.answer);
     ASSERT_TRUE(ui.Click(kIdcTrialRun));
     std::vector<unsigned> shown;
-    for (std::size_t i = before; i < ui.messages().size(); ++i) {
-      shown.push_back(ui.messages()[i].stringId);
-      if (i > before) {
-        EXPECT_EQ(ui.messages()[i].waitDepth, 0);
-      }
-    }
+    for (std::size_t i = before; i < ui.messages().size(); ++i) shown.push_back(ui.messages()[i].stringId);
     EXPECT_EQ(shown, row.messages);
     EXPECT_EQ(WasCalled("NcLoadProgram("), row.loaded);
     EXPECT_EQ(ui.waitDepth(), 0);
     EXPECT_FALSE(PathExists(TrialFilePath()));
   }
-  EXPECT_EQ(ui.messages().at(ui.messages().size() - 4).text, Format(LoadResString(12537), 2));
 }
 
 TEST_F(ProgramPageTest, TheHintLineFollowsTheFocus) {
@@ -419,6 +409,22 @@ TEST_F(ProgramPageTest, TheHintLineFollowsTheFocus) {
   EditCell(page, 1, 1, L"5");
   ASSERT_TRUE(ui.Focus(kIdcGrid));
   EXPECT_EQ(Text(page, kIdcHint), LoadResString(14025));
+
+  // The controls that other kinds show.
+  const struct {
+    int kind;
+    int focus;
+    unsigned hint;
+  } kOtherKinds[] = {
+      {4, kIdcDwellCheck, 14017}, {9, kIdcRadius, 14021}, {9, 35029, 14016}, {9, 35030, 14016},
+  };
+  for (const auto& step : kOtherKinds) {
+    SCOPED_TRACE(step.focus);
+    const CProgramPage& other = Show(step.kind, 0);
+    ASSERT_TRUE(ui.Focus(step.focus));
+    EXPECT_EQ(Text(other, kIdcHint), LoadResString(step.hint));
+  }
+  Show(1, 0);
 
   // Activation forgets the remembered focus: the hint comes back even
   // though the focus did not move.

@@ -254,6 +254,26 @@ TEST_F(ProgramSheetTest, TheWalkVisitsTheSelectedPagesAndBackRetracesIt) {
   });
 }
 
+TEST_F(ProgramSheetTest, BackCarriesTheStartPositionsToThePreviousPage) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    ToSelection();
+    Tick({0, 1});
+    ASSERT_TRUE(ui.PressNext());
+    ASSERT_TRUE(ui.Click(kIdcCreate));
+    ASSERT_TRUE(ui.PressNext());
+    ASSERT_EQ(Where(), Stop(2, 0));
+    ASSERT_TRUE(ui.RunInput(L"edit cell", [&] {
+      sheet.ProgramPage(2).m_gridAxis.EditCell(2, 1, L"3.25");
+      return std::wstring();
+    }));
+    ASSERT_TRUE(ui.PressBack());
+    ASSERT_EQ(Where(), Stop(0, 0));
+    EXPECT_EQ(sheet.Programs(0).at(0).m_aryAxis.at(1).m_strPosition, L"3.25");
+    EXPECT_EQ(sheet.Programs(1).at(0).m_aryAxis.at(1).m_strPosition, L"0");
+  });
+}
+
 TEST_F(ProgramSheetTest, AWalkSkipsWhatIsNotSelected) {
   UseMachine(kSmallMachine);
   Run([&] {
