@@ -40,9 +40,9 @@ STATUSES=(-1 -6 7)
 MODES=(untouched unterminated int-min int-max nan huge -huge far-count)
 SECONDS_PER_RUN=${FAULT_SWEEP_SECONDS:-30}
 JOBS=${FAULT_SWEEP_JOBS:-$(nproc)}
-# What a swallowed exception leaves in a run's output (the headless toolkit
-# records every handler that an exception abandoned).
-EXCEPTION_PATTERN=${FAULT_SWEEP_EXCEPTION_PATTERN:-'exception|abandoned'}
+# What a swallowed exception leaves in a run's output (the script driver
+# reports every handler that an exception abandoned as "the handler of … failed").
+EXCEPTION_PATTERN=${FAULT_SWEEP_EXCEPTION_PATTERN:-'exception|abandoned|the handler of .* failed'}
 
 [ -x "$PATHFORGE" ] || { echo "fault sweep: $PATHFORGE is missing" >&2; exit 2; }
 rm -rf "$ARTEFACTS"
