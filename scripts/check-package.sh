@@ -75,7 +75,7 @@ version_value() {
 for arch in x64 x86; do
   pin="$unpacked/$arch/40.PathForge.pin"
   objdump=${objdumps[$arch]}
-  "$objdump" -f "$pin" | grep -q "file format ${formats[$arch]}\$"
+  [ "$("$objdump" -f "$pin" | sed -n 's/.*file format //p')" = "${formats[$arch]}" ]
   result $? "$arch/40.PathForge.pin is a ${formats[$arch]} DLL"
   [ "$(version_value "$pin" FileVersion)" = "$version" ] && [ "$(version_value "$pin" ProductVersion)" = "$version" ]
   result $? "$arch/40.PathForge.pin: version $version in its version resource"

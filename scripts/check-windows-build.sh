@@ -47,7 +47,8 @@ echo "check-windows-build: ${#shipped[@]} files of $format, none needs a mingw-w
 passed=$((passed + 1))
 
 # Started by a person, the test host opens no console window.
-if ! "$OBJDUMP" -p "$win/tools/host/host.exe" | grep -q '^Subsystem.*(Windows GUI)'; then
+subsystem=$("$OBJDUMP" -p "$win/tools/host/host.exe" | sed -n 's/^Subsystem[[:space:]]*//p')
+if [ "$subsystem" != "$(printf '00000002\t(Windows GUI)')" ]; then
   echo "$win/tools/host/host.exe is not a window program (GUI subsystem)"
   exit 1
 fi
