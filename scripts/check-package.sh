@@ -109,8 +109,8 @@ for arch in x64 x86; do
   [ "$status" -eq 0 ] && [ "${counts#* passed, }" = "0 failed" ]
   result $? "$arch: the typical request through try-pathforge.bat (${counts:-no report})"
   [ "$status" -eq 0 ] || tr -d '\r' <"$report" 2>/dev/null | sed 's/^/# /'
-  viewers=$(wine tasklist 2>/dev/null | tr -d '\r' | grep -ci '^logview.exe')
-  [ "$viewers" -ge 1 ]
+  # Wine's processes show their Windows path, which holds this run's folder.
+  pgrep -f "$(basename "$work").unpacked.try-without-a-cnc.$arch.logview\.exe" >/dev/null
   result $? "$arch: try-pathforge.bat started the log viewer"
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null

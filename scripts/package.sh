@@ -35,7 +35,7 @@ for arch in x64 x86; do
   cp "$build/sim/OVXIF.dll" "$build/tools/host/host.exe" "$build/tools/logview/logview.exe" "$try/"
   cp sim/machines/builtin.ini "$try/machine.ini"
   sed "s/@ARCH@/$arch/g; s/\$/\r/" scripts/package-try.bat >"$try/try-pathforge.bat"
-  "$strip" --strip-unneeded "$stage/$arch/40.PathForge.pin" "$try/OVXIF.dll" "$try/host.exe" "$try/logview.exe"
+  "$strip" --strip-all "$stage/$arch/40.PathForge.pin" "$try/OVXIF.dll" "$try/host.exe" "$try/logview.exe"
 done
 # Windows line ends for the readme.
 sed "s/@VERSION@/$version/g; s/\$/\r/" scripts/package-readme.txt >"$stage/README.txt"
