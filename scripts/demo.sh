@@ -3,11 +3,15 @@
 # it, on the simulated NC's built-in machine, through the typical request (a
 # new project, machine type 1, the time-constant programs of $1-X).
 #
+# It first installs the X tools it needs to look at the display, then says
+# which of two demos it runs and why:
+#
 # With a display ($DISPLAY set and reachable): the real Windows plug-in under
 # Wine. The Windows build's host.exe loads 40.PathForge.pin and plays
 # tests/e2e/typical-request.script (project "Typical", checked against its
 # golden files) on the real wizard windows at a pace a person can follow,
-# with the log viewer beside it; then the files written are printed.
+# with the log viewer beside the wizard; then the files written are printed.
+# Without a window manager (a bare Xvfb) Wine draws the window frames itself.
 # Screenshots of each page go to demo-output/shots; the Wine prefix is kept
 # in demo-output/wine-prefix for the next run.
 #
@@ -20,10 +24,21 @@
 # asks for the headless demo on a desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/wine-display.sh
 
-has_display() {
-  [ -n "${DISPLAY:-}" ] && command -v xwd >/dev/null && xwd -root -silent -display "$DISPLAY" >/dev/null 2>&1
+# The tools that look at the display, before anything is decided with them.
+scripts/need-packages.sh x11-apps x11-utils
+
+# Why the display can (or cannot) show the wizard; empty when it can.
+display_refusal() {
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "DISPLAY is not set"
+  elif ! xwd -root -silent -display "$DISPLAY" >/dev/null 2>&1; then
+    echo "no X server answers on DISPLAY=$DISPLAY"
+  fi
 }
+
+has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 headless_demo() {
   scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
@@ -38,20 +53,24 @@ viewer=""
 stop_viewer() { if [ -n "$viewer" ]; then kill "$viewer" 2>/dev/null || true; fi; }
 
 wine_demo() {
-  scripts/need-packages.sh cmake ninja-build mingw-w64 binutils-mingw-w64-x86-64 wine wine64 x11-apps imagemagick
+  scripts/need-packages.sh cmake ninja-build mingw-w64 binutils-mingw-w64-x86-64 wine wine64 imagemagick
   cmake --preset windows >/dev/null
   cmake --build --preset windows --target host logview
   local host=$PWD/build/windows/tools/host out=$PWD/demo-output
-  local script
+  local script data
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX=$out/wine-prefix
   if [ ! -d "$WINEPREFIX" ]; then
     mkdir -p "$out"
     mv "$(scripts/wine-prefix.sh)" "$WINEPREFIX"
   fi
-  local appdata data
-  appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
-  data="$(winepath -u "$appdata")/KORVANTEL/Servo Bench"
+  if has_window_manager; then
+    wine_window_frames yes
+  else
+    echo "No window manager on $DISPLAY: Wine draws the window frames itself."
+    wine_window_frames no
+  fi
+  data=$(wine_data_folder)
   script=$(winepath -w "$PWD/tests/e2e/typical-request.script")
   rm -rf "$data" "$out/shots"
   mkdir -p "$out/shots"
@@ -59,7 +78,6 @@ wine_demo() {
   wine "$PWD/build/windows/tools/logview/logview.exe" >/dev/null 2>&1 &
   viewer=$!
   trap stop_viewer EXIT
-  echo "The wizard runs on real windows under Wine, with the log viewer beside it."
   (cd "$host" && wine host.exe --wait-viewer --pace 700 --script "$script" --shots "$(winepath -w "$out/shots")")
   for bmp in "$out/shots"/*.bmp; do convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"; done
   find "$data/Program" -type f | sort | while read -r file; do
@@ -70,8 +88,11 @@ wine_demo() {
   sleep 3
 }
 
-if has_display; then
+refusal=$(display_refusal)
+if [ -z "$refusal" ]; then
+  echo "Demo on real windows under Wine: the display $DISPLAY answers."
   wine_demo
 else
+  echo "Headless demo: $refusal (set DISPLAY to a desktop or an Xvfb for the demo under Wine)."
   headless_demo
 fi

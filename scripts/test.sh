@@ -1,32 +1,58 @@
 #!/usr/bin/env bash
-# Builds both presets and runs every test: the native suite through CTest,
-# the checks of the Windows build, then the Windows programs under Wine on a
-# virtual display: the Win32 proofs and the end-to-end scripts against the
-# real plug-in. Screenshots and logs go to artifacts/ (git-ignored).
-set -euo pipefail
-cd "$(dirname "$0")/.."
+# The whole test suite: the native build and its tests through CTest; then
+# for each Windows architecture (x64, x86) its build, the checks of that
+# build and the Windows programs under Wine on a virtual display (the Win32
+# proofs, the end-to-end scripts against the real plug-in); then the package
+# as a user unpacks it. Every suite runs even when one before it failed, so
+# that each leaves its artefacts in artifacts/ (git-ignored); a failed build
+# fails the suites that need it. The last line counts the suites.
+set -uo pipefail
+cd "$(dirname "$0")/.." || exit 2
 
 scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev \
-  libbenchmark-dev mingw-w64 binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick
+  libbenchmark-dev mingw-w64 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 wine32:i386 \
+  xvfb x11-apps imagemagick zip unzip || exit 1
 
-cmake --preset native
-cmake --build --preset native
-ctest --preset native -j"$(nproc)"
-
-cmake --preset windows
-cmake --build --preset windows
-scripts/check-windows-build.sh build/windows
-
-# Both Wine checks run, so that both leave their artefacts; the native
-# tests and the Windows build checks above already passed (set -e).
-passed=2
+passed=0
 failed=0
-for check in check-win32-ui:win32-ui check-wine-e2e:wine-e2e; do
-  if "scripts/${check%%:*}.sh" build/windows "artifacts/${check#*:}"; then
+results=()
+# Runs one suite: a name, then its command.
+suite() {
+  local name=$1 start=$SECONDS
+  shift
+  echo "== $name"
+  if "$@"; then
     passed=$((passed + 1))
+    results+=("ok - $name ($((SECONDS - start)) s)")
   else
     failed=$((failed + 1))
+    results+=("not ok - $name ($((SECONDS - start)) s)")
   fi
+}
+build_preset() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1"; }
+native_tests() { build_preset native && ctest --preset native -j"$(nproc)"; }
+
+suite "native build and tests" native_tests
+
+# Run as `SCRIPT BUILD ARTEFACTS` for each architecture's build.
+wine_checks=(check-win32-ui check-wine-e2e)
+declare -A presets=([x64]=windows [x86]=windows-x86)
+for arch in x64 x86; do
+  build=build/${presets[$arch]}
+  suite "$arch: build" build_preset "${presets[$arch]}"
+  suite "$arch: windows build checks" scripts/check-windows-build.sh "$build"
+  for check in "${wine_checks[@]}"; do
+    suite "$arch: $check" "scripts/$check.sh" "$build" "artifacts/$arch/${check#check-}"
+  done
 done
+
+package_check() {
+  local zip
+  zip=$(scripts/package.sh | tail -1) && scripts/check-package.sh "$zip" artifacts/package
+}
+suite "package" package_check
+
+printf '%s\n' "${results[@]}"
+echo "# $SECONDS s in all"
 echo "suites: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

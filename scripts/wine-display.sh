@@ -6,6 +6,7 @@
 #                              # scratch folder), display (its number)
 #   wine_data_folder           # prints the prefix's data folder (POSIX path)
 #   on_wine_exit COMMAND       # runs COMMAND first when the script exits
+#   wine_window_frames yes|no  # whether a window manager frames Wine's windows
 #
 # Wine draws the Windows frames itself: there is no window manager on Xvfb.
 
@@ -40,8 +41,16 @@ start_wine_display() {
   done
   export WINEPREFIX
   WINEPREFIX=$(scripts/wine-prefix.sh)
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine_window_frames no
+}
+
+# With "no" (a bare X server) Wine draws the frames and title bars of its
+# windows itself; with "yes" the desktop's window manager does.
+wine_window_frames() {
+  local managed=N
+  [ "$1" = yes ] && managed=Y
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d "$managed" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1
 }
 
 wine_data_folder() {

@@ -18,6 +18,10 @@ const wchar_t kNotSucceeded[] = L" was not succeeded(%d).";
 // An address as the call lines show it ("0x%08X").
 const void* Address(const void* p) { return p; }
 
+// An address as the platform's "%d" shows it: the low 32 bits as a signed
+// int, so that 32- and 64-bit builds write call lines of one shape.
+int32_t AddressAsInt(const void* p) { return static_cast<int32_t>(reinterpret_cast<std::uintptr_t>(p)); }
+
 }  // namespace
 
 COVXIF::COVXIF(CLogChannel& logChannel) : m_logChannel(logChannel) {}
@@ -168,7 +172,7 @@ int32_t COVXIF::CommGetParameter(const char* name, std::wstring& value) {
 int32_t COVXIF::IsTwoPortSetting(int32_t* twoPorts) {
   return CallLogged<ovx::IsTwoPortSettingFn>(
       Guard::Usable, "IsTwoPortSetting", [&](auto fn) { return fn(twoPorts); }, L"COVXIF::IsTwoPortSetting( %d )",
-      Address(twoPorts));
+      AddressAsInt(twoPorts));
 }
 
 int32_t COVXIF::CheckTuningExecReady(int32_t system, int32_t value, int32_t* state) {

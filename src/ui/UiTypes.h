@@ -20,9 +20,16 @@
 namespace pf {
 
 using BOOL = int;
-using LRESULT = std::intptr_t;
 using INT_PTR = std::intptr_t;
+#if defined(_WIN32) && !defined(_WIN64)
+// 32-bit Windows declares its pointer-sized LONG_PTR and ULONG_PTR as long,
+// where intptr_t is an int: the same size, but another type to the compiler.
+using LRESULT = long;
+using DWORD_PTR = unsigned long;
+#else
+using LRESULT = std::intptr_t;
 using DWORD_PTR = std::uintptr_t;
+#endif
 
 // Control ids the platform gives meaning to.
 constexpr int kIdStatic = -1;       // labels no code addresses

@@ -16,25 +16,32 @@ struct OptionRow {
   const wchar_t* script;
   const wchar_t* shots;
   const wchar_t* machine;
+  const wchar_t* report;
+  const wchar_t* plugin;
   int paceMs;
   bool waitViewer;
 };
 
 const OptionRow kRows[] = {
-    {{}, true, L"", L"", L"", 0, false},
-    {{L"--script", L"a.script"}, true, L"a.script", L"", L"", 0, false},
-    {{L"--script", L"a.script", L"--shots", L"out", L"--pace", L"250"}, true, L"a.script", L"out", L"", 250, false},
-    {{L"--machine", L"m.ini", L"--wait-viewer", L"--script", L"a.script"}, true, L"a.script", L"", L"m.ini", 0, true},
-    {{L"--machine", L"m.ini"}, true, L"", L"", L"m.ini", 0, false},
-    // Pictures and pace belong to a script.
-    {{L"--shots", L"out"}, false, L"", L"", L"", 0, false},
-    {{L"--pace", L"10"}, false, L"", L"", L"", 0, false},
+    {{}, true, L"", L"", L"", L"", L"", 0, false},
+    {{L"--script", L"a.script"}, true, L"a.script", L"", L"", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--shots", L"out", L"--pace", L"250"},
+     true, L"a.script", L"out", L"", L"", L"", 250, false},
+    {{L"--machine", L"m.ini", L"--wait-viewer", L"--script", L"a.script"},
+     true, L"a.script", L"", L"m.ini", L"", L"", 0, true},
+    {{L"--machine", L"m.ini"}, true, L"", L"", L"m.ini", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--report", L"r.txt"}, true, L"a.script", L"", L"", L"r.txt", L"", 0, false},
+    {{L"--plugin", L"..\\x86\\40.PathForge.pin"}, true, L"", L"", L"", L"", L"..\\x86\\40.PathForge.pin", 0, false},
+    // Pictures, pace and the report file belong to a script.
+    {{L"--shots", L"out"}, false, L"", L"", L"", L"", L"", 0, false},
+    {{L"--pace", L"10"}, false, L"", L"", L"", L"", L"", 0, false},
+    {{L"--report", L"r.txt"}, false, L"", L"", L"", L"", L"", 0, false},
     // A value is missing, or is not a number of milliseconds.
-    {{L"--script"}, false, L"", L"", L"", 0, false},
-    {{L"--script", L"a.script", L"--pace", L"fast"}, false, L"", L"", L"", 0, false},
-    {{L"--script", L"a.script", L"--pace", L"-5"}, false, L"", L"", L"", 0, false},
-    {{L"--script", L"a.script", L"--pace", L"1234567"}, false, L"", L"", L"", 0, false},
-    {{L"--scripts", L"a.script"}, false, L"", L"", L"", 0, false},
+    {{L"--script"}, false, L"", L"", L"", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--pace", L"fast"}, false, L"", L"", L"", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--pace", L"-5"}, false, L"", L"", L"", L"", L"", 0, false},
+    {{L"--script", L"a.script", L"--pace", L"1234567"}, false, L"", L"", L"", L"", L"", 0, false},
+    {{L"--scripts", L"a.script"}, false, L"", L"", L"", L"", L"", 0, false},
 };
 
 TEST(HostOptionsTest, AcceptsTheOptionsAndRefusesTheRest) {
@@ -48,6 +55,8 @@ TEST(HostOptionsTest, AcceptsTheOptionsAndRefusesTheRest) {
     EXPECT_EQ(options.script, row.script);
     EXPECT_EQ(options.shots, row.shots);
     EXPECT_EQ(options.machine, row.machine);
+    EXPECT_EQ(options.report, row.report);
+    EXPECT_EQ(options.plugin, row.plugin);
     EXPECT_EQ(options.paceMs, row.paceMs);
     EXPECT_EQ(options.waitViewer, row.waitViewer);
   }

@@ -31,9 +31,9 @@ struct CallBuffers {
 
 // One call member. In `callLine`, {text}, {value} and {output} stand for the
 // addresses of those buffers as "0x%08X" shows them, {value%d} for the
-// address of `value` in decimal, {program} for the program path; in
-// `journal` (the library's journal line without its status) {program} stands
-// for the 8-bit path.
+// address of `value` as "%d" shows it (its low 32 bits, signed), {program}
+// for the program path; in `journal` (the library's journal line without its
+// status) {program} stands for the 8-bit path.
 struct CallRow {
   const char* entryPoint;
   bool needsUsable;
@@ -96,7 +96,7 @@ std::wstring ExpectedCallLine(const CallRow& row, const CallBuffers& b) {
   line = ReplaceAll<std::wstring>(line, L"{text}", Hex32(b.text));
   line = ReplaceAll<std::wstring>(line, L"{value}", Hex32(&b.value));
   line = ReplaceAll<std::wstring>(line, L"{value%d}",
-                                  std::to_wstring(reinterpret_cast<std::uintptr_t>(&b.value)));
+                                  std::to_wstring(static_cast<int32_t>(reinterpret_cast<std::uintptr_t>(&b.value))));
   line = ReplaceAll<std::wstring>(line, L"{output}", Hex32(b.output.c_str()));
   return ReplaceAll<std::wstring>(line, L"{program}", b.program);
 }

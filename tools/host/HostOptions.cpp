@@ -15,6 +15,8 @@ constexpr TextOption kTextOptions[] = {
     {L"--script", &HostOptions::script},
     {L"--shots", &HostOptions::shots},
     {L"--machine", &HostOptions::machine},
+    {L"--report", &HostOptions::report},
+    {L"--plugin", &HostOptions::plugin},
 };
 
 bool ReadMilliseconds(const std::wstring& text, int& ms) {
@@ -30,7 +32,8 @@ bool ReadMilliseconds(const std::wstring& text, int& ms) {
 }  // namespace
 
 const char kHostUsage[] =
-    "usage: host.exe [--script FILE [--shots DIR] [--pace MS]] [--machine FILE] [--wait-viewer]\n";
+    "usage: host.exe [--script FILE [--shots DIR] [--pace MS] [--report FILE]] [--machine FILE] [--plugin FILE]\n"
+    "                [--wait-viewer]\n";
 
 bool ParseHostOptions(const std::vector<std::wstring>& args, HostOptions& options) {
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -52,7 +55,7 @@ bool ParseHostOptions(const std::vector<std::wstring>& args, HostOptions& option
     }
     if (!known) return false;
   }
-  return options.script.empty() ? options.shots.empty() && options.paceMs == 0 : true;
+  return options.script.empty() ? options.shots.empty() && options.paceMs == 0 && options.report.empty() : true;
 }
 
 }  // namespace pf

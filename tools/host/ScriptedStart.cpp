@@ -2,12 +2,12 @@
 #include "ScriptedStart.h"
 
 #include <exception>
-#include <iostream>
 #include <thread>
 
 #include "common/Path.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
+#include "ViewerWindow.h"
 #include "script/ScriptRunner.h"
 #include "script/win32/UiInbox.h"
 #include "script/win32/Win32ScriptDriver.h"
@@ -26,8 +26,10 @@ CheckCounts Sum(const CheckCounts& before, const ScriptRunner& runner) {
 
 class ScriptThread {
  public:
-  ScriptThread(Win32ScriptDriver& driver, ScriptRunner& runner, CheckCounts before, std::ostream& report)
-      : driver_(driver), runner_(runner), before_(before), report_(report), uiThread_(GetCurrentThreadId()),
+  ScriptThread(Win32ScriptDriver& driver, ScriptRunner& runner, const std::wstring& caption, CheckCounts before,
+               std::ostream& report)
+      : driver_(driver), runner_(runner), caption_(caption), before_(before), report_(report),
+        uiThread_(GetCurrentThreadId()),
         returned_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
   ~ScriptThread() { CloseHandle(returned_); }
   ScriptThread(const ScriptThread&) = delete;
@@ -47,6 +49,7 @@ class ScriptThread {
 
   Win32ScriptDriver& driver_;
   ScriptRunner& runner_;
+  const std::wstring caption_;
   CheckCounts before_;
   std::ostream& report_;
   DWORD uiThread_;
@@ -71,6 +74,7 @@ void ScriptThread::Drive() {
   if (!failure.empty()) {
     runner_.Fail(failure);
   } else {
+    PlaceViewerBesideWizard(caption_);
     while (runner_.RunToNextStep() && driver_.WizardOpen() && !driver_.stuck()) {
     }
     if (!driver_.stuck() && driver_.WizardOpen()) runner_.Fail(L"the script ended while the wizard was still open");
@@ -84,9 +88,8 @@ void ScriptThread::EndWizard() {
   if (driver_.WizardOpen() || driver_.stuck()) PostThreadMessageW(uiThread_, WM_QUIT, 0, 0);
   if (WaitForSingleObject(returned_, kReturnMs) == WAIT_OBJECT_0) return;
   runner_.Fail(L"StartIF did not return after the wizard was ended: the host ends");
+  PrintCounts(Sum(before_, runner_), report_);
   report_.flush();
-  PrintCounts(Sum(before_, runner_), std::cout);
-  std::cout.flush();
   TerminateProcess(GetCurrentProcess(), 1);
 }
 
@@ -99,13 +102,14 @@ void PrintCounts(const CheckCounts& counts, std::ostream& out) {
 CheckCounts RunScriptedStart(const PluginModule& plugin, const Script& script, const ScriptedStartOptions& options,
                              CheckCounts before, std::ostream& report) {
   const UiInbox inbox;
-  Win32ScriptDriver driver(inbox, LoadResString(kWizardCaption), options.shotFolder);
+  const std::wstring caption = LoadResString(kWizardCaption);
+  Win32ScriptDriver driver(inbox, caption, options.shotFolder);
   ScriptRunner runner(script, driver, GetAppDataFolder(), options.scriptFolder, report);
   runner.SetStepObserver([&driver, &options](const ScriptCommand& command) {
     if (options.paceMs > 0) Sleep(static_cast<DWORD>(options.paceMs));
     if (IsScriptNavigation(command.op)) driver.ShootPage();
   });
-  ScriptThread scriptThread(driver, runner, before, report);
+  ScriptThread scriptThread(driver, runner, caption, before, report);
   std::thread thread([&scriptThread] { scriptThread.Run(); });
   plugin.StartIF();
   scriptThread.StartReturned();

@@ -9,15 +9,17 @@
 // module loads it in StartIF; --machine sets that variable in this process
 // (the module itself reads no environment).
 //
-// Prints each failure, then "N passed, M failed"; exits 0 when nothing
-// failed, 1 when something did, 2 when the command, the script or the
-// plug-in cannot be used.
-#include <iostream>
+// A window program: started by a person it shows the wizard and nothing
+// else, and a message box only when the plug-in cannot be used. A scripted
+// run reports each failure, then "N passed, M failed" (HostReport.h says
+// where). Exits 0 when nothing failed, 1 when something did, 2 when the
+// command, the script or the plug-in cannot be used.
 #include <string>
 #include <vector>
 
 #include "ExportCheck.h"
 #include "HostOptions.h"
+#include "HostReport.h"
 #include "ScriptedStart.h"
 #include "common/Format.h"
 #include "common/Path.h"
@@ -82,21 +84,25 @@ void WaitForViewer() {
 
 int Run(const std::vector<std::wstring>& args) {
   HostOptions options;
-  if (!ParseHostOptions(args, options)) {
-    std::cerr << kHostUsage;
+  const bool parsed = ParseHostOptions(args, options);
+  HostReport report(options);
+  std::ostream& out = report.stream();
+  if (!parsed) {
+    out << kHostUsage;
     return 2;
   }
+  if (!report.usable()) return 2;
   ScriptedStartOptions run;
   run.shotFolder = options.shots.empty() ? L"" : FullPath(options.shots);
   run.paceMs = options.paceMs;
   if (!WithSeparator(run.shotFolder)) {
-    std::cerr << ToNarrow(Format(L"%s cannot be made\n", run.shotFolder));
+    out << ToNarrow(Format(L"%s cannot be made\n", run.shotFolder));
     return 2;
   }
   Script script;
   std::wstring error;
   if (!options.script.empty() && !LoadScript(options.script, script, error)) {
-    std::cerr << ToNarrow(error) << '\n';
+    out << ToNarrow(error) << '\n';
     return 2;
   }
   run.scriptFolder = FolderOf(FullPath(options.script));
@@ -104,18 +110,17 @@ int Run(const std::vector<std::wstring>& args) {
   if (options.waitViewer) WaitForViewer();
 
   PluginModule plugin;
-  if (!plugin.Load(error)) {
-    std::cerr << ToNarrow(error) << '\n';
+  if (!plugin.Load(error, options.plugin.empty() ? kPluginFileName : FullPath(options.plugin))) {
+    out << ToNarrow(error) << '\n';
     return 2;
   }
-  CheckCounts counts = CheckExports(plugin, std::cerr);
+  CheckCounts counts = CheckExports(plugin, out);
   if (options.script.empty()) {
     plugin.StartIF();
   } else {
-    counts = RunScriptedStart(plugin, script, run, counts, std::cerr);
+    counts = RunScriptedStart(plugin, script, run, counts, out);
   }
-  std::cerr.flush();
-  PrintCounts(counts, std::cout);
+  if (report.reportsCounts()) PrintCounts(counts, out);
   return counts.failed == 0 ? 0 : 1;
 }
 

@@ -41,27 +41,34 @@ bool HasChildText(HWND window, const std::wstring& text) {
   return false;
 }
 
+namespace {
+
+struct OwnedDialogSearch {
+  HWND owner;
+  const std::wstring* title;
+  HWND found;
+};
+
+// EnumWindows' callback (stdcall, which a lambda is not on 32-bit Windows).
+BOOL CALLBACK MatchOwnedDialog(HWND hwnd, LPARAM param) {
+  auto& s = *reinterpret_cast<OwnedDialogSearch*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  wchar_t cls[16] = {};
+  GetClassNameW(hwnd, cls, 16);
+  if (process == GetCurrentProcessId() && GetWindow(hwnd, GW_OWNER) == s.owner && IsWindowVisible(hwnd) &&
+      std::wstring(cls) == L"#32770" && Text(hwnd) == *s.title) {
+    s.found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 HWND FindOwnedDialog(HWND owner, const std::wstring& title) {
-  struct Search {
-    HWND owner;
-    const std::wstring* title;
-    HWND found;
-  } search{owner, &title, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        DWORD process = 0;
-        GetWindowThreadProcessId(hwnd, &process);
-        wchar_t cls[16] = {};
-        GetClassNameW(hwnd, cls, 16);
-        if (process == GetCurrentProcessId() && GetWindow(hwnd, GW_OWNER) == s.owner && IsWindowVisible(hwnd) &&
-            std::wstring(cls) == L"#32770" && Text(hwnd) == *s.title) {
-          s.found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  OwnedDialogSearch search{owner, &title, nullptr};
+  EnumWindows(MatchOwnedDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

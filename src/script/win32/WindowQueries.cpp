@@ -10,6 +10,17 @@ namespace {
 constexpr UINT kAnswerMs = 10000;
 constexpr int kItemTextMax = 512;
 
+// EnumWindows' callback (stdcall, which a lambda is not on 32-bit Windows):
+// keeps the visible windows of this process in the vector `found`.
+BOOL CALLBACK KeepProcessWindow(HWND hwnd, LPARAM found) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(hwnd)) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 // TVM_GETITEMRECT takes the item in the rectangle it fills.
@@ -47,16 +58,7 @@ bool HasStyle(HWND hwnd, LONG style) { return (GetWindowLongW(hwnd, GWL_STYLE) &
 
 std::vector<HWND> ProcessWindows() {
   std::vector<HWND> windows;
-  EnumWindows(
-      [](HWND hwnd, LPARAM found) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(hwnd, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(hwnd)) {
-          reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumWindows(KeepProcessWindow, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 

@@ -10,10 +10,10 @@ PluginModule::~PluginModule() {
   if (library_ != nullptr) CloseLibrary(library_);
 }
 
-bool PluginModule::Load(std::wstring& error) {
-  library_ = OpenLibrary(kPluginFileName);
+bool PluginModule::Load(std::wstring& error, const std::wstring& file) {
+  library_ = OpenLibrary(file);
   if (library_ == nullptr) {
-    error = Format(L"%s cannot be loaded", kPluginFileName);
+    error = Format(L"%s cannot be loaded", file);
     return false;
   }
   std::wstring missing;
@@ -21,7 +21,7 @@ bool PluginModule::Load(std::wstring& error) {
     if (FindLibrarySymbol(library_, name) == nullptr) missing += L" " + ToWide(name);
   }
   if (missing.empty()) return true;
-  error = Format(L"%s lacks the exports%s", kPluginFileName, missing);
+  error = Format(L"%s lacks the exports%s", file, missing);
   CloseLibrary(library_);
   library_ = nullptr;
   return false;

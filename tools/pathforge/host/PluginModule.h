@@ -28,9 +28,11 @@ class PluginModule {
   PluginModule(const PluginModule&) = delete;
   PluginModule& operator=(const PluginModule&) = delete;
 
-  // Loads the module and looks up every export. False, with the reason,
-  // when it cannot be loaded or lacks an export (the module is then closed).
-  bool Load(std::wstring& error);
+  // Loads the module (`file`: by default the plug-in's file name, found by
+  // the platform's search) and looks up every export. False, with the
+  // reason, when it cannot be loaded or lacks an export (the module is then
+  // closed).
+  bool Load(std::wstring& error, const std::wstring& file = kPluginFileName);
 
   // An export as its own function type: Export<void (*)()>("StartIF").
   // Null when the module is not loaded or lacks it.

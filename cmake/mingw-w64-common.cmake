@@ -1,7 +1,6 @@
-# Cross build of the Windows plug-in with Debian's mingw-w64 (64-bit, posix threads).
+# The part of the mingw-w64 cross builds that both architectures share; the
+# including file sets CMAKE_SYSTEM_PROCESSOR and _triple. Posix threads.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(_triple x86_64-w64-mingw32)
 
 find_program(CMAKE_C_COMPILER NAMES ${_triple}-gcc-posix ${_triple}-gcc REQUIRED)
 find_program(CMAKE_CXX_COMPILER NAMES ${_triple}-g++-posix ${_triple}-g++ REQUIRED)
