@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The whole test suite: the native build and its tests through CTest; then
-# for each Windows architecture (x64, x86) its build, the checks of that
+# The whole test suite: the native build and its tests through CTest; the
+# fuzz targets and the fault sweep on a sanitized build; then for each
+# Windows architecture (x64, x86) its build, the checks of that
 # build and the Windows programs under Wine on a virtual display (the Win32
 # proofs, the end-to-end scripts against the real plug-in); then the package
 # as a user unpacks it. Every suite runs even when one before it failed, so
@@ -11,7 +12,7 @@ cd "$(dirname "$0")/.." || exit 2
 
 scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev \
   libbenchmark-dev mingw-w64 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 wine32:i386 \
-  xvfb x11-apps imagemagick zip unzip || exit 1
+  xvfb x11-apps imagemagick zip unzip clang-14 libclang-rt-14-dev || exit 1
 
 passed=0
 failed=0
@@ -34,8 +35,15 @@ native_tests() { build_preset native && ctest --preset native -j"$(nproc)"; }
 
 suite "native build and tests" native_tests
 
+# The inputs the module reads, fuzzed for a bounded time, and whole wizard
+# runs against a failing or misbehaving NC library; both on the sanitized
+# build of the fuzz preset.
+suite "fuzz build" build_preset fuzz
+suite "fuzz" scripts/fuzz.sh build/fuzz
+suite "fault sweep" scripts/fault-sweep.sh build/fuzz artifacts/fault-sweep
+
 # Run as `SCRIPT BUILD ARTEFACTS` for each architecture's build.
-wine_checks=(check-win32-ui check-wine-e2e)
+wine_checks=(check-win32-ui check-wine-e2e check-logview)
 declare -A presets=([x64]=windows [x86]=windows-x86)
 for arch in x64 x86; do
   build=build/${presets[$arch]}
