@@ -56,7 +56,17 @@ void LogList::Refresh() {
   const bool follow = AtEnd() || count < shown_;
   shown_ = count;
   SendMessageW(list_, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-  if (follow && count != 0) SendMessageW(list_, LVM_ENSUREVISIBLE, count - 1, FALSE);
+  if (follow) ShowNewest();
+}
+
+void LogList::Resize(int width, int height) {
+  const bool follow = AtEnd();
+  MoveWindow(list_, 0, 0, width, height, TRUE);
+  if (follow) ShowNewest();
+}
+
+void LogList::ShowNewest() const {
+  if (shown_ != 0) SendMessageW(list_, LVM_ENSUREVISIBLE, shown_ - 1, FALSE);
 }
 
 void LogList::FillCell(NMLVDISPINFOW& info) {

@@ -26,6 +26,11 @@ class LogList {
   // reader was at the end, else left where the reader is.
   void Refresh();
 
+  // Fits the list into the window; a reader at the end stays at the end
+  // (a smaller window would otherwise leave the newest lines below it and
+  // stop the list from following).
+  void Resize(int width, int height);
+
   // The list's answer to its notifications (rows' texts and colours).
   LRESULT Notify(NMHDR& header);
 
@@ -37,6 +42,7 @@ class LogList {
 
  private:
   bool AtEnd() const;
+  void ShowNewest() const;
   void FillCell(NMLVDISPINFOW& info);
   LRESULT Paint(NMLVCUSTOMDRAW& draw) const;
 

@@ -107,7 +107,7 @@ LRESULT LogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       return list_.Create(window_, reinterpret_cast<CREATESTRUCTW*>(lParam)->hInstance, kListId) ? 0 : -1;
     case WM_SIZE:
-      MoveWindow(list_.hwnd(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      list_.Resize(LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_SETFOCUS:
       SetFocus(list_.hwnd());
