@@ -41,7 +41,8 @@ void CLogChannel::SendLine(LogLine line) {
 
 void CLogChannel::SendGroup(LogRecordType type) {
   // The group records carry one byte whose value the viewer ignores.
-  SendLogRecord(m_hViewer, type, std::vector<uint8_t>{0});
+  static const std::vector<uint8_t> kGroupPayload{0};
+  SendLogRecord(m_hViewer, type, kGroupPayload);
 }
 
 }  // namespace pf

@@ -166,7 +166,9 @@ TEST(Templates, TheMotionVerdictAndPictureOverlapNoOtherControl) {
       SCOPED_TRACE(::testing::Message() << dialogId << " / " << id);
       const ControlTemplate& control = *dialog.Find(id);
       for (const ControlTemplate& other : dialog) {
-        if (&other != &control) EXPECT_FALSE(Overlap(control, other)) << "overlaps " << other.id << " " << other.text;
+        if (&other != &control) {
+          EXPECT_FALSE(Overlap(control, other)) << "overlaps " << other.id << " " << other.text;
+        }
       }
     }
   }
