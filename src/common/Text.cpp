@@ -91,6 +91,7 @@ bool HasHexPrefix(const std::string& run) {
 std::u16string ToUtf16(const std::wstring& text) {
   if constexpr (sizeof(wchar_t) == sizeof(char16_t)) return std::u16string(text.begin(), text.end());
   std::u16string out;
+  out.reserve(text.size());
   for (wchar_t w : text) {
     const char32_t c = static_cast<char32_t>(w);
     if (c < 0x10000) {

@@ -26,16 +26,18 @@ void CLogChannel::SendLine(LogLine line) {
   while (!text.empty() && text.back() <= u' ') {
     text.pop_back();
   }
-  std::vector<uint8_t> payload;
-  payload.reserve(2 + 2 * (text.size() + 1));
-  payload.push_back(line.level);
-  payload.push_back(line.mark);
+  // One payload buffer for every record: no allocation once it has grown.
+  std::vector<uint8_t>& payload = m_payload;
+  payload.resize(2 + 2 * (text.size() + 1));
+  payload[0] = line.level;
+  payload[1] = line.mark;
+  std::size_t at = 2;
   for (const char16_t unit : text) {
-    payload.push_back(static_cast<uint8_t>(unit & 0xFF));
-    payload.push_back(static_cast<uint8_t>(unit >> 8));
+    payload[at++] = static_cast<uint8_t>(unit & 0xFF);
+    payload[at++] = static_cast<uint8_t>(unit >> 8);
   }
-  payload.push_back(0);
-  payload.push_back(0);
+  payload[at++] = 0;
+  payload[at] = 0;
   SendLogRecord(m_hViewer, kLogLine, payload);
 }
 

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/Format.h"
 #include "common/Text.h"
@@ -87,6 +88,7 @@ class CLogChannel {
   void SendGroup(LogRecordType type);
 
   LogViewerHandle m_hViewer;
+  std::vector<uint8_t> m_payload;  // the line record being sent
 };
 
 }  // namespace pf
