@@ -15,7 +15,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"PathForgeLogViewer";
 constexpr int kListId = 1;
 constexpr UINT_PTR kDrainTimer = 1;
-constexpr UINT kDrainMs = 50;
+constexpr UINT kDrainMs = 200;
 
 enum CommandId : int { kOpen = 100, kSave, kExit, kFind, kFindNext };
 
