@@ -13,11 +13,6 @@ namespace {
 // its terminating zero).
 constexpr std::size_t kMaxMakePath = 259;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
 }  // namespace
 
 bool MakeDirectory(const std::wstring& path) {

@@ -5,12 +5,19 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace pf {
 
 // Creates one folder whose parent exists; true on success.
 bool CreateFolder(const std::wstring& path);
+
+// An open file that is closed when it goes out of scope.
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a file with an fopen mode ("rb", "wb"); nullptr when it cannot be opened.
 std::FILE* OpenFile(const std::wstring& path, const char* mode);

@@ -1,17 +1,12 @@
 // Replacing files through a temporary file (see SafeFile.h).
 #include "common/SafeFile.h"
 
-#include <memory>
 
 #include "common/Path.h"
 #include "common/PathPlatform.h"
 
 namespace pf {
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // The folder part of a path, without its separator; empty for a bare name.
 std::wstring FolderOf(const std::wstring& path) {
@@ -21,7 +16,7 @@ std::wstring FolderOf(const std::wstring& path) {
 
 // Writes, flushes to the disk and closes; every step can report a full disk.
 bool WriteFlushed(const std::wstring& path, const std::string& bytes) {
-  std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "wb"));
+  FilePtr file(OpenFile(path, "wb"));
   if (!file) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
                        std::fflush(file.get()) == 0 && FlushFileToDisk(file.get());
