@@ -41,10 +41,14 @@ void CProgramData::TakeText(const std::wstring& editorText) {
   m_bModified = 1;
 }
 
-bool CProgramData::Load(const std::wstring& path, const std::wstring& title) {
+void CProgramData::Empty(const std::wstring& title) {
   m_strTitle = title;
   m_strText.clear();
   m_bModified = 0;
+}
+
+bool CProgramData::Load(const std::wstring& path, const std::wstring& title) {
+  Empty(title);
 
   std::string bytes;
   if (!ReadFileBytes(path, bytes)) return false;

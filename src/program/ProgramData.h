@@ -23,8 +23,11 @@ class CProgramData {
   // Takes the editor's text and marks the file as changed by the user.
   void TakeText(const std::wstring& editorText);
 
-  // Sets the title, empties the text, clears m_bModified, then reads the
-  // file: lines end at CR LF or a lone LF; empty lines and lines starting
+  // Sets the title, empties the text and clears m_bModified: the state of a
+  // file that is not there.
+  void Empty(const std::wstring& title);
+
+  // Empty(title), then reads the file: lines end at CR LF or a lone LF; empty lines and lines starting
   // with "%" are skipped; every other line is kept with "\r\n". False when
   // the file cannot be opened (the text then stays empty).
   bool Load(const std::wstring& path, const std::wstring& title);

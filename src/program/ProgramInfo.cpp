@@ -44,11 +44,19 @@ bool CProgramInfo::LoadFiles(const std::wstring& projectFolder, int kind, int ma
   const ProgramFileEntry* files = GetProgramFileTable(kind, machineType, count);
   resize(static_cast<std::size_t>(count));
 
-  const std::wstring folder = ProgramFolder(projectFolder, subFolder, kind) + kPathSep;
-  bool allRead = count > 0;
+  const std::wstring folder = ProgramFolder(projectFolder, subFolder, kind);
+  // A folder that is not there holds no file: one look at it instead of a
+  // failed open per file (a new project has no folders yet).
+  const bool folderExists = IsDirectory(folder);
+  bool allRead = count > 0 && folderExists;
   for (int i = 0; i < count; ++i) {
     CProgramData& file = at(static_cast<std::size_t>(i));
-    if (!file.Load(folder + files[i].fileName, LoadResString(files[i].titleId))) allRead = false;
+    const std::wstring title = LoadResString(files[i].titleId);
+    if (!folderExists) {
+      file.Empty(title);
+    } else if (!file.Load(folder + kPathSep + files[i].fileName, title)) {
+      allRead = false;
+    }
   }
   m_bLoaded = allRead ? 1 : 0;
   return true;

@@ -51,8 +51,9 @@ class CProgramInfo : public std::vector<CProgramData> {
   // --- Program files -------------------------------------------------------
 
   // Sets the kind, sizes the file array to the kind's file list and reads
-  // every file from folder/subFolder/<kind folder>/. m_bLoaded becomes 1
-  // only when the list has rows and every file was read. Always true.
+  // every file from folder/subFolder/<kind folder>/ (none when that folder
+  // is missing). m_bLoaded becomes 1 only when the list has rows and every
+  // file was read. Always true.
   bool LoadFiles(const std::wstring& projectFolder, int kind, int machineType,
                  const std::wstring& subFolder);
 
