@@ -2,49 +2,71 @@
 #include "nclink/LogChannel.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace pf {
+namespace {
+
+// Appends a little-endian 16- or 32-bit value.
+template <class Unsigned>
+void PutLe(std::vector<uint8_t>& bytes, Unsigned value) {
+  for (std::size_t shift = 0; shift < 8 * sizeof(Unsigned); shift += 8) {
+    bytes.push_back(static_cast<uint8_t>(value >> shift));
+  }
+}
+
+}  // namespace
 
 CLogChannel::CLogChannel() : m_hViewer(FindLogViewer()) {}
 
-CLogChannel::~CLogChannel() { ReleaseLogViewer(m_hViewer); }
+CLogChannel::~CLogChannel() {
+  Flush();
+  ReleaseLogViewer(m_hViewer);
+}
 
 void CLogChannel::EndLog() {
   if (IsOn()) {
-    SendGroup(kLogGroupClose);
+    PutGroup(kLogGroupClose);
+    Flush();
   }
 }
 
-void CLogChannel::SendLine(LogLine line) {
-  if (!IsOn()) {
-    return;
+void CLogChannel::SendLine(const LogLine& line) {
+  if (IsOn()) {
+    PutLine(line);
+    Flush();
   }
-  // The text ends at its first terminator and at the buffer's length.
-  std::u16string& text = line.text;
-  text.resize(std::min({text.find(u'\0'), text.size(), kMaxLogText}));
-  while (!text.empty() && text.back() <= u' ') {
-    text.pop_back();
-  }
-  // One payload buffer for every record: no allocation once it has grown.
-  std::vector<uint8_t>& payload = m_payload;
-  payload.resize(2 + 2 * (text.size() + 1));
-  payload[0] = line.level;
-  payload[1] = line.mark;
-  std::size_t at = 2;
-  for (const char16_t unit : text) {
-    payload[at++] = static_cast<uint8_t>(unit & 0xFF);
-    payload[at++] = static_cast<uint8_t>(unit >> 8);
-  }
-  payload[at++] = 0;
-  payload[at] = 0;
-  SendLogRecord(m_hViewer, kLogLine, payload);
 }
 
-void CLogChannel::SendGroup(LogRecordType type) {
+void CLogChannel::PutLine(const LogLine& line) {
+  // The text ends at its first terminator and at the buffer's length, and
+  // has no trailing blanks or control characters.
+  const std::u16string& text = line.text;
+  std::size_t length = std::min({text.find(u'\0'), text.size(), kMaxLogText});
+  while (length > 0 && text[length - 1] <= u' ') {
+    --length;
+  }
+  PutLe<uint32_t>(m_frames, kLogLine);
+  PutLe<uint32_t>(m_frames, static_cast<uint32_t>(2 + 2 * (length + 1)));
+  m_frames.push_back(line.level);
+  m_frames.push_back(line.mark);
+  for (std::size_t i = 0; i < length; ++i) {
+    PutLe<uint16_t>(m_frames, text[i]);
+  }
+  PutLe<uint16_t>(m_frames, 0);
+}
+
+void CLogChannel::PutGroup(LogRecordType type) {
   // The group records carry one byte whose value the viewer ignores.
-  static const std::vector<uint8_t> kGroupPayload{0};
-  SendLogRecord(m_hViewer, type, kGroupPayload);
+  PutLe<uint32_t>(m_frames, type);
+  PutLe<uint32_t>(m_frames, 1);
+  m_frames.push_back(0);
+}
+
+void CLogChannel::Flush() {
+  if (!m_frames.empty()) {
+    SendLogFrames(m_hViewer, m_frames);
+    m_frames.clear();
+  }
 }
 
 }  // namespace pf

@@ -1,12 +1,15 @@
 // The link to the log-viewer program on this platform: found once, then
-// given one record at a time.
+// handed records in their wire form.
+//
+// A run of records is held as frames one after another, each one the record
+// type (u32 LE), the payload size (u32 LE) and the payload bytes.
 //
 // Windows (win32/LogEndpoint.cpp): the viewer is the top-level window titled
-// kLogViewerTitle, and each record travels as a WM_COPYDATA message (record
+// kLogViewerTitle, and each frame travels as one WM_COPYDATA message (record
 // type, size, payload). POSIX (posix/LogEndpoint.cpp): the viewer listens on
 // a Unix stream socket named kLogViewerTitle in $XDG_RUNTIME_DIR (else in
-// /tmp/pathforge-<uid>/); each record travels as type (u32 LE), size
-// (u32 LE) and the payload bytes.
+// /tmp/pathforge-<uid>/), and the frames are written to it as they stand,
+// the whole run in one write.
 //
 // Sending is fire-and-forget: a viewer that has gone away makes every send
 // fail quietly.
@@ -26,11 +29,15 @@ using LogViewerHandle = std::intptr_t;
 // No viewer: logging is off.
 inline constexpr LogViewerHandle kNoLogViewer = -1;
 
+// Bytes in front of each payload in a frame: the type and the size.
+inline constexpr std::size_t kLogFrameHeader = 8;
+
 // Looks for the viewer now; kNoLogViewer when it is not running.
 LogViewerHandle FindLogViewer();
 
-// Sends one record synchronously; the outcome is ignored.
-void SendLogRecord(LogViewerHandle viewer, uint32_t type, const std::vector<uint8_t>& payload);
+// Sends the frames' records in order, synchronously: the viewer has them
+// when this returns. The outcome is ignored.
+void SendLogFrames(LogViewerHandle viewer, const std::vector<uint8_t>& frames);
 
 // Lets go of what FindLogViewer holds (the socket on POSIX).
 void ReleaseLogViewer(LogViewerHandle viewer);

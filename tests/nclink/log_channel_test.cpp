@@ -1,6 +1,8 @@
 // The log channel's records as a viewer receives them, byte for byte.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,33 @@ TEST(LogChannel, GroupsCarryLevelMarkAndFormattedText) {
                                       LineRecord(3, L" was not succeeded(-7)."),
                                       GroupClose(),
                                   }));
+}
+
+// An outcome line waits for the group's close; whatever is sent next, the
+// line arrives first, and it is not lost when the channel ends before.
+TEST(LogChannel, AnOutcomeLineLeavesBeforeTheNextRecord) {
+  struct Row {
+    const char* next;
+    std::function<void(std::unique_ptr<CLogChannel>&)> send;
+    std::vector<ViewerRecord> expected;
+  };
+  const ViewerRecord outcome = LineRecord(kMarkSuccess, L" was succeeded.");
+  const Row rows[] = {
+      {"group close", [](auto& channel) { channel->EndLog(); }, {outcome, GroupClose()}},
+      {"call line", [](auto& channel) { channel->BeginLog(0, L"COVXIF::OvxNcIfQuit()"); },
+       {outcome, LineRecord(kMarkCall, L"COVXIF::OvxNcIfQuit()"), GroupOpen()}},
+      {"built line", [](auto& channel) { channel->SendLine({0, kMarkCall, u"line"}); },
+       {outcome, LineRecord(kMarkCall, L"line")}},
+      {"the channel's end", [](auto& channel) { channel.reset(); }, {outcome}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.next);
+    TestViewer viewer;
+    auto channel = std::make_unique<CLogChannel>();
+    channel->AddLog(0, kMarkSuccess, L" was succeeded.");
+    row.send(channel);
+    EXPECT_EQ(viewer.TakeRecords(), row.expected);
+  }
 }
 
 TEST(LogChannel, SendLineSendsABuiltRecord) {

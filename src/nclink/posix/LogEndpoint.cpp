@@ -3,11 +3,9 @@
 #include "nclink/LogEndpoint.h"
 
 #include <sys/socket.h>
-#include <sys/uio.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -23,13 +21,6 @@ std::string RuntimeFolder() {
     return runtime;
   }
   return "/tmp/pathforge-" + std::to_string(getuid());
-}
-
-// Little-endian, as the record layout has it.
-void PutU32(uint8_t* bytes, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) {
-    *bytes++ = static_cast<uint8_t>(value >> shift);
-  }
 }
 
 }  // namespace
@@ -53,38 +44,18 @@ LogViewerHandle FindLogViewer() {
   return fd;
 }
 
-void SendLogRecord(LogViewerHandle viewer, uint32_t type, const std::vector<uint8_t>& payload) {
+void SendLogFrames(LogViewerHandle viewer, const std::vector<uint8_t>& frames) {
   if (viewer == kNoLogViewer) {
     return;
   }
-  uint8_t header[8];
-  PutU32(header, type);
-  PutU32(header + 4, static_cast<uint32_t>(payload.size()));
-  // Header and payload leave in one call, without copying them together.
-  iovec parts[2] = {{header, sizeof header}, {const_cast<uint8_t*>(payload.data()), payload.size()}};
-  msghdr message{};
-  message.msg_iov = parts;
-  message.msg_iovlen = 2;
-  std::size_t left = sizeof header + payload.size();
-  while (left > 0) {
+  // The frames are already the stream's bytes: they leave as they stand.
+  for (std::size_t sent = 0; sent < frames.size();) {
     // MSG_NOSIGNAL: a viewer that has closed gives EPIPE, never SIGPIPE.
-    const ssize_t n = sendmsg(static_cast<int>(viewer), &message, MSG_NOSIGNAL);
+    const ssize_t n = send(static_cast<int>(viewer), frames.data() + sent, frames.size() - sent, MSG_NOSIGNAL);
     if (n <= 0) {
       return;
     }
-    left -= static_cast<std::size_t>(n);
-    // A partial send: go on from where it stopped.
-    for (std::size_t sent = static_cast<std::size_t>(n); sent > 0 && message.msg_iovlen > 0;) {
-      iovec& part = message.msg_iov[0];
-      const std::size_t step = std::min(sent, part.iov_len);
-      part.iov_base = static_cast<uint8_t*>(part.iov_base) + step;
-      part.iov_len -= step;
-      sent -= step;
-      if (part.iov_len == 0) {
-        ++message.msg_iov;
-        --message.msg_iovlen;
-      }
-    }
+    sent += static_cast<std::size_t>(n);
   }
 }
 
