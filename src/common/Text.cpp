@@ -153,4 +153,9 @@ bool IsUsableName(const std::wstring& name) {
   return !name.empty() && name.find_first_of(kForbiddenNameChars) == std::wstring::npos;
 }
 
+int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
+  const auto found = std::find(list.begin(), list.end(), item);
+  return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
 }  // namespace pf

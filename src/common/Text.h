@@ -39,4 +39,7 @@ extern const wchar_t kForbiddenNameChars[];
 // True when the name is not empty and holds none of kForbiddenNameChars.
 bool IsUsableName(const std::wstring& name);
 
+// The index of the first entry equal to `item`; -1 when there is none.
+int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item);
+
 }  // namespace pf

@@ -3,21 +3,11 @@
 
 #include <algorithm>
 
+#include "common/Text.h"
 #include "program/ProgramKinds.h"
 
 namespace pf {
 namespace {
-
-// On the lathe lists that program incremental moves by the incremental axis
-// names, G90/G91 are no program words.
-bool NamesIncrementalAxes(const AxisNameSource& machine) {
-  return UsesIncrementalNames(machine.machineType, machine.gCodeList);
-}
-
-int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
-  const auto found = std::find(list.begin(), list.end(), item);
-  return found == list.end() ? -1 : static_cast<int>(found - list.begin());
-}
 
 void SetLimits(MotionAxis& axis, const std::wstring& minus, const std::wstring& plus) {
   double low = 0.0;
@@ -34,13 +24,12 @@ void SetLimits(MotionAxis& axis, const std::wstring& minus, const std::wstring& 
 // addresses the axis incrementally.
 void AddAddresses(const ProgramMotionInput& input, int axisIndex, MotionSetup& setup) {
   const ProgramAxisNames names = BuildAxisNames(input.machine, axisIndex);
-  const bool incrementalNames = NamesIncrementalAxes(input.machine);
   for (std::size_t j = 0; j < names.positionNames.size(); ++j) {
     const std::wstring& absolute = names.positionNames[j];
     if (absolute.empty()) continue;
     setup.addresses.push_back({absolute, static_cast<int>(j), false});
     const std::wstring& move = names.moveNames[j];
-    if (incrementalNames && move != absolute) setup.addresses.push_back({move, static_cast<int>(j), true});
+    if (!setup.modalAddressing && move != absolute) setup.addresses.push_back({move, static_cast<int>(j), true});
   }
 }
 
@@ -96,18 +85,22 @@ bool BuildMotionSetup(const ProgramMotionInput& input, MotionSetup& setup, Pictu
     if (i < input.rapidSpeeds.size()) axis.rapidSpeed = input.rapidSpeeds[i];
     setup.axes.push_back(axis);
   }
-  setup.modalAddressing = !NamesIncrementalAxes(input.machine);
+  // On the lathe lists that program incremental moves by the incremental
+  // axis names, G90/G91 are no program words.
+  setup.modalAddressing = !UsesIncrementalNames(input.machine.machineType, input.machine.gCodeList);
 
   if (IsCircleKind(input.kind)) {
     const std::size_t plane = static_cast<std::size_t>(input.index);
+    int found[2] = {-1, -1};
     for (std::size_t k = 0; k < 2; ++k) {
       const std::wstring& label = input.planeAxes.at(2 * plane + k);
-      if (IndexOf(labels, label) < 0) {
+      found[k] = IndexOf(labels, label);
+      if (found[k] < 0) {
         error = L"Not checked: the plane axis " + label + L" is not among the machine's axes";
         return false;
       }
     }
-    pictureAxes = {IndexOf(labels, input.planeAxes[2 * plane]), IndexOf(labels, input.planeAxes[2 * plane + 1])};
+    pictureAxes = {found[0], found[1]};
     AddPlaneLimits(input, setup);
   } else {
     pictureAxes = {input.index, -1};

@@ -97,11 +97,6 @@ bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
                     [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
 }
 
-int IndexOf(const std::vector<std::wstring>& list, const std::wstring& item) {
-  auto it = std::find(list.begin(), list.end(), item);
-  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-}
-
 // A label names a folder inside the project folder, by the same rule as a
 // project name: neither the project folder itself ("."), nor its parent
 // (".."), nor a name that Windows folds into another ("X." is "X") or takes
