@@ -1,7 +1,6 @@
 // The check of one program (see MotionCheck.h).
 #include "motion/MotionCheck.h"
 
-#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -137,12 +136,13 @@ class Findings {
 MotionResult CheckMotion(const MotionSetup& setup, const std::vector<MotionFile>& files, PictureAxes pictureAxes) {
   MotionResult result;
   Findings findings(setup);
+  // The position program starts from unknown positions; the measurement
+  // programs start where it ends.
   std::vector<double> start(setup.axes.size(), std::numeric_limits<double>::quiet_NaN());
   for (std::size_t i = 0; i < files.size(); ++i) {
     const MotionFile& file = files[i];
     const bool measurement = i > 0;
-    const std::vector<double> unknown(setup.axes.size(), std::numeric_limits<double>::quiet_NaN());
-    const FollowResult followed = FollowProgram(setup, file.text, measurement ? start : unknown);
+    const FollowResult followed = FollowProgram(setup, file.text, start);
     for (const MotionStep& step : followed.steps) findings.AddStep(step, file.fileName, measurement);
     findings.AddFile(followed, file.fileName, measurement);
     if (!measurement) start = followed.end;

@@ -10,6 +10,12 @@
 
 namespace pf {
 
+inline constexpr double kFullTurn = 6.283185307179586;  // radians
+
+// The speed, in units per minute, of a move whose speed the NC did not give:
+// the motion check's rapid moves and the sampling estimate's feed.
+inline constexpr double kUnreadSpeed = 1000.0;
+
 struct MotionAxis {
   std::wstring name;         // as verdicts and pictures name it, "X"
   bool limitsKnown = false;  // false: the stroke ends were not read from the NC

@@ -2,9 +2,10 @@
 #include "motion/PictureSvg.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "common/Format.h"
 #include "common/Text.h"
+#include "motion/SweptRange.h"
 
 namespace pf {
 namespace {
@@ -13,28 +14,18 @@ constexpr double kSize = 400.0;    // the drawing's longer side, in SVG units
 constexpr double kMargin = 40.0;
 constexpr double kBandHeight = 40.0;  // a single-axis picture is a band this high
 
+// The drawing's extent in machine coordinates.
 struct Bounds {
-  double minX = 0, maxX = 0, minY = 0, maxY = 0;
-  bool empty = true;
+  AxisRange x;
+  AxisRange y;
   void Add(PicturePoint p) {
-    if (empty) {
-      minX = maxX = p.x;
-      minY = maxY = p.y;
-      empty = false;
-      return;
-    }
-    minX = std::min(minX, p.x);
-    maxX = std::max(maxX, p.x);
-    minY = std::min(minY, p.y);
-    maxY = std::max(maxY, p.y);
+    x.Add(p.x);
+    y.Add(p.y);
   }
 };
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  return text;
-}
+// Two decimals in the C locale, whatever the host set.
+std::string Number(double value) { return ToNarrow(Format(L"%.2f", value)); }
 
 std::string Escaped(const std::wstring& text) {
   std::string out;
@@ -51,13 +42,13 @@ std::string Escaped(const std::wstring& text) {
 class Mapping {
  public:
   Mapping(const Bounds& b, bool singleAxis) : b_(b), singleAxis_(singleAxis) {
-    const double span = std::max({b.maxX - b.minX, b.maxY - b.minY, 1e-9});
+    const double span = std::max({b.x.max - b.x.min, b.y.max - b.y.min, 1e-9});
     scale_ = kSize / span;
-    width_ = (b.maxX - b.minX) * scale_ + 2 * kMargin;
-    height_ = singleAxis ? kBandHeight + 2 * kMargin : (b.maxY - b.minY) * scale_ + 2 * kMargin;
+    width_ = (b.x.max - b.x.min) * scale_ + 2 * kMargin;
+    height_ = singleAxis ? kBandHeight + 2 * kMargin : (b.y.max - b.y.min) * scale_ + 2 * kMargin;
   }
-  double X(double x) const { return kMargin + (x - b_.minX) * scale_; }
-  double Y(double y) const { return singleAxis_ ? kMargin + kBandHeight / 2 : kMargin + (b_.maxY - y) * scale_; }
+  double X(double x) const { return kMargin + (x - b_.x.min) * scale_; }
+  double Y(double y) const { return singleAxis_ ? kMargin + kBandHeight / 2 : kMargin + (b_.y.max - y) * scale_; }
   double width() const { return width_; }
   double height() const { return height_; }
 

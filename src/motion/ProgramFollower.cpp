@@ -12,8 +12,6 @@
 namespace pf {
 namespace {
 
-// A rapid speed that was not read counts as the page's estimate counts it.
-constexpr double kUnreadRapidSpeed = 1000.0;
 // How far an arc's end may lie off the circle through its start (length unit).
 constexpr double kArcEndTolerance = 0.001;
 constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
@@ -83,7 +81,6 @@ bool IsWholeNumber(double value) { return value == std::floor(value); }
 // The words of one block, sorted by what they do.
 struct BlockWords {
   const ProgramWord* motionWord = nullptr;  // the block's G00..G03, if any
-  const ProgramWord* firstAxisWord = nullptr;
   std::vector<std::pair<const AxisAddress*, const ProgramWord*>> axisWords;
   const ProgramWord* centre[3] = {nullptr, nullptr, nullptr};
   const ProgramWord* turns = nullptr;       // P
@@ -182,7 +179,6 @@ class Follower {
       } else if (const AxisAddress* axis = FindAddress(word.address)) {
         for (const auto& taken : words.axisWords)
           if (taken.first->axis == axis->axis) return Stop(word.text, line);
-        if (!words.firstAxisWord) words.firstAxisWord = &word;
         words.axisWords.push_back({axis, &word});
       } else {
         return Stop(word.text, line);
@@ -221,7 +217,7 @@ class Follower {
 
   bool Dwell(const BlockWords& words, int line) {
     if (!words.dwellTime || words.dwellTime->value < 0.0) return Stop(words.dwellWord->text, line);
-    if (!words.axisWords.empty()) return Stop(words.firstAxisWord->text, line);
+    if (!words.axisWords.empty()) return Stop(words.axisWords.front().second->text, line);
     if (words.turns) return Stop(words.turns->text, line);
     result_.seconds += words.dwellTime->value;
     return true;
@@ -234,7 +230,7 @@ class Follower {
 
   bool Move(const BlockWords& words, int line) {
     if (state_.motion == Motion::None) {
-      return Stop(words.firstAxisWord ? words.firstAxisWord->text : MotionText(words), line);
+      return Stop(words.axisWords.empty() ? MotionText(words) : words.axisWords.front().second->text, line);
     }
     MotionStep step;
     step.line = line;
@@ -265,7 +261,7 @@ class Follower {
     for (std::size_t a = 0; a < step.to.size(); ++a) {
       const double distance = std::fabs(step.to[a] - step.from[a]);
       if (!(distance > 0.0)) continue;
-      const double speed = setup_.axes[a].rapidSpeed > 0.0 ? setup_.axes[a].rapidSpeed : kUnreadRapidSpeed;
+      const double speed = setup_.axes[a].rapidSpeed > 0.0 ? setup_.axes[a].rapidSpeed : kUnreadSpeed;
       seconds = std::max(seconds, distance / speed * 60.0);
     }
     return seconds;

@@ -16,8 +16,6 @@
 
 namespace pf {
 
-inline constexpr double kFullTurn = 6.283185307179586;  // radians
-
 // An arc in the plane of two axes: centre and radius in those axes, the
 // start angle and the signed sweep (radians, + counter-clockwise).
 struct ArcSweep {

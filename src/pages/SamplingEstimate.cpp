@@ -6,6 +6,7 @@
 
 #include "common/Format.h"
 #include "common/Text.h"
+#include "motion/MotionSetup.h"
 #include "nclink/OvxContract.h"
 #include "program/ProgramKinds.h"
 
@@ -14,8 +15,6 @@ namespace {
 
 // The host samples 20 % longer than the motion takes.
 constexpr double kMargin = 1.2;
-constexpr double kFullTurn = 6.283185307179586;
-constexpr double kDefaultFeed = 1000.0;
 constexpr double kMaxSamplingTime = 10000.0;
 
 // T = (A + M) * first, S = M * second for the straight moves; the circles
@@ -65,7 +64,7 @@ SamplingTimes EstimateSamplingTimes(int kind, double distance, double dwell, dou
     return times;
   }
   if (feed == 0.0) {
-    feed = kDefaultFeed;
+    feed = kUnreadSpeed;
   }
   const double travel = distance / feed * 60.0;
   if (formula->circle) {
