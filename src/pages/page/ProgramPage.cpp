@@ -132,8 +132,7 @@ BOOL CProgramPage::OnSetActive() {
       .EnableWindow(!ListedFile(0).m_strText.empty() && Machine().m_bAxisInfoOK == 1 ? TRUE : FALSE);
   FillGrid();
   UpdateHint();
-  UpdateNextState();
-  UpdateMotion();
+  UpdateFileState();
   return result;
 }
 
@@ -265,6 +264,11 @@ double CProgramPage::RememberRapidSpeed(double speed) {
   return speed;
 }
 
+void CProgramPage::UpdateFileState() {
+  UpdateNextState();
+  UpdateMotion();
+}
+
 // The verdict is the whole program's; the picture is the selected file's.
 void CProgramPage::UpdateMotion() {
   const int selected = m_listFile.GetCurSel();
@@ -277,15 +281,13 @@ void CProgramPage::UpdateMotion() {
 void CProgramPage::OnSelchangeFileList() {
   const int selected = m_listFile.GetCurSel();
   if (selected != kLbErr) SetDlgItemText(kIdcFileText, ListedFile(selected).m_strText);
-  UpdateNextState();
-  UpdateMotion();
+  UpdateFileState();
 }
 
 void CProgramPage::OnChangeFileText() {
   const int selected = m_listFile.GetCurSel();
   if (selected != kLbErr) ListedFile(selected).TakeText(GetDlgItemText(kIdcFileText));
-  UpdateNextState();
-  UpdateMotion();
+  UpdateFileState();
 }
 
 void CProgramPage::OnChangeDistance() {
@@ -339,14 +341,12 @@ void CProgramPage::OnCreate() {
   const bool ask = !GetDlgItemText(kIdcFileText).empty();
   if (!ask || ShowMessage(kAskRegenerate, MsgIcon::Question, MsgButtons::YesNo) == kAnswerYes) {
     if (!CreateProgramFiles(m_ovxIf, MakeCreationRequest(), CurrentProgram())) {
-      UpdateNextState();
-      UpdateMotion();
+      UpdateFileState();
       return;
     }
   }
   ShowFirstFile();
-  UpdateNextState();
-  UpdateMotion();
+  UpdateFileState();
 }
 
 CreationRequest CProgramPage::MakeCreationRequest() const {

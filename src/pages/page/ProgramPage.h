@@ -97,6 +97,8 @@ class CProgramPage : public CWizardBasePage {
   // Checks the program's motion and shows the verdict and the picture of
   // the selected file.
   void UpdateMotion();
+  // After a file's text or the selected file changed: both of the above.
+  void UpdateFileState();
   CreationRequest MakeCreationRequest() const;
 
   void OnSelchangeFileList();
