@@ -1,7 +1,6 @@
 // Folder creation and whole-file access, the same on every build.
 #include "common/Path.h"
 
-#include <memory>
 #include <utility>
 
 #include "common/PathPlatform.h"
@@ -38,11 +37,14 @@ bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
   return true;
 }
 
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  std::FILE* file = OpenFile(path, "wb");
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes, bool toDisk) {
+  FilePtr file(OpenFile(path, "wb"));
   if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                       (!toDisk || (std::fflush(file.get()) == 0 && FlushFileToDisk(file.get())));
+  return std::fclose(file.release()) == 0 && written;
 }
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) { return WriteWholeFile(path, bytes, false); }
 
 }  // namespace pf

@@ -28,6 +28,11 @@ std::FILE* OpenFile(const std::wstring& path, const char* mode);
 // nothing happens here.
 bool FlushFileToDisk(std::FILE* file);
 
+// Writes the whole file and closes it; with `toDisk` it is also flushed out
+// of the C runtime and FlushFileToDisk'ed first. Every step can report a
+// full disk.
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes, bool toDisk);
+
 // Forces every file written and renamed in the folder's file system so far
 // onto the disk, in one flush, where the platform offers one; true on
 // success, and where files are flushed one by one instead.

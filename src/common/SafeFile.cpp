@@ -1,7 +1,6 @@
 // Replacing files through a temporary file (see SafeFile.h).
 #include "common/SafeFile.h"
 
-
 #include "common/Path.h"
 #include "common/PathPlatform.h"
 
@@ -14,18 +13,10 @@ std::wstring FolderOf(const std::wstring& path) {
   return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
 }
 
-// Writes, flushes to the disk and closes; every step can report a full disk.
-bool WriteFlushed(const std::wstring& path, const std::string& bytes) {
-  FilePtr file(OpenFile(path, "wb"));
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-                       std::fflush(file.get()) == 0 && FlushFileToDisk(file.get());
-  return std::fclose(file.release()) == 0 && written;
-}
+// The temporary file that a file is written to before it takes its name.
+std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".tmp"; }
 
 }  // namespace
-
-std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".tmp"; }
 
 CFileBatch::~CFileBatch() { Discard(); }
 
@@ -34,7 +25,7 @@ bool CFileBatch::Stage(const std::wstring& path, const std::string& bytes) {
   // by the rename later: refuse it before anything is written.
   if (IsDirectory(path) || IsReadOnlyFile(path)) return false;
   const std::wstring temporary = TemporaryPathFor(path);
-  if (!WriteFlushed(temporary, bytes)) {
+  if (!WriteWholeFile(temporary, bytes, true)) {
     DeleteFilePath(temporary);
     return false;
   }

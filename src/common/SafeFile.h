@@ -20,9 +20,6 @@
 
 namespace pf {
 
-// The temporary file that a file is written to before it takes its name.
-std::wstring TemporaryPathFor(const std::wstring& path);
-
 class CFileBatch {
  public:
   CFileBatch() = default;
