@@ -7,6 +7,7 @@
 #include "common/Format.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
+#include "program/MoveNames.h"
 
 namespace pf {
 namespace {
@@ -33,13 +34,11 @@ std::wstring OrderText(int order) { return Format(L"%d", order); }
 
 }  // namespace
 
-std::wstring LabelSystemDigit(const std::wstring& label) { return label.size() > 1 ? label.substr(1, 1) : L""; }
-
 void FillAxisGrid(CGridCtrlEx& grid, const std::vector<std::wstring>& axisLabels, const std::wstring& systemDigit,
                   const CProgramAxisInfoAry& axes) {
   std::vector<std::size_t> shown;
   for (std::size_t i = 0; i < axes.size(); ++i) {
-    if (LabelSystemDigit(axisLabels.at(i)) == systemDigit) shown.push_back(i);
+    if (SystemDigit(axisLabels.at(i)) == systemDigit) shown.push_back(i);
   }
   const int columns = static_cast<int>(std::size(kColumns));
   grid.SetColumnCount(columns);

@@ -11,10 +11,6 @@
 
 namespace pf {
 
-// The part-system digit of an axis or plane label: its second character;
-// empty for a shorter label.
-std::wstring LabelSystemDigit(const std::wstring& label);
-
 // Fills the grid: a fixed header row (12621, 14039, 14037; centred; widths
 // 40, 84, 40) and a fixed label column, then, in axis order, one row for
 // every entry i of `axes` whose label (entry i of `axisLabels`) belongs to

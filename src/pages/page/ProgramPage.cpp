@@ -24,6 +24,7 @@
 #include "pages/page/AxisGrid.h"
 #include "pages/page/BackendWaitCursor.h"
 #include "pages/page/ShownMotion.h"
+#include "program/MoveNames.h"
 #include "program/ProgramKinds.h"
 #include "res/styles.h"
 #include "ui/DataExchange.h"
@@ -213,7 +214,7 @@ void CProgramPage::ShowFirstFile() {
 
 void CProgramPage::FillGrid() {
   const std::wstring& label = IsCircleKind(m_nKind) ? m_aryCircleAxis.at(0) : AxisLabel();
-  FillAxisGrid(m_gridAxis, Machine().m_aryAxisName, LabelSystemDigit(label), CurrentProgram().m_aryAxis);
+  FillAxisGrid(m_gridAxis, Machine().m_aryAxisName, SystemDigit(label), CurrentProgram().m_aryAxis);
 }
 
 // ---- hint line, Next, estimate
