@@ -25,7 +25,6 @@ constexpr int kStepMs = 30000;    // for the wizard to take one input
 constexpr int kEffectMs = 5000;   // for real input to show its effect
 constexpr int kClosingMs = 3000;  // for a closing wizard to be gone
 constexpr int kPollMs = 10;
-constexpr DWORD kMaxVariable = 32767;   // the longest value an environment variable holds
 constexpr int kPaintMs = 300;     // for windows to paint before a picture
 constexpr int kSettleRounds = 2;
 
@@ -196,11 +195,10 @@ std::wstring Win32ScriptDriver::Carry(UiWork work) {
 // The module's Win32 backend lists every handler that threw in an
 // environment variable of this process; a new line fails the input.
 std::wstring Win32ScriptDriver::NewlyAbandoned() {
-  std::vector<wchar_t> buffer(kMaxVariable);
-  const DWORD length = GetEnvironmentVariableW(kAbandonedVariable, buffer.data(), kMaxVariable);
-  if (length == 0 || length >= kMaxVariable || length <= reportedAbandoned_) return L"";
-  const std::wstring fresh(buffer.data() + reportedAbandoned_, length - reportedAbandoned_);
-  reportedAbandoned_ = length;
+  const std::wstring all = ReadAbandonedVariable();
+  if (all.size() <= reportedAbandoned_) return L"";
+  const std::wstring fresh = all.substr(reportedAbandoned_);
+  reportedAbandoned_ = all.size();
   return L"a handler of the wizard failed: " + fresh.substr(0, fresh.find(L'\n'));
 }
 

@@ -135,7 +135,7 @@ class Win32ScriptDriver : public IScriptDriver {
   WizardButton lastPress_ = WizardButton::Cancel;
   bool pressed_ = false;
   bool stuck_ = false;
-  DWORD reportedAbandoned_ = 0;   // characters of the abandoned list already reported
+  std::size_t reportedAbandoned_ = 0;   // characters of the abandoned list already reported
   int shots_ = 0;
 };
 

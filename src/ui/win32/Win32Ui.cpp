@@ -15,15 +15,6 @@
 namespace pf {
 namespace {
 
-// What kAbandonedVariable holds so far.
-std::wstring ReadAbandonedVariable() {
-  const DWORD size = GetEnvironmentVariableW(kAbandonedVariable, nullptr, 0);
-  if (size == 0) return std::wstring();
-  std::wstring text(size, L'\0');
-  text.resize(GetEnvironmentVariableW(kAbandonedVariable, text.data(), size));
-  return text;
-}
-
 struct IconStyle {
   MsgIcon icon;
   UINT style;
@@ -50,6 +41,14 @@ void Refused(const wchar_t* what, const std::wstring& reason) {
 }
 
 }  // namespace
+
+std::wstring ReadAbandonedVariable() {
+  const DWORD size = GetEnvironmentVariableW(kAbandonedVariable, nullptr, 0);
+  if (size == 0) return std::wstring();
+  std::wstring text(size, L'\0');
+  text.resize(GetEnvironmentVariableW(kAbandonedVariable, text.data(), size));
+  return text;
+}
 
 Win32Ui::Win32Ui(std::wstring messageCaption) : messageCaption_(std::move(messageCaption)) {
   INITCOMMONCONTROLSEX controls{};

@@ -40,6 +40,9 @@ class Win32TopLevel;
 // handlers, one "where: what" line each, oldest first.
 inline constexpr wchar_t kAbandonedVariable[] = L"PATHFORGE_ABANDONED";
 
+// What kAbandonedVariable holds so far.
+std::wstring ReadAbandonedVariable();
+
 // A handler that threw: the notification or call was abandoned.
 struct AbandonedHandler {
   std::wstring where;   // "OnWizardNext", "control 35020 notification 0", ...
