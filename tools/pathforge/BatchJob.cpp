@@ -55,8 +55,6 @@ const IntKey kIntKeys[] = {
 const std::wstring kPositionPrefix = L"Position ";
 const std::wstring kOrderPrefix = L"Order ";
 
-void Print(std::ostream& stream, const std::wstring& line) { stream << ToNarrow(line) << '\n'; }
-
 std::wstring Trim(const std::wstring& text) {
   const std::size_t first = text.find_first_not_of(L" \t");
   if (first == std::wstring::npos) return L"";
@@ -362,22 +360,39 @@ int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std
   return 0;
 }
 
-int GenerateFromJobFile(const std::wstring& path, std::ostream& out, std::ostream& err) {
-  JobText text;
+void Print(std::ostream& stream, const std::wstring& line) { stream << ToNarrow(line) << '\n'; }
+
+std::wstring JobFolder(const std::wstring& jobPath) { return FromFsPath(ToFsPath(jobPath).parent_path()); }
+
+bool ReadJobFile(const std::wstring& path, JobText& text, std::ostream& err) {
+  text = JobText();
   text.fileName = path;
   std::string bytes;
   std::wstring error;
-  BatchJob job;
   if (!ReadFileBytes(path, bytes)) {
     Print(err, path + L": cannot read the job file");
-    return 2;
+    return false;
   }
-  const std::wstring folder = FromFsPath(ToFsPath(path).parent_path());
-  if (!ParseJobText(bytes, text, error) || !ReadBatchJob(text, folder, job, error)) {
+  if (!ParseJobText(bytes, text, error)) {
+    Print(err, error);
+    return false;
+  }
+  return true;
+}
+
+int GenerateFromJob(const JobText& text, std::ostream& out, std::ostream& err) {
+  BatchJob job;
+  std::wstring error;
+  if (!ReadBatchJob(text, JobFolder(text.fileName), job, error)) {
     Print(err, error);
     return 2;
   }
   return RunBatchJob(text, job, out, err);
+}
+
+int GenerateFromJobFile(const std::wstring& path, std::ostream& out, std::ostream& err) {
+  JobText text;
+  return ReadJobFile(path, text, err) ? GenerateFromJob(text, out, err) : 2;
 }
 
 }  // namespace pf

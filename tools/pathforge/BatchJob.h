@@ -20,9 +20,6 @@ struct JobProgram {
   int index = 0;  // axis index (kinds 0..6) or plane index (kinds 7..10)
 };
 
-class CProgramInfo;
-class CProgramInfoAry;
-
 // Steps that a run with a machine description adds (MachineJob.h): the
 // machine's values in the records, the page's estimate where the job sets no
 // sampling time, and each program's motion verdict.
@@ -70,7 +67,21 @@ bool GenerateBatchPrograms(const JobText& text, const BatchJob& job, BatchKinds&
 // written, 2 the job is invalid.
 int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std::ostream& err);
 
-// The whole command: reads the job file at `path`, then RunBatchJob.
+// Writes a line of module text to the stream as 8-bit text.
+void Print(std::ostream& stream, const std::wstring& line);
+
+// The folder of the job file: relative paths of the job start there.
+std::wstring JobFolder(const std::wstring& jobPath);
+
+// Reads and parses the job file at `path` into `text` (its fileName set);
+// false with the message on `err`.
+bool ReadJobFile(const std::wstring& path, JobText& text, std::ostream& err);
+
+// ReadBatchJob on the parsed job (relative to its file's folder), then
+// RunBatchJob; 2 with the message on `err` for an invalid job.
+int GenerateFromJob(const JobText& text, std::ostream& out, std::ostream& err);
+
+// The whole command: ReadJobFile, then GenerateFromJob.
 int GenerateFromJobFile(const std::wstring& path, std::ostream& out, std::ostream& err);
 
 }  // namespace pf

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "common/FsPath.h"
 #include "nclink/LogChannel.h"
 #include "nclink/MachineAxes.h"
 #include "nclink/OVXIF.h"
@@ -20,11 +21,11 @@ constexpr int32_t kPluginType = 2;
 }  // namespace
 
 bool ReadMachineFile(const std::wstring& path, MachineReading& machine, std::wstring& error) {
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path))) {
+  if (!std::filesystem::is_regular_file(ToFsPath(path))) {
     error = path + L": no such machine description";
     return false;
   }
-  UseMachineDescription(std::filesystem::absolute(std::filesystem::path(path)).wstring());
+  UseMachineDescription(FromFsPath(std::filesystem::absolute(ToFsPath(path))));
   CLogChannel log;
   COVXIF ovxIf(log);
   ovxIf.Load();

@@ -2,15 +2,13 @@
 #include "MotionCommands.h"
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <limits>
 #include <map>
 
 #include "BatchJob.h"
 #include "MachineReading.h"
 #include "common/Format.h"
+#include "common/FsPath.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "motion/PictureBuilder.h"
@@ -27,7 +25,6 @@ constexpr int kExitBadArguments = 2;
 // The G-code list number is the project's G-code choice + 2.
 constexpr int kFirstGCodeList = 2;
 
-void Print(std::ostream& stream, const std::wstring& line) { stream << ToNarrow(line) << '\n'; }
 
 // "--name VALUE" options after the positional arguments.
 bool ParseOptions(const std::vector<std::string>& args, std::size_t first, std::map<std::string, std::wstring>& options) {
@@ -97,8 +94,7 @@ int GenerateOnMachine(const std::wstring& jobPath, JobText& text, const std::wst
                      {L"PlaneAxes", Joined(machine.planeAxes), 0}};
   text.sections.push_back(section);
   BatchJob job;
-  const std::wstring folder = std::filesystem::path(jobPath).parent_path().wstring();
-  if (!ReadBatchJob(text, folder, job, error)) {
+  if (!ReadBatchJob(text, JobFolder(jobPath), job, error)) {
     Print(err, error);
     return kExitBadArguments;
   }
@@ -112,9 +108,9 @@ std::wstring MachineOfJob(const JobText& text, const std::wstring& jobPath) {
   for (const JobSection& section : text.sections) {
     const JobEntry* entry = ToNarrow(section.name) == "Project" ? section.Find(L"Machine") : nullptr;
     if (!entry) continue;
-    std::filesystem::path path(entry->value);
-    if (path.is_relative()) path = std::filesystem::path(jobPath).parent_path() / path;
-    return path.wstring();
+    std::filesystem::path path = ToFsPath(entry->value);
+    if (path.is_relative()) path = ToFsPath(JobFolder(jobPath)) / path;
+    return FromFsPath(path);
   }
   return L"";
 }
@@ -188,13 +184,10 @@ int RunGenerateCommand(const std::vector<std::string>& args, std::ostream& out, 
     return kExitBadArguments;
   }
   const std::wstring jobPath = ToWide(args[0]);
-  std::string bytes;
   JobText text;
-  text.fileName = jobPath;
-  std::wstring error;
-  if (!ReadFileBytes(jobPath, bytes) || !ParseJobText(bytes, text, error)) return GenerateFromJobFile(jobPath, out, err);
+  if (!ReadJobFile(jobPath, text, err)) return kExitBadArguments;
   const std::wstring machine = options.count("--machine") ? options["--machine"] : MachineOfJob(text, jobPath);
-  if (machine.empty()) return GenerateFromJobFile(jobPath, out, err);
+  if (machine.empty()) return GenerateFromJob(text, out, err);
   return GenerateOnMachine(jobPath, text, machine, out, err);
 }
 
@@ -204,7 +197,7 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
     err << "usage: pathforge check PROJECT_FOLDER --machine FILE\n";
     return kExitBadArguments;
   }
-  const std::wstring folder = std::filesystem::absolute(std::filesystem::path(ToWide(args[0]))).wstring();
+  const std::wstring folder = FromFsPath(std::filesystem::absolute(ToFsPath(ToWide(args[0]))));
   int machineType = -1;
   int gCodeNumber = -1;
   ReadProjectFile(folder, machineType, gCodeNumber);
@@ -258,12 +251,9 @@ int RunPreviewCommand(const std::vector<std::string>& args, std::ostream& out, s
   const std::vector<double> start(setup.axes.size(), 0.0);
   const FollowResult followed = FollowProgram(setup, ToWide(bytes), start);
   if (axes.horizontal < 0) axes = MovedAxes(followed, setup.axes.size());
-  const std::wstring name = std::filesystem::path(file).filename().wstring();
+  const std::wstring name = FromFsPath(ToFsPath(file).filename());
   const MotionPicture picture = BuildPicture(setup, axes, name, followed, start);
-  const std::filesystem::path outPath(options["-o"]);
-  std::ofstream svg(outPath, std::ios::binary);
-  svg << PictureToSvg(picture, name);
-  if (!svg.flush()) {
+  if (!WriteFileBytes(options["-o"], PictureToSvg(picture, name))) {
     Print(err, options["-o"] + L": cannot write the picture");
     return 1;
   }

@@ -37,7 +37,6 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "generate") return pf::RunGenerateCommand(rest, std::cout, std::cerr);
   if (!args.empty() && args[0] == "check") return pf::RunCheckCommand(rest, std::cout, std::cerr);
   if (!args.empty() && args[0] == "preview") return pf::RunPreviewCommand(rest, std::cout, std::cerr);
-  if (!args.empty() && args[0] == "wizard")
-    return pf::RunWizardCommand(std::vector<std::string>(args.begin() + 1, args.end()), std::cout, std::cerr);
+  if (!args.empty() && args[0] == "wizard") return pf::RunWizardCommand(rest, std::cout, std::cerr);
   return Usage();
 }
