@@ -5,10 +5,10 @@
 
 #include <vector>
 
+#include "plugin/PluginFileName.h"
+
 namespace pf {
 namespace {
-
-constexpr wchar_t kPluginFileName[] = L"40.PathForge.pin";
 
 // Walks a toolhelp snapshot with its First/Next pair.
 template <class Entry, class Step, class Visit>

@@ -7,10 +7,9 @@
 #include <string>
 
 #include "nclink/DynamicLibrary.h"
+#include "plugin/PluginFileName.h"
 
 namespace pf {
-
-inline constexpr wchar_t kPluginFileName[] = L"40.PathForge.pin";
 
 // The exports a host calls, in the order of the module's export table.
 inline constexpr const char* kPluginExports[] = {
