@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "SessionServer.h"
 #include "SocketListener.h"
 #include "ViewerOptions.h"
+#include "common/Path.h"
 #include "common/Text.h"
 
 namespace {
@@ -24,13 +24,15 @@ class LinePrinter {
   LinePrinter(const pf::ViewerOptions& options, std::ofstream* textFile) : filter_(options.filter), text_(textFile) {}
 
   void Print(pf::LogBook& book) {
-    const std::vector<pf::ShownLine> lines = book.TakeLines();
-    if (text_ != nullptr) *text_ << pf::LinesAsText(lines, "\n") << std::flush;
+    std::string all;
     std::string shown;
-    for (const pf::ShownLine& line : lines) {
+    for (const pf::ShownLine& line : book.TakeLines()) {
       const std::wstring text = pf::FormatShownLine(line);
-      if (line.kind != pf::LineKind::Record || pf::MatchesText(text, filter_)) shown += pf::ToUtf8(text) + '\n';
+      const std::string bytes = pf::ToUtf8(text) + '\n';
+      all += bytes;
+      if (line.kind != pf::LineKind::Record || pf::MatchesText(text, filter_)) shown += bytes;
     }
+    if (text_ != nullptr) *text_ << all << std::flush;
     std::fwrite(shown.data(), 1, shown.size(), stdout);
     std::fflush(stdout);
   }
@@ -48,12 +50,12 @@ bool OpenOutput(const std::wstring& path, std::ofstream& file) {
 }
 
 int Replay(const std::wstring& path, pf::LogViewer& viewer, LinePrinter& printer) {
-  std::ifstream file(pf::ToNarrow(path), std::ios::binary);
-  if (!file) {
+  std::string bytes;
+  if (!pf::ReadFileBytes(path, bytes)) {
     std::cerr << "logview: cannot read " << pf::ToNarrow(path) << '\n';
     return 1;
   }
-  const bool whole = viewer.Replay(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+  const bool whole = viewer.Replay(bytes);
   printer.Print(viewer.book());
   if (whole) return 0;
   std::cerr << "logview: " << pf::ToNarrow(path) << " ends in a damaged or unfinished frame\n";

@@ -1,12 +1,11 @@
 #include "LogWindow.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "FileChooser.h"
 #include "LogText.h"
 #include "ModuleProcess.h"
+#include "common/Path.h"
 #include "nclink/LogEndpoint.h"
 
 namespace pf {
@@ -190,15 +189,14 @@ void LogWindow::Command(int id) {
 }
 
 bool LogWindow::OpenRecording(const std::wstring& path) {
-  std::ifstream file(std::filesystem::path(path), std::ios::binary);
-  if (!file) {
+  std::string bytes;
+  if (!ReadFileBytes(path, bytes)) {
     Complain(L"Cannot read " + path);
     return false;
   }
   Drain();
   viewer_.book().Clear();
-  const bool whole =
-      viewer_.Replay(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+  const bool whole = viewer_.Replay(bytes);
   list_.Refresh();
   if (!whole) Complain(path + L" ends in a damaged or unfinished record; the records before it are shown.");
   return whole;
@@ -208,10 +206,7 @@ void LogWindow::SaveText() {
   const std::wstring path = ChooseTextToSave(window_);
   if (path.empty()) return;
   Drain();
-  std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-  file << LinesAsText(viewer_.book().lines(), "\r\n");
-  file.close();
-  if (!file) Complain(L"Cannot write " + path);
+  if (!WriteFileBytes(path, LinesAsText(viewer_.book().lines(), "\r\n"))) Complain(L"Cannot write " + path);
 }
 
 void LogWindow::ShowFind() {
