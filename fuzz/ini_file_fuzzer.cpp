@@ -16,8 +16,12 @@ struct Lookup {
 
 // The entries the module reads from its settings and project files.
 constexpr Lookup kLookups[] = {
-    {L"Machine", L"MachineInfo"}, {L"GCode", L"Number"},      {L"LostMotion2", L"Radius1"},
-    {L"LostMotion2", L"FeedRate1"}, {L"LostMotion3", L"Radius2"}, {L"LostMotion3", L"FeedRate2"},
+    {L"Machine", L"MachineInfo"},
+    {L"GCode", L"Number"},
+    {L"LostMotionAdjust2_Adjust", L"Radius1"},
+    {L"LostMotionAdjust2_Adjust", L"FeedRate1"},
+    {L"LostMotionAdjust3_Adjust", L"Radius2"},
+    {L"LostMotionAdjust3_Adjust", L"FeedRate2"},
 };
 
 }  // namespace
