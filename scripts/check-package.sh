@@ -18,21 +18,14 @@ zip=$1
 artefacts=${2:-artifacts/package}
 timeout_s=300
 
-passed=0
-failed=0
-ok() { echo "ok - $1"; passed=$((passed + 1)); }
-not_ok() { echo "not ok - $1"; failed=$((failed + 1)); }
+source scripts/check-tally.sh
 # The result of the command just run: its status, then what it checked.
 result() { if [ "$1" -eq 0 ]; then ok "$2"; else not_ok "$2"; fi; }
-summary() {
-  echo "package checks: $passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
-}
 
 version=$(basename "$zip" | sed -n 's/^PathForge-\([0-9][0-9.]*[0-9]\)-windows\.zip$/\1/p')
 if [ ! -f "$zip" ] || [ -z "$version" ]; then
   not_ok "$zip is a package named PathForge-<version>-windows.zip"
-  summary
+  tally_summary package
   exit 1
 fi
 zip=$(realpath "$zip")
@@ -117,4 +110,4 @@ for arch in x64 x86; do
 done
 
 echo "# artefacts in $artefacts"
-summary
+tally_summary package
