@@ -102,6 +102,13 @@ class PagesTest : public ShellTest {
     }));
   }
 
+  // A person edits a grid cell in place.
+  void EditCell(CProgramPage& page, int row, int column, const std::wstring& typed) {
+    ASSERT_TRUE(ui.RunInput(L"edit cell", [&] {
+      return page.m_gridAxis.EditCell(row, column, typed) ? std::wstring() : std::wstring(L"not editable");
+    }));
+  }
+
   CProgramInfo& Record(int kind, int index) { return sheet.Programs(kind).at(static_cast<std::size_t>(index)); }
 
   PagesSheet sheet{ovx_};

@@ -48,12 +48,6 @@ class MotionDisplayTest : public PagesTest {
     if (count != std::wstring::npos && end != std::wstring::npos) text.replace(count + 5, end - count - 5, L"N");
     return text;
   }
-
-  void EditCell(CProgramPage& page, int row, int column, const std::wstring& typed) {
-    ASSERT_TRUE(ui.RunInput(L"edit cell", [&] {
-      return page.m_gridAxis.EditCell(row, column, typed) ? std::wstring() : std::wstring(L"not editable");
-    }));
-  }
 };
 
 TEST_F(MotionDisplayTest, TheProgramPageFollowsCreateEditsAndTheSelection) {

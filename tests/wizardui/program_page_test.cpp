@@ -46,13 +46,6 @@ class ProgramPageTest : public PagesTest {
     return page.m_gridAxis.GetItemText(row, column);
   }
 
-  // A person edits a grid cell in place.
-  void EditCell(CProgramPage& page, int row, int column, const std::wstring& typed) {
-    ASSERT_TRUE(ui.RunInput(L"edit cell", [&] {
-      return page.m_gridAxis.EditCell(row, column, typed) ? std::wstring() : std::wstring(L"not editable");
-    }));
-  }
-
   bool AllFilesHaveText(int kind, int index) {
     for (const CProgramData& file : Record(kind, index)) {
       if (file.m_strText.empty()) return false;
