@@ -156,9 +156,8 @@ void AppendU32(std::vector<uint8_t>& bytes, uint32_t value) {
 
 }  // namespace
 
-double ReplayNcCalls(void* library, const std::vector<std::string>& journal, long& replayed) {
+double ReplayNcCalls(void* library, const std::vector<std::string>& journal) {
   const std::vector<PreparedCall> calls = Prepare(library, journal);
-  replayed = static_cast<long>(calls.size());
   const auto start = Clock::now();
   for (const PreparedCall& call : calls) call.replay(call.entry, call.args);
   return Since(start);

@@ -16,9 +16,9 @@
 namespace pf::bench {
 
 // Replays journal lines ("Name(arg, \"text\") -> status") into the library
-// `library` (a dlopen handle). Returns the seconds taken; `replayed` counts
-// the calls made, lines of other entry points are left out.
-double ReplayNcCalls(void* library, const std::vector<std::string>& journal, long& replayed);
+// `library` (a dlopen handle); lines of other entry points are left out.
+// Returns the seconds taken.
+double ReplayNcCalls(void* library, const std::vector<std::string>& journal);
 
 // Sends one frame per entry of `payloadSizes` (type, size, payload) over a
 // Unix stream socket to a thread that reads and drops them; the seconds from

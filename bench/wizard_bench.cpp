@@ -33,7 +33,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -54,31 +53,12 @@
 namespace pf {
 namespace {
 
-constexpr int kSystems = 9;
-constexpr wchar_t kAxisLetters[] = L"XYZUVWAB";
 constexpr int kRequestPage = 14;
 constexpr int kMostProgramPages = 1000;  // far more than the machine's 414: a walk that stalls ends
 constexpr int kIdcProject = 35027;
 constexpr int kIdcMachineType = 35018;
 constexpr int kIdcProgramTree = 35047;
 constexpr int kIdcCreate = 35020;
-
-// The machine description: every system has base axes I, J and K, so each
-// offers its three planes.
-std::string LargeMachine() {
-  std::string text =
-      "[Information]\nOVX=OVX simulator 1.0\n[Comm]\nController=H52\nTCP=192.168.100.1,64758\n"
-      "[BasicParaExt]\n3=0\n"
-      "[Axes]\nOT_MINUS=-500.000\nOT_PLUS=500.000\nMAX_SPEED=20000\nAFTER_INTERP_G0_MAX_SPEED=24000\n";
-  for (int system = 1; system <= kSystems; ++system) {
-    text += "[System" + std::to_string(system) + "]\nAxes=";
-    for (const wchar_t* letter = kAxisLetters; *letter != 0; ++letter) {
-      text += std::string(1, static_cast<char>(*letter)) + (letter[1] != 0 ? " " : "\n");
-    }
-    text += "BASE_I=X\nBASE_J=Y\nBASE_K=Z\n";
-  }
-  return text;
-}
 
 // A log viewer: listens where the module looks for it and drains every
 // record on a thread of its own, counting them.
@@ -207,9 +187,7 @@ class BenchWorld {
     folder_ = mkdtemp(&name[0]);
     setenv("XDG_DATA_HOME", folder_.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
-    const std::string machine = folder_ + "/large-machine.ini";
-    std::ofstream(machine, std::ios::binary) << LargeMachine();
-    setenv("OVXSIM_MACHINE", machine.c_str(), 1);
+    setenv("OVXSIM_MACHINE", LARGE_MACHINE, 1);
     quietChannel_ = std::make_unique<CLogChannel>();
     viewer_ = std::make_unique<DrainingViewer>(folder_);
     loggedChannel_ = std::make_unique<CLogChannel>();
@@ -293,8 +271,7 @@ StepCost Measure(const std::function<void()>& step) {
   cost.seconds = std::chrono::duration<double>(end - start).count();
   cost.ncCalls = world.journal().Count();
   cost.logRecords = world.viewer().SettledCount() - recordsBefore;
-  long replayed = 0;
-  cost.ncFloor = bench::ReplayNcCalls(world.journal().library(), world.journal().Lines(), replayed);
+  cost.ncFloor = bench::ReplayNcCalls(world.journal().library(), world.journal().Lines());
   cost.sendFloor = bench::SendRecords(world.viewer().PayloadSizesFrom(recordsBefore));
   return cost;
 }
