@@ -44,7 +44,6 @@ mkdir -p "$work/plugin" "$work/missing"
 cp "$build/tools/host/host.exe" "$build/src/plugin/40.PathForge.pin" "$build/sim/OVXIF.dll" "$work/plugin/"
 cp "$build/tools/host/host.exe" "$build/src/plugin/40.PathForge.pin" "$work/missing/"
 
-windows_path() { winepath -w "$1" 2>/dev/null; }
 script_path() { windows_path "$(realpath "$1")"; }
 
 # Starts a receiver program of the build with the given arguments.
@@ -83,7 +82,7 @@ run_host() {
 
 report_run() {
   local name=$1 status=$2 what=$3 counts
-  counts=$(tr -d '\r' <"$artefacts/$name.log" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1)
+  counts=$(host_counts "$artefacts/$name.log")
   if [ "$status" -eq 0 ]; then
     ok "$what ($counts)"
   else
@@ -145,7 +144,7 @@ for receiver_program in none logsink.exe logview.exe; do
   status=$?
   times[$receiver_program]=$seconds
   echo "# large machine with receiver ${receiver_program%.exe}: $seconds s (status $status," \
-    "$(tr -d '\r' <"$artefacts/$name.log" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1))"
+    "$(host_counts "$artefacts/$name.log"))"
   if [ "$receiver_program" != none ]; then stop_receiver; fi
 done
 awk -v none="${times[none]}" -v sink="${times[logsink.exe]}" -v view="${times[logview.exe]}" 'BEGIN {

@@ -85,7 +85,7 @@ done
 
 # The typical request, through the try-it folder's batch file.
 data=$(wine_data_folder)
-script=$(winepath -w "$(realpath tests/e2e/typical-request.script)")
+script=$(windows_path "$(realpath tests/e2e/typical-request.script)")
 for arch in x64 x86; do
   rm -rf "$data"
   shots="$artefacts/shots/$arch"
@@ -93,12 +93,10 @@ for arch in x64 x86; do
   mkdir -p "$shots"
   (cd "$unpacked/try-without-a-cnc/$arch" &&
     timeout "$timeout_s" wine cmd /c try-pathforge.bat --script "$script" \
-      --report "$(winepath -w "$report")" --shots "$(winepath -w "$shots")") >"$artefacts/$arch-wine.log" 2>&1
+      --report "$(windows_path "$report")" --shots "$(windows_path "$shots")") >"$artefacts/$arch-wine.log" 2>&1
   status=$?
-  for bmp in "$shots"/*.bmp; do
-    [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
-  done
-  counts=$(tr -d '\r' <"$report" 2>/dev/null | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1)
+  shots_to_png "$shots"
+  counts=$(host_counts "$report")
   [ "$status" -eq 0 ] && [ "${counts#* passed, }" = "0 failed" ]
   result $? "$arch: the typical request through try-pathforge.bat (${counts:-no report})"
   [ "$status" -eq 0 ] || tr -d '\r' <"$report" 2>/dev/null | sed 's/^/# /'

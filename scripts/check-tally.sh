@@ -5,6 +5,8 @@
 #   tally_summary NAME         # "NAME checks: N passed, M failed"; false when M > 0
 #   require_files NAME FILE... # a not-ok line for each missing file; when one
 #                              # is missing, the summary and exit 1
+#   host_counts LOG            # the last "N passed, M failed" line of a
+#                              # scripted host run's output
 
 passed=0
 failed=0
@@ -27,3 +29,5 @@ require_files() {
     exit 1
   fi
 }
+
+host_counts() { tr -d '\r' <"$1" 2>/dev/null | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1; }

@@ -50,7 +50,6 @@ install_plugin plugin "$build/sim/OVXIF.dll"
 install_plugin lacking "$build/sim/without-InitMSmpTimeout/OVXIF.dll"
 install_plugin missing ""
 
-windows_path() { winepath -w "$1" 2>/dev/null; }
 
 # Runs host.exe of an installation with the arguments after the name; the
 # output goes to the case's log, the screenshots become PNG files.
@@ -61,17 +60,14 @@ run_host() {
   (cd "$folder" && timeout "$timeout_s" wine host.exe "$@" --shots "$(windows_path "$shots")") \
     >"$artefacts/$name.log" 2>&1
   local status=$?
-  for bmp in "$shots"/*.bmp; do
-    [ -e "$bmp" ] || continue
-    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
-  done
+  shots_to_png "$shots"
   return "$status"
 }
 
 # The case's result line: the host's own count, and the log when it failed.
 report_case() {
   local name=$1 status=$2 what=$3 counts
-  counts=$(tr -d '\r' <"$artefacts/$name.log" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1)
+  counts=$(host_counts "$artefacts/$name.log")
   if [ "$status" -eq 0 ] && ls "$artefacts/shots/$name"/*.png >/dev/null 2>&1; then
     ok "$what ($counts)"
   else

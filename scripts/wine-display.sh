@@ -7,12 +7,24 @@
 #   wine_data_folder           # prints the prefix's data folder (POSIX path)
 #   on_wine_exit COMMAND       # runs COMMAND first when the script exits
 #   wine_window_frames yes|no  # whether a window manager frames Wine's windows
+#   windows_path PATH          # the Windows form of a POSIX path in the prefix
+#   shots_to_png FOLDER        # the host's BMP screenshots there become PNG files
 #
 # Wine draws the Windows frames itself: there is no window manager on Xvfb.
 
 _wine_exit_hooks=()
 
 on_wine_exit() { _wine_exit_hooks+=("$1"); }
+
+windows_path() { winepath -w "$1" 2>/dev/null; }
+
+shots_to_png() {
+  local bmp
+  for bmp in "$1"/*.bmp; do
+    [ -e "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  done
+}
 
 _stop_wine_display() {
   local hook
