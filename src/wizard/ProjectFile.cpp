@@ -4,6 +4,7 @@
 #include "common/IniFile.h"
 #include "common/Path.h"
 #include "common/Text.h"
+#include "program/ProgramKinds.h"
 
 namespace pf {
 namespace {
@@ -23,11 +24,10 @@ constexpr std::size_t kValueBufferSize = 128;
 
 // The choices the machine-information page can show: its machine-type
 // combo box (lathe, machining centre) and its six G-code list buttons.
-constexpr int kMachineTypes = 2;
 constexpr int kGCodeLists = 6;
 
 bool CanShow(int machineType, int gCodeNumber) {
-  return machineType < kMachineTypes && gCodeNumber < kGCodeLists;
+  return machineType <= kMachineCentre && gCodeNumber < kGCodeLists;
 }
 
 int ReadEntry(const std::wstring& path, const ProjectEntry& entry) {
