@@ -47,7 +47,7 @@ constexpr char kPadding = '9';
 bool ParseBehaviour(const std::string& text, Behaviour& behaviour) {
   int32_t status = 0;
   if (text.empty() || ParseNumber(text, status)) {
-    behaviour = {status == 0 ? Mode::Normal : Mode::Fail, status};
+    behaviour = FailingWith(status);
     return true;
   }
   const auto found =

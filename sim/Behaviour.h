@@ -29,6 +29,9 @@ struct Behaviour {
   int32_t status = 0;  // the status of Mode::Fail
 };
 
+// A status as a behaviour: 0 normal, else Fail with it.
+inline Behaviour FailingWith(int32_t status) { return {status == 0 ? Mode::Normal : Mode::Fail, status}; }
+
 // Reads a behaviour's text: a number (0 normal, else Fail with it) or one of
 // the words untouched, unterminated, int-min, int-max, nan, huge, -huge,
 // far-count. An empty text is normal. False when the text is neither.

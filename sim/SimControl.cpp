@@ -30,8 +30,7 @@ int32_t SimLoadMachine(const char* path) {
 
 void SimSetFailure(const char* entryPoint, int32_t status) {
   std::lock_guard<std::mutex> lock(StateLock());
-  const pf::sim::Mode mode = status == 0 ? pf::sim::Mode::Normal : pf::sim::Mode::Fail;
-  if (entryPoint != nullptr) TheState().SetBehaviour(entryPoint, {mode, status});
+  if (entryPoint != nullptr) TheState().SetBehaviour(entryPoint, pf::sim::FailingWith(status));
 }
 
 int32_t SimSetBehaviour(const char* entryPoint, const char* behaviour) {
