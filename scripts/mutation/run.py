@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""The mutation pass: breaks one rule of the product at a time and sees whether the native tests notice.
+
+    scripts/mutation/run.py [--build build/native] [--only TEXT] [MUTATIONS...]
+
+Each mutation file (default: every scripts/mutation/*.txt) holds blocks of
+
+    == <folder>: <the rule that is broken>
+    file: <path from the repository root>
+    - <exact text, may span lines when each continues with "- ">
+    + <its replacement, likewise "+ " lines; none deletes the text>
+
+The text must occur exactly once in its file. For each block the file is changed, the native
+build rebuilt and the whole CTest suite run; then the file is put back. A mutation is caught
+when the build or a test fails. The last lines give, per folder, the breaks and how many were
+caught, and list every break that no test noticed. Exit 0 when all were caught, else 1.
+"""
+import argparse, pathlib, re, subprocess, sys, collections
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+
+
+def parse(path):
+    blocks, cur = [], None
+    for raw in path.read_text().splitlines():
+        if raw.startswith('== '):
+            folder, _, rule = raw[3:].partition(':')
+            cur = {'folder': folder.strip(), 'rule': rule.strip(), 'file': None, 'old': [], 'new': [], 'src': path.name}
+            blocks.append(cur)
+        elif cur is None or not raw.strip() or raw.startswith('#'):
+            continue
+        elif raw.startswith('file: '):
+            cur['file'] = raw[6:].strip()
+        elif raw.startswith('- ') or raw == '-':
+            cur['old'].append(raw[2:])
+        elif raw.startswith('+ ') or raw == '+':
+            cur['new'].append(raw[2:])
+        else:
+            sys.exit(f'{path}: cannot read line: {raw}')
+    return blocks
+
+
+def run(cmd, timeout):
+    try:
+        return subprocess.run(cmd, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout).returncode
+    except subprocess.TimeoutExpired:
+        return -1
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument('--build', default='build/native')
+    ap.add_argument('--only', default='')
+    ap.add_argument('files', nargs='*')
+    args = ap.parse_args()
+    files = [pathlib.Path(f) for f in args.files] or sorted((ROOT / 'scripts/mutation').glob('*.txt'))
+    blocks = [b for f in files for b in parse(f) if args.only.lower() in (b['folder'] + b['rule']).lower()]
+    if run(['cmake', '--build', args.build], 3600) != 0:
+        sys.exit('the unchanged tree does not build')
+    tally = collections.OrderedDict()
+    missed = []
+    for b in blocks:
+        path = ROOT / b['file']
+        text = path.read_text()
+        old, new = '\n'.join(b['old']), '\n'.join(b['new'])
+        if text.count(old) != 1:
+            print(f"?? {b['folder']}: {b['rule']}: the text occurs {text.count(old)} times in {b['file']}", flush=True)
+            continue
+        path.write_text(text.replace(old, new))
+        try:
+            built = run(['cmake', '--build', args.build], 1800) == 0
+            caught = not built or run(['ctest', '--test-dir', args.build, '-j2', '--timeout', '120', '--stop-on-failure'], 1800) != 0
+        finally:
+            path.write_text(text)
+        t = tally.setdefault(b['folder'], [0, 0])
+        t[0] += 1
+        t[1] += caught
+        how = 'caught' if caught else 'MISSED'
+        if not built:
+            how = 'caught (does not build)'
+        print(f"{how:8} {b['folder']}: {b['rule']}", flush=True)
+        if not caught:
+            missed.append(f"{b['folder']}: {b['rule']}")
+    run(['cmake', '--build', args.build], 3600)
+    print('\n| folder | breaks | caught |\n|---|---|---|')
+    for folder, (n, c) in tally.items():
+        print(f'| {folder} | {n} | {c} |')
+    total = sum(n for n, _ in tally.values()), sum(c for _, c in tally.values())
+    print(f'| all | {total[0]} | {total[1]} |')
+    for m in missed:
+        print('missed:', m)
+    return 0 if not missed else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())
