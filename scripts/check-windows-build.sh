@@ -54,6 +54,12 @@ if [ "$subsystem" != "$(printf '00000002\t(Windows GUI)')" ]; then
 fi
 passed=$((passed + 1))
 
+source scripts/wine-loader.sh
+if [ "$format" = pei-i386 ] && ! wine_runs_32bit; then
+  echo "pathforge.exe not run: this machine's kernel cannot run 32-bit programs under Wine"
+  echo "windows build checks: $passed passed, 0 failed"
+  exit 0
+fi
 work=$(mktemp -d /tmp/pathforge-check.XXXXXX)
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINEPREFIX=$(scripts/wine-prefix.sh)

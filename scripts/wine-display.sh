@@ -12,6 +12,8 @@
 #
 # Wine draws the Windows frames itself: there is no window manager on Xvfb.
 
+source scripts/wine-loader.sh
+
 _wine_exit_hooks=()
 
 on_wine_exit() { _wine_exit_hooks+=("$1"); }
