@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cwchar>
-#include <cwctype>
 #include <filesystem>
 #include <set>
 #include <utility>
@@ -55,12 +53,6 @@ const IntKey kIntKeys[] = {
 const std::wstring kPositionPrefix = L"Position ";
 const std::wstring kOrderPrefix = L"Order ";
 
-std::wstring Trim(const std::wstring& text) {
-  const std::size_t first = text.find_first_not_of(L" \t");
-  if (first == std::wstring::npos) return L"";
-  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
-
 std::vector<std::wstring> SplitList(const std::wstring& text) {
   std::vector<std::wstring> items;
   if (Trim(text).empty()) return items;
@@ -89,12 +81,6 @@ bool ParseInt(const std::wstring& text, int min, int max, int& value) {
   return true;
 }
 
-bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
-  return text.size() > prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(),
-                    [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
-}
-
 // A label names a folder inside the project folder, by the same rule as a
 // project name: neither the project folder itself ("."), nor its parent
 // (".."), nor a name that Windows folds into another ("X." is "X") or takes
@@ -111,10 +97,6 @@ bool IsIncrementalName(const std::wstring& name) {
          std::all_of(name.begin(), name.end(), [](wchar_t c) { return IsAsciiLetter(c) || (c >= L'0' && c <= L'9'); });
 }
 
-bool SameName(const std::wstring& a, const wchar_t* b) {
-  return a.size() == std::wcslen(b) && StartsWithNoCase(a + L" ", b);
-}
-
 // Reading the job: each step reports the first fault with its line.
 class JobReader {
  public:
@@ -128,7 +110,7 @@ class JobReader {
   const JobSection* Single(const wchar_t* name) {
     const JobSection* found = nullptr;
     for (const JobSection& s : text_.sections) {
-      if (!SameName(s.name, name)) continue;
+      if (!SameWithoutCase(s.name, name)) continue;
       if (found) {
         Fail(s.line, Format(L"a job holds one [%s] section", name));
         return nullptr;
@@ -231,9 +213,9 @@ bool ReadProgram(JobReader& r, const JobSection& s, BatchJob& job, std::set<std:
 // Puts the section's parameters into the program record.
 bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CProgramInfo& record) {
   for (const JobEntry& e : s.entries) {
-    if (SameName(e.key, L"Kind") || SameName(e.key, L"Axis") || SameName(e.key, L"Plane")) continue;
+    if (SameWithoutCase(e.key, L"Kind") || SameWithoutCase(e.key, L"Axis") || SameWithoutCase(e.key, L"Plane")) continue;
     auto text = std::find_if(std::begin(kTextKeys), std::end(kTextKeys),
-                             [&](const TextKey& k) { return SameName(e.key, k.key); });
+                             [&](const TextKey& k) { return SameWithoutCase(e.key, k.key); });
     if (text != std::end(kTextKeys)) {
       int dots = 0;
       // The generators write the sampling times into the "(smptime=...)"
@@ -245,13 +227,13 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
       continue;
     }
     auto integer = std::find_if(std::begin(kIntKeys), std::end(kIntKeys),
-                                [&](const IntKey& k) { return SameName(e.key, k.key); });
+                                [&](const IntKey& k) { return SameWithoutCase(e.key, k.key); });
     if (integer != std::end(kIntKeys)) {
       if (!r.Int(e, integer->min, integer->max, record.*(integer->field))) return false;
       continue;
     }
-    const bool position = StartsWithNoCase(e.key, kPositionPrefix);
-    if (!position && !StartsWithNoCase(e.key, kOrderPrefix)) return r.Fail(e.line, L"unknown key " + e.key);
+    const bool position = StartsWithoutCase(e.key, kPositionPrefix);
+    if (!position && !StartsWithoutCase(e.key, kOrderPrefix)) return r.Fail(e.line, L"unknown key " + e.key);
     const std::wstring label = Trim(e.key.substr(position ? kPositionPrefix.size() : kOrderPrefix.size()));
     const int axis = IndexOf(job.machine.axisLabels, label);
     if (axis < 0) return r.Fail(e.line, Format(L"\"%s\" is not listed in [Machine] Axes", label));
@@ -268,9 +250,9 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
 // The line to blame for a generator's error id.
 int BlamedLine(const JobSection& s, int errorId) {
   for (const JobEntry& e : s.entries) {
-    if (errorId == kErrPositionInvalid && StartsWithNoCase(e.key, kPositionPrefix)) return e.line;
+    if (errorId == kErrPositionInvalid && StartsWithoutCase(e.key, kPositionPrefix)) return e.line;
     for (const TextKey& k : kTextKeys)
-      if (k.errorId == errorId && SameName(e.key, k.key)) return e.line;
+      if (k.errorId == errorId && SameWithoutCase(e.key, k.key)) return e.line;
   }
   return s.line;
 }
@@ -302,9 +284,9 @@ bool ReadBatchJob(const JobText& text, const std::wstring& jobFolder, BatchJob& 
   if (!machine || !ReadMachine(r, *machine, job)) return false;
   std::set<std::pair<int, int>> seen;
   for (const JobSection& s : text.sections) {
-    if (SameName(s.name, L"Program")) {
+    if (SameWithoutCase(s.name, L"Program")) {
       if (!ReadProgram(r, s, job, seen)) return false;
-    } else if (!SameName(s.name, L"Project") && !SameName(s.name, L"Machine")) {
+    } else if (!SameWithoutCase(s.name, L"Project") && !SameWithoutCase(s.name, L"Machine")) {
       return r.Fail(s.line, L"unknown section [" + s.name + L"]");
     }
   }
