@@ -133,6 +133,13 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
       {"not a line", axes + "garbage\n", ":7: expected [section] or key=value, found \"garbage\"\n"},
       {"same program twice", axes + "[Program]\nKind=3\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n",
        ":10: kind 3 for $1-X is already in the job\n"},
+      {"more digits than the page takes", axes + "[Program]\nKind=3\nAxis=$1-X\nDistance=12345678901\n",
+       ":10: Distance takes at most 10 characters, as on the program page\n"},
+      {"an order of three digits", axes + "[Program]\nKind=3\nAxis=$1-X\nOrder $1-Y=100\n",
+       ":10: Order $1-Y takes at most 2 characters, as on the program page\n"},
+      {"a project folder named as a port", "[Project]\nFolder=Program/COM\xC2\xB9\nMachineType=1\n",
+       ":2: the project folder's name cannot be used: CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, and COM or LPT "
+       "with a superscript 1, 2 or 3 name devices, also with an extension. Type another name.\n"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.name);

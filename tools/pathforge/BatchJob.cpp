@@ -12,6 +12,7 @@
 #include "common/MessageSink.h"
 #include "common/Path.h"
 #include "common/Text.h"
+#include "pages/ProgramPageIds.h"
 #include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramKinds.h"
@@ -21,20 +22,31 @@
 namespace pf {
 namespace {
 
-// Text parameters of a program, with the error id that blames them.
+// Text parameters of a program, with the error id that blames them and the
+// program page's edit whose input limit holds for them. The page shows its
+// sampling-time estimate uncut, so a job's sampling times, which stand in
+// for it, are held to the page's widest number edit.
 struct TextKey {
   const wchar_t* key;
   std::wstring CProgramInfo::*field;
   int errorId;
+  int limitingEdit;
 };
 const TextKey kTextKeys[] = {
-    {L"Distance", &CProgramInfo::m_strDistance, kErrDistanceInvalid},
-    {L"Feed", &CProgramInfo::m_strFeed, kErrFeedInvalid},
-    {L"DwellTime", &CProgramInfo::m_strDwell, kErrDwellInvalid},
-    {L"SmpTime", &CProgramInfo::m_strSmpTime, kProgramOk},
-    {L"SmpTime2", &CProgramInfo::m_strSmpTime2, kProgramOk},
-    {L"Radius", &CProgramInfo::m_strRadius, kErrRadiusInvalid},
+    {L"Distance", &CProgramInfo::m_strDistance, kErrDistanceInvalid, kIdcDistance},
+    {L"Feed", &CProgramInfo::m_strFeed, kErrFeedInvalid, kIdcFeed},
+    {L"DwellTime", &CProgramInfo::m_strDwell, kErrDwellInvalid, kIdcDwell},
+    {L"SmpTime", &CProgramInfo::m_strSmpTime, kProgramOk, kIdcDistance},
+    {L"SmpTime2", &CProgramInfo::m_strSmpTime2, kProgramOk, kIdcDistance},
+    {L"Radius", &CProgramInfo::m_strRadius, kErrRadiusInvalid, kIdcRadius},
 };
+
+// The most characters a person can type into the program page's edit.
+int PageInputLimit(int controlId) {
+  return std::find_if(std::begin(kProgramPageInputLimits), std::end(kProgramPageInputLimits),
+                      [controlId](const InputLimit& limit) { return limit.id == controlId; })
+      ->maxChars;
+}
 
 // Integer parameters with their allowed range.
 struct IntKey {
@@ -85,7 +97,7 @@ bool ParseInt(const std::wstring& text, int min, int max, int& value) {
 // project name: neither the project folder itself ("."), nor its parent
 // (".."), nor a name that Windows folds into another ("X." is "X") or takes
 // for a device ("CON").
-bool IsFolderLabel(const std::wstring& label) { return JudgeProjectName(label).usable; }
+bool IsFolderLabel(const std::wstring& label) { return JudgeFolderName(label).usable; }
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
@@ -131,6 +143,12 @@ class JobReader {
            Fail(e.line, Format(L"%s must be a whole number from %d to %d", e.key, min, max));
   }
 
+  // A value no longer than a person can type into the page's edit.
+  bool Typeable(const JobEntry& e, int maxChars) {
+    return static_cast<int>(e.value.size()) <= maxChars ||
+           Fail(e.line, Format(L"%s takes at most %d characters, as on the program page", e.key, maxChars));
+  }
+
  private:
   const JobText& text_;
   std::wstring& error_;
@@ -149,6 +167,11 @@ bool ReadProject(JobReader& r, const JobSection& s, const std::wstring& jobFolde
   if (failed) return r.Fail(folder->line, L"the project folder cannot be made absolute");
   job.projectFolder = FromFsPath(absolute.lexically_normal());
   while (job.projectFolder.size() > 1 && job.projectFolder.back() == kPathSep) job.projectFolder.pop_back();
+  // The folder's own name is a project name, as the project page takes it.
+  const std::size_t separator = job.projectFolder.rfind(kPathSep);
+  const ProjectNameVerdict verdict =
+      JudgeProjectName(job.projectFolder.substr(separator + 1), job.projectFolder.substr(0, separator));
+  if (!verdict.usable) return r.Fail(folder->line, L"the project folder's name cannot be used: " + ProjectNameReason(verdict));
   if (!r.Int(*type, kMachineLathe, kMachineCentre, job.machine.machineType)) return false;
   const JobEntry* list = s.Find(L"GCodeList");
   return !list || r.Int(*list, 2, 7, job.machine.gCodeList);
@@ -217,6 +240,7 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
     auto text = std::find_if(std::begin(kTextKeys), std::end(kTextKeys),
                              [&](const TextKey& k) { return SameWithoutCase(e.key, k.key); });
     if (text != std::end(kTextKeys)) {
+      if (!r.Typeable(e, PageInputLimit(text->limitingEdit))) return false;
       int dots = 0;
       // The generators write the sampling times into the "(smptime=...)"
       // comment as they are: only a number may stand there, or a ")" in the
@@ -238,6 +262,7 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
     const int axis = IndexOf(job.machine.axisLabels, label);
     if (axis < 0) return r.Fail(e.line, Format(L"\"%s\" is not listed in [Machine] Axes", label));
     CProgramAxisInfo& info = record.m_aryAxis.at(axis);
+    if (!r.Typeable(e, position ? kAxisPositionLimit : kAxisOrderLimit)) return false;
     if (position) {
       info.m_strPosition = e.value;
     } else if (!r.Int(e, 0, INT_MAX, info.m_nOrder)) {
