@@ -71,19 +71,13 @@ TEST_F(PluginStartTest, InitialisesRunsTheWizardAndShutsTheInterfaceDown) {
   }
 }
 
-// Without a data folder (neither HOME nor XDG_DATA_HOME, or a base folder of
-// over 260 characters) StartIF says so and opens no wizard that could write.
+// Without a data folder (here: a base folder of over 260 characters) StartIF
+// says so and opens no wizard that could write.
 TEST_F(PluginStartTest, WithoutADataFolderOnlyAMessageIsShown) {
   const PluginModule* plugin = test::LoadedPlugin();
   ASSERT_NE(plugin, nullptr);
-  const std::string home = std::getenv("HOME");
-  const std::string tooLong = ToNarrow(data_.Path()) + "/" + std::string(250, 'd');
-  unsetenv("HOME");
-  for (const std::string& base : {std::string(), tooLong}) {
-    base.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", base.c_str(), 1);
-    EXPECT_EQ(test::RunScriptText(*plugin, "expect messages 1\nexpect message 14066\n").report, "");
-  }
-  setenv("HOME", home.c_str(), 1);
+  setenv("XDG_DATA_HOME", (ToNarrow(data_.Path()) + "/" + std::string(260, 'd')).c_str(), 1);
+  EXPECT_EQ(test::RunScriptText(*plugin, "expect messages 1\nexpect message 14066\n").report, "");
 }
 
 // Run by CTest only, with LD_LIBRARY_PATH at a copy of the plug-in whose run
