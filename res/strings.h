@@ -82,6 +82,9 @@
   X(14060, "A project name cannot hold a slash, backslash, colon, comma, semicolon, asterisk, question mark, quotation mark, angle bracket or vertical bar.") \
   X(14061, "The names . and .. are not folder names of their own. Type another name.") \
   X(14062, "A project name cannot end in a dot or a blank: the folder would lose it and could become another project's.") \
-  X(14063, "CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 name devices, also with an extension. Type another name.")
+  X(14063, "CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, and COM or LPT with a superscript 1, 2 or 3 name devices, also with an extension. Type another name.") \
+  X(14064, "A project name cannot hold a control character such as a tab or a line break.") \
+  X(14065, "A project name can have at most %d characters here: every program file of the project must have a path of at most 259 characters.") \
+  X(14066, "The wizard cannot start: the folder for your projects and settings (your local application data folder) could not be found, or its path is longer than 260 characters. Nothing was written.")
 
 #endif

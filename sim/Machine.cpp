@@ -1,8 +1,11 @@
 #include "Machine.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
+#include "Numbers.h"
 #include "nclink/OvxContract.h"
 #include "sim/SimControl.h"
 
@@ -28,6 +31,34 @@ constexpr DefaultValue kDefaults[] = {
     {"Axis", "INCAX_SPC", ""},                        // no incremental name
 };
 
+// Values that the entry points hand out as numbers, by scope as above
+// ("BasicParaExt" every key of that section, "Information" the counts): a
+// value that is not such a number is refused with its line when the machine
+// is built, never met by the read that asks for it.
+struct NumberValue {
+  const char* scope;
+  const char* key;  // nullptr: every key
+  bool decimal;     // else a 32-bit integer
+};
+
+constexpr NumberValue kNumberValues[] = {
+    {"Machine", "IsTwoPortSetting", false},
+    {"Machine", "CheckNcStatusForOVXFunction", false},
+    {"Machine", "NcLoadProgram", false},
+    {"BasicParaExt", nullptr, false},
+    {"Information", "SYSNUM", false},
+    {"Information", "AXISNUM", false},
+    {"Information", "AXISNUM_SPC", false},
+    {"System", "SYS_ON", false},
+    {"System", "CheckTuningExecReady", false},
+    {"Axis", "OT_MINUS", true},
+    {"Axis", "OT_PLUS", true},
+    {"Axis", "MAX_SPEED", false},
+    {"Axis", "AFTER_INTERP_G0_MAX_SPEED", false},
+    {"Axis", "TANDEM_AXISNUM_SPC", false},
+    {"Axis", "CheckSPAX", false},
+};
+
 // Entry points served beyond the contract's checked ones.
 constexpr const char* kExtraEntryPoints[] = {"OvxNcIfCallPinType", "ConvertSerialAxisToSystemAxisPermittedSPC"};
 
@@ -46,32 +77,65 @@ std::vector<std::string> SplitWords(const std::string& text) {
   return words;
 }
 
-bool ReadBehaviours(const Description& description, std::map<std::string, Behaviour>& behaviours,
-                    std::string& error) {
-  for (const auto& [name, text] : description.Entries("Fail")) {
+// The scope of a section: "System" for [SystemN], "Axis" for [Axes] and an
+// axis's own section [$N-L], else its own name.
+std::string ScopeOf(const std::string& section) {
+  if (section.size() > 6 && SameWithoutCase(section.substr(0, 6), "System")) return "System";
+  if (SameWithoutCase(section, "Axes") || (!section.empty() && section[0] == '$')) return "Axis";
+  return section;
+}
+
+bool IsNumber(const std::string& text, bool decimal) {
+  int32_t integer = 0;
+  double value = 0.0;
+  return decimal ? ParseNumber(text, value) : ParseNumber(text, integer);
+}
+
+bool CheckNumbers(const std::vector<IniSection>& description, IniError& error) {
+  for (const IniSection& section : description) {
+    const std::string scope = ScopeOf(section.name);
+    for (const IniEntry& entry : section.entries) {
+      for (const NumberValue& number : kNumberValues) {
+        if (!SameWithoutCase(number.scope, scope) || (number.key && !SameWithoutCase(number.key, entry.key))) continue;
+        if (IsNumber(entry.value, number.decimal)) break;
+        error = {entry.line, entry.key + (number.decimal ? " must be a number such as -500.000" : " must be a whole number") +
+                                 ", found \"" + entry.value + "\""};
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool ReadBehaviours(const std::vector<IniSection>& description, std::map<std::string, Behaviour>& behaviours,
+                    IniError& error) {
+  const IniSection* fail = FindIniSection(description, "Fail");
+  if (fail == nullptr) return true;
+  for (const IniEntry& entry : fail->entries) {
     Behaviour behaviour;
-    if (!IsEntryPoint(name)) {
-      error = "[Fail]: no entry point is named " + name;
+    if (!IsEntryPoint(entry.key)) {
+      error = {entry.line, "[Fail]: no entry point is named " + entry.key};
       return false;
     }
-    if (!ParseBehaviour(text, behaviour)) {
-      error = "[Fail]: the behaviour of " + name + " is neither a status nor a known word: " + text;
+    if (!ParseBehaviour(entry.value, behaviour)) {
+      error = {entry.line, "[Fail]: the behaviour of " + entry.key + " is neither a status nor a known word: " + entry.value};
       return false;
     }
-    if (behaviour.mode != Mode::Normal) behaviours[name] = behaviour;
+    if (behaviour.mode != Mode::Normal) behaviours[entry.key] = behaviour;
   }
   return true;
 }
 
 }  // namespace
 
-bool Machine::Build(const std::string& text, Machine& machine, std::string& error) {
+bool Machine::Build(const std::string& text, Machine& machine, IniError& error) {
   Machine built;
-  if (!built.description_.Parse(text, error) || !ReadBehaviours(built.description_, built.behaviours_, error)) {
+  if (!ParseIniText(text, built.description_, error) || !CheckNumbers(built.description_, error) ||
+      !ReadBehaviours(built.description_, built.behaviours_, error)) {
     return false;
   }
-  for (int32_t system = 0; built.description_.HasSection(SystemSection(system)); ++system) {
-    const std::string* axes = built.description_.Find(SystemSection(system), "Axes");
+  for (int32_t system = 0; FindIniSection(built.description_, SystemSection(system)); ++system) {
+    const std::string* axes = built.Find(SystemSection(system), "Axes");
     const std::vector<std::string> names = axes == nullptr ? std::vector<std::string>() : SplitWords(*axes);
     for (std::size_t index = 0; index < names.size(); ++index) {
       const std::string section = "$" + std::to_string(system + 1) + "-" + names[index];
@@ -81,6 +145,12 @@ bool Machine::Build(const std::string& text, Machine& machine, std::string& erro
   }
   machine = std::move(built);
   return true;
+}
+
+const std::string* Machine::Find(std::string_view section, std::string_view key) const {
+  const IniSection* found = FindIniSection(description_, section);
+  const IniEntry* entry = found ? found->Find(key) : nullptr;
+  return entry ? &entry->value : nullptr;
 }
 
 const Machine::Axis* Machine::FindAxis(int32_t system, int32_t axis) const {
@@ -97,7 +167,7 @@ bool Machine::HasAxis(int32_t system, int32_t axis) const { return FindAxis(syst
 
 bool Machine::LookUpDefault(const char* scope, const std::string& key, std::string& value) const {
   for (const DefaultValue& entry : kDefaults) {
-    if (SameName(entry.scope, scope) && SameName(entry.key, key)) {
+    if (SameWithoutCase(entry.scope, scope) && SameWithoutCase(entry.key, key)) {
       value = entry.value;
       return true;
     }
@@ -107,13 +177,13 @@ bool Machine::LookUpDefault(const char* scope, const std::string& key, std::stri
 
 bool Machine::LookUpAxis(const Axis& axis, const std::string& key, std::string& value) const {
   for (const char* section : {axis.section.c_str(), "Axes"}) {
-    if (const std::string* found = description_.Find(section, key)) {
+    if (const std::string* found = Find(section, key)) {
       value = *found;
       return true;
     }
   }
   if (LookUpDefault("Axis", key, value)) return true;
-  if (!SameName(key, "AXISNAME")) return false;
+  if (!SameWithoutCase(key, "AXISNAME")) return false;
   value = axis.name;
   return true;
 }
@@ -125,7 +195,7 @@ int32_t Machine::AxisValue(int32_t system, int32_t axis, const std::string& key,
 
 int32_t Machine::SystemValue(int32_t system, const std::string& key, std::string& value) const {
   if (system < 0 || system >= systemCount_) return kSimNotFound;
-  if (const std::string* found = description_.Find(SystemSection(system), key)) {
+  if (const std::string* found = Find(SystemSection(system), key)) {
     value = *found;
     return 0;
   }
@@ -133,7 +203,7 @@ int32_t Machine::SystemValue(int32_t system, const std::string& key, std::string
 }
 
 int32_t Machine::Value(const std::string& section, const std::string& key, std::string& value) const {
-  if (const std::string* found = description_.Find(section, key)) {
+  if (const std::string* found = Find(section, key)) {
     value = *found;
     return 0;
   }
@@ -141,20 +211,20 @@ int32_t Machine::Value(const std::string& section, const std::string& key, std::
 }
 
 bool Machine::IsCountItem(const std::string& item) {
-  return SameName(item, "SYSNUM") || SameName(item, "AXISNUM") || SameName(item, "AXISNUM_SPC");
+  return SameWithoutCase(item, "SYSNUM") || SameWithoutCase(item, "AXISNUM") || SameWithoutCase(item, "AXISNUM_SPC");
 }
 
 int32_t Machine::Information(const std::string& item, int32_t index, std::string& value) const {
   if (const Axis* axis = FindSerial(index); axis != nullptr && LookUpAxis(*axis, item, value)) return 0;
-  if (const std::string* found = description_.Find("Information", item)) {
+  if (const std::string* found = Find("Information", item)) {
     value = *found;
     return 0;
   }
-  if (SameName(item, "SYSNUM")) {
+  if (SameWithoutCase(item, "SYSNUM")) {
     value = std::to_string(systemCount_);
     return 0;
   }
-  if (SameName(item, "AXISNUM") || SameName(item, "AXISNUM_SPC")) {
+  if (SameWithoutCase(item, "AXISNUM") || SameWithoutCase(item, "AXISNUM_SPC")) {
     value = std::to_string(axes_.size());
     return 0;
   }
@@ -179,6 +249,19 @@ int32_t Machine::SystemAxisToSerial(int32_t system, int32_t axis, int32_t& seria
   if (found == nullptr) return kSimNotFound;
   serial = static_cast<int32_t>(found - axes_.data());
   return 0;
+}
+
+bool ReadMachine(const std::string& path, Machine& machine, std::string& error) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    error = path + ": cannot read the file";
+    return false;
+  }
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  IniError fault;
+  if (Machine::Build(text, machine, fault)) return true;
+  error = path + ":" + std::to_string(fault.line) + ": " + fault.message;
+  return false;
 }
 
 }  // namespace pf::sim

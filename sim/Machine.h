@@ -12,16 +12,18 @@
 #include <vector>
 
 #include "Behaviour.h"
-#include "Description.h"
+#include "common/IniText.h"
 
 namespace pf::sim {
 
 class Machine {
  public:
-  // Builds the machine from description text. False, with a message, when
-  // the text cannot be read as a description or its [Fail] section names an
-  // unknown entry point or behaviour; `machine` is left alone then.
-  static bool Build(const std::string& text, Machine& machine, std::string& error);
+  // Builds the machine from description text (IniText.h). False, with the
+  // line and what is wrong with it, when the text cannot be read as a
+  // description, a value that an entry point hands out as a number is none,
+  // or its [Fail] section names an unknown entry point or behaviour;
+  // `machine` is left alone then.
+  static bool Build(const std::string& text, Machine& machine, IniError& error);
 
   // NcGetInformation: the item for serial axis `index` when the axis has it,
   // else the machine-wide item ([Information], then SYSNUM, AXISNUM and
@@ -69,10 +71,17 @@ class Machine {
   bool LookUpAxis(const Axis& axis, const std::string& key, std::string& value) const;
   bool LookUpDefault(const char* scope, const std::string& key, std::string& value) const;
 
-  Description description_;
+  const std::string* Find(std::string_view section, std::string_view key) const;
+
+  std::vector<IniSection> description_;
   int32_t systemCount_ = 0;
   std::vector<Axis> axes_;  // in serial order
   std::map<std::string, Behaviour> behaviours_;
 };
+
+// Reads a description file and builds its machine. False, with the message
+// "path:line: what is wrong" (or "path: cannot read the file"), when Build
+// refuses it; `machine` is left alone then.
+bool ReadMachine(const std::string& path, Machine& machine, std::string& error);
 
 }  // namespace pf::sim

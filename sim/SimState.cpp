@@ -1,9 +1,7 @@
 #include "SimState.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "BuiltInMachine.h"
 
@@ -13,13 +11,6 @@ namespace {
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
   return value == nullptr ? std::string() : std::string(value);
-}
-
-bool ReadFile(const std::string& path, std::string& bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
 }
 
 // The state comes into being when the library is loaded.
@@ -43,21 +34,18 @@ int32_t State::LoadMachine(const std::string& path) {
   machinePath_ = path;
   journal_.Clear();
   lastProgram_.reset();
-  std::string text;
   std::string error;
   int32_t result = 0;
   if (!path.empty()) {
-    if (!ReadFile(path, text)) {
-      error = "cannot read the file";
-    } else if (Machine::Build(text, machine_, error)) {
+    if (ReadMachine(path, machine_, error)) {
       behaviours_ = machine_.Behaviours();
       return 0;
     }
-    std::cerr << "OVXIF simulator: machine description " << path << ": " << error
-              << "; the built-in machine is in force\n";
+    std::cerr << "OVXIF simulator: " << error << "; the built-in machine is in force\n";
     result = -1;
   }
-  Machine::Build(kBuiltInMachine, machine_, error);
+  IniError ignored;
+  Machine::Build(kBuiltInMachine, machine_, ignored);
   behaviours_ = machine_.Behaviours();
   return result;
 }

@@ -6,16 +6,9 @@
 #include "common/PathPlatform.h"
 
 namespace pf {
-namespace {
-
-// The longest path that MakeDirectory accepts (the platform's MAX_PATH less
-// its terminating zero).
-constexpr std::size_t kMaxMakePath = 259;
-
-}  // namespace
 
 bool MakeDirectory(const std::wstring& path) {
-  if (path.size() > kMaxMakePath) return false;
+  if (path.size() > kMaxPathLength) return false;
   std::wstring folder = path;
   if (!folder.empty() && folder.back() == kPathSep) folder.pop_back();
   if (PathExists(folder)) return true;

@@ -18,6 +18,11 @@ inline constexpr wchar_t kPathSep = L'/';
 // The separator as a text, for joining.
 inline std::wstring PathSep() { return std::wstring(1, kPathSep); }
 
+// The longest path the module hands to the platform: Windows' MAX_PATH (260)
+// less its terminating zero. The same on every build, so that a project
+// that can be written on one can be written on the other.
+inline constexpr std::size_t kMaxPathLength = 259;
+
 // True when the path is absolute in the module's sense: on Windows its second
 // character is ':', on POSIX its first is '/'.
 bool IsAbsolutePath(const std::wstring& path);
@@ -30,8 +35,8 @@ bool IsAbsolutePath(const std::wstring& path);
 // is never created here.
 std::wstring GetAppDataFolder();
 
-// Creates a folder and every missing parent. Takes a path of at most 259
-// characters (longer: failure), removes one trailing separator, succeeds at
+// Creates a folder and every missing parent. Takes a path of at most
+// kMaxPathLength characters (longer: failure), removes one trailing separator, succeeds at
 // once when the path exists as any kind of entry, otherwise makes the part
 // before the last separator first (its result ignored) and returns the result
 // of creating the folder itself. A path without a separator is created

@@ -6,37 +6,30 @@
 #include "common/PrivateProfile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
+
+#include "common/Text.h"
 
 namespace pf {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-// The bytes a line is trimmed of: tab to carriage return, space, and the
-// end-of-file mark 0x1A.
-bool IsTrimmed(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1A'; }
+// The bytes a line is trimmed of: the blanks and the end-of-file mark 0x1A.
+bool IsTrimmed(char c) { return IsBlank(c) || c == '\x1A'; }
 
 // Narrows first..last to the bytes between the trimmed ones.
-void Trim(const std::string& text, std::size_t& first, std::size_t& last) {
-  while (first < last && IsTrimmed(text[first])) ++first;
-  while (last > first && IsTrimmed(text[last - 1])) --last;
+void TrimRange(const std::string& text, std::size_t& first, std::size_t& last) {
+  const std::string_view kept = Trim(std::string_view(text).substr(first, last - first), IsTrimmed);
+  first = static_cast<std::size_t>(kept.data() - text.data());
+  last = first + kept.size();
 }
 
-std::string Trimmed(const std::string& name) {
-  std::size_t first = 0;
-  std::size_t last = name.size();
-  Trim(name, first, last);
-  return name.substr(first, last - first);
-}
+std::string Trimmed(const std::string& name) { return std::string(Trim(name, IsTrimmed)); }
 
-struct Line {
+struct Line : TextLine {
   enum class Kind { Blank, Section, Key };
 
-  std::size_t begin = 0;      // first byte of the line
-  std::size_t end = 0;        // where its line end starts (or the text ends)
-  std::size_t next = 0;       // first byte after its line end
   Kind kind = Kind::Blank;
   std::string name;           // section or key name, trimmed
   bool hasValue = false;      // a key line with '='
@@ -53,7 +46,7 @@ void Classify(const std::string& text, std::size_t first, std::size_t last, Line
     if (close != std::string::npos && close > first) {
       std::size_t nameBegin = first + 1;
       std::size_t nameEnd = close;
-      Trim(text, nameBegin, nameEnd);
+      TrimRange(text, nameBegin, nameEnd);
       line.kind = Line::Kind::Section;
       line.name = text.substr(nameBegin, nameEnd - nameBegin);
       return;
@@ -62,7 +55,7 @@ void Classify(const std::string& text, std::size_t first, std::size_t last, Line
   line.kind = Line::Kind::Key;
   const std::size_t equals = std::find(text.begin() + first, text.begin() + last, '=') - text.begin();
   std::size_t nameEnd = equals;
-  Trim(text, first, nameEnd);
+  TrimRange(text, first, nameEnd);
   line.name = text.substr(first, nameEnd - first);
   if (equals == last) {
     line.valueBegin = line.valueEnd = last;
@@ -74,29 +67,20 @@ void Classify(const std::string& text, std::size_t first, std::size_t last, Line
   line.valueEnd = last;
 }
 
-// Lines end at CR LF, LF or CR (kLineEnd doubles as the set of line-end bytes).
-std::vector<Line> SplitLines(const std::string& text) {
+// The lines as Windows cuts them: a UTF-8 byte-order mark is text of the
+// first line.
+std::vector<Line> ProfileLines(const std::string& text) {
   std::vector<Line> lines;
-  for (std::size_t begin = 0; begin < text.size();) {
+  for (const TextLine& cut : SplitLines(text, ByteOrderMark::IsText)) {
     Line line;
-    line.begin = begin;
-    line.end = std::min(text.find_first_of(kLineEnd, begin), text.size());
-    line.next = line.end;
-    if (line.next < text.size()) line.next += text.compare(line.next, 2, kLineEnd) == 0 ? 2 : 1;
+    static_cast<TextLine&>(line) = cut;
     std::size_t first = line.begin;
     std::size_t last = line.end;
-    Trim(text, first, last);
+    TrimRange(text, first, last);
     Classify(text, first, last, line);
     lines.push_back(line);
-    begin = line.next;
   }
   return lines;
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // The lines of the first section of that name: its header and the lines up to
@@ -109,7 +93,7 @@ struct SectionSpan {
 bool FindSection(const std::vector<Line>& lines, const std::string& section, SectionSpan& span) {
   const std::string wanted = Trimmed(section);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].kind != Line::Kind::Section || !SameName(lines[i].name, wanted)) continue;
+    if (lines[i].kind != Line::Kind::Section || !SameWithoutCase(lines[i].name, wanted)) continue;
     span.header = i;
     span.end = i + 1;
     while (span.end < lines.size() && lines[span.end].kind != Line::Kind::Section) ++span.end;
@@ -122,7 +106,7 @@ bool FindSection(const std::vector<Line>& lines, const std::string& section, Sec
 std::size_t FindKey(const std::vector<Line>& lines, const SectionSpan& span, const std::string& key) {
   const std::string wanted = Trimmed(key);
   for (std::size_t i = span.header + 1; i < span.end; ++i) {
-    if (lines[i].kind == Line::Kind::Key && SameName(lines[i].name, wanted)) return i;
+    if (lines[i].kind == Line::Kind::Key && SameWithoutCase(lines[i].name, wanted)) return i;
   }
   return lines.size();
 }
@@ -157,7 +141,7 @@ std::string AppendSection(std::string text, const std::string& section, const st
 
 bool ProfileLookup(const std::string& fileText, const std::string& section, const std::string& key,
                    std::string& value) {
-  const std::vector<Line> lines = SplitLines(fileText);
+  const std::vector<Line> lines = ProfileLines(fileText);
   SectionSpan span;
   if (!FindSection(lines, section, span)) return false;
   const std::size_t found = FindKey(lines, span, key);
@@ -169,7 +153,7 @@ bool ProfileLookup(const std::string& fileText, const std::string& section, cons
 
 std::string ProfileUpdate(const std::string& fileText, const std::string& section, const std::string& key,
                           const std::string& value) {
-  const std::vector<Line> lines = SplitLines(fileText);
+  const std::vector<Line> lines = ProfileLines(fileText);
   const std::string entry = key + "=" + value + kLineEnd;
   SectionSpan span;
   if (!FindSection(lines, section, span)) return AppendSection(fileText, section, entry);

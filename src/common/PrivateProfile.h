@@ -1,7 +1,8 @@
 // The private-profile rules as pure text operations, used by the POSIX
 // profile access (and testable on every build).
 //
-// Reading: lines end at LF or CR and are trimmed; "[name]" opens a section
+// Reading: lines end at LF or CR (a UTF-8 byte-order mark is text of the
+// first line, as Windows reads it) and are trimmed; "[name]" opens a section
 // (name up to the last ']', trimmed); keys split at the first '='; section
 // and key names match without case; the first matching section and the first
 // matching key in it win; a line without '=' is a key without a value; a

@@ -1,5 +1,6 @@
 // Text helpers that are the same on every build: UTF-16 code units, the
-// standard number conversions and the name check.
+// standard number conversions, trimming, comparing without case, lines and
+// the name check.
 #include "common/Text.h"
 
 #include <algorithm>
@@ -7,7 +8,7 @@
 #include <climits>
 #include <cctype>
 #include <cmath>
-#include <string_view>
+#include <cwctype>
 
 namespace pf {
 namespace {
@@ -18,9 +19,6 @@ constexpr char32_t kPastLowSurrogate = 0xE000;
 
 bool IsHighSurrogate(char32_t c) { return c >= kFirstHighSurrogate && c < kFirstLowSurrogate; }
 bool IsLowSurrogate(char32_t c) { return c >= kFirstLowSurrogate && c < kPastLowSurrogate; }
-
-// The blanks that the C library's conversions skip in the C locale.
-bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
@@ -86,7 +84,57 @@ bool HasHexPrefix(const std::string& run) {
   return digit < run.size() && std::isxdigit(static_cast<unsigned char>(run[digit])) != 0;
 }
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEndBytes = "\r\n";
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+wchar_t WideLower(wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c))); }
+
+template <class Char, class Trimmed>
+std::basic_string_view<Char> TrimView(std::basic_string_view<Char> text, Trimmed trimmed) {
+  while (!text.empty() && trimmed(text.front())) text.remove_prefix(1);
+  while (!text.empty() && trimmed(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+template <class Char, Char (*Fold)(Char)>
+bool SameFolded(std::basic_string_view<Char> a, std::basic_string_view<Char> b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](Char x, Char y) { return Fold(x) == Fold(y); });
+}
+
 }  // namespace
+
+std::string_view Trim(std::string_view text, bool (*trimmed)(char)) { return TrimView(text, trimmed); }
+
+std::wstring Trim(const std::wstring& text) {
+  return std::wstring(TrimView(std::wstring_view(text), [](wchar_t c) { return IsBlank(c); }));
+}
+
+bool SameWithoutCase(std::string_view a, std::string_view b) { return SameFolded<char, AsciiLower>(a, b); }
+
+bool SameWithoutCase(std::wstring_view a, std::wstring_view b) { return SameFolded<wchar_t, WideLower>(a, b); }
+
+bool StartsWithoutCase(std::wstring_view text, std::wstring_view prefix) {
+  return text.size() >= prefix.size() && SameWithoutCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::vector<TextLine> SplitLines(std::string_view text, ByteOrderMark mark) {
+  std::vector<TextLine> lines;
+  std::size_t begin = 0;
+  if (mark == ByteOrderMark::Skip && text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+    begin = kUtf8ByteOrderMark.size();
+  while (begin < text.size()) {
+    TextLine line;
+    line.begin = begin;
+    line.end = std::min(text.find_first_of(kLineEndBytes, begin), text.size());
+    line.next = line.end;
+    if (line.next < text.size()) line.next += text.substr(line.next, 2) == kLineEndBytes ? 2 : 1;
+    lines.push_back(line);
+    begin = line.next;
+  }
+  return lines;
+}
 
 std::u16string ToUtf16(const std::wstring& text) {
   if constexpr (sizeof(wchar_t) == sizeof(char16_t)) return std::u16string(text.begin(), text.end());

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pf {
@@ -29,6 +30,49 @@ double TextToDouble(const std::wstring& text);
 // The standard text-to-integer conversion: optional blanks, optional sign,
 // leading digits; 0 when there are none. Values beyond 32 bits saturate.
 int TextToInt(const std::wstring& text);
+
+// The blanks of the C library in the C locale: space, tab, line feed,
+// vertical tab, form feed and carriage return.
+constexpr bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+constexpr bool IsBlank(char c) { return IsBlank(static_cast<wchar_t>(static_cast<unsigned char>(c))); }
+
+// The text without the characters at both ends for which `trimmed` holds
+// (blanks unless told otherwise).
+std::string_view Trim(std::string_view text, bool (*trimmed)(char) = IsBlank);
+std::wstring Trim(const std::wstring& text);
+
+// Names compared without regard to case: 8-bit text by its ASCII letters
+// alone (the bytes of UTF-8 or a code page are not letters of their own),
+// wide text as the C library's towlower folds it.
+bool SameWithoutCase(std::string_view a, std::string_view b);
+bool SameWithoutCase(std::wstring_view a, std::wstring_view b);
+
+// True when `text` starts with `prefix`, compared without case as above.
+bool StartsWithoutCase(std::wstring_view text, std::wstring_view prefix);
+
+// One line of an 8-bit text, as offsets into it: the line's bytes run from
+// `begin` to `end`, its line end (if any) from `end` to `next`.
+struct TextLine {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  std::size_t next = 0;
+};
+
+// What a UTF-8 byte-order mark at the start of a text is.
+enum class ByteOrderMark {
+  Skip,    // a mark, not part of the first line (the module's own readers)
+  IsText,  // bytes of the first line (Windows' private-profile functions)
+};
+
+// Cuts a text into lines, which end at CR LF, LF or a CR alone; a last line
+// without a line end counts, an empty text has no lines. Line i (from 0) is
+// line number i + 1 of every message about the text.
+std::vector<TextLine> SplitLines(std::string_view text, ByteOrderMark mark = ByteOrderMark::Skip);
+
+// The bytes of a line.
+inline std::string_view LineText(std::string_view text, const TextLine& line) {
+  return text.substr(line.begin, line.end - line.begin);
+}
 
 // True when `text` contains the character `c`.
 inline bool Contains(const std::wstring& text, wchar_t c) { return text.find(c) != std::wstring::npos; }

@@ -1,6 +1,7 @@
 // Splitting a program line into words and comments (see ProgramBlock.h).
 #include "motion/ProgramBlock.h"
 
+#include "common/Text.h"
 #include "motion/NcNumber.h"
 
 namespace pf {
@@ -8,7 +9,6 @@ namespace {
 
 bool IsAddressChar(wchar_t c) { return c >= L'A' && c <= L'Z'; }
 bool IsNumberChar(wchar_t c) { return (c >= L'0' && c <= L'9') || c == L'.' || c == L'+' || c == L'-'; }
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 // The run of characters from `pos` that satisfy `accept`.
 template <class Accept>

@@ -7,6 +7,7 @@
 // through the wrapper it is given, which must outlive it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -50,6 +51,13 @@ class TandemReads {
 // of the last partner read is returned, so a failed read of the last axis
 // makes an axis of no pair fail.
 int32_t FindTandemAxis(TandemReads& reads, int32_t axis, int32_t& isPartner, int32_t& lead, int32_t& partner);
+
+// The longest axis label: what the axis dialog takes (the labels read from
+// the NC, such as $1-X, are shorter).
+inline constexpr std::size_t kLongestAxisLabel = 6;
+
+// The longest plane label: "$%d-IJ" with its one-digit part system.
+inline constexpr std::size_t kLongestPlaneLabel = 5;
 
 // The name that the axis dialog proposes: the first of X, Y, Z, then A to W
 // that no entry of `names` equals; empty when all 26 are taken.

@@ -66,4 +66,9 @@ inline constexpr InputLimit kProgramPageInputLimits[] = {
     {kIdcRadius, 7},
 };
 
+// The most characters the user may type into the axis grid's start position
+// and order cells.
+inline constexpr int kAxisPositionLimit = 13;
+inline constexpr int kAxisOrderLimit = 2;
+
 }  // namespace pf

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "common/MessageSink.h"
+#include "common/Path.h"
 #include "plugin/Exports.h"
 #include "plugin/ModuleObjects.h"
 #include "plugin/PlatformUi.h"
@@ -17,6 +19,7 @@ constexpr unsigned kWizardCaption = 14001;  // also the plug-in's name
 constexpr unsigned kFirstPage = 0;
 constexpr unsigned kNoWatermark = 0;
 constexpr unsigned kHeaderBitmap = 2501;
+constexpr unsigned kNoDataFolder = 14066;
 
 // The plug-in type this module reports to the library when it closes the
 // interface.
@@ -26,6 +29,12 @@ constexpr int32_t kPluginType = 2;
 
 void RunWizard() {
   PlatformUi ui;  // outlives the sheet, whose windows it shows
+  // Every file of the wizard lies in the data folder: without one, Finish
+  // would write into whatever folder the host runs in.
+  if (GetAppDataFolder().empty()) {
+    ShowMessage(kNoDataFolder, MsgIcon::Error);
+    return;
+  }
   CProgramSheet sheet(kWizardCaption, kFirstPage, kNoWatermark, kHeaderBitmap, g_ovxIf);
   sheet.Execute();
 }

@@ -87,8 +87,6 @@ struct Escape {
 
 constexpr Escape kEscapes[] = {{L'r', L'\r'}, {L'n', L'\n'}, {L'"', L'"'}, {L'\\', L'\\'}};
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
 // A quoted text from the opening quote at `pos`; `pos` ends after the
 // closing quote.
 bool ReadText(const std::wstring& line, std::size_t& pos, std::wstring& text, std::wstring& error) {
@@ -265,19 +263,15 @@ bool IsScriptNavigation(ScriptOp op) { return op >= ScriptOp::Next && op <= Scri
 
 bool ParseScript(const std::string& bytes, Script& script, std::wstring& error) {
   script.commands.clear();
-  std::size_t start = 0;
-  for (int line = 1; start < bytes.size(); ++line) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string raw = bytes.substr(start, end - start);
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    start = end + 1;
-
+  const std::vector<TextLine> lines = SplitLines(bytes);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int line = static_cast<int>(i) + 1;
     std::vector<Token> tokens;
     std::wstring reason;
     ScriptCommand command;
     command.line = line;
-    if (!Tokenize(ToWide(raw), tokens, reason) || (!tokens.empty() && !ParseLine(tokens, command, reason))) {
+    const std::wstring text = ToWide(std::string(LineText(bytes, lines[i])));
+    if (!Tokenize(text, tokens, reason) || (!tokens.empty() && !ParseLine(tokens, command, reason))) {
       error = Format(L"%s:%d: %s", script.fileName, line, reason);
       return false;
     }

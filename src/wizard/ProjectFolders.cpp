@@ -2,18 +2,13 @@
 #include "wizard/ProjectFolders.h"
 
 #include <algorithm>
-#include <cwctype>
+
+#include "common/Text.h"
 
 namespace pf {
 namespace {
 
 constexpr unsigned kNotAProject = kAttrHidden | kAttrSystem | kAttrTemporary;
-
-bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           return std::towlower(static_cast<std::wint_t>(x)) == std::towlower(static_cast<std::wint_t>(y));
-         });
-}
 
 }  // namespace
 
@@ -54,7 +49,7 @@ int SelectProject(const std::vector<std::wstring>& names, const std::wstring& cu
   }
   int selected = 0;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (SameNameIgnoringCase(names[i], current)) {
+    if (SameWithoutCase(names[i], current)) {
       selected = static_cast<int>(i);
     }
   }

@@ -21,6 +21,7 @@ constexpr LookupRow kLookupRows[] = {
     {"  [ Sec ]  \r\n\t Key\t=\t Val ue \t\r\n", "Sec", "Key", true, "Val ue"},
     {"[S]\nk=v\x1A", "S", "k", true, "v"},                              // 0x1A is trimmed
     {"[S]\rk=v\r", "S", "k", true, "v"},                                // CR alone ends a line
+    {"\xEF\xBB\xBF[S]\nk=v\n", "S", "k", false, ""},                      // a UTF-8 mark is text, as on Windows
     {"[S]\nk=a=b\n", "S", "k", true, "a=b"},                           // split at the first '='
     {"[S]\nk=\"quoted\"\n", "S", "k", true, "quoted"},
     {"[S]\nk='single'\n", "S", "k", true, "single"},

@@ -2,6 +2,7 @@
 // disk, compared byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "BatchJob.h"
@@ -33,6 +34,11 @@ class BatchJobTest : public pf_test::TempDataHome {
 std::string Header(int machineType, int list, const std::string& axes, const std::string& planes = "") {
   return "[Project]\nFolder=Program/P\nMachineType=" + std::to_string(machineType) +
          "\nGCodeList=" + std::to_string(list) + "\n[Machine]\nAxes=" + axes + "\n" + planes;
+}
+
+std::string CrLineEnds(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', '\r');
+  return text;
 }
 
 struct FileCase {
@@ -74,6 +80,10 @@ TEST_F(BatchJobTest, WritesTheReferenceProgramsByteForByte) {
        "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG91G61.1\r\nG17\r\nG02I100.F3000.P2\r\nM30\r\n%"},
       {"lathe list 4 moves the incremental axis",
        Header(0, 4, "$1-X, $1-Z") + "[Program]\nKind=4\nAxis=$1-Z\nDistance=10\nFeed=500\nDwell=0\n",
+       "$1-Z/LostMotion/G1Pls.eia", "(smptime=5)\r\nG98G97\r\nG01W10.F500.\r\nG04X0\r\nM30\r\n%"},
+      {"a byte-order mark, CR line ends, comments and quotes",
+       "\xEF\xBB\xBF; by hand\r" + CrLineEnds(Header(0, 4, "$1-X, $1-Z ; two axes")) +
+           "[Program]\rKind=4\rAxis=$1-Z ; the Z axis\rDistance=\"10\"\rFeed=500\rDwell=0",
        "$1-Z/LostMotion/G1Pls.eia", "(smptime=5)\r\nG98G97\r\nG01W10.F500.\r\nG04X0\r\nM30\r\n%"},
   };
   for (const FileCase& c : cases) {
@@ -123,6 +133,13 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
       {"not a line", axes + "garbage\n", ":7: expected [section] or key=value, found \"garbage\"\n"},
       {"same program twice", axes + "[Program]\nKind=3\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n",
        ":10: kind 3 for $1-X is already in the job\n"},
+      {"more digits than the page takes", axes + "[Program]\nKind=3\nAxis=$1-X\nDistance=12345678901\n",
+       ":10: Distance takes at most 10 characters, as on the program page\n"},
+      {"an order of three digits", axes + "[Program]\nKind=3\nAxis=$1-X\nOrder $1-Y=100\n",
+       ":10: Order $1-Y takes at most 2 characters, as on the program page\n"},
+      {"a project folder named as a port", "[Project]\nFolder=Program/COM\xC2\xB9\nMachineType=1\n",
+       ":2: the project folder's name cannot be used: CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, and COM or LPT "
+       "with a superscript 1, 2 or 3 name devices, also with an extension. Type another name.\n"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -28,8 +28,8 @@ class MotionCommandsTest : public pf_test::TempDataHome {
   }
   // A job on the built-in machine ($1-X -500..500, rapid 40000, MAX_SPEED
   // 36000) with one time-constant program of $1-X at `position`.
-  std::string Job(const std::string& position, const std::string& extra = "") {
-    return "[Project]\nFolder=P\nMachineType=1\nMachine=" + kMachine.string() +
+  std::string Job(const std::string& position, const std::string& extra = "", const path& machine = kMachine) {
+    return "[Project]\nFolder=P\nMachineType=1\nMachine=" + machine.string() +
            "\n[Program]\nKind=3\nAxis=$1-X\nDwell=1\nPosition $1-X=" + position + "\n" + extra;
   }
   path Program(const char* file) const { return root_ / "P" / "$1-X" / "TimeConstant" / file; }
@@ -46,10 +46,16 @@ TEST_F(MotionCommandsTest, GenerateOnAMachineWritesTheEstimateAndPrintsTheVerdic
     const char* verdict;
   };
   // Distance 100 at 36000: 0.1667 s each way, dwell 0.5: (0.5 + 0.1667) * 2 * 1.2.
+  // The machine with a comment after X's stroke end reads it as the built-in one does.
+  std::string commented = ReadBytes(kMachine);
+  commented.replace(commented.find("OT_PLUS=500.000"), 15, "OT_PLUS=500.000 ; soft end");
+  WriteBytes(root_ / "commented.ini", commented);
   const Case kCases[] = {
       {"machine named in the job; no SmpTime: the estimate", Job("350"), {}, "(smptime=1.60)\r\n",
        "  Within the stroke limits: X 350.000 \xE2\x80\xA6 450.000\n"},
       {"the job's own SmpTime stays", Job("450", "SmpTime=9\n"), {}, "(smptime=9)\r\n",
+       "  X reaches 550.000, beyond the stroke end 500.000 (G1b.eia, line 3)\n"},
+      {"a comment after a stroke end", Job("450", "", root_ / "commented.ini"), {}, "(smptime=1.60)\r\n",
        "  X reaches 550.000, beyond the stroke end 500.000 (G1b.eia, line 3)\n"},
       {"--machine option", Job("-500").replace(Job("-500").find("Machine="), 9 + kMachine.string().size(), ""),
        {"--machine", kMachine.string()}, "(smptime=1.60)\r\n",
@@ -64,6 +70,14 @@ TEST_F(MotionCommandsTest, GenerateOnAMachineWritesTheEstimateAndPrintsTheVerdic
     EXPECT_EQ(ReadBytes(Program("G1aa.eia")).substr(0, std::string(c.firstLine).size()), c.firstLine);
     EXPECT_NE(out.find(std::string("G1ab.eia\n") + c.verdict), std::string::npos) << out;
   }
+}
+
+TEST_F(MotionCommandsTest, AMachineWithAnUnreadableValueIsRefusedWithItsLine) {
+  WriteBytes(root_ / "bad.ini", "[System1]\nAxes=X\n[Axes]\nOT_PLUS=500.000 soft end\n");
+  WriteBytes(root_ / "test.job", Job("0", "", root_ / "bad.ini"));
+  EXPECT_EQ(Run(pf::RunGenerateCommand, {(root_ / "test.job").string()}), 2);
+  EXPECT_EQ(err, (root_ / "bad.ini").string() + ":4: OT_PLUS must be a number such as -500.000, found \"500.000 soft end\"\n");
+  EXPECT_EQ(out, "");
 }
 
 TEST_F(MotionCommandsTest, CheckGivesOneVerdictPerProgramAndTheStatus) {

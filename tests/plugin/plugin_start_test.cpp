@@ -71,6 +71,15 @@ TEST_F(PluginStartTest, InitialisesRunsTheWizardAndShutsTheInterfaceDown) {
   }
 }
 
+// Without a data folder (here: a base folder of over 260 characters) StartIF
+// says so and opens no wizard that could write.
+TEST_F(PluginStartTest, WithoutADataFolderOnlyAMessageIsShown) {
+  const PluginModule* plugin = test::LoadedPlugin();
+  ASSERT_NE(plugin, nullptr);
+  setenv("XDG_DATA_HOME", (ToNarrow(data_.Path()) + "/" + std::string(260, 'd')).c_str(), 1);
+  EXPECT_EQ(test::RunScriptText(*plugin, "expect messages 1\nexpect message 14066\n").report, "");
+}
+
 // Run by CTest only, with LD_LIBRARY_PATH at a copy of the plug-in whose run
 // path finds no NC library, or at the simulator that lacks OvxNcIfInit: the
 // library is not used, the machine cannot be read (12501), the wizard runs

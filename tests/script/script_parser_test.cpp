@@ -88,8 +88,8 @@ TEST(ScriptParser, ReadsEveryStepAndCheck) {
   }
 }
 
-TEST(ScriptParser, SkipsCommentsAndBlankLinesAndKeepsLineNumbers) {
-  const Script script = Parse("# heading\r\n\r\n  next   # to page 1\r\n\t# indented\nexpect page 1\n");
+TEST(ScriptParser, SkipsAByteOrderMarkCommentsAndBlankLinesAndKeepsLineNumbers) {
+  const Script script = Parse("\xEF\xBB\xBF# heading\r\n\r\n  next   # to page 1\r\t# indented\nexpect page 1\n");
   ASSERT_EQ(script.commands.size(), 2u);
   EXPECT_EQ(script.commands[0].line, 3);
   EXPECT_EQ(script.commands[0].op, ScriptOp::Next);

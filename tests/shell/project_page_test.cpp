@@ -1,10 +1,12 @@
 // The project page: the list of existing projects, the name check that
 // switches Next and says why it is off, and the name kept or replaced when the page comes back.
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "ShellFixture.h"
+#include "common/Format.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "wizard/ProjectFolders.h"
@@ -64,7 +66,8 @@ TEST_F(ProjectPageTest, OnlyFolderNamesOfTheirOwnEnableNextAndTheLineSaysWhy) {
       {L".", false, 14061},     {L"..", false, 14061},    {L"Trail.", false, 14062}, {L"Trail ", false, 14062},
       {L"   ", false, 14062},   {L"...", false, 14062},   {L"con", false, 14063},  {L"CON.txt", false, 14063},
       {L"Lpt9", false, 14063},  {L"com1 .eia", false, 14063}, {L"nul.tar.gz", false, 14063},
-      {L"Aux", false, 14063},   {L"PRN.", false, 14062},
+      {L"Aux", false, 14063},   {L"PRN.", false, 14062},  {L"COM\u00B9", false, 14063}, {L"lpt\u00B3.txt", false, 14063},
+      {L"COM\u2074", true, 0}, {L"Li\tne", false, 14064}, {L"Line\x9B", false, 14064},
   };
   for (const wchar_t* c = kForbiddenNameChars; *c != L'\0'; ++c) {
     rows.push_back({std::wstring(L"Li") + *c + L"ne", false, 14060});
@@ -82,6 +85,13 @@ TEST_F(ProjectPageTest, OnlyFolderNamesOfTheirOwnEnableNextAndTheLineSaysWhy) {
     ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line"));
     EXPECT_TRUE(Enabled(sheet, kIdWizNext));
     EXPECT_EQ(Text(sheet.project, kIdcNameReason), L"");
+  }
+  // The longest path Finish writes: <root>/<name>/$1-IJ/LostMotion2/InitCircle1.eia.tmp, at most 259 characters.
+  const int longest = 259 - static_cast<int>(GetProgramRoot().size() + std::wcslen(L"//$1-IJ/LostMotion2/InitCircle1.eia.tmp"));
+  for (int length : {longest, longest + 1}) {
+    ASSERT_TRUE(ui.TypeText(kIdcProject, std::wstring(length, L'n')));
+    EXPECT_EQ(Enabled(sheet, kIdWizNext), length == longest);
+    EXPECT_EQ(Text(sheet.project, kIdcNameReason), length == longest ? L"" : Format(LoadResString(14065), longest));
   }
 }
 

@@ -151,9 +151,9 @@ TEST_F(SimTest, TextParametersNeverPassSixteenBytes) {
 
 TEST_F(SimTest, ValueThatIsNotANumberFailsTheRead) {
   SimHandle sim;
-  ASSERT_EQ(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Axes]\nMAX_SPEED=fast\nOT_PLUS=1e\n")), 0);
-  EXPECT_EQ(sim.Acceleration(0, 0, "MAX_SPEED"), "-101");
-  EXPECT_EQ(sim.Limit(0, 0, "OT_PLUS"), "-101");
+  ASSERT_EQ(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Axes]\nMIN_SPEED=fast\nOT_SOFT=1e\n")), 0);
+  EXPECT_EQ(sim.Acceleration(0, 0, "MIN_SPEED"), "-101");
+  EXPECT_EQ(sim.Limit(0, 0, "OT_SOFT"), "-101");
 }
 
 struct RefusedRow {
@@ -167,6 +167,8 @@ constexpr RefusedRow kRefused[] = {
     {"key before any section", "Axes=X\n[System1]\n"},
     {"unknown entry point in [Fail]", "[System1]\nAxes=X\n[Fail]\nNcGetInfo=5\n"},
     {"status that is no number in [Fail]", "[System1]\nAxes=X\n[Fail]\nNcGetInformation=five\n"},
+    {"stroke end with a word after it", "[System1]\nAxes=X\n[$1-X]\nOT_PLUS=500.000 soft end\n"},
+    {"speed that is no whole number", "[System1]\nAxes=X\n[Axes]\nMAX_SPEED=36000.5\n"},
 };
 
 TEST_F(SimTest, RefusedDescriptionLeavesTheBuiltInMachine) {

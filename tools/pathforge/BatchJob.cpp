@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cwchar>
-#include <cwctype>
 #include <filesystem>
 #include <set>
 #include <utility>
@@ -14,6 +12,7 @@
 #include "common/MessageSink.h"
 #include "common/Path.h"
 #include "common/Text.h"
+#include "pages/ProgramPageIds.h"
 #include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramKinds.h"
@@ -23,20 +22,31 @@
 namespace pf {
 namespace {
 
-// Text parameters of a program, with the error id that blames them.
+// Text parameters of a program, with the error id that blames them and the
+// program page's edit whose input limit holds for them. The page shows its
+// sampling-time estimate uncut, so a job's sampling times, which stand in
+// for it, are held to the page's widest number edit.
 struct TextKey {
   const wchar_t* key;
   std::wstring CProgramInfo::*field;
   int errorId;
+  int limitingEdit;
 };
 const TextKey kTextKeys[] = {
-    {L"Distance", &CProgramInfo::m_strDistance, kErrDistanceInvalid},
-    {L"Feed", &CProgramInfo::m_strFeed, kErrFeedInvalid},
-    {L"DwellTime", &CProgramInfo::m_strDwell, kErrDwellInvalid},
-    {L"SmpTime", &CProgramInfo::m_strSmpTime, kProgramOk},
-    {L"SmpTime2", &CProgramInfo::m_strSmpTime2, kProgramOk},
-    {L"Radius", &CProgramInfo::m_strRadius, kErrRadiusInvalid},
+    {L"Distance", &CProgramInfo::m_strDistance, kErrDistanceInvalid, kIdcDistance},
+    {L"Feed", &CProgramInfo::m_strFeed, kErrFeedInvalid, kIdcFeed},
+    {L"DwellTime", &CProgramInfo::m_strDwell, kErrDwellInvalid, kIdcDwell},
+    {L"SmpTime", &CProgramInfo::m_strSmpTime, kProgramOk, kIdcDistance},
+    {L"SmpTime2", &CProgramInfo::m_strSmpTime2, kProgramOk, kIdcDistance},
+    {L"Radius", &CProgramInfo::m_strRadius, kErrRadiusInvalid, kIdcRadius},
 };
+
+// The most characters a person can type into the program page's edit.
+int PageInputLimit(int controlId) {
+  return std::find_if(std::begin(kProgramPageInputLimits), std::end(kProgramPageInputLimits),
+                      [controlId](const InputLimit& limit) { return limit.id == controlId; })
+      ->maxChars;
+}
 
 // Integer parameters with their allowed range.
 struct IntKey {
@@ -54,12 +64,6 @@ const IntKey kIntKeys[] = {
 
 const std::wstring kPositionPrefix = L"Position ";
 const std::wstring kOrderPrefix = L"Order ";
-
-std::wstring Trim(const std::wstring& text) {
-  const std::size_t first = text.find_first_not_of(L" \t");
-  if (first == std::wstring::npos) return L"";
-  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
 
 std::vector<std::wstring> SplitList(const std::wstring& text) {
   std::vector<std::wstring> items;
@@ -89,17 +93,11 @@ bool ParseInt(const std::wstring& text, int min, int max, int& value) {
   return true;
 }
 
-bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
-  return text.size() > prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(),
-                    [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
-}
-
 // A label names a folder inside the project folder, by the same rule as a
 // project name: neither the project folder itself ("."), nor its parent
 // (".."), nor a name that Windows folds into another ("X." is "X") or takes
 // for a device ("CON").
-bool IsFolderLabel(const std::wstring& label) { return JudgeProjectName(label).usable; }
+bool IsFolderLabel(const std::wstring& label) { return JudgeFolderName(label).usable; }
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
@@ -109,10 +107,6 @@ bool IsIncrementalName(const std::wstring& name) {
   if (name == L"999") return true;
   return !name.empty() && IsAsciiLetter(name[0]) &&
          std::all_of(name.begin(), name.end(), [](wchar_t c) { return IsAsciiLetter(c) || (c >= L'0' && c <= L'9'); });
-}
-
-bool SameName(const std::wstring& a, const wchar_t* b) {
-  return a.size() == std::wcslen(b) && StartsWithNoCase(a + L" ", b);
 }
 
 // Reading the job: each step reports the first fault with its line.
@@ -128,7 +122,7 @@ class JobReader {
   const JobSection* Single(const wchar_t* name) {
     const JobSection* found = nullptr;
     for (const JobSection& s : text_.sections) {
-      if (!SameName(s.name, name)) continue;
+      if (!SameWithoutCase(s.name, name)) continue;
       if (found) {
         Fail(s.line, Format(L"a job holds one [%s] section", name));
         return nullptr;
@@ -149,6 +143,12 @@ class JobReader {
            Fail(e.line, Format(L"%s must be a whole number from %d to %d", e.key, min, max));
   }
 
+  // A value no longer than a person can type into the page's edit.
+  bool Typeable(const JobEntry& e, int maxChars) {
+    return static_cast<int>(e.value.size()) <= maxChars ||
+           Fail(e.line, Format(L"%s takes at most %d characters, as on the program page", e.key, maxChars));
+  }
+
  private:
   const JobText& text_;
   std::wstring& error_;
@@ -167,6 +167,11 @@ bool ReadProject(JobReader& r, const JobSection& s, const std::wstring& jobFolde
   if (failed) return r.Fail(folder->line, L"the project folder cannot be made absolute");
   job.projectFolder = FromFsPath(absolute.lexically_normal());
   while (job.projectFolder.size() > 1 && job.projectFolder.back() == kPathSep) job.projectFolder.pop_back();
+  // The folder's own name is a project name, as the project page takes it.
+  const std::size_t separator = job.projectFolder.rfind(kPathSep);
+  const ProjectNameVerdict verdict =
+      JudgeProjectName(job.projectFolder.substr(separator + 1), job.projectFolder.substr(0, separator));
+  if (!verdict.usable) return r.Fail(folder->line, L"the project folder's name cannot be used: " + ProjectNameReason(verdict));
   if (!r.Int(*type, kMachineLathe, kMachineCentre, job.machine.machineType)) return false;
   const JobEntry* list = s.Find(L"GCodeList");
   return !list || r.Int(*list, 2, 7, job.machine.gCodeList);
@@ -231,10 +236,11 @@ bool ReadProgram(JobReader& r, const JobSection& s, BatchJob& job, std::set<std:
 // Puts the section's parameters into the program record.
 bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CProgramInfo& record) {
   for (const JobEntry& e : s.entries) {
-    if (SameName(e.key, L"Kind") || SameName(e.key, L"Axis") || SameName(e.key, L"Plane")) continue;
+    if (SameWithoutCase(e.key, L"Kind") || SameWithoutCase(e.key, L"Axis") || SameWithoutCase(e.key, L"Plane")) continue;
     auto text = std::find_if(std::begin(kTextKeys), std::end(kTextKeys),
-                             [&](const TextKey& k) { return SameName(e.key, k.key); });
+                             [&](const TextKey& k) { return SameWithoutCase(e.key, k.key); });
     if (text != std::end(kTextKeys)) {
+      if (!r.Typeable(e, PageInputLimit(text->limitingEdit))) return false;
       int dots = 0;
       // The generators write the sampling times into the "(smptime=...)"
       // comment as they are: only a number may stand there, or a ")" in the
@@ -245,17 +251,18 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
       continue;
     }
     auto integer = std::find_if(std::begin(kIntKeys), std::end(kIntKeys),
-                                [&](const IntKey& k) { return SameName(e.key, k.key); });
+                                [&](const IntKey& k) { return SameWithoutCase(e.key, k.key); });
     if (integer != std::end(kIntKeys)) {
       if (!r.Int(e, integer->min, integer->max, record.*(integer->field))) return false;
       continue;
     }
-    const bool position = StartsWithNoCase(e.key, kPositionPrefix);
-    if (!position && !StartsWithNoCase(e.key, kOrderPrefix)) return r.Fail(e.line, L"unknown key " + e.key);
+    const bool position = StartsWithoutCase(e.key, kPositionPrefix);
+    if (!position && !StartsWithoutCase(e.key, kOrderPrefix)) return r.Fail(e.line, L"unknown key " + e.key);
     const std::wstring label = Trim(e.key.substr(position ? kPositionPrefix.size() : kOrderPrefix.size()));
     const int axis = IndexOf(job.machine.axisLabels, label);
     if (axis < 0) return r.Fail(e.line, Format(L"\"%s\" is not listed in [Machine] Axes", label));
     CProgramAxisInfo& info = record.m_aryAxis.at(axis);
+    if (!r.Typeable(e, position ? kAxisPositionLimit : kAxisOrderLimit)) return false;
     if (position) {
       info.m_strPosition = e.value;
     } else if (!r.Int(e, 0, INT_MAX, info.m_nOrder)) {
@@ -268,9 +275,9 @@ bool ApplyParameters(JobReader& r, const JobSection& s, const BatchJob& job, CPr
 // The line to blame for a generator's error id.
 int BlamedLine(const JobSection& s, int errorId) {
   for (const JobEntry& e : s.entries) {
-    if (errorId == kErrPositionInvalid && StartsWithNoCase(e.key, kPositionPrefix)) return e.line;
+    if (errorId == kErrPositionInvalid && StartsWithoutCase(e.key, kPositionPrefix)) return e.line;
     for (const TextKey& k : kTextKeys)
-      if (k.errorId == errorId && SameName(e.key, k.key)) return e.line;
+      if (k.errorId == errorId && SameWithoutCase(e.key, k.key)) return e.line;
   }
   return s.line;
 }
@@ -302,9 +309,9 @@ bool ReadBatchJob(const JobText& text, const std::wstring& jobFolder, BatchJob& 
   if (!machine || !ReadMachine(r, *machine, job)) return false;
   std::set<std::pair<int, int>> seen;
   for (const JobSection& s : text.sections) {
-    if (SameName(s.name, L"Program")) {
+    if (SameWithoutCase(s.name, L"Program")) {
       if (!ReadProgram(r, s, job, seen)) return false;
-    } else if (!SameName(s.name, L"Project") && !SameName(s.name, L"Machine")) {
+    } else if (!SameWithoutCase(s.name, L"Project") && !SameWithoutCase(s.name, L"Machine")) {
       return r.Fail(s.line, L"unknown section [" + s.name + L"]");
     }
   }

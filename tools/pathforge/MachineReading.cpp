@@ -10,6 +10,7 @@
 #include "nclink/OVXIF.h"
 #include "pages/SamplingEstimate.h"
 #include "program/ProgramKinds.h"
+#include "sim/Machine.h"
 #include "wizard/MachineValues.h"
 
 namespace pf {
@@ -23,6 +24,14 @@ constexpr int32_t kPluginType = 2;
 bool ReadMachineFile(const std::wstring& path, MachineReading& machine, std::wstring& error) {
   if (!std::filesystem::is_regular_file(ToFsPath(path))) {
     error = path + L": no such machine description";
+    return false;
+  }
+  // The library would serve its built-in machine in place of a description
+  // it refuses: the refusal is this command's error.
+  sim::Machine description;
+  std::string refusal;
+  if (!sim::ReadMachine(ToNarrow(path), description, refusal)) {
+    error = ToWide(refusal);
     return false;
   }
   UseMachineDescription(FromFsPath(std::filesystem::absolute(ToFsPath(path))));

@@ -8,7 +8,6 @@ namespace pf {
 namespace {
 
 constexpr int kIdcAxisName = 35004;
-constexpr int kAxisNameLimit = 6;
 
 }  // namespace
 
@@ -35,7 +34,7 @@ void CAxisDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CAxisDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_editName.LimitText(kAxisNameLimit);
+  m_editName.LimitText(static_cast<int>(kLongestAxisLabel));
   m_editName.SetWindowText(m_strName);
   GetDlgItem(kIdOk).EnableWindow(!m_strName.empty());
   return TRUE;

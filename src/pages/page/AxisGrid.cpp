@@ -7,6 +7,7 @@
 #include "common/Format.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
+#include "pages/ProgramPageRules.h"
 #include "program/MoveNames.h"
 
 namespace pf {
@@ -27,8 +28,6 @@ constexpr GridColumn kColumns[] = {
 
 constexpr unsigned kHeaderFormat = kDtCenter | kDtVCenter;
 constexpr unsigned kValueFormat = kDtRight | kDtVCenter;
-constexpr int kPositionLimit = 13;
-constexpr int kOrderLimit = 2;
 
 std::wstring OrderText(int order) { return Format(L"%d", order); }
 
@@ -56,10 +55,10 @@ void FillAxisGrid(CGridCtrlEx& grid, const std::vector<std::wstring>& axisLabels
     const CProgramAxisInfo& axis = axes[i];
     grid.SetItemText(row, kColumnAxis, axisLabels[i]);
     grid.SetItemText(row, kColumnPosition, axis.m_strPosition);
-    grid.SetItemLimitText(row, kColumnPosition, kPositionLimit);
+    grid.SetItemLimitText(row, kColumnPosition, kAxisPositionLimit);
     grid.SetItemFormat(row, kColumnPosition, kValueFormat);
     grid.SetItemText(row, kColumnOrder, OrderText(axis.m_nOrder));
-    grid.SetItemLimitText(row, kColumnOrder, kOrderLimit);
+    grid.SetItemLimitText(row, kColumnOrder, kAxisOrderLimit);
     grid.SetItemFormat(row, kColumnOrder, kValueFormat);
     ++row;
   }

@@ -3,9 +3,9 @@
 #include "ui/headless/HeadlessControl.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <iterator>
 
+#include "common/Text.h"
 #include "res/styles.h"
 #include "ui/headless/HeadlessLists.h"
 #include "ui/headless/HeadlessTree.h"
@@ -16,13 +16,6 @@ namespace {
 Rect PixelRect(const ControlTemplate& row) {
   return {DialogUnitsToPixelsX(row.x), DialogUnitsToPixelsY(row.y), DialogUnitsToPixelsX(row.x + row.cx),
           DialogUnitsToPixelsY(row.y + row.cy)};
-}
-
-bool SameClass(const wchar_t* a, const wchar_t* b) {
-  for (; *a != 0 && *b != 0; ++a, ++b) {
-    if (std::towlower(*a) != std::towlower(*b)) return false;
-  }
-  return *a == *b;
 }
 
 template <class Control>
@@ -106,7 +99,7 @@ std::wstring CutToLimit(const std::wstring& text, int limit) {
 
 std::unique_ptr<HeadlessControl> MakeHeadlessControl(ControlOwner& owner, const ControlTemplate& row) {
   auto kind = std::find_if(std::begin(kKinds), std::end(kKinds),
-                           [&row](const ControlKind& k) { return SameClass(k.windowClass, row.windowClass); });
+                           [&row](const ControlKind& k) { return SameWithoutCase(k.windowClass, row.windowClass); });
   // A class the toolkit does not imitate would behave as a static control.
   return kind == std::end(kKinds) ? Make<HeadlessControl>(owner, row) : kind->make(owner, row);
 }

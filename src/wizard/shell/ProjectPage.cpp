@@ -1,8 +1,8 @@
 // The project page (see ProjectPage.h).
 #include "wizard/shell/ProjectPage.h"
 
-#include "common/StringTable.h"
 #include "ui/DataExchange.h"
+#include "wizard/ProjectFolders.h"
 #include "wizard/ProjectName.h"
 #include "wizard/base/WizardBaseSheet.h"
 
@@ -36,9 +36,9 @@ BOOL CProjectPage::OnSetActive() {
 }
 
 void CProjectPage::CheckProjectName() {
-  const ProjectNameVerdict verdict = JudgeProjectName(m_strProject);
+  const ProjectNameVerdict verdict = JudgeProjectName(m_strProject, GetProgramRoot());
   GetWizardSheet().SetNextEnable(verdict.usable);
-  SetDlgItemText(kIdcNameReason, verdict.reasonId != 0 ? LoadResString(verdict.reasonId) : std::wstring());
+  SetDlgItemText(kIdcNameReason, ProjectNameReason(verdict));
 }
 
 void CProjectPage::OnSelchangeProject() {

@@ -20,9 +20,10 @@ class CProjectPage : public CWizardBasePage {
   // the first project), then checks the name.
   BOOL OnSetActive() override;
 
-  // Next for a name that is a folder name of its own (ProjectName.h); no
-  // Next otherwise, and the line under the combo box (35050) says why. The
-  // line is empty while the name is usable or empty.
+  // Next for a name that is a folder name of its own and keeps every path
+  // of the project within the platform's limit (ProjectName.h); no Next
+  // otherwise, and the line under the combo box (35050) says why. The line
+  // is empty while the name is usable or empty.
   void CheckProjectName();
 
  private:

@@ -85,6 +85,8 @@ int RunWizardCommand(const std::vector<std::string>& args, std::ostream& out, st
   }
   run.Run(plugin);
   if (demo) {
+    for (const MessageRecord& message : run.ui().messages())
+      out << "== message " << message.stringId << ": " << ToNarrow(message.text) << '\n';
     const std::wstring data = GetAppDataFolder();
     PrintFiles(data, data + L"Program" + PathSep() + kDemoProject, out);
   }
