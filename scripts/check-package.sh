@@ -99,7 +99,7 @@ for arch in x64 x86; do
   done
   for program in host.exe logview.exe; do
     binary="$unpacked/try-without-a-cnc/$arch/$program"
-    manifest=$(wrestool -x -t 24 -n 1 "$binary" 2>/dev/null | tr -d '\r')
+    manifest=$(wrestool -x --raw -t 24 -n 1 "$binary" 2>/dev/null | tr -d '\r')
     grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest" &&
       grep -q '>PerMonitorV2, PerMonitor<' <<<"$manifest" && [ -n "$(wrestool -l -t 14 "$binary" 2>/dev/null)" ]
     result $? "$arch/$program: an icon, and a manifest asking for common controls 6 and per-monitor DPI"
