@@ -10,10 +10,12 @@
  *
  * Read by the Windows resource compiler (dialogs.rc) and by the C++ template
  * table (src/ui/Resources.cpp). Plain C preprocessor input: numbers, strings
- * without quotes or backslashes inside, and the names of styles.h. */
+ * without quotes or backslashes inside, and the names of styles.h and
+ * pf_version.h. */
 #ifndef PF_RES_DIALOGS_H
 #define PF_RES_DIALOGS_H
 
+#include "pf_version.h"
 #include "styles.h"
 
 /* Every template, by id */
@@ -21,7 +23,7 @@
 
 /* The wizard's title (the text of string 14001): wizard pages carry it as
  * their caption, which the platform shows in the sheet's title bar. */
-#define PF_WIZARD_CAPTION "PathForge program wizard"
+#define PF_WIZARD_CAPTION "PathForge program wizard " PF_VERSION_TEXT
 
 /* Every wizard page has one size, in dialog units: the sheet is sized to its
  * largest page. The program page needs the room for its parameters, axis

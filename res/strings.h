@@ -3,9 +3,12 @@
  * Expanded by the C++ string lookup (src/common/StringTable.cpp) and by the
  * Windows resource compiler (strings.rc), which reads only macro definitions
  * from a header. ASCII texts only; texts that take values use the
- * wide-printf directives %d and %s. */
+ * wide-printf directives %d and %s. 14001, the plug-in's name and the
+ * wizard's title, names the version, so that a user sees which one runs. */
 #ifndef PATHFORGE_RES_STRINGS_H
 #define PATHFORGE_RES_STRINGS_H
+
+#include "pf_version.h"
 
 #define PF_STRING_LIST(X) \
   X(12501, "The axis configuration could not be read from the CNC. Check the NC connection. You can still add axes by hand on the machine information page.") \
@@ -39,7 +42,7 @@
   X(12617, "&Restore") \
   X(12618, "Cancel") \
   X(12621, "Axis") \
-  X(14001, "PathForge program wizard") \
+  X(14001, "PathForge program wizard " PF_VERSION_TEXT) \
   X(14002, "Time constant") \
   X(14003, "A ticked program already exists in this project. Its files will be overwritten.") \
   X(14004, "Axis %s") \

@@ -4,7 +4,9 @@
 # nothing.
 #
 #   uiproof       the toolkit's Win32 backend on the proof's own pages
-#   wizardproof   the module's program wizard with the simulated NC library
+#   wizardproof   the module's program wizard with the simulated NC library,
+#                 on a screen of 144 DPI (150 %), where every pixel size that
+#                 the wizard sets itself must grow with the text
 #
 #   scripts/check-win32-ui.sh [build folder] [screenshot folder]
 #
@@ -50,11 +52,17 @@ programs="$(wine_data_folder)/Program"
 mkdir -p "$programs/Alpha" "$programs/beta"
 wineserver -w
 
+# The screen's DPI for each proof (the prefix's LogPixels, read at start).
+declare -A dpis=([uiproof]=96 [wizardproof]=144)
+
 # Runs one proof, answering its screenshot requests, and counts its checks.
 run_proof() {
   local name=$1 exe="$build/tools/uiproof/$1.exe" proof status marker shot
   local deadline=$((SECONDS + timeout_s))
   local taken=()
+  echo "# $name at ${dpis[$name]} DPI"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${dpis[$name]}" /f >/dev/null 2>&1
+  wineserver -w
   wine "$exe" --shots "Z:${shots//\//\\}" >"$work/$name.out" 2>"$work/$name.err" &
   proof=$!
   while kill -0 "$proof" 2>/dev/null; do

@@ -12,8 +12,9 @@
 # golden files) on the real wizard windows at a pace a person can follow,
 # with the log viewer beside the wizard; then the files written are printed.
 # Without a window manager (a bare Xvfb) Wine draws the window frames itself.
-# Screenshots of each page go to demo-output/shots; the Wine prefix is kept
-# in demo-output/wine-prefix for the next run.
+# Screenshots of each page go to demo-output/shots. The Wine prefix (0.7 to
+# 1.3 GB) is kept for the next run outside the working tree, in
+# ${XDG_CACHE_HOME:-~/.cache}/pathforge/wine-prefix; its path is printed.
 #
 # Without one: the headless demo. `pathforge wizard` runs the built-in demo
 # (project "Demo") on the headless toolkit and prints each page and the
@@ -21,7 +22,8 @@
 #
 # Either way the data folder is emptied first and lies below demo-output/,
 # so the user's own settings are not touched. `env -u DISPLAY scripts/demo.sh`
-# asks for the headless demo on a desktop.
+# asks for the headless demo on a desktop. Both end by saying what their page
+# numbers and their last line, "N passed, M failed", mean.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-display.sh
@@ -40,6 +42,25 @@ display_refusal() {
 
 has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
+# What the numbers of the output mean.
+explain_output() {
+  cat <<'TEXT'
+
+Reading the output:
+  Page numbers ("== page N", the screenshots' "NN-page-N") are the wizard's
+  pages by position: 0 project, 1 machine information, 2 program selection,
+  3 to 13 the program pages of kinds 0, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10 (the
+  time-constant programs of this demo are 4, rapid traverse, and 6, cutting
+  feed), 14 requirements.
+  "N passed, M failed" counts the checks of the run: every step a person
+  does on the wizard (typing, clicking, a wizard button) and every
+  expectation the script states (the page shown, a control's text or
+  state, the buttons offered, the bytes of each file written) counts once;
+  the Windows host adds its five checks of the plug-in's interface.
+  "0 failed" means every page looked and every file came out as expected.
+TEXT
+}
+
 headless_demo() {
   scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
   cmake --preset native >/dev/null
@@ -47,6 +68,7 @@ headless_demo() {
   rm -rf demo-output/data
   export XDG_DATA_HOME="$PWD/demo-output/data"
   build/native/tools/pathforge/pathforge wizard
+  explain_output
 }
 
 viewer=""
@@ -59,11 +81,13 @@ wine_demo() {
   local host=$PWD/build/windows/tools/host out=$PWD/demo-output
   local script data
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  export WINEPREFIX=$out/wine-prefix
+  export WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/pathforge/wine-prefix
   if [ ! -d "$WINEPREFIX" ]; then
-    mkdir -p "$out"
-    mv "$(scripts/wine-prefix.sh)" "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    # An older demo kept its prefix in the working tree.
+    if [ -d "$out/wine-prefix" ]; then mv "$out/wine-prefix" "$WINEPREFIX"; else mv "$(scripts/wine-prefix.sh)" "$WINEPREFIX"; fi
   fi
+  echo "Wine prefix (kept for the next run; delete it to free its space): $WINEPREFIX"
   if has_window_manager; then
     wine_window_frames yes
   else
@@ -85,6 +109,7 @@ wine_demo() {
     tr -d '\r' <"$file" | awk '{ print "  " $0 }'
   done
   echo "Screenshots of each page: $out/shots"
+  explain_output
   sleep 3
 }
 

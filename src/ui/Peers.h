@@ -126,6 +126,7 @@ class IWindowPeer {
   virtual unsigned GetStyle() const = 0;                     // GWL_STYLE
   virtual void ModifyStyle(unsigned remove, unsigned add) = 0;
   virtual void AppendSystemMenu(unsigned command, const std::wstring& text) = 0;  // AppendMenu MF_STRING
+  virtual unsigned GetDpi() const = 0;                       // GetDpiForWindow (kStandardDpi: unscaled)
   // The C++ object is being destroyed while its window exists: the backend
   // destroys the window (DestroyWindow) and never calls the object again.
   virtual void OwnerDestroyed() = 0;

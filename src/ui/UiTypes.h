@@ -55,6 +55,15 @@ constexpr unsigned kPshWatermark = 0x00008000;
 constexpr unsigned kPshHeader = 0x00080000;
 constexpr unsigned kPshWizard97 = 0x01000000;
 
+// The dots per inch that pixel sizes written for the platform's standard
+// screen assume; a window on a denser screen scales them by its own DPI.
+constexpr unsigned kStandardDpi = 96;
+
+// `pixels` at the standard DPI, scaled to `dpi` and rounded.
+constexpr int ScaledToDpi(int pixels, unsigned dpi) {
+  return static_cast<int>((static_cast<long long>(pixels) * dpi + kStandardDpi / 2) / kStandardDpi);
+}
+
 // System menu commands.
 constexpr unsigned kScMinimize = 0xF020;
 constexpr unsigned kScRestore = 0xF120;

@@ -36,6 +36,8 @@ void CWnd::ModifyStyle(unsigned remove, unsigned add) { Peer().ModifyStyle(remov
 
 void CWnd::AppendSystemMenu(unsigned command, const std::wstring& text) { Peer().AppendSystemMenu(command, text); }
 
+unsigned CWnd::GetDpi() const { return Peer().GetDpi(); }
+
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
   CDataExchange dx(this, saveAndValidate);
   DoDataExchange(&dx);

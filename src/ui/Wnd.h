@@ -44,6 +44,8 @@ class CWnd {
   unsigned GetStyle() const;
   void ModifyStyle(unsigned remove, unsigned add);
   void AppendSystemMenu(unsigned command, const std::wstring& text);
+  // The dots per inch of the screen the window is drawn for.
+  unsigned GetDpi() const;
 
   // Runs DoDataExchange: controls to members when saving, else members to
   // controls. Always TRUE (no exchange of this module validates).

@@ -32,10 +32,10 @@ const OptionRow kRows[] = {
     {{L"--machine", L"m.ini"}, true, L"", L"", L"m.ini", L"", L"", 0, false},
     {{L"--script", L"a.script", L"--report", L"r.txt"}, true, L"a.script", L"", L"", L"r.txt", L"", 0, false},
     {{L"--plugin", L"..\\x86\\40.PathForge.pin"}, true, L"", L"", L"", L"", L"..\\x86\\40.PathForge.pin", 0, false},
-    // Pictures, pace and the report file belong to a script.
+    {{L"--report", L"r.txt"}, true, L"", L"", L"", L"r.txt", L"", 0, false},
+    // Pictures and pace belong to a script.
     {{L"--shots", L"out"}, false, L"", L"", L"", L"", L"", 0, false},
     {{L"--pace", L"10"}, false, L"", L"", L"", L"", L"", 0, false},
-    {{L"--report", L"r.txt"}, false, L"", L"", L"", L"", L"", 0, false},
     // A value is missing, or is not a number of milliseconds.
     {{L"--script"}, false, L"", L"", L"", L"", L"", 0, false},
     {{L"--script", L"a.script", L"--pace", L"fast"}, false, L"", L"", L"", L"", L"", 0, false},

@@ -15,9 +15,11 @@ struct DestinationRow {
 };
 
 constexpr DestinationRow kRows[] = {
-    // A person's run: nothing on any output, not even with one at hand.
+    // A person's run: nothing on any output, not even with one at hand, but
+    // the file it names.
     {false, false, false, ReportDestination::Box, false},
     {false, false, true, ReportDestination::Box, false},
+    {false, true, true, ReportDestination::File, true},
     // A scripted run: the named file first, then the output it was given.
     {true, true, true, ReportDestination::File, true},
     {true, true, false, ReportDestination::File, true},

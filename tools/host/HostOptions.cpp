@@ -32,7 +32,7 @@ bool ReadMilliseconds(const std::wstring& text, int& ms) {
 }  // namespace
 
 const char kHostUsage[] =
-    "usage: host.exe [--script FILE [--shots DIR] [--pace MS] [--report FILE]] [--machine FILE] [--plugin FILE]\n"
+    "usage: host.exe [--script FILE [--shots DIR] [--pace MS]] [--report FILE] [--machine FILE] [--plugin FILE]\n"
     "                [--wait-viewer]\n";
 
 bool ParseHostOptions(const std::vector<std::wstring>& args, HostOptions& options) {
@@ -55,7 +55,7 @@ bool ParseHostOptions(const std::vector<std::wstring>& args, HostOptions& option
     }
     if (!known) return false;
   }
-  return options.script.empty() ? options.shots.empty() && options.paceMs == 0 && options.report.empty() : true;
+  return options.script.empty() ? options.shots.empty() && options.paceMs == 0 : true;
 }
 
 }  // namespace pf

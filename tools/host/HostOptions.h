@@ -1,12 +1,12 @@
 // The host's command line:
 //
-//   host.exe [--script FILE [--shots DIR] [--pace MS] [--report FILE]] [--machine FILE] [--plugin FILE]
+//   host.exe [--script FILE [--shots DIR] [--pace MS]] [--report FILE] [--machine FILE] [--plugin FILE]
 //            [--wait-viewer]
 //
 //   --script FILE   run the wizard script FILE against the real wizard
 //   --shots DIR     keep screenshots (BMP) of every page and message box there
 //   --pace MS       wait MS milliseconds before each step, for watching
-//   --report FILE   write the script's report to FILE (see ReportDestination.h)
+//   --report FILE   write the report to FILE (see ReportDestination.h)
 //   --machine FILE  the simulated NC library's machine description
 //   --plugin FILE   load this plug-in file instead of 40.PathForge.pin by its
 //                   name (the host's own folder first); the NC library is

@@ -4,8 +4,8 @@
 namespace pf {
 
 ReportDestination ChooseReportDestination(bool scripted, bool reportFile, bool hasStandardOutput) {
-  if (!scripted) return ReportDestination::Box;
   if (reportFile) return ReportDestination::File;
+  if (!scripted) return ReportDestination::Box;
   return hasStandardOutput ? ReportDestination::StandardOutput : ReportDestination::ParentConsole;
 }
 

@@ -1,11 +1,11 @@
-// Where the host's report goes. host.exe is a window program: started by a
+// Where the host's report goes. A report file named with --report takes it
+// in every run. Otherwise: host.exe is a window program, and started by a
 // person it opens no console and prints nothing; what stops it (a plug-in
-// that cannot be loaded, a failed interface check) is shown in a message
-// box. A scripted run (--script) keeps its report for whoever started it:
-// in the file named with --report, else on the standard output it was
-// given (a pipe, a redirected file, or the terminal under Wine), else on the
-// console of the process that started it, and only when there is none in a
-// message box.
+// that is not there or cannot be loaded, a failed interface check) is shown
+// in a message box. A scripted run (--script) keeps its report for whoever
+// started it: on the standard output it was given (a pipe, a redirected
+// file, or the terminal under Wine), else on the console of the process that
+// started it, and only when there is none in a message box.
 #pragma once
 
 namespace pf {

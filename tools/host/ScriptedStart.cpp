@@ -17,7 +17,6 @@
 namespace pf {
 namespace {
 
-constexpr unsigned kWizardCaption = 14001;
 constexpr DWORD kReturnMs = 60000;   // for StartIF to return once the wizard ended
 
 CheckCounts Sum(const CheckCounts& before, const ScriptRunner& runner) {

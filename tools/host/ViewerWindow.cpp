@@ -2,21 +2,31 @@
 // ViewerWindow.h).
 #include "ViewerWindow.h"
 
+#include <utility>
+
 #include "ViewerPlacement.h"
 #include "nclink/LogEndpoint.h"
-
-#include <windows.h>
+#include "script/win32/WindowQueries.h"
 
 namespace pf {
 namespace {
 
+constexpr DWORD kPollMs = 50;
+
 ScreenRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+HWND FindWizard(const std::wstring& caption) {
+  for (HWND window : ProcessWindows()) {
+    if (WindowTextOf(window) == caption) return window;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
 void PlaceViewerBesideWizard(const std::wstring& wizardCaption) {
   const HWND viewer = FindWindowW(nullptr, kLogViewerTitle);
-  const HWND wizard = FindWindowW(nullptr, wizardCaption.c_str());
+  const HWND wizard = FindWizard(wizardCaption);
   RECT wizardRect{};
   RECT viewerRect{};
   MONITORINFO monitor{};
@@ -30,6 +40,26 @@ void PlaceViewerBesideWizard(const std::wstring& wizardCaption) {
   // Asynchronous: a viewer busy with records must not hold up the host.
   SetWindowPos(viewer, nullptr, placed.left, placed.top, placed.width(), placed.height(),
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+}
+
+ViewerBesideWizardOnceShown::ViewerBesideWizardOnceShown(std::wstring wizardCaption)
+    : caption_(std::move(wizardCaption)), ended_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+  if (ended_ != nullptr) thread_ = std::thread([this] { Wait(); });
+}
+
+ViewerBesideWizardOnceShown::~ViewerBesideWizardOnceShown() {
+  if (ended_ == nullptr) return;
+  SetEvent(ended_);
+  thread_.join();
+  CloseHandle(ended_);
+}
+
+void ViewerBesideWizardOnceShown::Wait() const {
+  while (WaitForSingleObject(ended_, kPollMs) == WAIT_TIMEOUT) {
+    if (FindWizard(caption_) == nullptr) continue;
+    PlaceViewerBesideWizard(caption_);
+    return;
+  }
 }
 
 }  // namespace pf

@@ -20,9 +20,12 @@
 #include "ExportCheck.h"
 #include "HostOptions.h"
 #include "HostReport.h"
+#include "MissingPlugin.h"
 #include "ScriptedStart.h"
+#include "ViewerWindow.h"
 #include "common/Format.h"
 #include "common/Path.h"
+#include "common/StringTable.h"
 #include "common/Text.h"
 #include "host/PluginModule.h"
 #include "nclink/LogEndpoint.h"
@@ -37,6 +40,7 @@ namespace {
 
 constexpr DWORD kViewerWaitMs = 10000;
 constexpr DWORD kPollMs = 50;
+constexpr const wchar_t* kArch = sizeof(void*) == 8 ? L"x64" : L"x86";
 
 std::vector<std::wstring> Arguments() {
   int count = 0;
@@ -57,6 +61,15 @@ std::wstring FullPath(const std::wstring& path) {
 std::wstring FolderOf(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+}
+
+// The plug-in file that the host loads: the one given, else the one beside
+// host.exe (the first place the platform's search looks).
+std::wstring PluginFile(const HostOptions& options) {
+  if (!options.plugin.empty()) return FullPath(options.plugin);
+  wchar_t program[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+  return FolderOf(std::wstring(program, length < MAX_PATH ? length : 0)) + kPluginFileName;
 }
 
 bool WithSeparator(std::wstring& folder) {
@@ -110,12 +123,18 @@ int Run(const std::vector<std::wstring>& args) {
   if (options.waitViewer) WaitForViewer();
 
   PluginModule plugin;
-  if (!plugin.Load(error, options.plugin.empty() ? kPluginFileName : FullPath(options.plugin))) {
+  const std::wstring pluginFile = PluginFile(options);
+  if (GetFileAttributesW(pluginFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    out << ToNarrow(MissingPluginText(pluginFile, kArch));
+    return 2;
+  }
+  if (!plugin.Load(error, options.plugin.empty() ? kPluginFileName : pluginFile)) {
     out << ToNarrow(error) << '\n';
     return 2;
   }
   CheckCounts counts = CheckExports(plugin, out);
   if (options.script.empty()) {
+    const ViewerBesideWizardOnceShown viewer(LoadResString(kWizardCaption));
     plugin.StartIF();
   } else {
     counts = RunScriptedStart(plugin, script, run, counts, out);

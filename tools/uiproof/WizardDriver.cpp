@@ -62,6 +62,7 @@ class WizardDriver : public SheetDriver {
   std::wstring Cell(int kind, int row, int column) const;
   std::wstring StartPosition(int kind, int axis) const;
   POINT CellPoint(int kind, int row, int column) const;
+  std::wstring ClippedCells(int kind) const;
   bool HintIs(unsigned stringId) const { return Text(Item(kIdcHint)) == LoadResString(stringId); }
 
   const UiThreadCalls& calls_;
@@ -138,6 +139,29 @@ POINT WizardDriver::CellPoint(int kind, int row, int column) const {
   return POINT{left + width / 2, 1 + row * height + height / 2};
 }
 
+// The cells whose text is wider than the room the grid's window gives it
+// (three pixels each side, the line), measured in the grid's font.
+std::wstring WizardDriver::ClippedCells(int kind) const {
+  HWND grid = Item(kIdcGrid);
+  HDC dc = GetDC(grid);
+  HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(grid, WM_GETFONT)));
+  std::wstring clipped;
+  calls_.Run([&] {
+    const CGridCtrlEx& cells = sheet_.ProgramPage(kind).m_gridAxis;
+    for (int row = 0; row < cells.GetRowCount(); ++row) {
+      for (int column = 0; column < cells.GetColumnCount(); ++column) {
+        const std::wstring text = cells.GetItemText(row, column);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        if (size.cx + 7 > cells.GetColumnWidth(column)) clipped += L" \"" + text + L"\"";
+      }
+    }
+  });
+  SelectObject(dc, before);
+  ReleaseDC(grid, dc);
+  return clipped;
+}
+
 // ---- steps
 
 bool WizardDriver::DriveProjectPage() {
@@ -192,6 +216,8 @@ bool WizardDriver::DriveRapidPage() {
   Check(Cell(kKindRapid, 0, 1) == LoadResString(14039) && Cell(kKindRapid, 1, 0) == L"$1-X" &&
             Cell(kKindRapid, 3, 0) == L"$1-Z",
         L"the grid lists the axes of part system 1 under its header");
+  const std::wstring clipped = ClippedCells(kKindRapid);
+  Check(clipped.empty(), L"every text of the grid fits its column", clipped);
   if (!CreateProgram()) return false;
   return DriveGridByMouse() && DriveGridByKeyboard() && DriveGridScrolling() &&
          NextTo(kPageFeed, L"Next goes to the cutting-feed time-constant page (kind 3)");

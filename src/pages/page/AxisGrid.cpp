@@ -15,7 +15,8 @@ namespace {
 
 enum AxisGridColumn : int { kColumnAxis = 0, kColumnPosition = 1, kColumnOrder = 2 };
 
-// The header of each column and its width in pixels.
+// The header of each column and its width in pixels at the standard DPI
+// (on a denser screen the header's text is larger, and so is the column).
 struct GridColumn {
   unsigned titleId;
   int width;
@@ -33,8 +34,8 @@ std::wstring OrderText(int order) { return Format(L"%d", order); }
 
 }  // namespace
 
-void FillAxisGrid(CGridCtrlEx& grid, const std::vector<std::wstring>& axisLabels, const std::wstring& systemDigit,
-                  const CProgramAxisInfoAry& axes) {
+void FillAxisGrid(CGridCtrlEx& grid, unsigned dpi, const std::vector<std::wstring>& axisLabels,
+                  const std::wstring& systemDigit, const CProgramAxisInfoAry& axes) {
   std::vector<std::size_t> shown;
   for (std::size_t i = 0; i < axes.size(); ++i) {
     if (SystemDigit(axisLabels.at(i)) == systemDigit) shown.push_back(i);
@@ -48,7 +49,7 @@ void FillAxisGrid(CGridCtrlEx& grid, const std::vector<std::wstring>& axisLabels
     const GridColumn& header = kColumns[column];
     grid.SetItemText(0, column, LoadResString(header.titleId));
     grid.SetColumnFormat(column, kHeaderFormat);
-    grid.SetColumnWidth(column, header.width);
+    grid.SetColumnWidth(column, ScaledToDpi(header.width, dpi));
   }
   int row = 1;
   for (std::size_t i : shown) {

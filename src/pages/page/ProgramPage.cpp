@@ -214,7 +214,7 @@ void CProgramPage::ShowFirstFile() {
 
 void CProgramPage::FillGrid() {
   const std::wstring& label = IsCircleKind(m_nKind) ? m_aryCircleAxis.at(0) : AxisLabel();
-  FillAxisGrid(m_gridAxis, Machine().m_aryAxisName, SystemDigit(label), CurrentProgram().m_aryAxis);
+  FillAxisGrid(m_gridAxis, GetDpi(), Machine().m_aryAxisName, SystemDigit(label), CurrentProgram().m_aryAxis);
 }
 
 // ---- hint line, Next, estimate

@@ -29,6 +29,7 @@ class HeadlessWindow : public Peer, public ControlOwner {
   void AppendSystemMenu(unsigned command, const std::wstring& text) override {
     systemMenu_.push_back({command, text});
   }
+  unsigned GetDpi() const override { return kStandardDpi; }
 
   void OwnerDestroyed() override {
     ownerGone_ = true;

@@ -84,6 +84,21 @@ void Win32Window<Peer>::AppendSystemMenu(unsigned command, const std::wstring& t
   AppendMenuW(GetSystemMenu(hwnd_, FALSE), MF_STRING, command, text.c_str());
 }
 
+// GetDpiForWindow where Windows has it (10, version 1607, and later): the
+// DPI of the window's monitor, or the standard one for a program that
+// Windows stretches instead. Earlier Windows: the DPI of the window's screen.
+template <class Peer>
+unsigned Win32Window<Peer>::GetDpi() const {
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  static const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+  const auto dpiForWindow = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(found));
+  if (dpiForWindow != nullptr) return dpiForWindow(hwnd_);
+  HDC dc = GetDC(hwnd_);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+  ReleaseDC(hwnd_, dc);
+  return dpi > 0 ? static_cast<unsigned>(dpi) : kStandardDpi;
+}
+
 template class Win32Window<IDialogPeer>;
 template class Win32Window<ISheetPeer>;
 

@@ -29,6 +29,7 @@ class Win32Window : public Peer {
   unsigned GetStyle() const override;
   void ModifyStyle(unsigned remove, unsigned add) override;
   void AppendSystemMenu(unsigned command, const std::wstring& text) override;
+  unsigned GetDpi() const override;
 
   HWND hwnd() const { return hwnd_; }
   Win32Ui& Ui() const { return ui_; }
