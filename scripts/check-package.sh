@@ -138,8 +138,16 @@ window_box() {
 wizard_title="PathForge program wizard $version"
 viewer_title="Drive Composer log viewer"
 
+# The architectures whose programs this machine can run under Wine.
+runnable=(x64)
+if wine_runs_32bit; then
+  runnable+=(x86)
+else
+  echo "# x86 programs not run: this machine's kernel cannot run 32-bit programs"
+fi
+
 # A person's first steps: host.exe on its own, then the batch file.
-for arch in x64 x86; do
+for arch in "${runnable[@]}"; do
   try="$unpacked/try-without-a-cnc/$arch"
   alone="$artefacts/$arch-host-alone.txt"
   (cd "$try" && timeout "$timeout_s" wine host.exe --report "$(windows_path "$alone")") >/dev/null 2>&1
@@ -170,11 +178,7 @@ done
 # The typical request, through the try-it folder's batch file.
 data=$(wine_data_folder)
 script=$(windows_path "$(realpath tests/e2e/typical-request.script)")
-for arch in x64 x86; do
-  if [ "$arch" = x86 ] && ! wine_runs_32bit; then
-    echo "# x86: not run, this machine's kernel cannot run 32-bit programs"
-    continue
-  fi
+for arch in "${runnable[@]}"; do
   rm -rf "$data"
   shots="$artefacts/shots/$arch"
   report="$artefacts/$arch-typical-request.log"
