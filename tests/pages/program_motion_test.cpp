@@ -132,7 +132,7 @@ std::vector<Case> Cases() {
       {"an end the NC did not give is stored as its start value; equal ends are no stroke", 0, 1, 2, 0,
        {kMcPosition, L"", L"(smptime=9)\r\nG91G64\r\nG00X100.\r\nG04X0.5\r\nM30\r\n"},
        MotionStatus::LimitsUnknown, L"Stroke limits unknown for X, Y (the NC gave no stroke range)",
-       {{L"-500.000", L"-500.000", true, false}, {L"0.000", L"0.000", true, true}, kLimits[2]}},
+       {{L"0.000", L"500.000", false, true}, {L"0.000", L"0.000", true, true}, kLimits[2]}},
       {"kinds 5 and 6 move one way: each file needs the start position", 5, 1, 2, 0,
        {kMcPosition, L"(smptime=9)\r\nG91G64\r\nG01X100.F3000.\r\nM30\r\n",
         L"(smptime=9)\r\nG91G64\r\nG01X100.F3000.\r\nG04X1.\r\nM30\r\n"},
