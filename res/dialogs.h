@@ -87,9 +87,9 @@
  * is hidden; 35009 is the hidden placeholder where the page creates the axis
  * grid. The dwell time has a label of its own: the kinds that always dwell
  * hide the check box beside it. Above the files, the verdict of the motion
- * check and its remarks, one line each (35048); beside the program text
- * (G-code lines are short), the picture of the selected file's motion
- * (35049). */
+ * check and its remarks, one line each (35048); beside the program text and
+ * its buttons (G-code lines are short), the picture of the selected file's
+ * motion (35049). */
 #define PF_DIALOG_2506(DIALOG, CONTROL) \
   DIALOG(2506, PF_PAGE_CX, PF_PAGE_CY, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
   CONTROL(35033, PF_WC_STATIC, "", PF_VALUE, 7, 2, 170, 8, 0) \
@@ -121,11 +121,11 @@
   CONTROL(35009, PF_WC_STATIC, "", PF_HIDDEN, 7, 133, 163, 58, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Pro&gram files:", PF_LABEL | PF_WS_GROUP, 180, 37, 173, 8, 0) \
   CONTROL(35025, PF_WC_LISTBOX, "", PF_LIST, 180, 47, 173, 36, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 86, 80, 8, 0) \
-  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 96, 80, 77, 0) \
-  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 264, 86, 89, 87, 0) \
-  CONTROL(35020, PF_WC_BUTTON, "&Create", PF_PUSH, 180, 177, 50, 14, 0) \
-  CONTROL(35046, PF_WC_BUTTON, "&Trial run", PF_PUSH, 234, 177, 50, 14, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 86, 97, 8, 0) \
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 96, 97, 77, 0) \
+  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 281, 86, 72, 105, 0) \
+  CONTROL(35020, PF_WC_BUTTON, "&Create", PF_PUSH, 180, 177, 46, 14, 0) \
+  CONTROL(35046, PF_WC_BUTTON, "&Trial run", PF_PUSH, 231, 177, 46, 14, 0) \
   CONTROL(35044, PF_WC_STATIC, "", PF_VALUE, 7, 195, 346, 8, 0)
 
 /* 2507: project name */
@@ -149,9 +149,9 @@
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Programs:", PF_LABEL, 7, 18, 163, 8, 0) \
   CONTROL(35023, PF_WC_TREEVIEW, "", PF_TREE, 7, 28, 163, 174, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program &text:", PF_LABEL | PF_WS_GROUP, 180, 18, 173, 8, 0) \
-  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_READONLY, 180, 28, 173, 62, 0) \
-  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 180, 93, 173, 25, 0) \
-  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 180, 120, 173, 82, 0)
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_READONLY, 180, 28, 173, 52, 0) \
+  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 180, 83, 173, 25, 0) \
+  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 180, 110, 173, 92, 0)
 
 /* 2509: programs to generate */
 #define PF_DIALOG_2509(DIALOG, CONTROL) \

@@ -14,8 +14,11 @@ namespace {
 constexpr double kPad = 3.0;          // free space along the drawing's edges
 constexpr double kLimitTolerance = 1e-6;  // a point on a stroke end is inside (length unit)
 constexpr double kTouching = 1e-3;        // an inside part this short is a touch (length unit)
-constexpr double kSmallPath = 0.2;    // a path below this share of the view gets an inset
-constexpr double kInsetShare = 0.45;  // the inset's share of the view's width and height
+constexpr double kSmallPath = 0.2;    // a path below this share of the view gets an inset,
+constexpr double kSmallRows = 4.0;    // and so does one below this many text rows
+constexpr double kInsetShare = 0.5;   // the inset's share of the view's width and height
+constexpr double kInsetZoom = 2.0;    // an inset that enlarges less than this is left out
+constexpr double kCharWidth = 0.55;   // a character's width at most, in text heights
 constexpr double kScaleShare = 0.3;   // the scale bar's longest length, as a share of its view's width
 constexpr double kArrowAt = 0.125;    // where along the path the arrowhead sits, as a share of its length
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -161,20 +164,38 @@ void AddTravelArrow(SceneLayer& layer, const MotionPicture& picture, const ViewM
   }
 }
 
+// A text of one line at `at`, moved along x so that it stays within
+// `left`..`right` as far as its width can be told.
+SceneText TextWithin(Ink ink, ScenePoint at, TextAlign align, std::wstring text, double textHeight, double left,
+                     double right) {
+  const double width = text.size() * kCharWidth * textHeight;
+  if (align == TextAlign::Left) at.x = std::max(left, std::min(at.x, right - width));
+  if (align == TextAlign::Right) at.x = std::min(right, std::max(at.x, left + width));
+  return {ink, at, align, std::move(text)};
+}
+
 // The stroke ends that fall within `view` as dashed lines across it; with
 // `labelRow` > 0 each with its value: a horizontal axis's in the row of that
-// height below the view, a vertical axis's inside the box beside its line.
+// height below the view, inside the box where both values fit there, else
+// outside it; a vertical axis's inside the box beside its line.
 void AddLimits(SceneLayer& layer, const MotionPicture& picture, const ViewMap& map, const SceneBox& view,
                double labelRow) {
   const PictureLimits& across = picture.horizontalLimits;
   const PictureLimits& up = picture.verticalLimits;
   const double rowMiddle = view.bottom + labelRow / 2;
+  const std::wstring minusText = Format(L"%.3f", across.minus);
+  const std::wstring plusText = Format(L"%.3f", across.plus);
+  const double labels = (minusText.size() + plusText.size() + 2) * kCharWidth * (labelRow - 2);
+  const bool inside = map.X(across.plus) - map.X(across.minus) >= labels;
   for (const double value : {across.minus, across.plus}) {
     const double x = map.X(value);
     if (!across.known || x < view.left - 0.5 || x > view.right + 0.5) continue;
     layer.lines.push_back({Ink::Limit, {{x, view.top}, {x, view.bottom}}});
-    const bool minus = value == across.minus;
-    if (labelRow > 0) layer.texts.push_back({Ink::Text, {minus ? x + 2 : x - 2, rowMiddle}, minus ? TextAlign::Left : TextAlign::Right, Format(L"%.3f", value)});
+    if (labelRow <= 0) continue;
+    const bool right = (value == across.minus) == inside;  // the text to the right of the line
+    layer.texts.push_back(TextWithin(Ink::Text, {right ? x + 2 : x - 2, rowMiddle}, right ? TextAlign::Left : TextAlign::Right,
+                                     value == across.minus ? minusText : plusText, labelRow - 2,
+                                     view.left - labelRow / 2, view.right + labelRow / 2));
   }
   for (const double value : {up.minus, up.plus}) {
     const double y = map.Y(value);
@@ -194,8 +215,12 @@ double RoundLength(double most) {
   return power;
 }
 
-// A scale bar from (`left`, `y`) with its length beside it.
-void AddScale(SceneLayer& layer, const ViewMap& map, double left, double y, double mostPixels, double tick) {
+// A scale bar from `left` on the text row around `y` with its length beside
+// it, both within `left`..`left + room`: the bar at most a share of the
+// room, its text of a few characters after it.
+void AddScale(SceneLayer& layer, const ViewMap& map, double left, double y, double room, double row) {
+  const double tick = row / 3;
+  const double mostPixels = std::min(room * kScaleShare, room - 4 - 6 * kCharWidth * (row - 2));
   const double length = RoundLength(mostPixels / map.scale());
   if (length <= 0.0) return;
   const double right = left + length * map.scale();
@@ -253,7 +278,8 @@ void AddFarthest(SceneLayer& layer, const MotionPicture& picture, const ViewMap&
   const double above = path.top - row / 2;
   const double y = vertical ? at.y : above - row / 2 >= view.top ? above : path.bottom + row / 2;
   const double x = vertical ? (right ? at.x - 6 : at.x + 6) : at.x;
-  layer.texts.push_back({Ink::Beyond, {x, y}, right ? TextAlign::Right : TextAlign::Left, text});
+  layer.texts.push_back(TextWithin(Ink::Beyond, {x, y}, right ? TextAlign::Right : TextAlign::Left, text, row - 2,
+                                   view.left - row / 2, view.right + row / 2));
 }
 
 void AddPoint(AxisRange& x, AxisRange& y, PicturePoint p) {
@@ -273,10 +299,10 @@ SceneLine Frame(const SceneBox& box) {
 
 // The inset's place: the corner of `view` farthest from the path's middle,
 // a text row off the view's top and bottom edges, where the vertical axis's
-// stroke ends carry their values.
-SceneBox InsetBox(const SceneBox& view, const SceneBox& path, double row) {
+// stroke ends carry their values. A single-axis path needs a band only.
+SceneBox InsetBox(const SceneBox& view, const SceneBox& path, double row, bool plane) {
   const double w = Width(view) * kInsetShare;
-  const double h = Height(view) * kInsetShare;
+  const double h = plane ? Height(view) * kInsetShare : std::min(Height(view) * kInsetShare, 3 * row);
   const double middleX = (path.left + path.right) / 2;
   const double middleY = (path.top + path.bottom) / 2;
   SceneBox best;
@@ -292,21 +318,23 @@ SceneBox InsetBox(const SceneBox& view, const SceneBox& path, double row) {
   return best;
 }
 
-// The enlarged path in its inset, with its own scale.
-SceneLayer Inset(const MotionPicture& picture, const SceneBox& box, double row, double arrow) {
+// The enlarged path in its inset, with its own scale (`scale`: pixels per
+// length unit there).
+SceneLayer Inset(const MotionPicture& picture, const SceneBox& box, double row, double arrow, double& scale) {
   SceneLayer layer;
   layer.boxed = true;
   layer.box = box;
-  const SceneBox view{box.left + kPad + row / 2, box.top + kPad + row / 2, box.right - kPad - row / 2, box.bottom - kPad - row};
+  const SceneBox view{box.left + kPad, box.top + kPad, box.right - kPad, box.bottom - kPad - row};
   AxisRange x;
   AxisRange y;
   PathExtent(picture, x, y);
   const ViewMap map(x, y, view);
+  scale = map.scale();
   AddLimits(layer, picture, map, view, 0.0);
   AddPath(layer, picture, map);
   AddTravelArrow(layer, picture, map, arrow);
   layer.dots.push_back({Ink::Start, map.At(picture.start)});
-  AddScale(layer, map, box.left + kPad, box.bottom - kPad - row / 2, Width(view) * kScaleShare, row / 3);
+  AddScale(layer, map, box.left + kPad, box.bottom - kPad - row / 2, Width(view), row);
   return layer;
 }
 
@@ -341,20 +369,23 @@ PictureScene LayOutPicture(const MotionPicture& picture, double width, double he
   AddPath(main, picture, map);
   main.dots.push_back({Ink::Start, map.At(picture.start)});
   AddFarthest(main, picture, map, path, view, row);
-  AddScale(main, map, kPad, height - kPad - row / 2, Width(view) * kScaleShare, row / 3);
+  AddScale(main, map, kPad, height - kPad - row / 2, Width(view), row);
   AddAxisNames(main, picture, width, height, row);
 
   const double pathSize = std::max(Width(path), plane ? Height(path) : 0.0) - 2 * kPad;
   const double viewSize = plane ? std::min(Width(view), Height(view)) : Width(view);
-  const bool inset = picture.path.size() > 1 && pathSize > 0.0 && pathSize < viewSize * kSmallPath;
-  if (!inset) {
+  const bool small =
+      picture.path.size() > 1 && pathSize > 0.0 && pathSize < std::max(viewSize * kSmallPath, row * kSmallRows);
+  double insetScale = 0.0;
+  SceneLayer inset = small ? Inset(picture, InsetBox(view, path, row, plane), row, row * 0.7, insetScale) : SceneLayer();
+  if (insetScale < map.scale() * kInsetZoom) {
     AddTravelArrow(main, picture, map, row * 0.7);
     scene.layers.push_back(std::move(main));
     return scene;
   }
   main.lines.push_back(Frame(path));
   scene.layers.push_back(std::move(main));
-  scene.layers.push_back(Inset(picture, InsetBox(view, path, row), row, row * 0.7));
+  scene.layers.push_back(std::move(inset));
   return scene;
 }
 

@@ -69,11 +69,12 @@ TEST_F(MotionDisplayTest, TheProgramPageFollowsCreateEditsAndTheSelection) {
        L"path 0, " + ends + texts + kScaleAndNames},
       {"the circle file selected: the part beyond X 500 and how far",
        [this](CProgramPage&) { ASSERT_TRUE(ui.PickItem(kIdcFileList, 1)); }, kBeyondX,
-       L"path 50, beyond 25, " + ends + L"arrow, " + texts + L"\"X 550.000\" " + kScaleAndNames},
+       L"path 50, beyond 25, " + ends + texts + L"\"X 550.000\" " + kScaleAndNames +
+           L"; inset: path 50, beyond 25, 1 limit lines, arrow"},
       {"a radius of 50 typed in stays inside",
        [this](CProgramPage&) { ASSERT_TRUE(ui.TypeText(kIdcFileText, CircleText(L"50", L"99"))); },
        L"Within the stroke limits: X 350.000 \u2026 450.000, Y -50.000 \u2026 50.000",
-       L"path 73, " + ends + texts + kScaleAndNames + L"; inset: path 73, 1 limit lines, arrow, texts \"50 mm\""},
+       L"path 73, " + ends + texts + kScaleAndNames + L"; inset: path 73, arrow"},
       {"the position file moved to X -500.5",
        [this](CProgramPage&) {
          ASSERT_TRUE(ui.PickItem(kIdcFileList, 0));
