@@ -42,7 +42,7 @@ struct ProgramMotionInput {
 struct ProgramMotion : MotionResult {
   bool WithinLimits() const { return status == MotionStatus::Within; }
   // The program could not be checked: a word the check does not follow, or
-  // stroke limits that were not read.
+  // an axis moved whose stroke limits are unknown.
   bool Unchecked() const { return status == MotionStatus::NotChecked || status == MotionStatus::LimitsUnknown; }
 };
 
