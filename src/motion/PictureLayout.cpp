@@ -297,22 +297,38 @@ SceneLine Frame(const SceneBox& box) {
   return {Ink::Frame, {{box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}, {box.left, box.top}}};
 }
 
-// The inset's place: the corner of `view` farthest from the path's middle,
-// a text row off the view's top and bottom edges, where the vertical axis's
-// stroke ends carry their values. A single-axis path needs a band only.
-SceneBox InsetBox(const SceneBox& view, const SceneBox& path, double row, bool plane) {
+// Whether `box` hides part of `text` (one row high), as far as its width
+// can be told.
+bool Hides(const SceneBox& box, const SceneText& text, double row) {
+  const double width = text.text.size() * kCharWidth * (row - 2);
+  const double left = text.align == TextAlign::Left    ? text.at.x
+                      : text.align == TextAlign::Right ? text.at.x - width
+                                                       : text.at.x - width / 2;
+  return left < box.right && left + width > box.left && text.at.y - row / 2 < box.bottom && text.at.y + row / 2 > box.top;
+}
+
+// The inset's place: a corner of `view` a text row off its top and bottom
+// edges (where the vertical axis's stroke ends carry their values) that
+// hides no alarm text of `main`, the farthest such from the path's middle.
+// A single-axis path needs a band only.
+SceneBox InsetBox(const SceneBox& view, const SceneBox& path, const SceneLayer& main, double row, bool plane) {
   const double w = Width(view) * kInsetShare;
   const double h = plane ? Height(view) * kInsetShare : std::min(Height(view) * kInsetShare, 3 * row);
   const double middleX = (path.left + path.right) / 2;
   const double middleY = (path.top + path.bottom) / 2;
   SceneBox best;
+  bool bestHides = true;
   double bestDistance = -1.0;
   for (const double left : {view.left, view.right - w}) {
     for (const double top : {view.top + row, view.bottom - row - h}) {
+      const SceneBox box{left, top, left + w, top + h};
+      const bool hides = std::any_of(main.texts.begin(), main.texts.end(),
+                                     [&](const SceneText& t) { return t.ink == Ink::Beyond && Hides(box, t, row); });
       const double distance = std::hypot(left + w / 2 - middleX, top + h / 2 - middleY);
-      if (distance <= bestDistance) continue;
+      if (hides > bestHides || (hides == bestHides && distance <= bestDistance)) continue;
+      bestHides = hides;
       bestDistance = distance;
-      best = {left, top, left + w, top + h};
+      best = box;
     }
   }
   return best;
@@ -377,7 +393,7 @@ PictureScene LayOutPicture(const MotionPicture& picture, double width, double he
   const bool small =
       picture.path.size() > 1 && pathSize > 0.0 && pathSize < std::max(viewSize * kSmallPath, row * kSmallRows);
   double insetScale = 0.0;
-  SceneLayer inset = small ? Inset(picture, InsetBox(view, path, row, plane), row, row * 0.7, insetScale) : SceneLayer();
+  SceneLayer inset = small ? Inset(picture, InsetBox(view, path, main, row, plane), row, row * 0.7, insetScale) : SceneLayer();
   if (insetScale < map.scale() * kInsetZoom) {
     AddTravelArrow(main, picture, map, row * 0.7);
     scene.layers.push_back(std::move(main));
