@@ -49,7 +49,7 @@ struct LargeMachine {
       for (const wchar_t* letter = kAxisLetters; *letter != 0; ++letter) {
         machine.axisLabels.push_back(Format(L"$%d-%c", s, *letter));
         machine.incrementalNames.push_back(L"999");
-        input.axisLimits.push_back({L"-500.000", L"500.000"});
+        input.axisLimits.push_back({L"-500.000", L"500.000", true, true});
         input.rapidSpeeds.push_back(24000.0);
       }
       const wchar_t* pairs[3][3] = {{L"IJ", L"X", L"Y"}, {L"JK", L"Y", L"Z"}, {L"KI", L"Z", L"X"}};
@@ -57,7 +57,7 @@ struct LargeMachine {
         CPlane plane;
         plane.m_strName = Format(L"$%d-%s", s, pair[0]);
         for (int k = 0; k < 2; ++k) {
-          plane.m_axis[k] = {Format(L"$%d-%s", s, pair[k + 1]), L"-500.0000", L"500.0000"};
+          plane.m_axis[k] = {Format(L"$%d-%s", s, pair[k + 1]), L"-500.0000", L"500.0000", true, true};
           input.planeAxes.push_back(plane.m_axis[k].m_strAxis);
         }
         input.planeNames.push_back(plane.m_strName);

@@ -88,23 +88,24 @@
  * files beside. The second stroke-end row (35043, 35041, 35039, 35037, 35035)
  * is hidden; 35009 is the hidden placeholder where the page creates the axis
  * grid. The dwell time has a label of its own: the kinds that always dwell
- * hide the check box beside it. Beside the stroke ends, the verdict of the
- * motion check (35048); beside the program text (G-code lines are short),
- * the picture of the selected file's motion (35049). */
+ * hide the check box beside it. Above the files, the verdict of the motion
+ * check and its remarks, one line each (35048); beside the program text and
+ * its buttons (G-code lines are short), the picture of the selected file's
+ * motion (35049). */
 #define PF_DIALOG_2506(DIALOG, CONTROL) \
   DIALOG(2506, PF_PAGE_CX, PF_PAGE_CY, PF_STYLE_PAGE, PF_WIZARD_CAPTION) \
-  CONTROL(35033, PF_WC_STATIC, "", PF_VALUE, 7, 2, 346, 8, 0) \
-  CONTROL(35042, PF_WC_STATIC, "", PF_VALUE, 7, 13, 52, 8, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Stroke end -:", PF_LABEL, 62, 13, 46, 8, 0) \
-  CONTROL(35038, PF_WC_STATIC, "", PF_VALUE, 110, 13, 44, 8, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "+:", PF_LABEL, 158, 13, 12, 8, 0) \
-  CONTROL(35034, PF_WC_STATIC, "", PF_VALUE, 172, 13, 44, 8, 0) \
-  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 220, 10, 133, 24, 0) \
-  CONTROL(35043, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 7, 23, 52, 8, 0) \
-  CONTROL(35041, PF_WC_STATIC, "Stroke end -:", PF_HIDDEN, 62, 23, 46, 8, 0) \
-  CONTROL(35039, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 110, 23, 44, 8, 0) \
-  CONTROL(35037, PF_WC_STATIC, "+:", PF_HIDDEN, 158, 23, 12, 8, 0) \
-  CONTROL(35035, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 172, 23, 44, 8, 0) \
+  CONTROL(35033, PF_WC_STATIC, "", PF_VALUE, 7, 2, 170, 8, 0) \
+  CONTROL(35042, PF_WC_STATIC, "", PF_VALUE, 7, 13, 38, 8, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Stroke end -:", PF_LABEL, 47, 13, 44, 8, 0) \
+  CONTROL(35038, PF_WC_STATIC, "", PF_VALUE, 93, 13, 36, 8, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "+:", PF_LABEL, 131, 13, 8, 8, 0) \
+  CONTROL(35034, PF_WC_STATIC, "", PF_VALUE, 141, 13, 36, 8, 0) \
+  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 182, 2, 171, 33, 0) \
+  CONTROL(35043, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 7, 23, 38, 8, 0) \
+  CONTROL(35041, PF_WC_STATIC, "Stroke end -:", PF_HIDDEN, 47, 23, 44, 8, 0) \
+  CONTROL(35039, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 93, 23, 36, 8, 0) \
+  CONTROL(35037, PF_WC_STATIC, "+:", PF_HIDDEN, 131, 23, 8, 8, 0) \
+  CONTROL(35035, PF_WC_STATIC, "", PF_HIDDEN | PF_SS_NOPREFIX, 141, 23, 36, 8, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Distance:", PF_LABEL, 7, 37, 53, 8, 0) \
   CONTROL(35045, PF_WC_EDIT, "", PF_EDIT, 62, 35, 50, 12, 0) \
   CONTROL(35022, PF_WC_STATIC, "&Feed rate:", PF_LABEL_BY_KIND, 7, 51, 53, 8, 0) \
@@ -120,13 +121,13 @@
   CONTROL(35031, PF_WC_EDIT, "", PF_EDIT, 62, 105, 50, 12, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Start &positions:", PF_LABEL, 7, 123, 163, 8, 0) \
   CONTROL(35009, PF_WC_STATIC, "", PF_HIDDEN, 7, 133, 163, 58, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Pro&gram files:", PF_LABEL | PF_WS_GROUP, 180, 35, 173, 8, 0) \
-  CONTROL(35025, PF_WC_LISTBOX, "", PF_LIST, 180, 45, 173, 44, 0) \
-  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 93, 98, 8, 0) \
-  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 103, 98, 70, 0) \
-  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 282, 93, 71, 80, 0) \
-  CONTROL(35020, PF_WC_BUTTON, "&Create", PF_PUSH, 180, 177, 50, 14, 0) \
-  CONTROL(35046, PF_WC_BUTTON, "&Trial run", PF_PUSH, 234, 177, 50, 14, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Pro&gram files:", PF_LABEL | PF_WS_GROUP, 180, 37, 173, 8, 0) \
+  CONTROL(35025, PF_WC_LISTBOX, "", PF_LIST, 180, 47, 173, 36, 0) \
+  CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program te&xt:", PF_LABEL, 180, 86, 97, 8, 0) \
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_WANTRETURN, 180, 96, 97, 77, 0) \
+  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 281, 86, 72, 105, 0) \
+  CONTROL(35020, PF_WC_BUTTON, "&Create", PF_PUSH, 180, 177, 46, 14, 0) \
+  CONTROL(35046, PF_WC_BUTTON, "&Trial run", PF_PUSH, 231, 177, 46, 14, 0) \
   CONTROL(35044, PF_WC_STATIC, "", PF_VALUE, 7, 195, 346, 8, 0)
 
 /* 2507: project name */
@@ -150,9 +151,9 @@
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "&Programs:", PF_LABEL, 7, 18, 163, 8, 0) \
   CONTROL(35023, PF_WC_TREEVIEW, "", PF_TREE, 7, 28, 163, 174, 0) \
   CONTROL(PF_IDC_STATIC, PF_WC_STATIC, "Program &text:", PF_LABEL | PF_WS_GROUP, 180, 18, 173, 8, 0) \
-  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_READONLY, 180, 28, 173, 90, 0) \
-  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 180, 121, 173, 16, 0) \
-  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 180, 140, 173, 62, 0)
+  CONTROL(35024, PF_WC_EDIT, "", PF_TEXT_AREA | PF_ES_READONLY, 180, 28, 173, 52, 0) \
+  CONTROL(35048, PF_WC_STATIC, "", PF_VALUE, 180, 83, 173, 25, 0) \
+  CONTROL(35049, PF_WC_STATIC, "", PF_PICTURE, 180, 110, 173, 92, 0)
 
 /* 2509: programs to generate */
 #define PF_DIALOG_2509(DIALOG, CONTROL) \

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/Format.h"
+#include "motion/MotionRemarks.h"
 #include "motion/PictureBuilder.h"
 #include "motion/ProgramFollower.h"
 #include "motion/SweptRange.h"
@@ -15,9 +16,6 @@ namespace {
 // Stroke ends are read to three or four decimals: a position on the end is
 // inside.
 constexpr double kLimitTolerance = 1e-6;
-// The page writes sampling times with two decimals: what that rounding
-// takes off the motion does not count as too short.
-constexpr double kSamplingTolerance = 0.005;
 
 struct NotFollowed {
   std::wstring fileName;
@@ -31,12 +29,6 @@ struct Beyond {
   int axis = 0;
   double reached = 0.0;
   double limit = 0.0;
-};
-
-struct TooShort {
-  std::wstring fileName;
-  double samplingTime = 0.0;
-  double seconds = 0.0;
 };
 
 // What the files of one program showed, the first finding of each sort.
@@ -66,12 +58,8 @@ class Findings {
     }
   }
 
-  void AddFile(const FollowResult& followed, const std::wstring& fileName, bool measurement) {
+  void AddFile(const FollowResult& followed, const std::wstring& fileName) {
     if (!followed.followed && !notFollowed_) notFollowed_ = NotFollowed{fileName, followed.word, followed.line};
-    if (measurement && followed.hasSamplingTime && !tooShort_ &&
-        followed.samplingTime < followed.seconds - kSamplingTolerance) {
-      tooShort_ = TooShort{fileName, followed.samplingTime, followed.seconds};
-    }
   }
 
   void Conclude(MotionResult& result) const {
@@ -84,11 +72,7 @@ class Findings {
                               beyond_->reached, beyond_->limit, beyond_->fileName, beyond_->line);
     } else if (const std::wstring names = UnknownNames(); !names.empty()) {
       result.status = MotionStatus::LimitsUnknown;
-      result.verdict = L"Stroke limits unknown (not read from the NC): " + names;
-    } else if (tooShort_) {
-      result.status = MotionStatus::SamplingShort;
-      result.verdict = Format(L"Sampling time %.2f s is shorter than the motion (%.2f s) in %s", tooShort_->samplingTime,
-                              tooShort_->seconds, tooShort_->fileName);
+      result.verdict = L"Stroke limits unknown for " + names + L" (the NC gave no stroke range)";
     } else if (const std::wstring ranges = Ranges(); !ranges.empty()) {
       result.status = MotionStatus::Within;
       result.verdict = L"Within the stroke limits: " + ranges;
@@ -128,27 +112,43 @@ class Findings {
   std::vector<bool> unknown_;
   std::optional<NotFollowed> notFollowed_;
   std::optional<Beyond> beyond_;
-  std::optional<TooShort> tooShort_;
 };
 
 }  // namespace
 
-MotionResult CheckMotion(const MotionSetup& setup, const std::vector<MotionFile>& files, PictureAxes pictureAxes) {
+std::wstring MotionResult::Text() const {
+  std::wstring text = verdict;
+  for (const std::wstring& remark : remarks) text += L"\r\n" + remark;
+  return text;
+}
+
+MotionResult CheckMotion(const MotionSetup& setup, const std::vector<MotionFile>& files, PictureAxes pictureAxes,
+                         const std::vector<double>& origin) {
   MotionResult result;
+  if (files.empty()) return result;
   Findings findings(setup);
-  // The position program starts from unknown positions; the measurement
-  // programs start where it ends.
-  std::vector<double> start(setup.axes.size(), std::numeric_limits<double>::quiet_NaN());
+  StartPositionRemark startRemark(setup, files.front().fileName);
+  std::wstring samplingRemark;
+  // The measurement programs start where the position program ends.
+  std::vector<double> start = origin;
+  start.resize(setup.axes.size(), std::numeric_limits<double>::quiet_NaN());
   for (std::size_t i = 0; i < files.size(); ++i) {
     const MotionFile& file = files[i];
     const bool measurement = i > 0;
     const FollowResult followed = FollowProgram(setup, file.text, start);
     for (const MotionStep& step : followed.steps) findings.AddStep(step, file.fileName, measurement);
-    findings.AddFile(followed, file.fileName, measurement);
-    if (!measurement) start = followed.end;
-    result.pictures.push_back(BuildPicture(setup, pictureAxes, file.fileName, followed, measurement ? start : followed.end));
+    findings.AddFile(followed, file.fileName);
+    if (measurement) {
+      startRemark.AddFile(file.fileName, start, followed);
+      if (samplingRemark.empty()) samplingRemark = SamplingRemark(followed, file.fileName);
+    } else {
+      start = followed.end;
+    }
+    result.pictures.push_back(BuildPicture(setup, pictureAxes, file.fileName, followed, start));
   }
   findings.Conclude(result);
+  for (const std::wstring& remark : {startRemark.Text(), samplingRemark})
+    if (!remark.empty()) result.remarks.push_back(remark);
   return result;
 }
 

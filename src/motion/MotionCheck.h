@@ -1,9 +1,11 @@
 // The check of one program: the position file's targets give the start
 // (each checked against its axis's stroke limits), then every measurement
 // file is followed from there. Per axis the whole swept range counts (arcs
-// by their real extent, turns included), and each measurement file's
-// duration (feeds as programmed, rapid moves at the axis's rapid speed,
-// dwells) is compared with its "(smptime=...)".
+// by their real extent, turns included; a position on a stroke end is
+// inside). The stroke verdict comes first; remarks follow it: measurement
+// files that leave the start position the same way, and a "(smptime=...)"
+// that ends before a file's last move (feeds as programmed, rapid moves at
+// the axis's rapid speed, dwells between moves).
 #pragma once
 
 #include <string>
@@ -27,18 +29,25 @@ struct PictureAxes {
   int vertical = -1;
 };
 
-// The outcome, worst first: a program that cannot be followed, one that
-// leaves its stroke limits, one whose limits were not read, one whose
-// sampling time is shorter than its motion, one with nothing to check yet,
-// one within its limits.
-enum class MotionStatus { NotChecked, BeyondLimits, LimitsUnknown, SamplingShort, Empty, Within };
+// The stroke outcome, worst first: a program that cannot be followed, one
+// that leaves its stroke limits, one that moves an axis whose limits are
+// unknown, one with nothing to check yet, one within its limits.
+enum class MotionStatus { NotChecked, BeyondLimits, LimitsUnknown, Empty, Within };
 
 struct MotionResult {
   MotionStatus status = MotionStatus::Empty;
-  std::wstring verdict;                 // the one-line verdict shown to the user
+  std::wstring verdict;                 // the stroke verdict, one line
+  std::vector<std::wstring> remarks;    // the lines after it (MotionRemarks.h)
   std::vector<MotionPicture> pictures;  // one per file, in file order
+
+  // The verdict and the remarks, one per line (CR LF between), as the pages
+  // show them.
+  std::wstring Text() const;
 };
 
-MotionResult CheckMotion(const MotionSetup& setup, const std::vector<MotionFile>& files, PictureAxes pictureAxes);
+// `origin`: where the position file starts, one position per axis; empty:
+// unknown, as on the machine (only absolute words place an axis then).
+MotionResult CheckMotion(const MotionSetup& setup, const std::vector<MotionFile>& files, PictureAxes pictureAxes,
+                         const std::vector<double>& origin = {});
 
 }  // namespace pf

@@ -18,7 +18,7 @@ inline constexpr double kUnreadSpeed = 1000.0;
 
 struct MotionAxis {
   std::wstring name;         // as verdicts and pictures name it, "X"
-  bool limitsKnown = false;  // false: the stroke ends were not read from the NC
+  bool limitsKnown = false;  // false: the NC gave no stroke range (an end not read, or equal ends)
   double limitMinus = 0.0;
   double limitPlus = 0.0;
   double rapidSpeed = 0.0;   // G00 speed in units per minute; 0: not read

@@ -1,6 +1,7 @@
 // Pictures of followed files (see PictureBuilder.h).
 #include "motion/PictureBuilder.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "motion/SweptRange.h"
@@ -8,8 +9,10 @@
 namespace pf {
 namespace {
 
-// Arcs are drawn as chords of at most 5 degrees.
+// Arcs are drawn as chords of at most 5 degrees, through every quadrant
+// point they pass, so that the path reaches as far as the arc does.
 constexpr double kChordAngle = kFullTurn / 72;
+constexpr double kQuarterTurn = kFullTurn / 4;
 
 bool Known(const std::vector<double>& position, PictureAxes axes) {
   return !std::isnan(position[static_cast<std::size_t>(axes.horizontal)]) &&
@@ -34,11 +37,24 @@ double DrawnSweep(double sweep) {
   return sweep < 0 ? -drawn : drawn;
 }
 
+// The fractions of `sweep` from `start` at which the chords end.
+std::vector<double> ChordEnds(double start, double sweep) {
+  std::vector<double> ends;
+  const int chords = static_cast<int>(std::ceil(std::fabs(sweep) / kChordAngle));
+  for (int i = 1; i <= chords; ++i) ends.push_back(static_cast<double>(i) / chords);
+  const double low = std::min(start, start + sweep);
+  const double high = std::max(start, start + sweep);
+  for (double q = std::ceil(low / kQuarterTurn); q * kQuarterTurn < high; ++q) ends.push_back((q * kQuarterTurn - start) / sweep);
+  std::sort(ends.begin(), ends.end());
+  ends.erase(std::unique(ends.begin(), ends.end(), [](double a, double b) { return b - a < 1e-9; }), ends.end());
+  return ends;
+}
+
 void AddArc(const MotionStep& step, PictureAxes axes, std::vector<PicturePoint>& path) {
   const double sweep = DrawnSweep(step.arc.sweep);
-  const int chords = static_cast<int>(std::ceil(std::fabs(sweep) / kChordAngle));
-  for (int i = 1; i <= chords; ++i) {
-    const double angle = step.arc.startAngle + sweep * i / chords;
+  for (const double fraction : ChordEnds(step.arc.startAngle, sweep)) {
+    if (fraction <= 0.0) continue;
+    const double angle = step.arc.startAngle + sweep * fraction;
     PicturePoint point;
     point.x = PositionOnArc(step, axes.horizontal, angle);
     if (axes.vertical >= 0) point.y = PositionOnArc(step, axes.vertical, angle);
@@ -55,15 +71,11 @@ MotionPicture BuildPicture(const MotionSetup& setup, PictureAxes axes, const std
   if (axes.horizontal < 0) return picture;
   const MotionAxis& horizontal = setup.axes[static_cast<std::size_t>(axes.horizontal)];
   picture.horizontalAxis = horizontal.name;
-  picture.limitsKnown = horizontal.limitsKnown;
-  picture.limitMin.x = horizontal.limitMinus;
-  picture.limitMax.x = horizontal.limitPlus;
+  picture.horizontalLimits = {horizontal.limitsKnown, horizontal.limitMinus, horizontal.limitPlus};
   if (axes.vertical >= 0) {
     const MotionAxis& vertical = setup.axes[static_cast<std::size_t>(axes.vertical)];
     picture.verticalAxis = vertical.name;
-    picture.limitsKnown = picture.limitsKnown && vertical.limitsKnown;
-    picture.limitMin.y = vertical.limitMinus;
-    picture.limitMax.y = vertical.limitPlus;
+    picture.verticalLimits = {vertical.limitsKnown, vertical.limitMinus, vertical.limitPlus};
   }
   picture.start = Project(start, axes);
   for (const MotionStep& step : followed.steps) {

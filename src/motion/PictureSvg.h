@@ -1,6 +1,5 @@
-// A motion picture as a stand-alone SVG image: the stroke-limit box, the
-// swept path, the start point and the axis names, y upwards as on the
-// machine.
+// A motion picture as a stand-alone SVG image of a fixed size, laid out by
+// LayOutPicture (PictureLayout.h) below a caption line.
 #pragma once
 
 #include <string>

@@ -78,6 +78,11 @@ int CentreIndex(const std::wstring& address) {
 
 bool IsWholeNumber(double value) { return value == std::floor(value); }
 
+// A length or time written without a decimal point is in least input
+// increments or in whole units, as an NC setting says: the follower cannot
+// know which. An exact 0 is the same in both.
+bool UnitUnknown(const ProgramWord& word) { return word.value != 0.0 && word.text.find(L'.') == std::wstring::npos; }
+
 // The words of one block, sorted by what they do.
 struct BlockWords {
   const ProgramWord* motionWord = nullptr;  // the block's G00..G03, if any
@@ -124,10 +129,13 @@ class Follower {
     ProgramBlock block;
     std::wstring bad;
     if (!ReadBlock(content, block, bad)) return Stop(bad, line);
+    // On a tape a "%" before the first block starts the program; after
+    // blocks it ends it.
     if (block.endOfTape) {
-      ended_ = true;
+      ended_ = begun_;
       return true;
     }
+    begun_ = begun_ || !block.words.empty();
     for (const std::wstring& comment : block.comments) ReadSamplingTime(comment);
     BlockWords words;
     if (!SortWords(block, line, words)) return false;
@@ -172,6 +180,8 @@ class Follower {
         words.endOfProgram = true;
       } else if (word.address == L"P" && !words.turns) {
         words.turns = &word;
+      } else if (UnitUnknown(word) && IsLength(word, words)) {
+        return Stop(word.text + L" has no decimal point", line);
       } else if (word.address == L"X" && words.dwellWord && !words.dwellTime) {
         words.dwellTime = &word;
       } else if (const int c = CentreIndex(word.address); c >= 0 && !words.centre[c]) {
@@ -185,6 +195,11 @@ class Follower {
       }
     }
     return true;
+  }
+
+  // An axis, centre or dwell-time word: a length or a time.
+  bool IsLength(const ProgramWord& word, const BlockWords& words) const {
+    return CentreIndex(word.address) >= 0 || FindAddress(word.address) || (word.address == L"X" && words.dwellWord);
   }
 
   bool TakeGCode(const ProgramWord& word, int line, BlockWords& words) {
@@ -234,6 +249,7 @@ class Follower {
     }
     MotionStep step;
     step.line = line;
+    step.begins = result_.seconds;
     step.from = result_.end;
     step.to = result_.end;
     for (const auto& [address, word] : words.axisWords) {
@@ -251,6 +267,7 @@ class Follower {
     } else if (!Arc(words, line, step)) {
       return false;
     }
+    step.ends = result_.seconds;
     result_.end = step.to;
     result_.steps.push_back(std::move(step));
     return true;
@@ -327,6 +344,7 @@ class Follower {
   const MotionSetup& setup_;
   ModalState state_;
   FollowResult result_;
+  bool begun_ = false;  // a block with words was read
   bool ended_ = false;
 };
 

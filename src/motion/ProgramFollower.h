@@ -5,8 +5,12 @@
 // file editor: G90/G91; G00/G01 with axis words; G02/G03 with the plane's
 // centre words and P turns, in G17/G18/G19; F; G04 X (a dwell in seconds);
 // G8P0/G8P1, G61.1, G64 and the mode words G94 G98 G97 G40 G49; comments;
-// M30; %. Anything else stops the follower at that word: a file is either
-// followed to its end or reported with the word and line it could not take.
+// M30; % (before the first block it starts the program, after blocks it
+// ends it). Lengths and times need a decimal point (an exact 0 aside): their
+// unit without one is an NC setting. Anything else stops the follower at that
+// word: a file is either followed to its end or reported with the word and
+// line it could not take. Lines count as an editor shows them, blank and "%"
+// lines included.
 #pragma once
 
 #include <string>
@@ -32,6 +36,8 @@ struct ArcSweep {
 // position is not known yet), an arc's geometry when it is one.
 struct MotionStep {
   int line = 0;
+  double begins = 0.0;  // seconds from the file's start, dwells included
+  double ends = 0.0;
   std::vector<double> from;
   std::vector<double> to;
   bool isArc = false;

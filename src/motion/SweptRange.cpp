@@ -8,6 +8,10 @@ namespace pf {
 namespace {
 
 constexpr double kQuarterTurn = kFullTurn / 4;
+// Where the quadrant points lie on the unit circle, exactly (cos and sin of
+// 0, 90, 180 and 270 degrees are not, in floating point).
+constexpr double kQuadrantCos[] = {1, 0, -1, 0};
+constexpr double kQuadrantSin[] = {0, 1, 0, -1};
 
 // True when the sweep from `start` by `sweep` (signed) passes `angle`.
 bool Passes(double start, double sweep, double angle) {
@@ -55,8 +59,9 @@ std::vector<AxisRange> SweptRanges(const MotionStep& step) {
     range.Add(step.from[static_cast<std::size_t>(axis)]);
     range.Add(step.to[static_cast<std::size_t>(axis)]);
     for (int quadrant = 0; quadrant < 4; ++quadrant) {
-      const double angle = quadrant * kQuarterTurn;
-      if (Passes(arc.startAngle, arc.sweep, angle)) range.Add(PositionOnArc(step, axis, angle));
+      if (!Passes(arc.startAngle, arc.sweep, quadrant * kQuarterTurn)) continue;
+      range.Add(axis == arc.first ? arc.centreFirst + arc.radius * kQuadrantCos[quadrant]
+                                  : arc.centreSecond + arc.radius * kQuadrantSin[quadrant]);
     }
   }
   return ranges;

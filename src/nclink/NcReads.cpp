@@ -57,11 +57,12 @@ bool FindSerialAxis(COVXIF& ovxIf, int axisCount, const std::wstring& label, int
   return false;
 }
 
-void ReadStrokeLimits(COVXIF& ovxIf, int32_t system, int32_t axis, double& minus, double& plus) {
-  minus = 0.0;
-  ovxIf.GetInformation(system, axis, "OT_MINUS", &minus, ovx::kValueDouble);
-  plus = minus;
-  ovxIf.GetInformation(system, axis, "OT_PLUS", &plus, ovx::kValueDouble);
+StrokeEnds ReadStrokeLimits(COVXIF& ovxIf, int32_t system, int32_t axis) {
+  StrokeEnds ends;
+  ends.minusRead = ovxIf.GetInformation(system, axis, "OT_MINUS", &ends.minus, ovx::kValueDouble) == 0;
+  ends.plus = ends.minus;
+  ends.plusRead = ovxIf.GetInformation(system, axis, "OT_PLUS", &ends.plus, ovx::kValueDouble) == 0;
+  return ends;
 }
 
 }  // namespace pf

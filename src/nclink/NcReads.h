@@ -32,9 +32,17 @@ int32_t GetInformationCount(COVXIF& ovxIf, const char* item, int& count);
 // set when one does; false, `serial` untouched, when none does.
 bool FindSerialAxis(COVXIF& ovxIf, int axisCount, const std::wstring& label, int32_t& serial);
 
+// An axis's stroke ends, and whether the NC gave each.
+struct StrokeEnds {
+  double minus = 0.0;
+  double plus = 0.0;
+  bool minusRead = false;
+  bool plusRead = false;
+};
+
 // Reads "OT_MINUS" into `minus`, starting from 0.0, then "OT_PLUS" into
 // `plus`, starting from the minus value just read. A failed read leaves its
-// start value.
-void ReadStrokeLimits(COVXIF& ovxIf, int32_t system, int32_t axis, double& minus, double& plus);
+// start value and is marked as not read.
+StrokeEnds ReadStrokeLimits(COVXIF& ovxIf, int32_t system, int32_t axis);
 
 }  // namespace pf

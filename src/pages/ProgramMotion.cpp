@@ -9,10 +9,13 @@
 namespace pf {
 namespace {
 
-void SetLimits(MotionAxis& axis, const std::wstring& minus, const std::wstring& plus) {
+// A failed read leaves its value at a start value that the text shows all
+// the same ("0.000"), and equal ends leave no stroke: neither is a limit.
+void SetLimits(MotionAxis& axis, const StrokeLimitTexts& texts) {
   double low = 0.0;
   double high = 0.0;
-  axis.limitsKnown = ParseLimitText(minus, low) && ParseLimitText(plus, high);
+  axis.limitsKnown = texts.minusRead && texts.plusRead && ParseLimitText(texts.minus, low) &&
+                     ParseLimitText(texts.plus, high) && low < high;
   axis.limitMinus = axis.limitsKnown ? low : 0.0;
   axis.limitPlus = axis.limitsKnown ? high : 0.0;
 }
@@ -52,7 +55,9 @@ void AddPlaneLimits(const ProgramMotionInput& input, MotionSetup& setup) {
   if (!input.planes || !input.planes->Find(input.planeNames.at(static_cast<std::size_t>(input.index)), plane)) return;
   for (const CPlaneAxis& planeAxis : plane.m_axis) {
     const int axis = IndexOf(input.machine.axisLabels, planeAxis.m_strAxis);
-    if (axis >= 0) SetLimits(setup.axes[static_cast<std::size_t>(axis)], planeAxis.m_strMinusLimit, planeAxis.m_strPlusLimit);
+    if (axis < 0) continue;
+    SetLimits(setup.axes[static_cast<std::size_t>(axis)],
+              {planeAxis.m_strMinusLimit, planeAxis.m_strPlusLimit, planeAxis.m_bMinusRead, planeAxis.m_bPlusRead});
   }
 }
 
@@ -70,7 +75,10 @@ std::vector<MotionFile> FilesOf(const ProgramMotionInput& input) {
 
 std::vector<StrokeLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords) {
   std::vector<StrokeLimitTexts> limits;
-  for (const CProgramInfo& record : axisRecords) limits.push_back({record.m_strLimitMinus, record.m_strLimitPlus});
+  for (const CProgramInfo& record : axisRecords) {
+    limits.push_back(
+        {record.m_strLimitMinus, record.m_strLimitPlus, record.m_bLimitMinusRead, record.m_bLimitPlusRead});
+  }
   return limits;
 }
 
@@ -81,7 +89,7 @@ bool BuildMotionSetup(const ProgramMotionInput& input, MotionSetup& setup, Pictu
   for (std::size_t i = 0; i < labels.size(); ++i) {
     MotionAxis axis;
     axis.name = AxisLetter(labels[i]);
-    if (i < input.axisLimits.size()) SetLimits(axis, input.axisLimits[i].minus, input.axisLimits[i].plus);
+    if (i < input.axisLimits.size()) SetLimits(axis, input.axisLimits[i]);
     if (i < input.rapidSpeeds.size()) axis.rapidSpeed = input.rapidSpeeds[i];
     setup.axes.push_back(axis);
   }
@@ -118,10 +126,7 @@ ProgramMotion CheckProgramMotion(const ProgramMotionInput& input) {
     motion.status = MotionStatus::NotChecked;
     return motion;
   }
-  MotionResult result = CheckMotion(setup, FilesOf(input), pictureAxes);
-  motion.status = result.status;
-  motion.verdict = std::move(result.verdict);
-  motion.pictures = std::move(result.pictures);
+  static_cast<MotionResult&>(motion) = CheckMotion(setup, FilesOf(input), pictureAxes);
   return motion;
 }
 

@@ -16,10 +16,13 @@
 
 namespace pf {
 
-// The stroke-limit texts of one axis ("500.000"; "****" or empty: not read).
+// The stroke-limit texts of one axis ("500.000"; "****" or empty: not read)
+// and whether the NC gave each end.
 struct StrokeLimitTexts {
   std::wstring minus;
   std::wstring plus;
+  bool minusRead = false;
+  bool plusRead = false;
 };
 
 struct ProgramMotionInput {
@@ -30,20 +33,16 @@ struct ProgramMotionInput {
   std::vector<std::wstring> planeNames;   // m_aryPlaneName
   std::vector<std::wstring> planeAxes;    // m_aryPlaneAxis: two axis labels per plane
   const CPlaneArray* planes = nullptr;    // the sheet's plane table (circle axes' limits); may be null
-  std::vector<StrokeLimitTexts> axisLimits; // per axis label: m_strLimitMinus / m_strLimitPlus of its record
+  std::vector<StrokeLimitTexts> axisLimits; // per axis label: the stroke ends of its record
   std::vector<double> rapidSpeeds;        // per axis label: G00 speed read from the NC, 0 (or missing): not read
 };
 
-// The check's verdict line, one picture per file of the program (file
+// The check's verdict and remarks, one picture per file of the program (file
 // order, named by the kind's file table) and the status behind the verdict.
-struct ProgramMotion {
-  MotionStatus status = MotionStatus::Empty;
-  std::wstring verdict;
-  std::vector<MotionPicture> pictures;
-
-  bool WithinLimits() const { return status == MotionStatus::Within || status == MotionStatus::SamplingShort; }
+struct ProgramMotion : MotionResult {
+  bool WithinLimits() const { return status == MotionStatus::Within; }
   // The program could not be checked: a word the check does not follow, or
-  // stroke limits that were not read.
+  // an axis moved whose stroke limits are unknown.
   bool Unchecked() const { return status == MotionStatus::NotChecked || status == MotionStatus::LimitsUnknown; }
 };
 

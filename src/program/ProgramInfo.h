@@ -129,6 +129,10 @@ class CProgramInfo : public std::vector<CProgramData> {
   std::wstring m_strSmpTime2 = L"5";
   std::wstring m_strLimitMinus;
   std::wstring m_strLimitPlus;
+  // Whether the NC gave each stroke end: a failed read is stored as text
+  // all the same.
+  bool m_bLimitMinusRead = false;
+  bool m_bLimitPlusRead = false;
   std::wstring m_strLimitMinus2;
   std::wstring m_strLimitPlus2;
   int m_nNcType = 0;

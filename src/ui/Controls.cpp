@@ -75,7 +75,7 @@ IPicturePeer& CPictureCtrl::Picture() const {
   return Require(ControlPeer().AsPicture(), GetDlgCtrlID(), L"picture");
 }
 
-void CPictureCtrl::SetPicture(const CPicture& picture) { Picture().SetPicture(picture); }
-const CPicture& CPictureCtrl::GetPicture() const { return Picture().GetPicture(); }
+void CPictureCtrl::SetPicture(const MotionPicture& picture) { Picture().SetPicture(picture); }
+const MotionPicture& CPictureCtrl::GetPicture() const { return Picture().GetPicture(); }
 
 }  // namespace pf

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/Picture.h"
+#include "motion/MotionPicture.h"
 #include "ui/Wnd.h"
 
 namespace pf {
@@ -86,13 +86,14 @@ class CTreeCtrl : public CDlgItem {
   ITreePeer& Tree() const;
 };
 
-// An owner-drawn static that shows a CPicture (ui/Picture.h).
+// An owner-drawn static that shows a motion picture (motion/MotionPicture.h),
+// laid out by motion/PictureLayout.h.
 class CPictureCtrl : public CDlgItem {
  public:
   using CDlgItem::CDlgItem;
 
-  void SetPicture(const CPicture& picture);
-  const CPicture& GetPicture() const;
+  void SetPicture(const MotionPicture& picture);
+  const MotionPicture& GetPicture() const;
 
  private:
   IPicturePeer& Picture() const;

@@ -22,7 +22,7 @@ namespace pf {
 
 class CChildControl;
 class CImageList;
-struct CPicture;
+struct MotionPicture;
 class IListPeer;
 class IComboPeer;
 class ITreePeer;
@@ -57,8 +57,8 @@ class IControlPeer {
 class IPicturePeer {
  public:
   virtual ~IPicturePeer() = default;
-  virtual void SetPicture(const CPicture& picture) = 0;
-  virtual const CPicture& GetPicture() const = 0;
+  virtual void SetPicture(const MotionPicture& picture) = 0;
+  virtual const MotionPicture& GetPicture() const = 0;
 };
 
 // List box (LB_* messages). No operation sends a notification.

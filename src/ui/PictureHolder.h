@@ -2,24 +2,24 @@
 // given and has the control repainted, in the backend's own way.
 #pragma once
 
+#include "motion/MotionPicture.h"
 #include "ui/Peers.h"
-#include "ui/Picture.h"
 
 namespace pf {
 
 class PictureHolder : public IPicturePeer {
  public:
-  void SetPicture(const CPicture& picture) override {
+  void SetPicture(const MotionPicture& picture) override {
     picture_ = picture;
     Repaint();
   }
-  const CPicture& GetPicture() const override { return picture_; }
+  const MotionPicture& GetPicture() const override { return picture_; }
 
  protected:
   virtual void Repaint() = 0;
 
  private:
-  CPicture picture_;
+  MotionPicture picture_;
 };
 
 }  // namespace pf

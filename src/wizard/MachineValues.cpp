@@ -25,20 +25,23 @@ struct AxisValues {
   std::wstring speed;
   std::wstring minus;
   std::wstring plus;
+  bool minusRead;
+  bool plusRead;
 };
 
 AxisValues ReadAxisValues(COVXIF& ovxIf, int axisCount, const std::wstring& label) {
   int32_t serial = 0;
-  FindSerialAxis(ovxIf, axisCount, label, serial);
+  // The ends of serial axis 0, taken when no axis carries the label, are
+  // not this axis's: they count as not read.
+  const bool found = FindSerialAxis(ovxIf, axisCount, label, serial);
   int32_t system = 0;
   int32_t axis = 0;
   ovxIf.ConvertSerialAxisToSystemAxis(serial, system, axis);
   int32_t speed = 0;
   ovxIf.NcGetAccelerationParameter(kAccelerationKind, system, axis, kAccelerationUnit, L"MAX_SPEED", &speed);
-  double minus = 0.0;
-  double plus = 0.0;
-  ReadStrokeLimits(ovxIf, system, axis, minus, plus);
-  return {Format(L"%d", speed), Format(L"%3.3f", minus), Format(L"%3.3f", plus)};
+  const StrokeEnds ends = ReadStrokeLimits(ovxIf, system, axis);
+  return {Format(L"%d", speed), Format(L"%3.3f", ends.minus), Format(L"%3.3f", ends.plus), found && ends.minusRead,
+          found && ends.plusRead};
 }
 
 }  // namespace
@@ -54,6 +57,8 @@ void FillMachineValues(COVXIF& ovxIf, const std::vector<std::wstring>& axisLabel
       record.m_strFeed = rule.fixedFeed != nullptr ? rule.fixedFeed : values.speed;
       record.m_strLimitMinus = values.minus;
       record.m_strLimitPlus = values.plus;
+      record.m_bLimitMinusRead = values.minusRead;
+      record.m_bLimitPlusRead = values.plusRead;
     }
   }
 }

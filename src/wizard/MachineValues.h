@@ -21,7 +21,8 @@ using ProgramLists = std::array<CProgramInfoAry*, kProgramKindCount>;
 // ("%d", 0 when the read fails) and its stroke ends ("%3.3f", ReadStrokeLimits)
 // and stores them in record i: the speed as m_strFeed of kinds 0, 1, 2, 3, 5
 // and 6, "1000" as m_strFeed of kind 4, the stroke ends as m_strLimitMinus
-// and m_strLimitPlus of the seven axis kinds. Every list of an axis kind
+// and m_strLimitPlus of the seven axis kinds, with m_bLimitMinusRead and
+// m_bLimitPlusRead telling whether the NC gave each end of this axis. Every list of an axis kind
 // must hold a record per label (bounds-checked). The sheet calls it only
 // when the axis list was read from the NC without error.
 void FillMachineValues(COVXIF& ovxIf, const std::vector<std::wstring>& axisLabels, const ProgramLists& programs);

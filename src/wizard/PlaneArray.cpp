@@ -21,11 +21,11 @@ void ReadPlaneAxisLimits(COVXIF& ovxIf, int axisCount, CPlaneAxis& planeAxis) {
   int32_t system = 0;
   int32_t axis = 0;
   ovxIf.ConvertSerialAxisToSystemAxis(serial, system, axis);
-  double minus = 0.0;
-  double plus = 0.0;
-  ReadStrokeLimits(ovxIf, system, axis, minus, plus);
-  planeAxis.m_strMinusLimit = Format(kLimitFormat, minus);
-  planeAxis.m_strPlusLimit = Format(kLimitFormat, plus);
+  const StrokeEnds ends = ReadStrokeLimits(ovxIf, system, axis);
+  planeAxis.m_strMinusLimit = Format(kLimitFormat, ends.minus);
+  planeAxis.m_strPlusLimit = Format(kLimitFormat, ends.plus);
+  planeAxis.m_bMinusRead = ends.minusRead;
+  planeAxis.m_bPlusRead = ends.plusRead;
 }
 
 }  // namespace

@@ -15,6 +15,8 @@ struct CPlaneAxis {
   std::wstring m_strAxis;        // the axis label, as in the plane-axis list
   std::wstring m_strMinusLimit;  // "OT_MINUS" as "%3.4f"; empty when not read
   std::wstring m_strPlusLimit;   // "OT_PLUS" as "%3.4f"; empty when not read
+  bool m_bMinusRead = false;     // the NC gave the minus end (a failed read is stored as text all the same)
+  bool m_bPlusRead = false;
 };
 
 struct CPlane {

@@ -17,7 +17,7 @@ const std::vector<std::wstring> kLabels = {L"$1-X", L"$1-Y", L"$1-Z"};
 const std::vector<std::wstring> kPlaneNames = {L"$1-IJ", L"$1-JK", L"$1-KI"};
 const std::vector<std::wstring> kPlaneAxes = {L"$1-X", L"$1-Y", L"$1-Y", L"$1-Z", L"$1-Z", L"$1-X"};
 const std::vector<StrokeLimitTexts> kLimits = {
-    {L"-500.000", L"500.000"}, {L"-300.000", L"300.000"}, {L"-400.000", L"100.000"}};
+    {L"-500.000", L"500.000", true, true}, {L"-300.000", L"300.000", true, true}, {L"-400.000", L"100.000", true, true}};
 
 CPlaneArray PlaneTable() {
   CPlaneArray planes;
@@ -28,7 +28,7 @@ CPlaneArray PlaneTable() {
     for (std::size_t k = 0; k < 2; ++k) {
       const std::wstring& axis = kPlaneAxes[2 * p + k];
       const std::size_t a = static_cast<std::size_t>(axis.back() - L'X');
-      plane.m_axis[k] = {axis, ends[a][0], ends[a][1]};
+      plane.m_axis[k] = {axis, ends[a][0], ends[a][1], true, true};
     }
     planes.push_back(plane);
   }
@@ -53,15 +53,15 @@ const wchar_t* kMcPosition = L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX350.Y0Z0\r\
 std::vector<Case> Cases() {
   return {
       {"G17 clockwise full circle, far side past X+", 7, 1, 2, 0,
-       {kMcPosition, L"(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG91G61.1\r\nG17\r\nG02I100.F3000.P2\r\nM30\r\n"},
+       {kMcPosition, L"(smptime=99)\r\n(R=100.)\r\n(F=3000.)\r\nG91G61.1\r\nG17\r\nG02I100.F3000.P2\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"X reaches 550.000, beyond the stroke end 500.000 (Circle1.eia, line 6)"},
       {"G17 counter-clockwise full circle, far side past Y+", 8, 1, 2, 0,
        {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y250.Z0\r\nM30\r\n",
-        L"(smptime=9)\r\nG91G61.1\r\nG17\r\nG03J50.F3000.P2\r\nM30\r\n"},
+        L"(smptime=99)\r\nG91G61.1\r\nG17\r\nG03J50.F3000.P2\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"Y reaches 350.000, beyond the stroke end 300.000 (Circle2.eia, line 4)"},
       {"G19 clockwise full circle, far side past Z+", 9, 1, 2, 1,
        {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z50.\r\nM30\r\n",
-        L"(smptime=9)\r\nG91G61.1\r\nG19\r\nG02K30.F1000.P2\r\nM30\r\n"},
+        L"(smptime=99)\r\nG91G61.1\r\nG19\r\nG02K30.F1000.P2\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"Z reaches 110.000, beyond the stroke end 100.000 (Circle1.eia, line 4)"},
       {"G19 counter-clockwise full circle, far side past Y-", 10, 1, 2, 1,
        {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y-150.Z0\r\nM30\r\n",
@@ -69,12 +69,28 @@ std::vector<Case> Cases() {
        MotionStatus::BeyondLimits, L"Y reaches -550.000, beyond the stroke end -300.000 (Circle2.eia, line 4)"},
       {"G18 clockwise full circle, far side past Z-", 7, 1, 2, 2,
        {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z-300.\r\nM30\r\n",
-        L"(smptime=9)\r\nG91G61.1\r\nG18\r\nG02K-60.F3000.P2\r\nM30\r\n"},
+        L"(smptime=99)\r\nG91G61.1\r\nG18\r\nG02K-60.F3000.P2\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"Z reaches -420.000, beyond the stroke end -400.000 (Circle1.eia, line 4)"},
       {"lathe list 3: G18 counter-clockwise circle written twice, far side past X-", 9, 0, 3, 2,
        {L"(smptime=0)\r\nG94G97G90G40G00\r\nX-300.Y0Z0\r\nM30\r\n",
         L"(smptime=99)\r\n(R=150.)\r\n(F=3000.)\r\nG98G64\r\nG18\r\nG03I-150.F3000.\r\nG03I-150.F3000.\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"X reaches -600.000, beyond the stroke end -500.000 (Circle1.eia, line 6)"},
+      {"G18 counter-clockwise quarter (Z right, X up) stays inside", 7, 1, 2, 2,
+       {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z-360.\r\nM30\r\n",
+        L"(smptime=9)\r\nG91G61.1\r\nG18\r\nG03Z50.X50.I50.F3000.\r\nM30\r\n"},
+       MotionStatus::Within, L"Within the stroke limits: X 0.000 \u2026 50.000, Z -360.000 \u2026 -310.000"},
+      {"G18 clockwise three quarters to the same end passes Z-", 7, 1, 2, 2,
+       {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z-360.\r\nM30\r\n",
+        L"(smptime=9)\r\nG91G61.1\r\nG18\r\nG02Z50.X50.I50.F3000.\r\nM30\r\n"},
+       MotionStatus::BeyondLimits, L"Z reaches -410.000, beyond the stroke end -400.000 (Circle1.eia, line 4)"},
+      {"G19 counter-clockwise quarter (Y right, Z up) stays inside", 7, 1, 2, 1,
+       {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z50.\r\nM30\r\n",
+        L"(smptime=9)\r\nG91G61.1\r\nG19\r\nG03Y30.Z30.K30.F3000.\r\nM30\r\n"},
+       MotionStatus::Within, L"Within the stroke limits: Y 0.000 \u2026 30.000, Z 50.000 \u2026 80.000"},
+      {"G19 clockwise three quarters to the same end passes Z+", 7, 1, 2, 1,
+       {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z50.\r\nM30\r\n",
+        L"(smptime=9)\r\nG91G61.1\r\nG19\r\nG02Y30.Z30.K30.F3000.\r\nM30\r\n"},
+       MotionStatus::BeyondLimits, L"Z reaches 110.000, beyond the stroke end 100.000 (Circle1.eia, line 4)"},
       {"G17 circle inside; the estimate's two decimals round the motion down", 7, 1, 2, 0,
        {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX-50.Y0Z0\r\nM30\r\n",
         L"(smptime=25.13)\r\nG91G61.1\r\nG17\r\nG02I100.F3000.P2\r\nM30\r\n"},
@@ -84,31 +100,45 @@ std::vector<Case> Cases() {
         L"(smptime=9)\r\nG98G97\r\nG01W100.F3000.\r\nG04X0.5\r\nG01W-100.F3000.\r\nG04X0.5\r\nM30\r\n",
         L""},
        MotionStatus::BeyondLimits, L"Z reaches 150.000, beyond the stroke end 100.000 (G1aa.eia, line 3)",
-       {{L"-500.000", L"500.000"}, {L"-400.000", L"100.000"}}},
+       {kLimits[0], kLimits[2]}},
       {"lathe list 5: G91 makes Z incremental", 3, 0, 5, 1,
        {L"(smptime=0)\r\nG94G97G90G40G00\r\nX20.\r\nZ20.\r\nM30\r\n",
         L"(smptime=9)\r\nG94G97G91\r\nG01Z100.F3000.\r\nG04X0.5\r\nG01Z-100.F3000.\r\nG04X0.5\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"Z reaches 120.000, beyond the stroke end 100.000 (G1aa.eia, line 3)",
-       {{L"-500.000", L"500.000"}, {L"-400.000", L"100.000"}}},
+       {kLimits[0], kLimits[2]}},
       {"position block outside its limit", 3, 1, 2, 0,
        {L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX600.Y0Z0\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"X reaches 600.000, beyond the stroke end 500.000 (G1Pos.eia, line 3)"},
       {"edited file with an unknown word", 3, 1, 2, 0,
        {kMcPosition, L"(smptime=9)\r\nG91G64G95\r\nG01X100.F3000.\r\nM30\r\n"},
        MotionStatus::NotChecked, L"G1b.eia not checked: G95, line 2"},
-      {"sampling time shorter than the motion (dwells the estimate left out)", 3, 1, 2, 0,
+      {"a sampling time that the return move outlasts (the estimate leaves the dwell out)", 3, 1, 2, 0,
        {kMcPosition, L"",
         L"(smptime=0.40)\r\nG91G64\r\nG01X100.F36000.\r\nG04X0.5\r\nG01X-100.F36000.\r\nG04X0.5\r\nM30\r\n"},
-       MotionStatus::SamplingShort, L"Sampling time 0.40 s is shorter than the motion (1.33 s) in G1aa.eia"},
+       MotionStatus::Within,
+       L"Within the stroke limits: X 350.000 \u2026 450.000\r\n"
+       L"Sampling 0.40 s ends before the return move of G1aa.eia (0.67-0.83 s); 1.00 s covers both moves"},
       {"rapid moves at the axis's G0 speed", 2, 1, 2, 0,
        {kMcPosition, L"",
-        L"(smptime=2.50)\r\nG91G64\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\nM30\r\n"},
-       MotionStatus::SamplingShort, L"Sampling time 2.50 s is shorter than the motion (3.00 s) in G0a.eia", kLimits,
-       {6000.0, 0.0, 0.0}},
+        L"(smptime=2.40)\r\nG91G64\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\nM30\r\n"},
+       MotionStatus::Within,
+       L"Within the stroke limits: X 350.000 \u2026 450.000\r\n"
+       L"Sampling 2.40 s ends during the return move of G0a.eia (1.50-2.50 s); 3.00 s covers both moves",
+       kLimits, {6000.0, 0.0, 0.0}},
       {"limits not read", 0, 1, 2, 0,
        {kMcPosition, L"", L"(smptime=9)\r\nG91G64\r\nG00X100.\r\nG04X0.5\r\nM30\r\n"},
-       MotionStatus::LimitsUnknown, L"Stroke limits unknown (not read from the NC): X, Y, Z",
-       {{L"****", L"****"}, {L"", L""}, {L"-1.000", L"****"}}},
+       MotionStatus::LimitsUnknown, L"Stroke limits unknown for X, Y, Z (the NC gave no stroke range)",
+       {{L"****", L"****"}, {L"", L""}, {L"-1.000", L"****", true, false}}},
+      {"an end the NC did not give is stored as its start value; equal ends are no stroke", 0, 1, 2, 0,
+       {kMcPosition, L"", L"(smptime=9)\r\nG91G64\r\nG00X100.\r\nG04X0.5\r\nM30\r\n"},
+       MotionStatus::LimitsUnknown, L"Stroke limits unknown for X, Y (the NC gave no stroke range)",
+       {{L"0.000", L"500.000", false, true}, {L"0.000", L"0.000", true, true}, kLimits[2]}},
+      {"kinds 5 and 6 move one way: each file needs the start position", 5, 1, 2, 0,
+       {kMcPosition, L"(smptime=9)\r\nG91G64\r\nG01X100.F3000.\r\nM30\r\n",
+        L"(smptime=9)\r\nG91G64\r\nG01X100.F3000.\r\nG04X1.\r\nM30\r\n"},
+       MotionStatus::Within,
+       L"Within the stroke limits: X 350.000 \u2026 450.000\r\n"
+       L"G1a.eia and G1b.eia both leave the start position towards X+: run G1Pos.eia before each of them"},
       {"feed moves within", 4, 1, 2, 0,
        {kMcPosition, L"(smptime=9)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nM30\r\n",
         L"(smptime=9)\r\nG91G64\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n"},
@@ -143,7 +173,7 @@ TEST(ProgramMotion, VerdictOfHandComputedPrograms) {
     input.axisLimits = c.limits;
     input.rapidSpeeds = c.rapidSpeeds;
     const ProgramMotion motion = CheckProgramMotion(input);
-    EXPECT_EQ(motion.verdict, c.verdict);
+    EXPECT_EQ(motion.Text(), c.verdict);
     EXPECT_EQ(static_cast<int>(motion.status), static_cast<int>(c.status));
     EXPECT_EQ(motion.pictures.size(), c.files.size());
   }

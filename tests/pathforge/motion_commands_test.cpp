@@ -104,7 +104,7 @@ TEST_F(MotionCommandsTest, CheckGivesOneVerdictPerProgramAndTheStatus) {
   EXPECT_EQ(Run(pf::RunCheckCommand, {(root_ / "P").string()}), 2);
 }
 
-TEST_F(MotionCommandsTest, PreviewDrawsThePathTheStartAndTheLimitBox) {
+TEST_F(MotionCommandsTest, PreviewDrawsTheFileAsTheCheckFollowsIt) {
   struct Case {
     const char* what;
     const char* program;
@@ -113,12 +113,12 @@ TEST_F(MotionCommandsTest, PreviewDrawsThePathTheStartAndTheLimitBox) {
     std::vector<std::string> parts;  // in the SVG
   };
   const Case kCases[] = {
-      {"a full circle: 72 chords from the start, the limit box of X -500..500 and Y -250..250; clockwise from the left goes up", "G91G17\r\nG02I100.F3000.\r\nM30\r\n%\r\n",
-       {"--machine", kMachine.string(), "--plane", "$1-IJ"}, 0,
-       {"<rect x=\"40.00\" y=\"40.00\" width=\"400.00\" height=\"200.00\"", "points=\"240.00,140.00 240.15,136.51 ",
-        "320.00,140.00", "<circle cx=\"240.00\" cy=\"140.00\"", ">X \xE2\x86\x92<", ">Y \xE2\x86\x91<"}},
-      {"no machine: the moved axis alone, no box", "G91G01X-10.F600.\r\nM30\r\n", {}, 0,
-       {"points=\"440.00,60.00 40.00,60.00 \"", ">X \xE2\x86\x92<"}},
+      {"a file of no program on a plane of the machine: from 0, its verdict above the stroke ends",
+       "G91G17\r\nG02I100.F3000.\r\nM30\r\n%\r\n", {"--machine", kMachine.string(), "--plane", "$1-IJ"}, 0,
+       {">in.eia: Within the stroke limits: X 0.000 \xE2\x80\xA6 200.000, Y -100.000 \xE2\x80\xA6 100.000<", ">-250.000<",
+        ">500.000<"}},
+      {"no machine: the plane of the arc, G18 with Z to the right and X up", "G91G18\r\nG02Z10.X10.K10.F600.\r\n", {}, 0,
+       {"text-anchor=\"end\" fill=\"#000000\">Z<", "text-anchor=\"start\" fill=\"#000000\">X<"}},
       {"a word it cannot follow", "G91G95\r\n", {}, 1, {"<svg"}},
   };
   for (const Case& c : kCases) {
@@ -130,6 +130,14 @@ TEST_F(MotionCommandsTest, PreviewDrawsThePathTheStartAndTheLimitBox) {
     const std::string svg = ReadBytes(root_ / "out.svg");
     for (const std::string& part : c.parts) EXPECT_NE(svg.find(part), std::string::npos) << part << "\n" << svg;
   }
+  // A lost-motion file of a lathe project on list 4 (U moves X) starts where
+  // its position file leaves X.
+  WriteBytes(root_ / "test.job", "[Project]\nFolder=P\nMachineType=0\nGCodeList=4\nMachine=" + kMachine.string() +
+                                     "\n[Program]\nKind=4\nAxis=$1-X\nPosition $1-X=450\n");
+  ASSERT_EQ(Run(pf::RunGenerateCommand, {(root_ / "test.job").string()}), 0) << err;
+  const path file = root_ / "P" / "$1-X" / "LostMotion" / "G1Pls.eia";
+  EXPECT_EQ(Run(pf::RunPreviewCommand, {file.string(), "--machine", kMachine.string(), "-o", (root_ / "out.svg").string()}), 0);
+  EXPECT_EQ(out, "X reaches 550.000, beyond the stroke end 500.000 (G1Pls.eia, line 3)\n" + (root_ / "out.svg").string() + "\n");
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST_F(WizardCommandTest, TheDemoPrintsEachPageAndTheFilesWritten) {
       "== page 2: Program selection / ",
       "       [x] Time constant\n         [x] Axis $1-X\n",
       "== page 4: Time constant / ",
-      "  35049 Static \"\"\n        X start 0.000, path 1 points X 0.000 .. 0.000, limits X -500.000 .. 500.000\n",
+      "  35049 Static \"\"\n        path 0, 2 limit lines, texts \"-500.000\" \"500.000\" \"200 mm\" \"X\"\n",
       "== page 6: Time constant / ",
       "  35032 Edit \"36000\"\n",
       "== page 14: Program summary / ",

@@ -32,6 +32,7 @@ class MachineValuesTest : public test::MachineTest {
     const wchar_t* feed;
     const wchar_t* minus;
     const wchar_t* plus;
+    bool read = true;  // the ends are this axis's, as the NC gave them
   };
 
   void ExpectRecord(std::size_t i, const Expected& expected) {
@@ -41,6 +42,8 @@ class MachineValuesTest : public test::MachineTest {
     for (int kind : kAxisKinds) {
       EXPECT_EQ(lists_[kind].at(i).m_strLimitMinus, expected.minus) << "kind " << kind;
       EXPECT_EQ(lists_[kind].at(i).m_strLimitPlus, expected.plus) << "kind " << kind;
+      EXPECT_EQ(lists_[kind].at(i).m_bLimitMinusRead, expected.read) << "kind " << kind;
+      EXPECT_EQ(lists_[kind].at(i).m_bLimitPlusRead, expected.read) << "kind " << kind;
     }
   }
 
@@ -71,12 +74,12 @@ TEST_F(MachineValuesTest, UnfoundLabelsTakeSerialAxisZero) {
     Expected expected;
   };
   const Row kRows[] = {
-      {"labels not among the CNC's axes", "", {L"$1-Q", L"$9-X"}, {L"36000", L"-500.000", L"500.000"}},
-      {"axis count unreadable", "NcGetInformation", {L"$1-Z", L"$2-C"}, {L"36000", L"-500.000", L"500.000"}},
+      {"labels not among the CNC's axes", "", {L"$1-Q", L"$9-X"}, {L"36000", L"-500.000", L"500.000", false}},
+      {"axis count unreadable", "NcGetInformation", {L"$1-Z", L"$2-C"}, {L"36000", L"-500.000", L"500.000", false}},
       {"speed read fails: its start value", "NcGetAccelerationParameter", {L"$1-Q", L"$9-X"},
-       {L"0", L"-500.000", L"500.000"}},
+       {L"0", L"-500.000", L"500.000", false}},
       {"limit reads fail: their start values", "GetInformation", {L"$1-Z", L"$2-C"},
-       {L"36000", L"0.000", L"0.000"}},
+       {L"36000", L"0.000", L"0.000", false}},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.what);

@@ -14,17 +14,23 @@ namespace {
 
 using Names = std::vector<std::wstring>;
 
-// One axis of a rebuilt plane: label, minus limit, plus limit.
+// One axis of a rebuilt plane: label, minus limit, plus limit, whether the
+// NC gave each (empty texts: neither was read).
 struct AxisTexts {
   const wchar_t* axis;
   const wchar_t* minus;
   const wchar_t* plus;
+  bool minusRead = true;
+  bool plusRead = true;
 };
 
 void ExpectAxis(const CPlaneAxis& actual, const AxisTexts& expected) {
   EXPECT_EQ(actual.m_strAxis, expected.axis);
   EXPECT_EQ(actual.m_strMinusLimit, expected.minus);
   EXPECT_EQ(actual.m_strPlusLimit, expected.plus);
+  const bool empty = *expected.minus == L'\0';
+  EXPECT_EQ(actual.m_bMinusRead, expected.minusRead && !empty);
+  EXPECT_EQ(actual.m_bPlusRead, expected.plusRead && !empty);
 }
 
 class PlaneArrayTest : public test::MachineTest {
@@ -45,7 +51,7 @@ TEST_F(PlaneArrayTest, RebuildReadsTheLimitsOfEveryPlaneAxis) {
        "", {L"$1-X", L"-500.0000", L"500.0000"}, {L"$1-Y", L"-0.0000", L"99999.9990"}},
       {"failed limit reads keep their start values",
        "[System1]\nAxes=X Y\n[$1-X]\nOT_PLUS=75.5\n[$1-Y]\nOT_MINUS=-20\n", "",
-       {L"$1-X", L"0.0000", L"75.5000"}, {L"$1-Y", L"-20.0000", L"-20.0000"}},
+       {L"$1-X", L"0.0000", L"75.5000", false, true}, {L"$1-Y", L"-20.0000", L"-20.0000", true, false}},
       {"axis count unreadable", "[System1]\nAxes=X Y\n[Axes]\nOT_MINUS=-1\nOT_PLUS=1\n", "NcGetInformation",
        {L"$1-X", L"", L""}, {L"$1-Y", L"", L""}},
   };

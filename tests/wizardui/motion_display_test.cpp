@@ -9,8 +9,9 @@
 #include "PagesFixture.h"
 #include "pages/ProgramPageIds.h"
 #include "pages/page/ShownMotion.h"
+#include "motion/PictureLayout.h"
 #include "ui/Controls.h"
-#include "ui/Picture.h"
+#include "ui/Resources.h"
 
 namespace pf::test {
 namespace {
@@ -20,7 +21,10 @@ constexpr int kIdcTree = 35023;
 
 constexpr wchar_t kNothingYet[] = L"No motion to check yet";
 constexpr wchar_t kBeyondX[] = L"X reaches 550.000, beyond the stroke end 500.000 (Circle1.eia, line 6)";
-constexpr wchar_t kPlaneLimits[] = L"limits X -500.000 .. 500.000 Y -250.000 .. 250.000";
+// The stroke ends of $1-X and $1-Y as the picture labels them.
+constexpr wchar_t kEnds[] = L"4 limit lines, ";
+constexpr wchar_t kEndTexts[] = L"texts \"-500.000\" \"500.000\" \"-250.000\" \"250.000\" ";
+constexpr wchar_t kScaleAndNames[] = L"\"200 mm\" \"X\" \"Y\"";
 
 // A circle file of radius `radius` (two turns, G02 in G17) sampled for
 // `smptime` seconds.
@@ -39,14 +43,11 @@ class MotionDisplayTest : public PagesTest {
     Open();
   }
 
-  // The picture's description, with its point count as N: how finely arcs
-  // are cut into chords is the motion library's own.
+  // The picture as the page printer shows it: laid out in the control's size.
   std::wstring PictureText(CWnd& page) {
-    std::wstring text = DescribePicture(CPictureCtrl(&page, kIdcMotionPicture).GetPicture());
-    const std::size_t count = text.find(L"path ");
-    const std::size_t end = text.find(L" points", count);
-    if (count != std::wstring::npos && end != std::wstring::npos) text.replace(count + 5, end - count - 5, L"N");
-    return text;
+    const Rect rect = ui.FindControl(page, kIdcMotionPicture)->GetRect();
+    return DescribeScene(LayOutPicture(CPictureCtrl(&page, kIdcMotionPicture).GetPicture(), rect.right - rect.left,
+                                       rect.bottom - rect.top, DialogUnitsToPixelsY(8)));
   }
 };
 
@@ -57,30 +58,30 @@ TEST_F(MotionDisplayTest, TheProgramPageFollowsCreateEditsAndTheSelection) {
     std::wstring verdict;
     std::wstring picture;
   };
-  const std::wstring circle =
-      L"X/Y start 350.000 0.000, path N points X 350.000 .. 550.000 Y -100.000 .. 100.000, " + std::wstring(kPlaneLimits);
+  const std::wstring ends = std::wstring(kEnds);
+  const std::wstring texts = std::wstring(kEndTexts);
   const Step kSteps[] = {
       {"activation: no files made yet", [](CProgramPage&) {}, kNothingYet, L"no picture"},
       {"a grid edit alone changes no file", [this](CProgramPage& p) { EditCell(p, 1, 1, L"350"); },
        kNothingYet, L"no picture"},
       {"create: the far side of the circle passes X 500",
        [this](CProgramPage&) { ASSERT_TRUE(ui.Click(kIdcCreate)); }, kBeyondX,
-       L"X/Y start 350.000 0.000, path N points X 350.000 .. 350.000 Y 0.000 .. 0.000, " + std::wstring(kPlaneLimits)},
-      {"the circle file selected", [this](CProgramPage&) { ASSERT_TRUE(ui.PickItem(kIdcFileList, 1)); },
-       kBeyondX, circle},
+       L"path 0, " + ends + texts + kScaleAndNames},
+      {"the circle file selected: the part beyond X 500 and how far",
+       [this](CProgramPage&) { ASSERT_TRUE(ui.PickItem(kIdcFileList, 1)); }, kBeyondX,
+       L"path 50, beyond 25, " + ends + texts + L"\"X 550.000\" " + kScaleAndNames +
+           L"; inset: path 50, beyond 25, 1 limit lines, arrow"},
       {"a radius of 50 typed in stays inside",
        [this](CProgramPage&) { ASSERT_TRUE(ui.TypeText(kIdcFileText, CircleText(L"50", L"99"))); },
        L"Within the stroke limits: X 350.000 \u2026 450.000, Y -50.000 \u2026 50.000",
-       L"X/Y start 350.000 0.000, path N points X 350.000 .. 450.000 Y -50.000 .. 50.000, " +
-           std::wstring(kPlaneLimits)},
+       L"path 73, " + ends + texts + kScaleAndNames + L"; inset: path 73, arrow"},
       {"the position file moved to X -500.5",
        [this](CProgramPage&) {
          ASSERT_TRUE(ui.PickItem(kIdcFileList, 0));
          ASSERT_TRUE(ui.TypeText(kIdcFileText, Position(L"-500.5")));
        },
        L"X reaches -500.500, beyond the stroke end -500.000 (InitCircle1.eia, line 2)",
-       L"X/Y start -500.500 0.000, path N points X -500.500 .. -500.500 Y 0.000 .. 0.000, " +
-           std::wstring(kPlaneLimits)},
+       L"path 0, " + ends + texts + L"\"X -500.500\" " + kScaleAndNames},
   };
   CProgramPage& page = Show(9, 0);
   for (const Step& step : kSteps) {
@@ -99,18 +100,18 @@ TEST_F(MotionDisplayTest, TheSummaryShowsTheWorseProgramOfTheSelectedEntry) {
     std::wstring verdict;
     std::wstring picture;
   };
+  const std::wstring ends = std::wstring(kEnds) + L"arrow, " + kEndTexts;
+  const std::wstring within = L"Within the stroke limits: X 0.000 \u2026 100.000, Y -50.000 \u2026 50.000";
   const Row kRows[] = {
       {"nothing made", L"", L"", kNothingYet, L"no picture"},
-      {"a program not made yet counts below a checked one", CircleText(L"50", L"99"), L"",
-       L"Within the stroke limits: X 0.000 \u2026 100.000, Y -50.000 \u2026 50.000",
-       L"X/Y start 0.000 0.000, path N points X 0.000 .. 100.000 Y -50.000 .. 50.000, " + std::wstring(kPlaneLimits)},
+      {"a program not made yet counts below a checked one", CircleText(L"50", L"99"), L"", within,
+       L"path 73, " + ends + kScaleAndNames},
       {"the second leaves its limits", CircleText(L"50", L"99"), CircleText(L"260", L"99"),
        L"X reaches 520.000, beyond the stroke end 500.000 (Circle2.eia, line 6)",
-       L"X/Y start 0.000 0.000, path N points X 0.000 .. 520.000 Y -260.000 .. 260.000, " +
-           std::wstring(kPlaneLimits)},
-      {"the first is short of time: the sampling time outranks nothing worse", CircleText(L"50", L"1"),
-       CircleText(L"50", L"99"), L"Sampling time 1.00 s is shorter than the motion (12.57 s) in Circle1.eia",
-       L"X/Y start 0.000 0.000, path N points X 0.000 .. 100.000 Y -50.000 .. 50.000, " + std::wstring(kPlaneLimits)},
+       L"path 56, beyond 29, " + ends + L"\"X 520.000\" " + kScaleAndNames},
+      {"of two within, the one with a sampling remark", CircleText(L"50", L"99"), CircleText(L"50", L"1"),
+       within + L"\r\nSampling 1.00 s ends during the move on line 6 of Circle2.eia (0.00-12.57 s); 13.00 s covers the move",
+       L"path 73, " + ends + kScaleAndNames},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);

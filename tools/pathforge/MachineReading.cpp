@@ -72,6 +72,8 @@ void ApplyMachineValues(const MachineReading& machine, int kind, std::vector<CPr
     records[i].m_strFeed = values[i].m_strFeed;
     records[i].m_strLimitMinus = values[i].m_strLimitMinus;
     records[i].m_strLimitPlus = values[i].m_strLimitPlus;
+    records[i].m_bLimitMinusRead = values[i].m_bLimitMinusRead;
+    records[i].m_bLimitPlusRead = values[i].m_bLimitPlusRead;
   }
 }
 

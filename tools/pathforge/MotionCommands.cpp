@@ -6,34 +6,18 @@
 #include <map>
 
 #include "BatchJob.h"
+#include "CommandOptions.h"
 #include "MachineReading.h"
 #include "common/Format.h"
 #include "common/FsPath.h"
 #include "common/Path.h"
 #include "common/Text.h"
-#include "motion/PictureBuilder.h"
-#include "motion/PictureSvg.h"
-#include "motion/ProgramFollower.h"
 #include "pages/SamplingEstimate.h"
 #include "program/ProgramKinds.h"
 #include "wizard/ProjectFile.h"
 
 namespace pf {
 namespace {
-
-constexpr int kExitBadArguments = 2;
-// The G-code list number is the project's G-code choice + 2.
-constexpr int kFirstGCodeList = 2;
-
-
-// "--name VALUE" options after the positional arguments.
-bool ParseOptions(const std::vector<std::string>& args, std::size_t first, std::map<std::string, std::wstring>& options) {
-  for (std::size_t i = first; i < args.size(); i += 2) {
-    if (i + 1 >= args.size() || args[i].empty() || args[i][0] != '-' || options.count(args[i])) return false;
-    options[args[i]] = ToWide(args[i + 1]);
-  }
-  return true;
-}
 
 std::wstring Joined(const std::vector<std::wstring>& items) {
   std::wstring text;
@@ -64,7 +48,7 @@ class MachineSteps : public BatchRunSteps {
     input.program = &record;
     input.kind = program.kind;
     input.index = program.index;
-    Print(out, L"  " + CheckProgramMotion(input).verdict);
+    PrintVerdict(out, L"  ", CheckProgramMotion(input));
   }
 
  private:
@@ -119,66 +103,10 @@ std::vector<std::wstring> SubFolders(const MachineReading& machine, int kind) {
   return IsCircleKind(kind) ? machine.planeNames : machine.axisLabels;
 }
 
-// The follower's machine for a preview: the machine's axes of the part
-// system of the chosen axis or plane (system 1 by default), or X, Y and Z
-// with I, J and K on them and no stroke limits when no machine is given.
-bool PreviewSetup(const std::map<std::string, std::wstring>& options, MotionSetup& setup, PictureAxes& axes,
-                  std::wstring& error) {
-  const auto machineFile = options.find("--machine");
-  if (machineFile == options.end()) {
-    if (options.count("--axis") || options.count("--plane")) {
-      error = L"--axis and --plane need --machine";
-      return false;
-    }
-    for (int a = 0; a < 3; ++a) {
-      const std::wstring name(1, static_cast<wchar_t>(L'X' + a));
-      setup.axes.push_back({name, false, 0.0, 0.0, 0.0});
-      setup.addresses.push_back({name, a, false});
-      setup.centreAxis[a] = a;
-    }
-    return true;
-  }
-  MachineReading machine;
-  if (!ReadMachineFile(machineFile->second, machine, error)) return false;
-  ProgramMotionInput input = MotionInputFor(machine, kMachineCentre, kFirstGCodeList);
-  const auto plane = options.find("--plane");
-  const auto axis = options.find("--axis");
-  const std::vector<std::wstring>& list = plane != options.end() ? machine.planeNames : machine.axisLabels;
-  const std::wstring wanted = plane != options.end() ? plane->second : axis != options.end() ? axis->second : L"";
-  const auto found = std::find(list.begin(), list.end(), wanted);
-  if (!wanted.empty() && found == list.end()) {
-    error = wanted + L" is not among the machine's " + (plane != options.end() ? L"planes" : L"axes");
-    return false;
-  }
-  input.kind = plane != options.end() ? 7 : 0;
-  input.index = found == list.end() ? 0 : static_cast<int>(found - list.begin());
-  if (!BuildMotionSetup(input, setup, axes, error)) return false;
-  if (wanted.empty()) axes = {-1, -1};
-  return true;
-}
-
-// Without a chosen axis or plane the picture shows the first two axes the
-// file moves (one: a single-axis picture).
-PictureAxes MovedAxes(const FollowResult& followed, std::size_t axisCount) {
-  PictureAxes axes;
-  for (std::size_t a = 0; a < axisCount; ++a) {
-    const bool moved = std::any_of(followed.steps.begin(), followed.steps.end(),
-                                   [a](const MotionStep& s) { return s.isArc ? (s.arc.first == static_cast<int>(a) || s.arc.second == static_cast<int>(a)) : s.to[a] != s.from[a]; });
-    if (!moved) continue;
-    if (axes.horizontal < 0) {
-      axes.horizontal = static_cast<int>(a);
-    } else if (axes.vertical < 0) {
-      axes.vertical = static_cast<int>(a);
-    }
-  }
-  if (axes.horizontal < 0) axes.horizontal = 0;
-  return axes;
-}
-
 }  // namespace
 
 int RunGenerateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::map<std::string, std::wstring> options;
+  CommandOptions options;
   if (args.empty() || !ParseOptions(args, 1, options) || options.size() > options.count("--machine")) {
     err << "usage: pathforge generate JOB [--machine FILE]\n";
     return kExitBadArguments;
@@ -192,7 +120,7 @@ int RunGenerateCommand(const std::vector<std::string>& args, std::ostream& out, 
 }
 
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::map<std::string, std::wstring> options;
+  CommandOptions options;
   if (args.empty() || !ParseOptions(args, 1, options) || options.size() != 1 || !options.count("--machine")) {
     err << "usage: pathforge check PROJECT_FOLDER --machine FILE\n";
     return kExitBadArguments;
@@ -224,45 +152,11 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
       const ProgramMotion motion = CheckProgramMotion(input);
       failed = failed || motion.Unchecked() || motion.status == MotionStatus::BeyondLimits;
       ++checked;
-      Print(out, Format(L"%s (kind %d): %s", CProgramInfo::ProgramFolder(folder, names[i], kind), kind, motion.verdict));
+      PrintVerdict(out, Format(L"%s (kind %d): ", CProgramInfo::ProgramFolder(folder, names[i], kind), kind), motion);
     }
   }
   if (checked == 0) Print(err, folder + L": no program of the machine's axes or planes was found");
   return failed ? 1 : 0;
-}
-
-int RunPreviewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::map<std::string, std::wstring> options;
-  if (args.empty() || !ParseOptions(args, 1, options) || !options.count("-o") ||
-      (options.count("--axis") && options.count("--plane"))) {
-    err << "usage: pathforge preview FILE.eia [--machine FILE] [--axis LABEL | --plane LABEL] -o OUT.svg\n";
-    return kExitBadArguments;
-  }
-  const std::wstring file = ToWide(args[0]);
-  std::string bytes;
-  MotionSetup setup;
-  PictureAxes axes;
-  std::wstring error;
-  if (!ReadFileBytes(file, bytes)) error = file + L": cannot read the program";
-  if (!error.empty() || !PreviewSetup(options, setup, axes, error)) {
-    Print(err, error);
-    return kExitBadArguments;
-  }
-  const std::vector<double> start(setup.axes.size(), 0.0);
-  const FollowResult followed = FollowProgram(setup, ToWide(bytes), start);
-  if (axes.horizontal < 0) axes = MovedAxes(followed, setup.axes.size());
-  const std::wstring name = FromFsPath(ToFsPath(file).filename());
-  const MotionPicture picture = BuildPicture(setup, axes, name, followed, start);
-  if (!WriteFileBytes(options["-o"], PictureToSvg(picture, name))) {
-    Print(err, options["-o"] + L": cannot write the picture");
-    return 1;
-  }
-  if (!followed.followed) {
-    Print(err, Format(L"%s not checked: %s, line %d", name, followed.word, followed.line));
-    return 1;
-  }
-  Print(out, options["-o"]);
-  return 0;
 }
 
 }  // namespace pf

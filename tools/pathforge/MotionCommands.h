@@ -7,10 +7,19 @@
 //       come from it, a program without SmpTime gets the page's estimate and
 //       each program's motion verdict is printed after its files.
 //   pathforge check PROJECT_FOLDER --machine FILE
-//       one verdict per program of the project; exit 1 when a program leaves
-//       its stroke limits or cannot be checked, else 0 (2: bad arguments).
-//   pathforge preview FILE.eia [--machine FILE] [--axis LABEL | --plane LABEL] -o OUT.svg
-//       the file's motion as an SVG picture, followed from 0 on every axis.
+//       one verdict per program of the project, its remarks below it; exit 1
+//       when a program leaves its stroke limits, moves an axis whose limits
+//       are unknown or cannot be checked, else 0 (2: bad arguments).
+//   pathforge preview FILE.eia [--machine FILE] [--axis LABEL | --plane LABEL]
+//                    [--machine-type 0|1] [--gcode-list 2..7] -o OUT.svg
+//       the file's motion as an SVG picture. A file of a project's program
+//       (<project>/<axis or plane>/<kind folder>/<file>) is checked as the
+//       page checks it: from the end of its position file beside it, on the
+//       machine type and G-code list of the project's Project.dat (or the
+//       options), for the axis or plane its folder names; the verdict is
+//       printed and written above the picture. Any other file is followed
+//       from 0 on every axis. Without a machine the axes are X, Y and Z with
+//       no stroke limits. Exit 1 when the file cannot be followed.
 #pragma once
 
 #include <ostream>

@@ -24,7 +24,8 @@ namespace {
 int Usage() {
   std::cerr << "usage: pathforge generate JOB [--machine FILE]\n"
                "       pathforge check PROJECT_FOLDER --machine FILE\n"
-               "       pathforge preview FILE.eia [--machine FILE] [--axis LABEL | --plane LABEL] -o OUT.svg\n"
+               "       pathforge preview FILE.eia [--machine FILE] [--axis LABEL | --plane LABEL]\n"
+               "                         [--machine-type 0|1] [--gcode-list 2..7] -o OUT.svg\n"
                "       pathforge wizard [--machine FILE] [--script FILE]\n";
   return 2;
 }

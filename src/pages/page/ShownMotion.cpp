@@ -9,7 +9,6 @@
 #include "pages/ProgramMotion.h"
 #include "program/ProgramInfoAry.h"
 #include "ui/Controls.h"
-#include "ui/Picture.h"
 #include "wizard/base/WizardData.h"
 
 namespace pf {
@@ -32,40 +31,27 @@ ProgramMotion CheckShownProgram(IWizardData& data, int kind, int index) {
   return CheckProgramMotion(input);
 }
 
-// A file without motion has no picture, not a lone start point.
-CPicture ToPicture(const MotionPicture& motion) {
-  CPicture picture;
-  if (motion.path.empty()) return picture;
-  for (const PicturePoint& p : motion.path) picture.path.push_back({p.x, p.y});
-  picture.start = PictureCoord{motion.start.x, motion.start.y};
-  picture.horizontalName = motion.horizontalAxis;
-  picture.verticalName = motion.verticalAxis;
-  if (motion.limitsKnown) {
-    picture.horizontal = {motion.limitMin.x, motion.limitMax.x};
-    if (!motion.verticalAxis.empty()) picture.vertical = {motion.limitMin.y, motion.limitMax.y};
-  }
-  return picture;
-}
-
-CPicture FilePicture(const ProgramMotion& motion, int file) {
-  if (file < 0 || file >= static_cast<int>(motion.pictures.size())) return CPicture();
-  return ToPicture(motion.pictures[static_cast<std::size_t>(file)]);
+MotionPicture FilePicture(const ProgramMotion& motion, int file) {
+  if (file < 0 || file >= static_cast<int>(motion.pictures.size())) return MotionPicture();
+  return motion.pictures[static_cast<std::size_t>(file)];
 }
 
 // File 0 is the position file; the measurement files follow it.
-CPicture MeasurementPicture(const ProgramMotion& motion) {
+MotionPicture MeasurementPicture(const ProgramMotion& motion) {
   for (std::size_t file = 1; file < motion.pictures.size(); ++file) {
-    if (!motion.pictures[file].path.empty()) return ToPicture(motion.pictures[file]);
+    if (!motion.pictures[file].IsEmpty()) return motion.pictures[file];
   }
   return FilePicture(motion, 0);
 }
 
-// Lower is shown first.
-int Rank(MotionStatus status) {
-  return status == MotionStatus::Empty ? static_cast<int>(MotionStatus::Within) + 1 : static_cast<int>(status);
+// Lower is shown first: the worse stroke outcome, then one with remarks.
+int Rank(const ProgramMotion& motion) {
+  const int status =
+      motion.status == MotionStatus::Empty ? static_cast<int>(MotionStatus::Within) + 1 : static_cast<int>(motion.status);
+  return 2 * status + (motion.remarks.empty() ? 1 : 0);
 }
 
-void Show(CWnd& page, const std::wstring& verdict, const CPicture& picture) {
+void Show(CWnd& page, const std::wstring& verdict, const MotionPicture& picture) {
   page.SetDlgItemText(kIdcMotionVerdict, verdict);
   CPictureCtrl(&page, kIdcMotionPicture).SetPicture(picture);
 }
@@ -74,18 +60,18 @@ void Show(CWnd& page, const std::wstring& verdict, const CPicture& picture) {
 
 void ShowProgramMotion(CWnd& page, IWizardData& data, int kind, int index, int file) {
   const ProgramMotion motion = CheckShownProgram(data, kind, index);
-  Show(page, motion.verdict, FilePicture(motion, file));
+  Show(page, motion.Text(), FilePicture(motion, file));
 }
 
 void ShowEntryMotion(CWnd& page, IWizardData& data, const int* kinds, int kindCount, int index) {
   ProgramMotion worst;
   for (int k = 0; k < kindCount; ++k) {
     ProgramMotion motion = CheckShownProgram(data, kinds[k], index);
-    if (k == 0 || Rank(motion.status) < Rank(worst.status)) worst = std::move(motion);
+    if (k == 0 || Rank(motion) < Rank(worst)) worst = std::move(motion);
   }
-  Show(page, worst.verdict, MeasurementPicture(worst));
+  Show(page, worst.Text(), MeasurementPicture(worst));
 }
 
-void ClearMotion(CWnd& page) { Show(page, std::wstring(), CPicture()); }
+void ClearMotion(CWnd& page) { Show(page, std::wstring(), MotionPicture()); }
 
 }  // namespace pf

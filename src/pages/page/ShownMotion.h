@@ -1,5 +1,6 @@
-// The motion check of the program a page shows, in the page: the verdict
-// line (static 35048) and the picture of one file's motion (picture 35049).
+// The motion check of the program a page shows, in the page: the verdict and
+// its remarks, one line each (static 35048), and the picture of one file's
+// motion (picture 35049).
 // The check informs only: it never changes a record, a button or the walk,
 // and it reads nothing from the NC (rapid moves are timed with the speeds
 // the program pages read for their estimates).

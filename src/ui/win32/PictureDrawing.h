@@ -1,17 +1,15 @@
 // Only Win32 code here. Draws a picture control with GDI: a white field in a
-// thin frame, the known stroke limits as dashed red lines, the path as a
-// blue polyline, the start as a green dot, and the axes' names (the
-// horizontal axis at the bottom right, the vertical one at the top left),
-// laid out by LayOutPicture.
+// thin frame, and in it what LayOutPicture (motion/PictureLayout.h) places,
+// in the inks' colours, the text in the control's font.
 #pragma once
 
-#include "ui/Picture.h"
+#include "motion/MotionPicture.h"
 
 #include <windows.h>
 
 namespace pf {
 
-// Draws `picture` into `rc` of `dc`; the text takes the control's font.
-void DrawPicture(HWND control, HDC dc, const RECT& rc, const CPicture& picture);
+// Draws `picture` into `rc` of `dc`.
+void DrawPicture(HWND control, HDC dc, const RECT& rc, const MotionPicture& picture);
 
 }  // namespace pf

@@ -15,7 +15,7 @@
 #include "script/Script.h"
 #include "script/headless/HeadlessScriptDriver.h"
 #include "ui/PropertySheet.h"
-#include "ui/Picture.h"
+#include "motion/PictureLayout.h"
 #include "ui/Resources.h"
 #include "ui/headless/HeadlessLists.h"
 #include "ui/headless/HeadlessTree.h"
@@ -95,7 +95,11 @@ void PrintControl(std::ostream& out, const HeadlessControl& control, const wchar
   } else if (const auto* tree = dynamic_cast<const HeadlessTree*>(&control)) {
     PrintTree(out, *tree, TviRoot(), 0);
   } else if (const auto* picture = dynamic_cast<const HeadlessPicture*>(&control)) {
-    Line(out, L"        " + DescribePicture(picture->GetPicture()));
+    // The picture as the control's size lays it out, in the dialog font's height.
+    const Rect rect = control.GetRect();
+    const PictureScene scene = LayOutPicture(picture->GetPicture(), rect.right - rect.left, rect.bottom - rect.top,
+                                             DialogUnitsToPixelsY(8));
+    Line(out, L"        " + DescribeScene(scene));
   } else if (const auto* custom = dynamic_cast<const HeadlessCustom*>(&control)) {
     if (const auto* grid = dynamic_cast<const CGridCtrl*>(&custom->control())) PrintGrid(out, *grid);
   }
