@@ -13,7 +13,8 @@ Each mutation file (default: every scripts/mutation/*.txt) holds blocks of
 The text must occur exactly once in its file. The unchanged tree must build and pass first.
 For each block the file is changed, the native build rebuilt and the whole CTest suite run;
 then the file is put back byte for byte (also when the run is interrupted or terminated). A
-mutation is caught when a test fails. A block whose text does not occur once, or whose change
+mutation is caught when a test fails twice in a row (a failure that a rerun does not repeat is
+the suite's flakiness, reported and not counted); the line names the test. A block whose text does not occur once, or whose change
 does not build, is a fault of the catalogue: it is reported and counts as no break. The last
 lines give, per folder, the breaks and how many were caught, and list every break that no test
 noticed and every faulty block. Exit 0 when all were caught and none was faulty, else 1.
@@ -50,8 +51,21 @@ def run(cmd, timeout):
         return -1
 
 
-def tests_pass(build):
-    return run(['ctest', '--test-dir', build, '-j2', '--timeout', '120', '--stop-on-failure'], 1800) == 0
+def ctest(build, *options):
+    return run(['ctest', '--test-dir', build, '--timeout', '120', *options], 1800) == 0
+
+
+def failing_tests(build):
+    """The tests that fail, each once more to be sure; empty when the suite passes."""
+    failed = ROOT / build / 'Testing' / 'Temporary' / 'LastTestsFailed.log'
+    failed.unlink(missing_ok=True)
+    if ctest(build, '-j2', '--stop-on-failure'):
+        return []
+    first = failed.read_text().split() if failed.exists() else ['(the suite timed out)']
+    if ctest(build, '--rerun-failed'):
+        print('   flaky:', *first, flush=True)
+        return []
+    return failed.read_text().split() if failed.exists() else first
 
 
 def main():
@@ -66,7 +80,7 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit('terminated'))
     if run(['cmake', '--build', args.build], 3600) != 0:
         sys.exit('the unchanged tree does not build')
-    if not tests_pass(args.build):
+    if failing_tests(args.build):
         sys.exit('the unchanged tree fails its tests')
     tally = collections.OrderedDict()
     missed, faulty = [], []
@@ -83,7 +97,7 @@ def main():
         path.write_bytes(text.replace(old, new).encode('utf-8'))
         try:
             built = run(['cmake', '--build', args.build], 1800) == 0
-            caught = built and not tests_pass(args.build)
+            caught = built and failing_tests(args.build)
         finally:
             path.write_bytes(original)
         if not built:
@@ -92,8 +106,8 @@ def main():
             continue
         t = tally.setdefault(b['folder'], [0, 0])
         t[0] += 1
-        t[1] += caught
-        print(f"{'caught' if caught else 'MISSED':8} {name}", flush=True)
+        t[1] += bool(caught)
+        print(f"{'caught' if caught else 'MISSED':8} {name}", *caught[:1], flush=True)
         if not caught:
             missed.append(name)
     run(['cmake', '--build', args.build], 3600)
