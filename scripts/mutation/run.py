@@ -55,8 +55,9 @@ def ctest(build, *options):
     return run(['ctest', '--test-dir', build, '--timeout', '120', *options], 1800) == 0
 
 
-def failing_tests(build):
-    """The tests that fail, each once more to be sure; empty when the suite passes."""
+def failing_tests(build, tries=2):
+    """The tests that fail, each once more to be sure; empty when the suite passes. A flaky failure
+    stops the suite before the other tests ran, so the suite then runs once more."""
     failed = ROOT / build / 'Testing' / 'Temporary' / 'LastTestsFailed.log'
     failed.unlink(missing_ok=True)
     if ctest(build, '-j2', '--stop-on-failure'):
@@ -64,7 +65,7 @@ def failing_tests(build):
     first = failed.read_text().split() if failed.exists() else ['(the suite timed out)']
     if ctest(build, '--rerun-failed'):
         print('   flaky:', *first, flush=True)
-        return []
+        return failing_tests(build, tries - 1) if tries > 1 else []
     return failed.read_text().split() if failed.exists() else first
 
 
