@@ -135,8 +135,10 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
 TEST_F(BatchJobTest, AFolderThatCannotBeMadeFailsWithoutProjectFile) {
   WriteBytes(Project() / "$1-X", "a file where the axis folder belongs");
   EXPECT_EQ(Run(Header(1, 2, "$1-X") + "[Program]\nKind=4\nAxis=$1-X\n"), 1);
-  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: the programs could not be written below " +
-                     Project().string() + "; the project file was not written\n");
+  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: No program file was changed: " +
+                     (Project() / "$1-X").string() +
+                     " could not be written because a folder or file of that name stands in the way. Remove the "
+                     "cause and try again.\n");
   EXPECT_FALSE(pf_test::fs::exists(Project() / "Project.dat"));
 }
 

@@ -191,7 +191,7 @@ TEST_F(ProgramSheetTest, TheSheetHasFifteenPagesAndNoHelp) {
 TEST_F(ProgramSheetTest, NextOnTheMachinePageRebuildsTheRecords) {
   UseMachine(kSmallMachine);
   ASSERT_TRUE(MakeDirectory(ProjectFolder()));
-  WriteProjectFile(ProjectFolder(), 1, 3);
+  ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=3\r\n"));
   Run([&] {
     ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
     ASSERT_TRUE(ui.PressNext());
