@@ -5,7 +5,10 @@
 #include <sstream>
 
 #include "BatchJob.h"
+#include "common/StringTable.h"
+#include "common/Text.h"
 #include "program/ProgramTestSupport.h"
+#include "support/FaultyFileSystem.h"
 
 namespace {
 
@@ -92,6 +95,24 @@ TEST_F(BatchJobTest, WritesTheProjectFileAndListsEveryFile) {
   EXPECT_EQ(out, folder + "G0Pos.eia\n" + folder + "G0b.eia\n" + folder + "G0a.eia\n" + folder +
                      "G1Pos.eia\n" + folder + "G1b.eia\n" + folder + "G1aa.eia\n" + folder + "G1ab.eia\n" +
                      (Project() / "Project.dat").string() + "\n");
+}
+
+TEST_F(BatchJobTest, ARunFinishesTheWriteThatADeadRunCutShortAndSaysSo) {
+  const std::string job = Header(1, 5, "$1-X") + "[Program]\nKind=2\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n";
+  using pf::test::FaultyFileSystem;
+  FaultyFileSystem clean;
+  {
+    pf::ScopedFileSystem scope(clean);
+    ASSERT_EQ(Run(job), 0);
+  }
+  pf_test::fs::remove_all(Project());
+  FaultyFileSystem dying(FaultyFileSystem::Mode::Crash, static_cast<int>(clean.ops().find('N')) + 3);
+  {
+    pf::ScopedFileSystem scope(dying);
+    EXPECT_EQ(Run(job), 1);
+  }
+  ASSERT_EQ(Run(job), 0);
+  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: " + pf::ToNarrow(pf::LoadResString(14080)) + "\n");
 }
 
 struct ErrorCase {
