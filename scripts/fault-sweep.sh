@@ -22,10 +22,11 @@
 # for a faulty NC: it closed by Finish, it showed a message, its machine page
 # offered no axis (Next disabled), or the NC named its axes otherwise, so that
 # the script's programs are not offered; and when the project's files are
-# all old or all new: after Finish exactly the files of the normal run, each
-# whole (a program ends in "%", the project file holds both sections),
-# otherwise no program and no project file; never a staged file, a backup or
-# a commit journal.
+# all old or all new: after Finish the project file and whole program folders
+# of the normal run (a faulty NC may offer fewer programs), each file whole
+# (a program ends in "%", the project file holds both sections), otherwise no
+# program and no project file; never a staged file, a backup or a commit
+# journal.
 #
 # Prints one line per failed run and closes with
 #   fault sweep: N passed, M failed
@@ -109,7 +110,15 @@ files_verdict() {
     if grep -q -E '\.eia$|/Project\.dat$' <<<"$files"; then echo "files written without Finish"; fi
     return
   fi
-  if [ "$files" != "$(cat "$3")" ]; then echo "other files than the normal run's"; return; fi
+  # A faulty NC may offer fewer programs; what was written are whole folders
+  # of the normal run's files, and the project file.
+  if [ -n "$(comm -23 <(echo "$files") "$3")" ]; then echo "files the normal run did not write"; return; fi
+  local missing
+  missing=$(awk 'FNR == NR { sub(/\/[^\/]*$/, ""); written[$0] = 1; next }
+                 { folder = $0; sub(/\/[^\/]*$/, "", folder) } folder in written' <(echo "$files") "$3" |
+            comm -23 - <(echo "$files"))
+  if [ -n "$missing" ]; then echo "a program folder incomplete: $missing" | head -n 1; return; fi
+  grep -q -x './Project.dat' <<<"$files" || { echo "no project file"; return; }
   while read -r file; do
     case $file in
       *.eia) [ "$(tail -c 1 "$project/$file")" = % ] || { echo "$file cut short"; return; } ;;
