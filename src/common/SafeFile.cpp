@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "common/FolderRecovery.h"
 #include "common/Path.h"
 
 namespace pf {
@@ -22,6 +23,13 @@ CFileBatch::~CFileBatch() { Discard(); }
 
 FileFault CFileBatch::Stage(const std::wstring& path, const std::string& bytes) {
   IFileSystem& fs = CurrentFileSystem();
+  // A journal already there is that of a batch whose undoing failed: it is
+  // brought to an end before this batch stages anything, or its backups
+  // would be lost.
+  if (staged_.empty() && fs.Look(JournalPathIn(folder_)).exists) {
+    const RecoveryOutcome earlier = RecoverFolder(folder_);
+    if (earlier.what == Recovery::Failed) return earlier.fault;
+  }
   const FileLook look = fs.Look(path);
   if (look.blocked != FileError::None) return {look.blocked, path};
   const std::wstring staged = StagedPathOf(path);

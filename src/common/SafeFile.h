@@ -40,6 +40,9 @@ class CFileBatch {
   // Writes `bytes` as the staged file of `path`. The fault names `path` when
   // it could not be replaced now or its staged file could not be written
   // (nothing is left of it then). The final name is never touched here.
+  // The first file staged brings an earlier batch of the folder whose
+  // undoing failed to an end first (RecoverFolder); the fault names the file
+  // that keeps it from there.
   FileFault Stage(const std::wstring& path, const std::string& bytes);
 
   // Puts every staged file in place, all or none. On a fault every final

@@ -463,9 +463,10 @@ INSTANTIATE_TEST_SUITE_P(Faults, FinishFaultTest,
 
 // A Finish that changes the positioning programs of $1-X and the project
 // file and adds those of $1-Y, made to fail at each of its file operations
-// in turn, and then to die at each: every run ends with all files old (12518
-// shown, or recovered after the crash) or all new. Without faults the
-// written files reach the disk before the first rename.
+// in turn, then to die at each, then to fail from each on and be pressed
+// again: every run ends with all files old (12518 shown, or recovered after
+// the crash) or all new. Without faults the written files reach the disk
+// before the first rename.
 TEST_F(ProgramSheetTest, FinishFailingOrDyingAtAnyFileOperationLeavesAllOldOrAllNew) {
   UseMachine(kSmallMachine);
   std::map<std::wstring, std::string> oldFiles;
@@ -500,18 +501,24 @@ TEST_F(ProgramSheetTest, FinishFailingOrDyingAtAnyFileOperationLeavesAllOldOrAll
     newFiles = projectFiles();
     const std::size_t firstRename = clean.ops().find('N');
     EXPECT_LT(clean.ops().find('F', clean.ops().rfind('W', firstRename)), firstRename) << clean.ops();
+    // Call k fails; calls from k on fail (as if the process died) and the
+    // project is recovered; or they fail while the wizard stays open, and
+    // Finish is pressed again without faults.
+    enum Pass { kFails, kDies, kRetried };
     int mixed = 0;
-    for (const auto mode : {FaultyFileSystem::Mode::Fail, FaultyFileSystem::Mode::Crash}) {
+    for (const Pass pass : {kFails, kDies, kRetried}) {
       for (int k = 1; k <= clean.calls(); ++k) {
-        SCOPED_TRACE(std::to_string(k) + (mode == FaultyFileSystem::Mode::Fail ? " fails" : " dies"));
+        SCOPED_TRACE(std::to_string(k) + " in pass " + std::to_string(pass));
         restoreOld();
         const std::size_t shown = ui.messages().size();
-        FaultyFileSystem faulty(mode, k);
+        FaultyFileSystem faulty(pass == kFails ? FaultyFileSystem::Mode::Fail : FaultyFileSystem::Mode::Crash, k);
         const BOOL finished = finishWith(faulty);
-        if (mode == FaultyFileSystem::Mode::Crash) RecoverProject(ProjectFolder());
+        FaultyFileSystem again;
+        if (pass == kDies) RecoverProject(ProjectFolder());
+        if (pass == kRetried) EXPECT_TRUE(finishWith(again));
         const auto files = projectFiles();
         mixed += files != oldFiles && files != newFiles;
-        if (mode == FaultyFileSystem::Mode::Fail) {
+        if (pass == kFails) {
           EXPECT_EQ(files == newFiles, finished != FALSE);
           EXPECT_EQ(ui.messages().size() - shown, finished ? 0u : 1u);
         }
