@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "common/MessageSink.h"
 #include "common/FileSystem.h"
+#include "common/MessageSink.h"
 #include "nclink/NcReads.h"
 #include "nclink/NcType.h"
 #include "ui/UiBackend.h"
