@@ -23,8 +23,7 @@ class FaultyFileSystem : public IFileSystem {
   const std::string& ops() const { return ops_; }
 
   FileLook Look(const std::wstring& path) override {
-    if (Refused('L')) return {false, FileError::Other};
-    return real_.Look(path);
+    return Refused('L') ? FileLook{false, FileError::Other} : real_.Look(path);
   }
   FileError Read(const std::wstring& path, std::string& bytes) override {
     return Refused('R') ? FileError::Other : real_.Read(path, bytes);
@@ -42,19 +41,16 @@ class FaultyFileSystem : public IFileSystem {
   FileError Rename(const std::wstring& from, const std::wstring& to) override {
     return Refused('N') ? FileError::InUse : real_.Rename(from, to);
   }
-  FileError Remove(const std::wstring& path) override {
-    return Refused('X') ? FileError::InUse : real_.Remove(path);
-  }
+  FileError Remove(const std::wstring& path) override { return Refused('X') ? FileError::InUse : real_.Remove(path); }
 
  private:
   // Notes the call; true when it is to fail without effect.
   bool Refused(char op) {
     ops_ += op;
-    const int call = calls();
-    if (mode_ == Mode::Crash && call == at_) {
+    if (mode_ == Mode::Crash && calls() == at_) {
       for (const std::wstring& path : unflushed_) real_.Write(path, "");
     }
-    return (mode_ == Mode::Fail && call == at_) || (mode_ == Mode::Crash && call >= at_);
+    return (mode_ == Mode::Fail && calls() == at_) || (mode_ == Mode::Crash && calls() >= at_);
   }
 
   Mode mode_;
