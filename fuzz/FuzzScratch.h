@@ -1,7 +1,7 @@
 // A private scratch folder for one fuzzing process: the data home of the
 // module (XDG_DATA_HOME) and the place of the files a target hands to a
 // reader that takes a path. Made on first use, removed when the process
-// ends.
+// ends. From then on the module's files are written without disk flushes.
 #pragma once
 
 #include <cstddef>

@@ -137,7 +137,7 @@
   CONTROL(35027, PF_WC_COMBOBOX, "", \
           PF_SHOWN | PF_WS_VSCROLL | PF_WS_TABSTOP | PF_WS_GROUP | PF_CBS_DROPDOWN | PF_CBS_AUTOHSCROLL, 60, 7, 220, \
           100, 0) \
-  CONTROL(35050, PF_WC_STATIC, "", PF_VALUE, 60, 24, 293, 16, 0)
+  CONTROL(35050, PF_WC_STATIC, "", PF_VALUE, 60, 24, 293, 32, 0)
 
 /* 2508: what the project will hold, and for the selected program its text,
  * the verdict of its motion check (35048) and the picture of its motion

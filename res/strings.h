@@ -13,7 +13,7 @@
 #define PF_STRING_LIST(X) \
   X(12501, "The axis configuration could not be read from the CNC. Check the NC connection. You can still add axes by hand on the machine information page.") \
   X(12506, "The OVX information could not be read from the CNC.") \
-  X(12518, "A program file or its folder could not be written, and no program file was changed. Check that the folder can be written to, that no folder or read-only file stands in the way, and that the disk has room.") \
+  X(12518, "No program file was changed: %s could not be written because %s. Remove the cause and try again.") \
   X(12522, "A start position is invalid. Use at most five digits before the decimal point and six after it.") \
   X(12523, "The feed rate is invalid. Enter a number of zero or more, for example 3000.") \
   X(12524, "The dwell time is invalid. Enter a number of seconds of zero or more, for example 0.5.") \
@@ -25,6 +25,14 @@
   X(12550, "The CNC reported no OVX information. Servo measurements may not be available on this controller.") \
   X(12556, "The readiness of the CNC could not be checked.") \
   X(12564, "Load the program shown into the CNC for a trial run?") \
+  X(12570, "another program has it open") \
+  X(12571, "it is marked read-only") \
+  X(12572, "the folder may not be written to") \
+  X(12573, "the disk is full") \
+  X(12574, "its path is longer than the system allows") \
+  X(12575, "a folder or file of that name stands in the way") \
+  X(12576, "it could not be found") \
+  X(12577, "the system refused it") \
   X(12599, "Start position") \
   X(12600, "Forth and back") \
   X(12601, "Forth and back, high-accuracy mode") \
@@ -88,6 +96,10 @@
   X(14063, "CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, and COM or LPT with a superscript 1, 2 or 3 name devices, also with an extension. Type another name.") \
   X(14064, "A project name cannot hold a control character such as a tab or a line break.") \
   X(14065, "A project name can have at most %d characters here: every program file of the project must have a path of at most 259 characters.") \
-  X(14066, "The wizard cannot start: the folder for your projects and settings (your local application data folder) could not be found, or its path is longer than 260 characters. Nothing was written.")
+  X(14066, "The wizard cannot start: the folder for your projects and settings (your local application data folder) could not be found, or its path is longer than 260 characters. Nothing was written.") \
+  X(14080, "The last Finish of this project was cut short; it has now been completed.") \
+  X(14081, "The last Finish of this project was cut short; it was undone, and the project holds its earlier files.") \
+  X(14082, "Files left over from a cut-short Finish of this project were removed.") \
+  X(14083, "The last Finish of this project was cut short and cannot be completed or undone yet: %s could not be moved because %s.")
 
 #endif

@@ -4,7 +4,10 @@
 # 40.PathForge.pin beside it, as the servo-tuning application does, and
 # drives the real wizard windows from a second thread. The scripts compare
 # the files written with the same golden files as the native run, byte for
-# byte. Then three start-ups that must still leave the wizard usable: an NC
+# byte. Then a Finish that meets a program file held open by another program
+# (tests/wine/held-file*.script, the holder hold_file.exe): refused, naming
+# the file, every file as it was; once the file is let go, written whole.
+# Then three start-ups that must still leave the wizard usable: an NC
 # library that lacks InitMSmpTimeout, no NC library at all, and no log
 # viewer running. Builds nothing.
 #
@@ -22,7 +25,8 @@ timeout_s=300
 
 source scripts/check-tally.sh
 needed=("$build/tools/host/host.exe" "$build/src/plugin/40.PathForge.pin" "$build/sim/OVXIF.dll"
-        "$build/sim/without-InitMSmpTimeout/OVXIF.dll" "$build/tools/logview/logview.exe")
+        "$build/sim/without-InitMSmpTimeout/OVXIF.dll" "$build/tools/logview/logview.exe"
+        "$build/tools/host/hold_file.exe")
 require_files "wine e2e" "${needed[@]}"
 build=$(realpath "$build")
 mkdir -p "$artefacts"
@@ -93,6 +97,28 @@ for script in tests/e2e/*.script; do
   run_host "$name" plugin --wait-viewer --script "$(windows_path "$(realpath "$script")")" "${machine[@]}"
   report_case "$name" $? "$name.script on the real wizard"
 done
+
+# A program file of project "Held" held open, as a CNC editor or a viewer
+# would: the first run's Finish must change nothing; after the holder let
+# go, the second run's Finish writes everything.
+rm -rf "$data"
+mkdir -p "$data"
+cp -r tests/wine/held-file.data/. "$data/"
+release="$work/release-held-file"
+(cd "$work" && exec wine "$build/tools/host/hold_file.exe" \
+  "$(windows_path "$data/Program/Held/\$1-X/TimeConstant/G1aa.eia")" "$(windows_path "$release")") \
+  >"$artefacts/hold_file.log" 2>&1 &
+holder=$!
+for _ in $(seq 300); do
+  grep -q held "$artefacts/hold_file.log" 2>/dev/null && break
+  sleep 0.1
+done
+run_host held-file plugin --script "$(windows_path "$(realpath tests/wine/held-file.script)")"
+report_case held-file $? "Finish with G1aa.eia held open: 12518 names it, every file keeps its old bytes"
+touch "$release"
+wait "$holder"
+run_host held-file-released plugin --script "$(windows_path "$(realpath tests/wine/held-file-released.script)")"
+report_case held-file-released $? "Finish once G1aa.eia is let go: every file written"
 
 if [ -s "$artefacts/logview.records" ]; then
   ok "the log viewer received the module's records"

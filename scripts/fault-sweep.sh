@@ -15,11 +15,18 @@
 # The entry points are those that a normal run calls, read from the
 # simulator's journal of one run per machine. Each is made to fail with
 # every status of STATUSES and to misbehave in every mode of MODES (see
-# sim/README.md), each run bounded by FAULT_SWEEP_SECONDS. A run passes when
-# it ends by itself, without a sanitizer report or an exception, and with one
-# of the outcomes the wizard has for a faulty NC: it closed by Finish, it
-# showed a message, its machine page offered no axis (Next disabled), or the
-# NC named its axes otherwise, so that the script's programs are not offered.
+# sim/README.md) at every call, and to fail with ONCE_STATUS at one call only:
+# its first, its middle and its last call of the normal run. Each run is
+# bounded by FAULT_SWEEP_SECONDS. A run passes when it ends by itself, without
+# a sanitizer report or an exception, with one of the outcomes the wizard has
+# for a faulty NC: it closed by Finish, it showed a message, its machine page
+# offered no axis (Next disabled), or the NC named its axes otherwise, so that
+# the script's programs are not offered; and when the project's files are
+# all old or all new: after Finish the project file and whole program folders
+# of the normal run (a faulty NC may offer fewer programs), each file whole
+# (a program ends in "%", the project file holds both sections), otherwise no
+# program and no project file; never a staged file, a backup or a commit
+# journal.
 #
 # Prints one line per failed run and closes with
 #   fault sweep: N passed, M failed
@@ -37,6 +44,7 @@ PATHFORGE=$BUILD/tools/pathforge/pathforge
 SCRIPT=$ROOT/tests/faults/whole-run.script
 MACHINES=(builtin lathe three-systems)
 STATUSES=(-1 -6 7)
+ONCE_STATUS=${FAULT_SWEEP_ONCE_STATUS:--1}
 MODES=(untouched unterminated int-min int-max nan huge -huge far-count)
 SECONDS_PER_RUN=${FAULT_SWEEP_SECONDS:-30}
 JOBS=${FAULT_SWEEP_JOBS:-$(nproc)}
@@ -61,7 +69,8 @@ LINE_NAMES=$(outcome_line 'the selection offers axis $1-X (the NC named its axes
 LINE_CLOSED=$(outcome_line "the wizard closed by Finish")
 LINE_COUNT=$(outcome_line "the trial question was the only message")
 LINE_LAST=$(outcome_line "the trial question was the last message")
-export ROOT PATHFORGE SCRIPT SECONDS_PER_RUN EXCEPTION_PATTERN ARTEFACTS
+PROJECT="KORVANTEL/Servo Bench/Program/Sweep"   # below a run's data folder
+export ROOT PATHFORGE SCRIPT SECONDS_PER_RUN EXCEPTION_PATTERN ARTEFACTS PROJECT
 export LINE_START LINE_AXES LINE_NAMES LINE_CLOSED LINE_COUNT LINE_LAST
 # The plug-in and the simulated library are opened by bare name; with a
 # shared sanitizer runtime, whose dlopen interceptor is the caller, only
@@ -86,9 +95,57 @@ export -f run_wizard
 line_failed() { grep -q -F "whole-run.script:$2: " "$1"; }
 export -f line_failed
 
+# The files below the project of the run in folder $1, one relative path a line.
+project_files() { (cd "$1/data/$PROJECT" 2>/dev/null && find . -type f | sort); }
+export -f project_files
+
+# What is wrong with the project's files of the run in folder $1 after outcome
+# $2, given the files of the normal run on its machine ($3); empty when
+# nothing is.
+files_verdict() {
+  local project="$1/data/$PROJECT" files
+  files=$(project_files "$1")
+  if grep -q -E '\.pf-(new|old)$|/Commit\.journal$' <<<"$files"; then echo "files left on the way"; return; fi
+  if [ "$2" != finish ]; then
+    if grep -q -E '\.eia$|/Project\.dat$' <<<"$files"; then echo "files written without Finish"; fi
+    return
+  fi
+  # A faulty NC may offer fewer programs; what was written are whole folders
+  # of the normal run's files, and the project file.
+  if [ -n "$(comm -23 <(echo "$files") "$3")" ]; then echo "files the normal run did not write"; return; fi
+  local missing
+  missing=$(awk 'FNR == NR { sub(/\/[^\/]*$/, ""); written[$0] = 1; next }
+                 { folder = $0; sub(/\/[^\/]*$/, "", folder) } folder in written' <(echo "$files") "$3" |
+            comm -23 - <(echo "$files"))
+  if [ -n "$missing" ]; then echo "a program folder incomplete: $missing" | head -n 1; return; fi
+  grep -q -x './Project.dat' <<<"$files" || { echo "no project file"; return; }
+  while read -r file; do
+    case $file in
+      *.eia) [ "$(tail -c 1 "$project/$file")" = % ] || { echo "$file cut short"; return; } ;;
+      */Project.dat) grep -q '^\[GCode\]' "$project/$file" && grep -q '^\[Machine\]' "$project/$file" ||
+        { echo "$file cut short"; return; } ;;
+    esac
+  done <<<"$files"
+}
+export -f files_verdict
+
 # The verdict of a finished run in folder $1: "pass <outcome>" or
-# "FAIL <why>".
+# "FAIL <why>". With the normal run's file list $2, the project's files are
+# judged too.
 verdict() {
+  local dir=$1 expected=${2:-} result wrong
+  result=$(outcome_verdict "$dir")
+  if [ -n "$expected" ] && [ "${result%% *}" = pass ]; then
+    wrong=$(files_verdict "$dir" "${result#pass }" "$expected")
+    [ -n "$wrong" ] && result="FAIL mixed: $wrong"
+  fi
+  echo "$result"
+}
+export -f verdict
+
+# The outcome of a finished run in folder $1: "pass <outcome>" or
+# "FAIL <why>".
+outcome_verdict() {
   local dir=$1 out=$1/out.txt rc
   rc=$(cat "$dir/rc")
   if [ "$rc" = 124 ] || [ "$rc" = 137 ]; then echo "FAIL hang (over ${SECONDS_PER_RUN}s)"; return; fi
@@ -106,7 +163,7 @@ verdict() {
   if line_failed "$out" "$LINE_NAMES"; then echo "pass other-names"; return; fi
   echo "FAIL neither Finish nor a message"
 }
-export -f verdict
+export -f outcome_verdict
 
 # One run of the sweep: machine $1, entry point $2, behaviour $3.
 sweep_run() {
@@ -116,7 +173,7 @@ sweep_run() {
   { cat "$ROOT/sim/machines/$machine.ini"; printf '\n[Fail]\n%s=%s\n' "$entry" "$behaviour"; } >"$dir/machine.ini"
   run_wizard "$dir" "$dir/machine.ini"
   local result
-  result=$(verdict "$dir")
+  result=$(verdict "$dir" "$ARTEFACTS/files-$machine.txt")
   echo "$result $machine $entry=$behaviour"
   case $result in pass*) rm -rf "$dir" ;; esac
 }
@@ -133,14 +190,27 @@ for machine in "${MACHINES[@]}"; do
     exit 2
   fi
   mapfile -t -O "${#ENTRY_POINTS[@]}" ENTRY_POINTS < <(sed 's/(.*//' "$dir/journal.txt")
+  sed 's/(.*//' "$dir/journal.txt" | sort | uniq -c >"$ARTEFACTS/calls-$machine.txt"
+  project_files "$dir" >"$ARTEFACTS/files-$machine.txt"
   rm -rf "$dir"
 done
 mapfile -t ENTRY_POINTS < <(printf '%s\n' "${ENTRY_POINTS[@]}" | sort -u)
+
+# The calls of entry point $2 on machine $1 that fail alone: the first, the
+# middle and the last of the normal run.
+single_calls() {
+  local calls
+  calls=$(awk -v entry="$2" '$2 == entry { print $1 }' "$ARTEFACTS/calls-$1.txt")
+  [ -n "$calls" ] && printf '%s\n' 1 $(((calls + 1) / 2)) "$calls" | sort -u -n
+}
 
 for machine in "${MACHINES[@]}"; do
   for entry in "${ENTRY_POINTS[@]}"; do
     for behaviour in "${STATUSES[@]}" "${MODES[@]}"; do
       printf '%s\0%s\0%s\0' "$machine" "$entry" "$behaviour"
+    done
+    for call in $(single_calls "$machine" "$entry"); do
+      printf '%s\0%s\0%s\0' "$machine" "$entry" "$ONCE_STATUS@$call"
     done
   done
 done | xargs -0 -n 3 -P "$JOBS" bash -c 'sweep_run "$@"' _ >"$ARTEFACTS/results.txt"

@@ -45,15 +45,20 @@ constexpr char kPadding = '9';
 }  // namespace
 
 bool ParseBehaviour(const std::string& text, Behaviour& behaviour) {
+  const std::size_t at = text.find('@');
+  int32_t onlyCall = 0;
+  if (at != std::string::npos && (!ParseNumber(text.substr(at + 1), onlyCall) || onlyCall < 1)) return false;
+  const std::string what = text.substr(0, at);
   int32_t status = 0;
-  if (text.empty() || ParseNumber(text, status)) {
+  if (what.empty() || ParseNumber(what, status)) {
     behaviour = FailingWith(status);
-    return true;
+  } else {
+    const auto found =
+        std::find_if(std::begin(kModes), std::end(kModes), [&](const ModeRow& row) { return what == row.word; });
+    if (found == std::end(kModes)) return false;
+    behaviour = {found->mode, 0};
   }
-  const auto found =
-      std::find_if(std::begin(kModes), std::end(kModes), [&](const ModeRow& row) { return text == row.word; });
-  if (found == std::end(kModes)) return false;
-  behaviour = {found->mode, 0};
+  behaviour.onlyCall = onlyCall;
   return true;
 }
 

@@ -3,7 +3,8 @@
 //
 // A behaviour is written as text, in a description's [Fail] section and in
 // SimSetBehaviour: a number is a status to fail with (0: normal), a word one
-// of the misbehaviours below.
+// of the misbehaviours below; either followed by "@k" applies to the k-th
+// call of the entry point only.
 #pragma once
 
 #include <cstdint>
@@ -26,7 +27,8 @@ enum class Mode {
 
 struct Behaviour {
   Mode mode = Mode::Normal;
-  int32_t status = 0;  // the status of Mode::Fail
+  int32_t status = 0;   // the status of Mode::Fail
+  int32_t onlyCall = 0;  // 0: every call; k: only the k-th since the machine was loaded
 };
 
 // A status as a behaviour: 0 normal, else Fail with it.
@@ -34,7 +36,8 @@ inline Behaviour FailingWith(int32_t status) { return {status == 0 ? Mode::Norma
 
 // Reads a behaviour's text: a number (0 normal, else Fail with it) or one of
 // the words untouched, unterminated, int-min, int-max, nan, huge, -huge,
-// far-count. An empty text is normal. False when the text is neither.
+// far-count, optionally followed by "@" and a call number of 1 or more. An
+// empty text is normal. False when the text is neither.
 bool ParseBehaviour(const std::string& text, Behaviour& behaviour);
 
 // The caller's outputs of one call, written as the behaviour wants them.

@@ -33,6 +33,7 @@ std::mutex& StateLock() { return g_loaded.lock; }
 int32_t State::LoadMachine(const std::string& path) {
   machinePath_ = path;
   journal_.Clear();
+  calls_.clear();
   lastProgram_.reset();
   std::string error;
   int32_t result = 0;
@@ -56,9 +57,11 @@ void State::ReadEnvironment() {
   if (!path.empty() && path != machinePath_) LoadMachine(path);
 }
 
-Behaviour State::BehaviourOf(const char* entryPoint) const {
+Behaviour State::BehaviourOfCall(const char* entryPoint) {
+  const int32_t call = ++calls_[entryPoint];
   const auto found = behaviours_.find(entryPoint);
-  return found == behaviours_.end() ? Behaviour() : found->second;
+  if (found == behaviours_.end() || (found->second.onlyCall != 0 && found->second.onlyCall != call)) return Behaviour();
+  return found->second;
 }
 
 void State::SetBehaviour(const std::string& entryPoint, const Behaviour& behaviour) {

@@ -30,8 +30,9 @@ class State {
   // loads that machine.
   void ReadEnvironment();
 
-  // How the entry point is made to answer (Mode::Normal unless chosen).
-  Behaviour BehaviourOf(const char* entryPoint) const;
+  // Counts a call of the entry point and tells how it is made to answer
+  // (Mode::Normal unless chosen for every call or for this one).
+  Behaviour BehaviourOfCall(const char* entryPoint);
   void SetBehaviour(const std::string& entryPoint, const Behaviour& behaviour);
 
   const Machine& machine() const { return machine_; }
@@ -43,6 +44,7 @@ class State {
   Machine machine_;
   std::string machinePath_;
   std::map<std::string, Behaviour> behaviours_;
+  std::map<std::string, int32_t> calls_;  // per entry point, since the machine was loaded
   Journal journal_;
   std::optional<std::string> lastProgram_;
 };
@@ -61,7 +63,7 @@ template <class Handler>
 int32_t Serve(const char* entryPoint, std::initializer_list<JournalArg> args, Handler handler) {
   std::lock_guard<std::mutex> lock(StateLock());
   State& state = TheState();
-  const Behaviour behaviour = state.BehaviourOf(entryPoint);
+  const Behaviour behaviour = state.BehaviourOfCall(entryPoint);
   int32_t status = behaviour.status;
   if (behaviour.mode != Mode::Fail && behaviour.mode != Mode::Untouched) {
     status = handler(state, Outputs(behaviour.mode));

@@ -71,9 +71,13 @@ IMessageSink* SetMessageSink(IMessageSink* sink) {
 }
 
 int ShowMessage(unsigned id, MsgIcon icon, MsgButtons buttons, int defaultButton) {
+  return ShowMessage(id, LoadResString(id), icon, buttons, defaultButton);
+}
+
+int ShowMessage(unsigned id, const std::wstring& text, MsgIcon icon, MsgButtons buttons, int defaultButton) {
   MessageRequest request;
   request.stringId = id;
-  request.text = LoadResString(id);
+  request.text = text;
   return ShowRequest(std::move(request), icon, buttons, defaultButton);
 }
 

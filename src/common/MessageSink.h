@@ -51,6 +51,10 @@ class ScopedMessageSink {
 // Shows string `id` (its text from the string table).
 int ShowMessage(unsigned id, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok, int defaultButton = 0);
 
+// Shows string `id` with the text made from it (its format filled in).
+int ShowMessage(unsigned id, const std::wstring& text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
+                int defaultButton = 0);
+
 // Shows a text that is not in the string table.
 int ShowMessageText(const std::wstring& text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
                     int defaultButton = 0);

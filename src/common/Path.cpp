@@ -30,14 +30,11 @@ bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
   return true;
 }
 
-bool WriteWholeFile(const std::wstring& path, const std::string& bytes, bool toDisk) {
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
   FilePtr file(OpenFile(path, "wb"));
   if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-                       (!toDisk || (std::fflush(file.get()) == 0 && FlushFileToDisk(file.get())));
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
   return std::fclose(file.release()) == 0 && written;
 }
-
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes) { return WriteWholeFile(path, bytes, false); }
 
 }  // namespace pf

@@ -43,6 +43,10 @@ std::wstring GetAppDataFolder();
 // directly.
 bool MakeDirectory(const std::wstring& path);
 
+// The longest path that MakeDirectory accepts (the platform's MAX_PATH less
+// its terminating zero).
+inline constexpr std::size_t kMaxMakePath = 259;
+
 // True when the path names an existing entry of any kind.
 bool PathExists(const std::wstring& path);
 

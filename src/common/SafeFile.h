@@ -1,62 +1,79 @@
-// Replacing files so that a failure never leaves a half-written file under
-// its final name.
+// Replacing a set of files all or nothing, through the file system in force
+// (FileSystem.h).
 //
-// Each file is first written completely to a temporary file beside its
-// final name (the same folder, name + ".tmp"); the written files are flushed
-// to the disk (once for the whole set where the platform can, else file by
-// file as they are written), only then renamed over their final names, and
-// the renames flushed once more. A set of files is put in place only when
-// every one of them was written and flushed:
+// Each file is first written completely as its staged file beside its final
+// name (CommitJournal.h); an existing file that could not be replaced now (a
+// folder under the name, a read-only file, one that another program holds
+// open) fails the batch before anything moves. Commit flushes the staged
+// files and the batch's journal to the disk, then, file by file, moves the
+// old file aside as its backup and the staged one into place, flushes the
+// renames, removes the journal and then the backups. A failure on the way is
+// undone in reverse order: every final name gets its old bytes back. A
+// process that dies on the way leaves the journal, from which RecoverFolder
+// (FolderRecovery.h) finishes or undoes the batch.
 //
-//   CFileBatch batch;
-//   if (!batch.Stage(a, bytesA) || !batch.Stage(b, bytesB)) return false;  // a and b untouched
-//   return batch.Commit();
+//   CFileBatch batch(projectFolder);
+//   FileFault fault = batch.Stage(a, bytesA);
+//   if (fault.ok()) fault = batch.Stage(b, bytesB);
+//   if (fault.ok()) fault = batch.Commit();   // a and b both new, or both as they were
 //
-// Whatever was staged and not put in place is removed when the batch dies.
+// A batch of one file needs neither journal nor backup: one rename replaces
+// it. Whatever was staged and not put in place is removed when the batch dies.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "common/CommitJournal.h"
+#include "common/FileSystem.h"
+
 namespace pf {
 
 class CFileBatch {
  public:
-  CFileBatch() = default;
+  // A batch whose files all lie below `folder`, where its journal is kept.
+  explicit CFileBatch(std::wstring folder);
   ~CFileBatch();
   CFileBatch(const CFileBatch&) = delete;
   CFileBatch& operator=(const CFileBatch&) = delete;
 
-  // Writes `bytes` to the temporary file beside `path` (flushing it to the
-  // disk where the platform flushes file by file). False, with no temporary
-  // file left, when the final name is a folder or a read-only file, or when
-  // the temporary file cannot be made, written completely or flushed (a
-  // full disk). The final name is never touched here.
-  bool Stage(const std::wstring& path, const std::string& bytes);
+  // Writes `bytes` as the staged file of `path`. The fault names `path` when
+  // it could not be replaced now or its staged file could not be written
+  // (nothing is left of it then). The final name is never touched here.
+  // The first file staged brings an earlier batch of the folder whose
+  // undoing failed to an end first (RecoverFolder); the fault names the file
+  // that keeps it from there.
+  FileFault Stage(const std::wstring& path, const std::string& bytes);
 
-  // Flushes the staged files to the disk, renames every one over its final
-  // name, in staging order, and flushes the renames. False when the flush
-  // fails (nothing is renamed, every final name keeps its bytes) or a
-  // rename fails: the files not yet renamed are removed and keep their old
-  // bytes; the ones renamed before hold their complete new bytes. The batch
-  // is empty afterwards.
-  bool Commit();
+  // Puts every staged file in place, all or none. On a fault every final
+  // name holds what it held before, and the fault names the first file that
+  // could not be replaced. The batch is empty afterwards.
+  FileFault Commit();
 
-  // Removes every staged temporary file; the final names keep their bytes.
+  // Removes every staged file; the final names keep their bytes.
   void Discard();
 
   std::size_t size() const { return staged_.size(); }
 
  private:
   struct Staged {
-    std::wstring path;
-    std::wstring temporary;
+    JournalEntry entry;
+    bool movedAside = false;
+    bool inPlace = false;
   };
+  FileFault PutInPlace(Staged& file, bool journaled);
+  bool Undo();
+
+  std::wstring folder_;
   std::vector<Staged> staged_;
 };
 
-// One file replaced the same way: true when `path` now holds `bytes`; on
-// false it keeps what it held.
-bool ReplaceFileBytes(const std::wstring& path, const std::string& bytes);
+// Makes a folder for files of a batch (MakeDirectory); the fault names the
+// file that stands in its way, or the folder and why it cannot be made.
+FileFault MakeBatchFolder(const std::wstring& folder);
+
+// One file replaced the same way: on success `path` holds `bytes`, on a
+// fault it keeps what it held.
+FileFault ReplaceFileBytes(const std::wstring& path, const std::string& bytes);
 
 }  // namespace pf

@@ -4,6 +4,7 @@
 #include "common/Format.h"
 #include "common/MessageSink.h"
 #include "common/Path.h"
+#include "common/SafeFile.h"
 #include "common/StringTable.h"
 #include "nclink/NcReads.h"
 #include "nclink/OvxContract.h"
@@ -14,7 +15,6 @@ namespace pf {
 namespace {
 
 enum TrialMessage : unsigned {
-  kMsgNotWritten = 12518,  // the trial file was not written
   kMsgRefused = 12531,     // the load was refused with -6
   kMsgNotReady = 12537,    // the part system (%d, 1-based) is not ready
   kMsgNotLoaded = 12538,   // the load failed
@@ -104,8 +104,11 @@ bool RunTrial(COVXIF& ovxIf, const std::wstring& editorText, const std::wstring&
 
   MakeDirectory(GetProgramRoot());
   const std::wstring file = TrialFilePath();
-  if (!trial.Save(file)) {
-    return Fail(wait, kMsgNotWritten);
+  const FileFault fault = ReplaceFileBytes(file, trial.FileBytes());
+  if (!fault.ok()) {
+    wait.Restore();
+    ShowMessage(kMsgNotWritten, NotWrittenText(fault), MsgIcon::Error);
+    return false;
   }
   const bool loaded = LoadTrialFile(ovxIf, wait, file, system, axis);
   DeleteFilePath(file);

@@ -72,7 +72,7 @@ bool CProgramData::Load(const std::wstring& path, const std::wstring& title) {
 std::string CProgramData::FileBytes() const { return ToFileBytes(CloseProgramText(m_strText)); }
 
 bool CProgramData::Save(const std::wstring& path) {
-  if (!ReplaceFileBytes(path, FileBytes())) return false;
+  if (!ReplaceFileBytes(path, FileBytes()).ok()) return false;
   MarkWritten();
   return true;
 }

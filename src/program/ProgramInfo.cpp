@@ -70,24 +70,23 @@ int CProgramInfo::WrittenFileCount(int machineType) const {
 
 bool CProgramInfo::SaveFiles(int machineType, const std::wstring& projectFolder,
                              const std::wstring& subFolder) {
-  CFileBatch batch;
-  if (!StageFiles(batch, machineType, projectFolder, subFolder) || !batch.Commit()) return false;
+  CFileBatch batch(projectFolder);
+  if (!StageFiles(batch, machineType, projectFolder, subFolder).ok() || !batch.Commit().ok()) return false;
   MarkFilesWritten(machineType);
   return true;
 }
 
-bool CProgramInfo::StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
-                              const std::wstring& subFolder) const {
+FileFault CProgramInfo::StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
+                                   const std::wstring& subFolder) const {
   int count = 0;
   const ProgramFileEntry* files = GetProgramFileTable(m_nKind, machineType, count);
   const std::wstring folder = ProgramFolder(projectFolder, subFolder, m_nKind);
-  if (!MakeDirectory(folder)) return false;
+  FileFault fault = MakeBatchFolder(folder);
   const int written = WrittenFileCount(machineType);
-  for (int i = 0; i < written; ++i) {
-    const std::wstring path = folder + kPathSep + files[i].fileName;
-    if (!batch.Stage(path, at(static_cast<std::size_t>(i)).FileBytes())) return false;
+  for (int i = 0; fault.ok() && i < written; ++i) {
+    fault = batch.Stage(folder + kPathSep + files[i].fileName, at(static_cast<std::size_t>(i)).FileBytes());
   }
-  return true;
+  return fault;
 }
 
 void CProgramInfo::MarkFilesWritten(int machineType) {

@@ -64,10 +64,10 @@ class CProgramInfo : public std::vector<CProgramData> {
   bool SaveFiles(int machineType, const std::wstring& projectFolder, const std::wstring& subFolder);
 
   // The first half of SaveFiles for a larger batch: makes the program folder
-  // and stages the files in `batch` (SafeFile.h); false at the first folder
-  // or file that fails. Once the batch is committed, MarkFilesWritten.
-  bool StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
-                  const std::wstring& subFolder) const;
+  // and stages the files in `batch` (SafeFile.h); the fault of the first
+  // folder or file that fails. Once the batch is committed, MarkFilesWritten.
+  FileFault StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
+                       const std::wstring& subFolder) const;
   void MarkFilesWritten(int machineType);
 
   // The program folder: projectFolder/subFolder/<folder name of the kind>.

@@ -116,20 +116,20 @@ void CProgramInfoAry::Init(int kind, int machineType, const std::wstring& projec
 
 bool CProgramInfoAry::SaveAll(const std::wstring& projectFolder, int machineType,
                               const std::vector<std::wstring>& names) {
-  CFileBatch batch;
-  if (!StageAll(batch, projectFolder, machineType, names) || !batch.Commit()) return false;
+  CFileBatch batch(projectFolder);
+  if (!StageAll(batch, projectFolder, machineType, names).ok() || !batch.Commit().ok()) return false;
   MarkAllWritten(machineType);
   return true;
 }
 
-bool CProgramInfoAry::StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
-                               const std::vector<std::wstring>& names) const {
-  for (std::size_t i = 0; i < size(); ++i) {
+FileFault CProgramInfoAry::StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
+                                    const std::vector<std::wstring>& names) const {
+  FileFault fault;
+  for (std::size_t i = 0; fault.ok() && i < size(); ++i) {
     const CProgramInfo& info = (*this)[i];
-    if (info.m_bSaveFiles != 1) continue;
-    if (!info.StageFiles(batch, machineType, projectFolder, names.at(i))) return false;
+    if (info.m_bSaveFiles == 1) fault = info.StageFiles(batch, machineType, projectFolder, names.at(i));
   }
-  return true;
+  return fault;
 }
 
 void CProgramInfoAry::MarkAllWritten(int machineType) {

@@ -36,10 +36,10 @@ class CProgramInfoAry : public std::vector<CProgramInfo> {
   bool SaveAll(const std::wstring& projectFolder, int machineType, const std::vector<std::wstring>& names);
 
   // SaveAll in two halves, for a batch over several kinds: stages the files
-  // of every marked program (false at the first failure), and, once the
-  // batch is committed, marks them written.
-  bool StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
-                const std::vector<std::wstring>& names) const;
+  // of every marked program (the fault of the first that fails), and, once
+  // the batch is committed, marks them written.
+  FileFault StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
+                     const std::vector<std::wstring>& names) const;
   void MarkAllWritten(int machineType);
 
   double m_dLM2Radius1 = 100.0;

@@ -48,7 +48,7 @@ enum class ScriptOp {
   ExpectUnchecked,    // expect unchecked <id>
   ExpectPage,         // expect page <sheet index>
   ExpectButtons,      // expect buttons back next finish ... | none
-  ExpectMessage,      // expect message <string id>|"<text>": the last box shown
+  ExpectMessage,      // expect message <string id> [naming "<part>"]|"<text>": the last box shown
   ExpectMessages,     // expect messages <count>: boxes shown so far
   ExpectFile,         // expect file "<path>" "<bytes>"
   ExpectFileSameAs,   // expect file "<path>" same-as "<file>"
@@ -77,7 +77,8 @@ struct ScriptCommand {
   // text, the file path below the data folder, the screenshot's name.
   std::wstring text;
   // ExpectFile: the expected bytes; ExpectFileSameAs: the file holding them,
-  // relative to the script's folder.
+  // relative to the script's folder; ExpectMessage by id: a part of the
+  // text that the message must hold (empty: any).
   std::wstring expected;
   bool byText = false;   // Pick, ExpectMessage: `text` names the entry or message
 };

@@ -22,6 +22,7 @@ struct Token {
 //   c column              t text               e expected bytes (text)
 //   s same-as "<file>"    x number or text     b button words (the rest)
 //   a answer word         k key word           w closing word
+//   m naming "<part of the text>" (into `expected`)
 struct Grammar {
   const wchar_t* name;   // one word, or "expect" and the check's word
   ScriptOp op;
@@ -56,6 +57,7 @@ constexpr Grammar kGrammar[] = {
     {L"expect page", ScriptOp::ExpectPage, L"n", L"expect page <sheet index>"},
     {L"expect buttons", ScriptOp::ExpectButtons, L"b", L"expect buttons back|next|finish ... | none"},
     {L"expect message", ScriptOp::ExpectMessage, L"x", L"expect message <string id>|\"<text>\""},
+    {L"expect message", ScriptOp::ExpectMessage, L"nm", L"expect message <string id> naming \"<text>\""},
     {L"expect messages", ScriptOp::ExpectMessages, L"n", L"expect messages <count>"},
     {L"expect file", ScriptOp::ExpectFile, L"te", L"expect file \"<path>\" \"<bytes>\""},
     {L"expect file", ScriptOp::ExpectFileSameAs, L"ts", L"expect file \"<path>\" same-as \"<file>\""},
@@ -203,7 +205,9 @@ bool ReadArguments(const Grammar& grammar, const std::vector<Token>& tokens, std
         command.expected = token.value;
         break;
       case L's':
-        ok = !token.quoted && token.value == L"same-as" && next < tokens.size() && tokens[next].quoted;
+      case L'm':
+        ok = !token.quoted && token.value == (*kind == L's' ? L"same-as" : L"naming") && next < tokens.size() &&
+             tokens[next].quoted;
         if (ok) command.expected = tokens[next++].value;
         break;
       case L'x':

@@ -225,10 +225,12 @@ std::wstring ScriptRunner::ExpectMessage(const ScriptCommand& command) {
   const std::wstring failure = driver_.ReadLastMessage(message);
   if (!failure.empty()) return failure;
   const bool same = command.byText ? message.text == command.text
-                                   : message.stringId == static_cast<unsigned>(command.number);
+                                   : message.stringId == static_cast<unsigned>(command.number) &&
+                                         message.text.find(command.expected) != std::wstring::npos;
   if (same) return L"";
+  const std::wstring naming = command.expected.empty() ? L"" : L" naming " + QuoteScriptText(command.expected);
   return Format(L"the last message was %s, expected %s", MessageName(message),
-                command.byText ? QuoteScriptText(command.text) : Format(L"%d", command.number));
+                command.byText ? QuoteScriptText(command.text) : Format(L"%d", command.number) + naming);
 }
 
 std::wstring ScriptRunner::ExpectMessages(const ScriptCommand& command) {

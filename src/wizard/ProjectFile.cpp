@@ -1,8 +1,13 @@
 // The project file "Project.dat" (see ProjectFile.h).
 #include "wizard/ProjectFile.h"
 
+#include <utility>
+
+#include "common/FileSystem.h"
+#include "common/Format.h"
 #include "common/IniFile.h"
 #include "common/Path.h"
+#include "common/PrivateProfile.h"
 #include "common/Text.h"
 #include "program/ProgramKinds.h"
 
@@ -46,10 +51,16 @@ void ReadProjectFile(const std::wstring& projectFolder, int& machineType, int& g
   if (locks && !CanShow(machineType, gCodeNumber)) machineType = gCodeNumber = kMissing;
 }
 
-void WriteProjectFile(const std::wstring& projectFolder, int machineType, int gCodeNumber) {
-  CIniFile file(ProjectFilePath(projectFolder));
-  file.WriteInt(kMachineType.section, kMachineType.key, machineType);
-  file.WriteInt(kGCodeNumber.section, kGCodeNumber.key, gCodeNumber);
+FileFault StageProjectFile(CFileBatch& batch, const std::wstring& projectFolder, int machineType, int gCodeNumber) {
+  const std::wstring path = ProjectFilePath(projectFolder);
+  std::string bytes;
+  const FileError read = CurrentFileSystem().Read(path, bytes);
+  // Starting from nothing when the file exists would drop its other entries.
+  if (read != FileError::None && read != FileError::Missing) return {read, path};
+  for (const auto& [entry, value] : {std::pair(kMachineType, machineType), std::pair(kGCodeNumber, gCodeNumber)}) {
+    bytes = ProfileUpdate(bytes, ToNarrow(entry.section), ToNarrow(entry.key), ToNarrow(Format(L"%d", value)));
+  }
+  return batch.Stage(path, bytes);
 }
 
 }  // namespace pf

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/SafeFile.h"
+
 namespace pf {
 
 // The project file of a project folder: folder + separator + "Project.dat".
@@ -19,8 +21,10 @@ std::wstring ProjectFilePath(const std::wstring& projectFolder);
 // values: both -1.
 void ReadProjectFile(const std::wstring& projectFolder, int& machineType, int& gCodeNumber);
 
-// Writes both values with "%d", [Machine] first, keeping every other entry
-// of the file. A failed write is not detected.
-void WriteProjectFile(const std::wstring& projectFolder, int machineType, int gCodeNumber);
+// Stages the project file in `batch` (whose folder is the project folder)
+// with both values written with "%d", [Machine] first, and every other entry
+// of the file as it was. The fault names the project file when it exists
+// but cannot be read, or cannot be staged.
+FileFault StageProjectFile(CFileBatch& batch, const std::wstring& projectFolder, int machineType, int gCodeNumber);
 
 }  // namespace pf

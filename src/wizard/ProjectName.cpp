@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "common/CommitJournal.h"
 #include "common/Format.h"
 #include "common/Path.h"
 #include "common/StringTable.h"
@@ -22,9 +23,6 @@ enum NameReason : unsigned {
   kReasonControl = 14064,     // a control character
   kReasonTooLong = 14065,     // the longest program path would be too long
 };
-
-// The staged copy of a file is its name + ".tmp" (SafeFile.h).
-constexpr std::size_t kStagedSuffixLength = 4;
 
 bool HasForbiddenCharacter(const std::wstring& name) { return !IsUsableName(name); }
 
@@ -111,7 +109,7 @@ std::size_t LongestPathInProject() {
     const std::size_t label = IsCircleKind(kind) ? kLongestPlaneLabel : kLongestAxisLabel;
     longest = std::max(longest, 1 + label + LongestKindTail(kind));
   }
-  return longest + kStagedSuffixLength;
+  return longest + BatchSuffixLength();
 }
 
 }  // namespace pf

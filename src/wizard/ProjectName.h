@@ -38,7 +38,7 @@ std::wstring ProjectNameReason(const ProjectNameVerdict& verdict);
 // How many characters the longest path that Finish writes in a project
 // folder adds to the folder's own path: a separator, the longest axis or
 // plane label, the kind's folder, the longest file name of the kind, and the
-// suffix of the file's staged copy.
+// longer of the names the file has on the way (staged or backup).
 std::size_t LongestPathInProject();
 
 }  // namespace pf

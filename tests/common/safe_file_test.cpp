@@ -36,7 +36,7 @@ class SafeFileTest : public ::testing::Test {
   std::vector<std::string> Leftovers() const {
     std::vector<std::string> found;
     for (const auto& entry : fs::recursive_directory_iterator(Root())) {
-      if (entry.path().extension() == ".tmp") found.push_back(entry.path().string());
+      if (IsBatchLeftover(entry.path().wstring())) found.push_back(entry.path().string());
     }
     return found;
   }
@@ -45,33 +45,37 @@ class SafeFileTest : public ::testing::Test {
 };
 
 // The second file's fault, set up below `root` after the three old files
-// were written.
+// were written, and what the batch says of it.
 struct Fault {
   const char* name;
   std::function<void(const fs::path& root, test::FullDisk& disk)> arrange;
   const char* second;  // the second file's path, relative to the root
+  FileError error;
+  const char* named;   // the path the fault names, relative to the root
 };
 
 TEST_F(SafeFileTest, ABatchIsWrittenWholeOrNotAtAll) {
   const std::string big(8192, 'n');   // more than the room a full disk leaves
   const Fault kFaults[] = {
-      {"no fault", [](const fs::path&, test::FullDisk&) {}, "b/two.eia"},
+      {"no fault", [](const fs::path&, test::FullDisk&) {}, "b/two.eia", FileError::None, ""},
       {"the file is a folder",
        [](const fs::path& root, test::FullDisk&) {
          fs::remove(root / "b/two.eia");
          fs::create_directory(root / "b/two.eia");
        },
-       "b/two.eia"},
+       "b/two.eia", FileError::InTheWay, "b/two.eia"},
       {"the file is read-only",
-       [](const fs::path& root, test::FullDisk&) { chmod((root / "b/two.eia").c_str(), 0444); }, "b/two.eia"},
+       [](const fs::path& root, test::FullDisk&) { chmod((root / "b/two.eia").c_str(), 0444); }, "b/two.eia",
+       FileError::ReadOnly, "b/two.eia"},
       {"the folder is a file",
        [](const fs::path& root, test::FullDisk&) { ASSERT_TRUE(WriteFileBytes((root / "c").wstring(), "a file")); },
-       "c/two.eia"},
-      {"the disk is full", [](const fs::path&, test::FullDisk& disk) { disk.LeaveRoom(4096); }, "b/two.eia"},
+       "c/two.eia", FileError::InTheWay, "c/two.eia"},
+      {"the disk is full", [](const fs::path&, test::FullDisk& disk) { disk.LeaveRoom(4096); }, "b/two.eia",
+       FileError::DiskFull, "b/two.eia"},
   };
   for (const Fault& fault : kFaults) {
     SCOPED_TRACE(fault.name);
-    const bool clean = std::string(fault.name) == "no fault";
+    const bool clean = fault.error == FileError::None;
     fs::remove_all(Root());
     test::FullDisk disk(Root());
     ASSERT_TRUE(MakeDirectory(In("a")) && MakeDirectory(In("b")));
@@ -79,12 +83,14 @@ TEST_F(SafeFileTest, ABatchIsWrittenWholeOrNotAtAll) {
     fault.arrange(Root(), disk);
     const std::string secondBefore = Bytes(fault.second);
     {
-      CFileBatch batch;
-      EXPECT_TRUE(batch.Stage(In("a/one.eia"), "new one"));
-      EXPECT_EQ(batch.Stage(In(fault.second), big), clean);
+      CFileBatch batch(Root().wstring());
+      EXPECT_TRUE(batch.Stage(In("a/one.eia"), "new one").ok());
+      const FileFault second = batch.Stage(In(fault.second), big);
+      EXPECT_EQ(second.error, fault.error);
+      EXPECT_EQ(second.path, clean ? L"" : In(fault.named));
       if (clean) {
-        EXPECT_TRUE(batch.Stage(In("b/three.eia"), "new three"));
-        EXPECT_TRUE(batch.Commit());
+        EXPECT_TRUE(batch.Stage(In("b/three.eia"), "new three").ok());
+        EXPECT_TRUE(batch.Commit().ok());
         EXPECT_EQ(batch.size(), 0u);
       }
     }
@@ -92,6 +98,7 @@ TEST_F(SafeFileTest, ABatchIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(Bytes(fault.second), clean ? big : secondBefore);
     EXPECT_EQ(Bytes("b/three.eia"), clean ? "new three" : "b/three.eia");
     EXPECT_EQ(Leftovers(), std::vector<std::string>());
+    EXPECT_FALSE(PathExists(JournalPathIn(Root().wstring())));
   }
 }
 
@@ -109,7 +116,7 @@ TEST_F(SafeFileTest, OneFileIsReplacedOrKeepsItsBytes) {
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.path);
-    EXPECT_EQ(ReplaceFileBytes(In(row.path), "new"), row.replaced);
+    EXPECT_EQ(ReplaceFileBytes(In(row.path), "new").ok(), row.replaced);
     EXPECT_EQ(Bytes(row.path), row.after);
   }
   EXPECT_EQ(Leftovers(), std::vector<std::string>());

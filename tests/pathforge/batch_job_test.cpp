@@ -6,7 +6,10 @@
 #include <sstream>
 
 #include "BatchJob.h"
+#include "common/StringTable.h"
+#include "common/Text.h"
 #include "program/ProgramTestSupport.h"
+#include "support/FaultyFileSystem.h"
 
 namespace {
 
@@ -104,6 +107,24 @@ TEST_F(BatchJobTest, WritesTheProjectFileAndListsEveryFile) {
                      (Project() / "Project.dat").string() + "\n");
 }
 
+TEST_F(BatchJobTest, ARunFinishesTheWriteThatADeadRunCutShortAndSaysSo) {
+  const std::string job = Header(1, 5, "$1-X") + "[Program]\nKind=2\nAxis=$1-X\n[Program]\nKind=3\nAxis=$1-X\n";
+  using pf::test::FaultyFileSystem;
+  FaultyFileSystem clean;
+  {
+    pf::ScopedFileSystem scope(clean);
+    ASSERT_EQ(Run(job), 0);
+  }
+  pf_test::fs::remove_all(Project());
+  FaultyFileSystem dying(FaultyFileSystem::Mode::Crash, static_cast<int>(clean.ops().find('N')) + 3);
+  {
+    pf::ScopedFileSystem scope(dying);
+    EXPECT_EQ(Run(job), 1);
+  }
+  ASSERT_EQ(Run(job), 0);
+  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: " + pf::ToNarrow(pf::LoadResString(14080)) + "\n");
+}
+
 struct ErrorCase {
   const char* name;
   std::string job;
@@ -152,8 +173,10 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
 TEST_F(BatchJobTest, AFolderThatCannotBeMadeFailsWithoutProjectFile) {
   WriteBytes(Project() / "$1-X", "a file where the axis folder belongs");
   EXPECT_EQ(Run(Header(1, 2, "$1-X") + "[Program]\nKind=4\nAxis=$1-X\n"), 1);
-  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: the programs could not be written below " +
-                     Project().string() + "; the project file was not written\n");
+  EXPECT_EQ(err, (root_ / "job" / "test.job").string() + ":2: No program file was changed: " +
+                     (Project() / "$1-X").string() +
+                     " could not be written because a folder or file of that name stands in the way. Remove the "
+                     "cause and try again.\n");
   EXPECT_FALSE(pf_test::fs::exists(Project() / "Project.dat"));
 }
 

@@ -61,6 +61,7 @@ constexpr LineCase kLines[] = {
     {"expect buttons none", ScriptOp::ExpectButtons, 0, 0, 0, L"", L"", false},
     {"expect message 14043", ScriptOp::ExpectMessage, 0, 14043, 0, L"", L"", false},
     {R"(expect message "NCType Not Found")", ScriptOp::ExpectMessage, 0, 0, 0, L"NCType Not Found", L"", true},
+    {R"(expect message 12518 naming "G1aa.eia")", ScriptOp::ExpectMessage, 0, 12518, 0, L"", L"G1aa.eia", false},
     {"expect messages 2", ScriptOp::ExpectMessages, 0, 2, 0, L"", L"", false},
     {R"(expect file "Program/P/Project.dat" "[Machine]\r\n")", ScriptOp::ExpectFile, 0, 0, 0, L"Program/P/Project.dat",
      L"[Machine]\r\n", false},

@@ -177,6 +177,8 @@ constexpr CheckCase kChecks[] = {
     {"expect message 12518", ""},
     {R"(expect message "Not written")", ""},
     {"expect message 14043", R"(the last message was 12518 "Not written", expected 14043)"},
+    {R"(expect message 12518 naming "written")", ""},
+    {R"(expect message 12518 naming "G1aa")", R"(the last message was 12518 "Not written", expected 12518 naming "G1aa")"},
     {"expect messages 1", ""},
     {"expect messages 0", "1 messages were shown, expected 0"},
     {"expect closed cancel", ""},

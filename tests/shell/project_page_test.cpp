@@ -86,8 +86,8 @@ TEST_F(ProjectPageTest, OnlyFolderNamesOfTheirOwnEnableNextAndTheLineSaysWhy) {
     EXPECT_TRUE(Enabled(sheet, kIdWizNext));
     EXPECT_EQ(Text(sheet.project, kIdcNameReason), L"");
   }
-  // The longest path Finish writes: <root>/<name>/$1-IJ/LostMotion2/InitCircle1.eia.tmp, at most 259 characters.
-  const int longest = 259 - static_cast<int>(GetProgramRoot().size() + std::wcslen(L"//$1-IJ/LostMotion2/InitCircle1.eia.tmp"));
+  // The longest path Finish writes: <root>/<name>/$1-IJ/LostMotion2/InitCircle1.eia.pf-new, at most 259 characters.
+  const int longest = 259 - static_cast<int>(GetProgramRoot().size() + std::wcslen(L"//$1-IJ/LostMotion2/InitCircle1.eia.pf-new"));
   for (int length : {longest, longest + 1}) {
     ASSERT_TRUE(ui.TypeText(kIdcProject, std::wstring(length, L'n')));
     EXPECT_EQ(Enabled(sheet, kIdWizNext), length == longest);

@@ -88,6 +88,13 @@ TEST_F(SimTest, BehaviourBendsOnlyAnswersAndOnlyKnownWordsCount) {
   EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");
   EXPECT_EQ(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Fail]\nCheckSPAX=sideways\n")), -1);
   EXPECT_EQ(sim.SetBehaviour("NcGetInformation", nullptr), 0);
+
+  // "@k": only the k-th call since the machine was loaded.
+  EXPECT_EQ(sim.SetBehaviour("NcGetInformation", "-6@0"), -1);
+  ASSERT_EQ(sim.LoadMachine(WriteFile("second.ini", ReadmeIniBlock(1) + "\n[Fail]\nNcGetInformation=-6@2\n")), 0);
+  EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");
+  EXPECT_EQ(sim.Information("SYSNUM", 0), "-6");
+  EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");
 }
 
 }  // namespace

@@ -67,11 +67,16 @@ TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissingOrCannotBeShown) {
 }
 
 TEST_F(ProjectFileTest, WriteCreatesOrUpdatesTheEntries) {
-  WriteProjectFile(folder_, 1, 0);
+  const auto write = [&](int machineType, int gCodeNumber) {
+    CFileBatch batch(folder_);
+    EXPECT_TRUE(StageProjectFile(batch, folder_, machineType, gCodeNumber).ok());
+    EXPECT_TRUE(batch.Commit().ok());
+  };
+  write(1, 0);
   EXPECT_EQ(FileBytes(), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=0\r\n");
 
   ASSERT_TRUE(WriteFileBytes(ProjectFilePath(folder_), "[GCode]\r\nNumber=5\r\n[Other]\r\nKey=v\r\n"));
-  WriteProjectFile(folder_, 0, -1);
+  write(0, -1);
   EXPECT_EQ(FileBytes(), "[GCode]\r\nNumber=-1\r\n[Other]\r\nKey=v\r\n[Machine]\r\nMachineInfo=0\r\n");
   int machineType = 99;
   int gCodeNumber = 99;

@@ -17,8 +17,10 @@
 #include "common/Text.h"
 #include "res/styles.h"
 #include "shell/ShellFixture.h"
+#include "support/FaultyFileSystem.h"
 #include "support/FullDisk.h"
 #include "ui/headless/HeadlessTree.h"
+#include "wizard/ProjectCommit.h"
 #include "wizard/ProjectFile.h"
 #include "wizard/ProjectFolders.h"
 #include "wizard/sheet/ProgramSheet.h"
@@ -118,6 +120,37 @@ class ProgramSheetTest : public ShellTest {
 
   std::wstring ProjectFolder() { return ProjectFolderPath(L"Line1"); }
 
+  // Every file below the project folder with its bytes.
+  std::map<std::wstring, std::string> ProjectFiles() {
+    std::map<std::wstring, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(ToNarrow(ProjectFolder()))) {
+      std::string bytes;
+      if (entry.is_regular_file() && ReadFileBytes(entry.path().wstring(), bytes)) files[entry.path().wstring()] = bytes;
+    }
+    return files;
+  }
+
+  // A project that holds "old" bytes in every file of `kinds` for `axes`
+  // (the plane $1-IJ for the circle kinds) and an old project file; the
+  // last file written.
+  std::wstring WriteOldProject(const Names& axes, std::initializer_list<int> kinds) {
+    std::wstring lastFile;
+    for (int kind : kinds) {
+      int count = 0;
+      const ProgramFileEntry* files = GetProgramFileTable(kind, kMachineLathe, count);
+      for (const std::wstring& name : kind >= 9 ? Names{L"$1-IJ"} : axes) {
+        const std::wstring folder = CProgramInfo::ProgramFolder(ProjectFolder(), name, kind);
+        EXPECT_TRUE(MakeDirectory(folder));
+        for (int f = 0; f < count; ++f) {
+          lastFile = folder + PathSep() + files[f].fileName;
+          EXPECT_TRUE(WriteFileBytes(lastFile, "old " + ToNarrow(files[f].fileName)));
+        }
+      }
+    }
+    EXPECT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), "[Machine]\r\nMachineInfo=0\r\n; old\r\n"));
+    return lastFile;
+  }
+
   CProgramSheet sheet{14001, 0, 0, 2501, ovx_};
 };
 
@@ -191,7 +224,7 @@ TEST_F(ProgramSheetTest, TheSheetHasFifteenPagesAndNoHelp) {
 TEST_F(ProgramSheetTest, NextOnTheMachinePageRebuildsTheRecords) {
   UseMachine(kSmallMachine);
   ASSERT_TRUE(MakeDirectory(ProjectFolder()));
-  WriteProjectFile(ProjectFolder(), 1, 3);
+  ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=3\r\n"));
   Run([&] {
     ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
     ASSERT_TRUE(ui.PressNext());
@@ -396,37 +429,7 @@ void FolderIsAFile(const std::wstring& file, FullDisk&) {
 // instead, every file longer than 64 bytes fails.
 void DiskIsFull(const std::wstring&, FullDisk& disk) { disk.LeaveRoom(disk.mounted() ? 8192 : 64); }
 
-class FinishFaultTest : public ProgramSheetTest, public ::testing::WithParamInterface<FinishFault> {
- protected:
-  // Every file below the project folder with its bytes.
-  std::map<std::wstring, std::string> ProjectFiles() {
-    std::map<std::wstring, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(ToNarrow(ProjectFolder()))) {
-      std::string bytes;
-      if (entry.is_regular_file() && ReadFileBytes(entry.path().wstring(), bytes)) files[entry.path().wstring()] = bytes;
-    }
-    return files;
-  }
-
-  // Writes "old" bytes to every program file that Finish is going to write,
-  // and an old project file.
-  void WriteOldProject(std::wstring& lastFile) {
-    const Names axes{L"$1-X", L"$1-Y"};
-    for (int kind : {0, 1, 2, 3, 4, 9, 10}) {
-      int count = 0;
-      const ProgramFileEntry* files = GetProgramFileTable(kind, kMachineLathe, count);
-      for (const std::wstring& name : kind >= 9 ? Names{L"$1-IJ"} : axes) {
-        const std::wstring folder = CProgramInfo::ProgramFolder(ProjectFolder(), name, kind);
-        ASSERT_TRUE(MakeDirectory(folder));
-        for (int f = 0; f < count; ++f) {
-          lastFile = folder + PathSep() + files[f].fileName;
-          ASSERT_TRUE(WriteFileBytes(lastFile, "old " + ToNarrow(files[f].fileName)));
-        }
-      }
-    }
-    ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), "[Machine]\r\nMachineInfo=0\r\n; old\r\n"));
-  }
-};
+class FinishFaultTest : public ProgramSheetTest, public ::testing::WithParamInterface<FinishFault> {};
 
 TEST_P(FinishFaultTest, LeavesEveryOldFileAsItWas) {
   UseMachine(kSmallMachine);
@@ -437,8 +440,7 @@ TEST_P(FinishFaultTest, LeavesEveryOldFileAsItWas) {
     Tick({0, 1, 2, 6});
     ASSERT_TRUE(ui.PressNext());
     WalkForward();
-    std::wstring lastFile;
-    WriteOldProject(lastFile);
+    const std::wstring lastFile = WriteOldProject({L"$1-X", L"$1-Y"}, {0, 1, 2, 3, 4, 9, 10});
     GetParam().arrange(lastFile, disk);
     before = ProjectFiles();
     ASSERT_TRUE(ui.PressFinish());
@@ -458,6 +460,101 @@ INSTANTIATE_TEST_SUITE_P(Faults, FinishFaultTest,
                                            FinishFault{"FolderIsAFile", FolderIsAFile},
                                            FinishFault{"DiskIsFull", DiskIsFull}),
                          [](const ::testing::TestParamInfo<FinishFault>& info) { return info.param.name; });
+
+// A Finish that changes the positioning programs of $1-X and the project
+// file and adds those of $1-Y, made to fail at each of its file operations
+// in turn, then to die at each, then to fail from each on and be pressed
+// again: every run ends with all files old (12518 shown, or recovered after
+// the crash) or all new. Without faults the written files reach the disk
+// before the first rename.
+TEST_F(ProgramSheetTest, FinishFailingOrDyingAtAnyFileOperationLeavesAllOldOrAllNew) {
+  UseMachine(kSmallMachine);
+  std::map<std::wstring, std::string> oldFiles;
+  std::map<std::wstring, std::string> newFiles;
+  const auto restoreOld = [&] {
+    std::filesystem::remove_all(ToNarrow(ProjectFolder()));
+    WriteOldProject({L"$1-X"}, {0, 1});
+    return ProjectFiles();
+  };
+  // The program and project files; what a write leaves on the way (the
+  // journal, staged files, backups) goes at the next opening of the project.
+  const auto projectFiles = [&] {
+    std::map<std::wstring, std::string> files = ProjectFiles();
+    for (auto file = files.begin(); file != files.end();) {
+      const bool onTheWay = IsBatchLeftover(file->first) || file->first == JournalPathIn(ProjectFolder());
+      file = onTheWay ? files.erase(file) : std::next(file);
+    }
+    return files;
+  };
+  const auto finishWith = [&](FaultyFileSystem& fileSystem) {
+    ScopedFileSystem scope(fileSystem);
+    return sheet.OnPageFinish();
+  };
+  Run([&] {
+    ToSelection();
+    Tick({0});
+    ASSERT_TRUE(ui.PressNext());
+    WalkForward();
+    oldFiles = restoreOld();
+    FaultyFileSystem clean;
+    ASSERT_TRUE(finishWith(clean));
+    newFiles = projectFiles();
+    const std::size_t firstRename = clean.ops().find('N');
+    EXPECT_LT(clean.ops().find('F', clean.ops().rfind('W', firstRename)), firstRename) << clean.ops();
+    // Call k fails; calls from k on fail (as if the process died) and the
+    // project is recovered; or they fail while the wizard stays open, and
+    // Finish is pressed again without faults.
+    enum Pass { kFails, kDies, kRetried };
+    int mixed = 0;
+    for (const Pass pass : {kFails, kDies, kRetried}) {
+      for (int k = 1; k <= clean.calls(); ++k) {
+        SCOPED_TRACE(std::to_string(k) + " in pass " + std::to_string(pass));
+        restoreOld();
+        const std::size_t shown = ui.messages().size();
+        FaultyFileSystem faulty(pass == kFails ? FaultyFileSystem::Mode::Fail : FaultyFileSystem::Mode::Crash, k);
+        const BOOL finished = finishWith(faulty);
+        FaultyFileSystem again;
+        if (pass == kDies) RecoverProject(ProjectFolder());
+        if (pass == kRetried) EXPECT_TRUE(finishWith(again));
+        const auto files = projectFiles();
+        mixed += files != oldFiles && files != newFiles;
+        if (pass == kFails) {
+          EXPECT_EQ(files == newFiles, finished != FALSE);
+          EXPECT_EQ(ui.messages().size() - shown, finished ? 0u : 1u);
+        }
+      }
+    }
+    EXPECT_EQ(mixed, 0);
+    RecordProperty("points_tried_per_mode", clean.calls());
+  });
+  EXPECT_GT(newFiles.size(), oldFiles.size());
+}
+
+// A Finish that died on the way is finished when the project is opened
+// again, and the project page says so before it lets the user on.
+TEST_F(ProgramSheetTest, OpeningAProjectFinishesACutShortFinishAndSaysSo) {
+  UseMachine(kSmallMachine);
+  Run([&] {
+    ToSelection();
+    Tick({0});
+    ASSERT_TRUE(ui.PressNext());
+    WalkForward();
+    FaultyFileSystem dying(FaultyFileSystem::Mode::Crash, 30);   // after 11 files staged, 3 of them renamed
+    ScopedFileSystem scope(dying);
+    sheet.OnPageFinish();
+  });
+  CProgramSheet again{14001, 0, 0, 2501, ovx_};
+  ui.queue().Add([&](HeadlessUi&) {
+    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+    ASSERT_TRUE(ui.PressNext());
+    EXPECT_EQ(again.GetActivePage(), &again.m_pageProject);
+    EXPECT_EQ(ui.FindControl(again.m_pageProject, 35050)->GetText(), LoadResString(14080));
+    ASSERT_TRUE(ui.PressNext());
+    EXPECT_EQ(again.GetActivePage(), &again.m_pageMakeInfo);
+  });
+  again.Execute();
+  EXPECT_TRUE(PathExists(ProjectFilePath(ProjectFolder())));
+}
 
 TEST_F(ProgramSheetTest, CancelOnAProgramPageClosesOnlyOnYes) {
   UseMachine(kSmallMachine);

@@ -16,6 +16,7 @@
 #include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramKinds.h"
+#include "wizard/ProjectCommit.h"
 #include "wizard/ProjectFile.h"
 #include "wizard/ProjectName.h"
 
@@ -347,15 +348,20 @@ bool GenerateBatchPrograms(const JobText& text, const BatchJob& job, BatchKinds&
 }
 
 int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std::ostream& err) {
+  // A write of the project that a dead process cut short is finished or
+  // undone before the project is read.
+  const ProjectRecovery recovery = RecoverProject(job.projectFolder);
+  if (!recovery.sentence.empty()) Print(err, JobLocation(text, job.folderLine) + recovery.sentence);
+  if (recovery.failed) return 1;
   std::wstring error;
   BatchKinds kinds;
   if (!GenerateBatchPrograms(text, job, kinds, error)) {
     Print(err, error);
     return 2;
   }
-  if (!WriteBatchPrograms(job, kinds)) {
-    Print(err, JobLocation(text, job.folderLine) + L"the programs could not be written below " +
-                   job.projectFolder + L"; the project file was not written");
+  const FileFault fault = WriteBatchPrograms(job, kinds);
+  if (!fault.ok()) {
+    Print(err, JobLocation(text, job.folderLine) + NotWrittenText(fault));
     return 1;
   }
   for (const JobProgram& program : job.programs) {

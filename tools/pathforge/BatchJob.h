@@ -60,11 +60,13 @@ bool ReadBatchJob(const JobText& text, const std::wstring& jobFolder, BatchJob& 
 // generator's own message for an invalid number).
 bool GenerateBatchPrograms(const JobText& text, const BatchJob& job, BatchKinds& kinds, std::wstring& error);
 
-// Generates every program of the job and, when all succeeded, writes them
-// and the project file. Lists each file written on `out`; errors go to
-// `err`, naming the job line. Text goes out as 8-bit text (UTF-8 on POSIX).
-// Returns the process exit status: 0 success, 1 a program could not be
-// written, 2 the job is invalid.
+// Recovers the project folder from a write that was cut short (saying so
+// on `err`), generates every program of the job and, when all succeeded,
+// writes them and the project file. Lists each file written on `out`;
+// errors go to `err`, naming the job line. Text goes out as 8-bit text
+// (UTF-8 on POSIX). Returns the process exit status: 0 success, 1 the
+// project could not be recovered or a program could not be written, 2 the
+// job is invalid.
 int RunBatchJob(const JobText& text, const BatchJob& job, std::ostream& out, std::ostream& err);
 
 // Writes a line of module text to the stream as 8-bit text.

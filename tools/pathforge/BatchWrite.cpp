@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "common/Path.h"
-#include "common/SafeFile.h"
 #include "program/ProgramKinds.h"
-#include "wizard/ProjectFile.h"
+#include "wizard/ProjectCommit.h"
 
 namespace pf {
 namespace {
@@ -20,14 +19,11 @@ const std::vector<std::wstring>& SubFolders(const BatchJob& job, int kind) {
 
 }  // namespace
 
-bool WriteBatchPrograms(const BatchJob& job, BatchKinds& kinds) {
-  CFileBatch batch;
-  for (int kind : kWriteOrder) {
-    if (!kinds[kind].StageAll(batch, job.projectFolder, job.machine.machineType, SubFolders(job, kind))) return false;
-  }
-  if (!batch.Commit()) return false;
-  WriteProjectFile(job.projectFolder, job.machine.machineType, job.machine.gCodeList - 2);
-  return true;
+FileFault WriteBatchPrograms(const BatchJob& job, BatchKinds& kinds) {
+  std::vector<SavedPrograms> lists;
+  for (int kind : kWriteOrder) lists.push_back({&kinds[kind], &SubFolders(job, kind)});
+  return WriteProject(job.projectFolder, job.machine.machineType, lists,
+                      {job.machine.machineType, job.machine.gCodeList - 2});
 }
 
 std::vector<std::wstring> ProgramFilePaths(const BatchJob& job, const JobProgram& program, const CProgramInfo& record) {

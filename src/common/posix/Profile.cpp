@@ -30,7 +30,7 @@ bool ProfileWriteString(const std::wstring& section, const std::wstring& key,
                         const std::wstring& value, const std::wstring& path) {
   std::string bytes;
   if (PathExists(path) && !ReadFileBytes(path, bytes)) return false;
-  return ReplaceFileBytes(path, ProfileUpdate(bytes, ToNarrow(section), ToNarrow(key), ToNarrow(value)));
+  return ReplaceFileBytes(path, ProfileUpdate(bytes, ToNarrow(section), ToNarrow(key), ToNarrow(value))).ok();
 }
 
 }  // namespace pf

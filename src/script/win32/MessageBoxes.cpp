@@ -19,6 +19,28 @@ struct StringRow {
 constexpr StringRow kStringRows[] = {PF_STRING_LIST(PF_STRING_ROW)};
 #undef PF_STRING_ROW
 
+// True when `text` is `format` with each directive (% and one letter) filled
+// in by some text.
+bool FillsFormat(const std::wstring& format, const std::wstring& text) {
+  std::size_t used = 0;  // of the text
+  for (std::size_t start = 0;; start += 2) {
+    const std::size_t directive = format.find(L'%', start);
+    const std::wstring piece = format.substr(start, directive - start);
+    if (start == 0) {
+      if (text.compare(0, piece.size(), piece) != 0) return false;
+      used = piece.size();
+    } else if (directive == std::wstring::npos) {
+      return text.size() >= used + piece.size() && text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
+    } else {
+      used = text.find(piece, used);
+      if (used == std::wstring::npos) return false;
+      used += piece.size();
+    }
+    if (directive == std::wstring::npos) return used == text.size();
+    start = directive;
+  }
+}
+
 }  // namespace
 
 bool IsMessageBoxWindow(HWND window, const std::wstring& caption) {
@@ -38,6 +60,11 @@ std::wstring MessageBoxText(HWND box) {
 unsigned StringIdOfText(const std::wstring& text) {
   const auto* row = std::find_if(std::begin(kStringRows), std::end(kStringRows),
                                  [&](const StringRow& r) { return text == r.text; });
+  if (row == std::end(kStringRows)) {
+    row = std::find_if(std::begin(kStringRows), std::end(kStringRows), [&](const StringRow& r) {
+      return std::wstring(r.text).find(L'%') != std::wstring::npos && FillsFormat(r.text, text);
+    });
+  }
   return row == std::end(kStringRows) ? 0 : row->id;
 }
 

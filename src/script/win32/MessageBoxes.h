@@ -17,8 +17,8 @@ bool IsMessageBoxWindow(HWND window, const std::wstring& caption);
 // The box's text: its first static text that is not the icon.
 std::wstring MessageBoxText(HWND box);
 
-// The string id whose text is `text`; 0 for a text that is not in the
-// string table.
+// The string id whose text is `text`, or whose format (with %s, %d) was
+// filled in to make it; 0 for a text that is not in the string table.
 unsigned StringIdOfText(const std::wstring& text);
 
 // Presses button `id` of the box as a click on it does (the box's own

@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "common/FileSystem.h"
 #include "common/MessageSink.h"
-#include "common/SafeFile.h"
 #include "nclink/NcReads.h"
 #include "nclink/NcType.h"
 #include "ui/UiBackend.h"
 #include "wizard/MachineValues.h"
+#include "wizard/ProjectCommit.h"
 #include "wizard/ProjectFile.h"
 #include "wizard/ProjectFolders.h"
 
@@ -21,7 +22,6 @@ namespace {
 enum SheetMessage : unsigned {
   kMsgNoMachine = 12501,   // the axes or planes could not be read
   kMsgNoOvxInfo = 12506,   // "OVX" could not be read
-  kMsgNotWritten = 12518,  // a program could not be written at Finish
   kMsgEmptyOvx = 12550,    // "OVX" is empty
 };
 
@@ -128,10 +128,7 @@ LRESULT CProgramSheet::OnPageNext() {
   CWaitCursor wait;
   CPropertyPage* active = GetActivePage();
   active->UpdateData(TRUE);
-  if (active == &m_pageProject) {
-    NextFromProject();
-    return 0;
-  }
+  if (active == &m_pageProject) return NextFromProject() ? 0 : -1;
   if (active == &m_pageMakeInfo) {
     NextFromMachine();
     return 0;
@@ -148,8 +145,18 @@ LRESULT CProgramSheet::OnPageNext() {
   return -1;
 }
 
-void CProgramSheet::NextFromProject() {
-  ReadProjectFile(GetProgramFolder(), m_pageMakeInfo.m_nFixedMachineType, m_pageMakeInfo.m_nFixedGCodeNumber);
+// A Finish of the project that a dead process cut short is finished or
+// undone first. Whatever was found is told on the project page, which stays
+// so that the user reads it; the next Next finds nothing and goes on.
+bool CProgramSheet::NextFromProject() {
+  const std::wstring folder = GetProgramFolder();
+  const ProjectRecovery recovery = RecoverProject(folder);
+  if (!recovery.sentence.empty()) {
+    m_pageProject.ShowReason(recovery.sentence);
+    return false;
+  }
+  ReadProjectFile(folder, m_pageMakeInfo.m_nFixedMachineType, m_pageMakeInfo.m_nFixedGCodeNumber);
+  return true;
 }
 
 // Rebuilds everything that depends on the machine: the pages' axis labels,
@@ -231,27 +238,22 @@ void CProgramSheet::ShowWalkEnd(const WalkPosition& end, const CProgramInfo* sou
 
 // ---- Finish
 
-// Writes the selected programs of every kind all or none: each file goes to
-// a temporary file beside its name first, and only when all of them were
-// written are they renamed into place. On any failure every program file
-// keeps its old bytes, no temporary file stays, the project file is not
-// written and the wizard stays open. The project file comes last.
+// Writes the selected programs of every kind and then the project file, all
+// or none (ProjectCommit.h). On a fault every file of the project keeps what
+// it held, the message names the file that could not be written and why,
+// and the wizard stays open.
 BOOL CProgramSheet::OnPageFinish() {
-  const std::wstring folder = GetProgramFolder();
   const CMakeInfoPage& machine = m_pageMakeInfo;
-  CFileBatch batch;
-  bool staged = true;
+  std::vector<SavedPrograms> lists;
   for (const SavedKind& saved : kSavedKinds) {
-    const std::vector<std::wstring>& names = saved.byPlane ? machine.m_aryPlaneName : machine.m_aryAxisName;
-    staged = staged && Programs(saved.kind).StageAll(batch, folder, machine.m_nMachineType, names);
+    lists.push_back({&Programs(saved.kind), saved.byPlane ? &machine.m_aryPlaneName : &machine.m_aryAxisName});
   }
-  if (!staged || !batch.Commit()) {
-    batch.Discard();
-    ShowMessage(kMsgNotWritten, MsgIcon::Error);
+  const FileFault fault = WriteProject(GetProgramFolder(), machine.m_nMachineType, lists,
+                                       {machine.m_nFixedMachineType, machine.m_nFixedGCodeNumber});
+  if (!fault.ok()) {
+    ShowMessage(kMsgNotWritten, NotWrittenText(fault), MsgIcon::Error);
     return FALSE;
   }
-  for (const SavedKind& saved : kSavedKinds) Programs(saved.kind).MarkAllWritten(machine.m_nMachineType);
-  WriteProjectFile(folder, machine.m_nFixedMachineType, machine.m_nFixedGCodeNumber);
   return TRUE;
 }
 

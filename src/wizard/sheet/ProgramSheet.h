@@ -79,7 +79,7 @@ class CProgramSheet : public CWizardBaseSheet, public IWizardData {
  private:
   bool ReadMachine();
   void CheckController();
-  void NextFromProject();
+  bool NextFromProject();
   void NextFromMachine();
   // The active page as a program page, null when it is another page.
   CProgramPage* ActiveProgramPage();

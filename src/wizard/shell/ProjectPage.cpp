@@ -10,7 +10,7 @@ namespace pf {
 namespace {
 
 constexpr int kIdcProject = 35027;
-constexpr int kIdcNameReason = 35050;  // why Next is off for the typed name
+constexpr int kIdcNameReason = 35050;  // why Next is off for the typed name, or what opening it found
 
 }  // namespace
 
@@ -38,8 +38,10 @@ BOOL CProjectPage::OnSetActive() {
 void CProjectPage::CheckProjectName() {
   const ProjectNameVerdict verdict = JudgeProjectName(m_strProject, GetProgramRoot());
   GetWizardSheet().SetNextEnable(verdict.usable);
-  SetDlgItemText(kIdcNameReason, ProjectNameReason(verdict));
+  ShowReason(ProjectNameReason(verdict));
 }
+
+void CProjectPage::ShowReason(const std::wstring& sentence) { SetDlgItemText(kIdcNameReason, sentence); }
 
 void CProjectPage::OnSelchangeProject() {
   const int selected = m_comboProject.GetCurSel();

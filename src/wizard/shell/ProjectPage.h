@@ -26,6 +26,9 @@ class CProjectPage : public CWizardBasePage {
   // is empty while the name is usable or empty.
   void CheckProjectName();
 
+  // Shows `sentence` in the line under the combo box (35050).
+  void ShowReason(const std::wstring& sentence);
+
  private:
   void OnSelchangeProject();
   void OnEditchangeProject();
