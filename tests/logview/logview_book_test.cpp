@@ -41,9 +41,9 @@ void TwoSessions(LogViewer& viewer) {
   viewer.Receive(1, kT0 + 1, Open());
   viewer.StartSession(2, 4243, kT0 + 2);
   viewer.Receive(2, kT0 + 3, Line(kMarkCall, u"COVXIF::Load()"));
-  viewer.Receive(1, kT0 + 4, Line(kMarkFailed, u"COVXIF::Load() was not succeeded(126)."));
+  viewer.Receive(1, kT0 + 4, Line(kMarkFailure, u"COVXIF::Load() was not succeeded(126)."));
   viewer.Receive(2, kT0 + 5, Open());
-  viewer.Receive(2, kT0 + 5, Line(kMarkSucceeded, u"COVXIF::Load() was succeeded."));
+  viewer.Receive(2, kT0 + 5, Line(kMarkSuccess, u"COVXIF::Load() was succeeded."));
   viewer.Receive(2, kT0 + 5, Close());
   viewer.EndSession(2, kT0 + 6);
   viewer.Receive(1, kT0 + 61001, Close());
@@ -117,7 +117,7 @@ TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
   LogViewer recording(&file);
   TwoSessions(recording);
   const std::string bytes = file.str();
-  EXPECT_NE(bytes.find(EncodeStamp(1, kT0 + 4) + EncodeLogFrame(Line(kMarkFailed, u"COVXIF::Load() was not succeeded(126)."))),
+  EXPECT_NE(bytes.find(EncodeStamp(1, kT0 + 4) + EncodeLogFrame(Line(kMarkFailure, u"COVXIF::Load() was not succeeded(126)."))),
             std::string::npos);
   LogViewer replaying(nullptr);
   EXPECT_TRUE(replaying.Replay(bytes));
@@ -130,7 +130,7 @@ TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
 TEST_F(LogBookTest, ReplaysARecordingOfBareRecordsAsOneSessionWithoutTimes) {
   LogViewer viewer(nullptr);
   EXPECT_TRUE(viewer.Replay(EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()")) + EncodeLogFrame(Open()) +
-                            EncodeLogFrame(Line(kMarkFailed, u" was not succeeded(-1).")) + EncodeLogFrame(Close())));
+                            EncodeLogFrame(Line(kMarkFailure, u" was not succeeded(-1).")) + EncodeLogFrame(Close())));
   EXPECT_EQ(Shown(viewer.book()), (std::vector<std::wstring>{
                                       L"== session 1: process unknown, started at an unknown time",
                                       L"--:--:--.--- #1    call COVXIF::Load()",

@@ -35,9 +35,9 @@ TEST_F(LogviewSocketTest, OneSessionPrintsTheTreeAndRecordsTheBytes) {
   const pid_t viewer = Start("viewer", {"--once", "--record", (folder_ / "records.bin").string()});
   const int fd = Connect();
   ASSERT_GE(fd, 0);
-  const std::string frames = CallFrames("COVXIF::Load()", kMarkSucceeded, "COVXIF::Load() was succeeded.") +
+  const std::string frames = CallFrames("COVXIF::Load()", kMarkSuccess, "COVXIF::Load() was succeeded.") +
                              LineFrame(kMarkCall, "COVXIF::Unload( 2 )") + GroupFrame(kLogGroupOpen) +
-                             CallFrames("COVXIF::OvxNcIfQuit()", kMarkFailed, " was not succeeded(-1).") +
+                             CallFrames("COVXIF::OvxNcIfQuit()", kMarkFailure, " was not succeeded(-1).") +
                              GroupFrame(kLogGroupClose);
   Send(fd, frames.substr(0, 13));  // a record split across reads
   Send(fd, frames.substr(13));
@@ -107,12 +107,12 @@ TEST_F(LogviewSocketTest, ServesAModuleWhileAnotherHoldsItsConnection) {
   const timeval patience{5, 0};  // a viewer that does not read fails the write instead of hanging the test
   ASSERT_EQ(setsockopt(sending, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience), 0);
   std::string many;
-  for (int call = 0; call < 2000; ++call) many += CallFrames("COVXIF::GetTimeNcCycle()", kMarkSucceeded, " was succeeded.");
+  for (int call = 0; call < 2000; ++call) many += CallFrames("COVXIF::GetTimeNcCycle()", kMarkSuccess, " was succeeded.");
   Send(sending, many + LineFrame(kMarkCall, "last of the second"));  // more than a socket buffer takes
   close(sending);
   EXPECT_NE(AwaitText(folder_ / "viewer.out", "session 2 ended").find("#2    call last of the second\n== session 2 ended"),
             std::string::npos);
-  Send(holding, GroupFrame(kLogGroupOpen) + LineFrame(kMarkSucceeded, "done"));
+  Send(holding, GroupFrame(kLogGroupOpen) + LineFrame(kMarkSuccess, "done"));
   close(holding);
   EXPECT_EQ(Finish(viewer), 0);
   EXPECT_NE(ReadFile(folder_ / "viewer.out").find("#1      ok done\n== session 1 ended"), std::string::npos);

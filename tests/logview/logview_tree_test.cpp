@@ -24,12 +24,12 @@ std::vector<std::wstring> Render(const std::vector<LogRecord>& records) {
 
 TEST(LogTree, NestsGroupsAndShowsMarks) {
   const std::vector<LogRecord> records = {
-      Line(kMarkCall, u"COVXIF::Load()"), Open(), Line(kMarkSucceeded, u"COVXIF::Load() was succeeded."), Close(),
+      Line(kMarkCall, u"COVXIF::Load()"), Open(), Line(kMarkSuccess, u"COVXIF::Load() was succeeded."), Close(),
       Line(kMarkCall, u"COVXIF::Unload( 2 )"), Open(),
-      Line(kMarkCall, u"COVXIF::OvxNcIfCallPinType( 2 )"), Open(), Line(kMarkFailed, u" was not succeeded(5)."),
+      Line(kMarkCall, u"COVXIF::OvxNcIfCallPinType( 2 )"), Open(), Line(kMarkFailure, u" was not succeeded(5)."),
       Close(),
-      Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Line(kMarkSucceeded, u" was succeeded."), Close(),
-      Line(kMarkSucceeded, u"COVXIF::Unload( 2 ) was succeeded."), Close(),
+      Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Line(kMarkSuccess, u" was succeeded."), Close(),
+      Line(kMarkSuccess, u"COVXIF::Unload( 2 ) was succeeded."), Close(),
   };
   EXPECT_EQ(Render(records), (std::vector<std::wstring>{
                                  L"call COVXIF::Load()",
@@ -85,7 +85,7 @@ struct LoadLineRow {
 TEST(LogRecord, TheWrappersLoadCallStartsAModuleLog) {
   const LoadLineRow rows[] = {
       {"load call", Line(kMarkCall, u"COVXIF::Load()"), true},
-      {"load outcome", Line(kMarkSucceeded, u"COVXIF::Load()"), false},
+      {"load outcome", Line(kMarkSuccess, u"COVXIF::Load()"), false},
       {"other call", Line(kMarkCall, u"COVXIF::Unload( 2 )"), false},
       {"longer text", Line(kMarkCall, u"COVXIF::Load() x"), false},
       {"group", Open(), false},

@@ -1,6 +1,6 @@
-// The records that the module sends to the log viewer, and the framing that
-// carries them over a byte stream (the POSIX socket) and into record files:
-// type (u32 LE), size (u32 LE), then size payload bytes.
+// The records that the module sends to the log viewer (nclink/LogProtocol.h),
+// as the viewer holds them, and the framing that carries them over a byte
+// stream (the POSIX socket) and into record files.
 #pragma once
 
 #include <cstddef>
@@ -8,17 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "nclink/LogProtocol.h"
+
 namespace pf {
-
-// Record types.
-inline constexpr uint32_t kLogGroupOpen = 3;
-inline constexpr uint32_t kLogGroupClose = 4;
-inline constexpr uint32_t kLogLine = 5;
-
-// Outcome marks of a line record.
-inline constexpr uint8_t kMarkCall = 0;
-inline constexpr uint8_t kMarkSucceeded = 1;
-inline constexpr uint8_t kMarkFailed = 3;
 
 // Frames that only the viewer writes into its record files, beside the
 // module's records (which are kept as received). Times are milliseconds
@@ -30,20 +22,9 @@ inline constexpr uint32_t kFileSessionEnd = 0x102;    // session, time
 // A time that is not known (a recording made without stamps).
 inline constexpr int64_t kNoTime = INT64_MIN;
 
-// The largest payload a stream may announce; the module's longest line is
-// 2 + 2 x 1024 bytes. A larger size means the stream is not a record stream.
-inline constexpr uint32_t kMaxLogPayload = 64 * 1024;
-
 struct LogRecord {
   uint32_t type = 0;
   std::string payload;  // bytes
-};
-
-// A line record's payload: level byte, mark byte, UTF-16LE text, 16-bit zero.
-struct LogLine {
-  uint8_t level = 0;
-  uint8_t mark = 0;
-  std::wstring text;
 };
 
 // Reads a line payload. False when it is shorter than 4 bytes, has an odd

@@ -10,8 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/Text.h"
-#include "nclink/LogEndpoint.h"
+#include "nclink/LogProtocol.h"
 
 namespace pf {
 namespace {
@@ -22,14 +21,9 @@ void RequestStop(int) { g_stopRequested = 1; }
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// $XDG_RUNTIME_DIR, else /tmp/pathforge-<uid>, made private to the user.
-bool RuntimeFolder(std::string& folder, std::string& error) {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime != nullptr && *runtime != '\0') {
-    folder = runtime;
-    return true;
-  }
-  folder = "/tmp/pathforge-" + std::to_string(getuid());
+// The socket's folder, made private to the user when it is missing; false,
+// with a message, when it is not a folder of this user's alone.
+bool MakePrivateFolder(const std::string& folder, std::string& error) {
   struct stat info {};
   if ((mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) || lstat(folder.c_str(), &info) != 0) {
     error = folder + ": " + std::strerror(errno);
@@ -81,9 +75,8 @@ SocketListener::~SocketListener() {
 }
 
 bool SocketListener::Open(std::string& error) {
-  std::string folder;
-  if (!RuntimeFolder(folder, error)) return false;
-  path_ = folder + "/" + ToNarrow(kLogViewerTitle);
+  if (!MakePrivateFolder(LogViewerSocketFolder(), error)) return false;
+  path_ = LogViewerSocketPath();
   sockaddr_un address;
   if (!MakeAddress(path_, address)) {
     error = path_ + ": the path is too long for a socket";

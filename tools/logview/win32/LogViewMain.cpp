@@ -9,7 +9,7 @@
 
 #include "LogWindow.h"
 #include "ViewerOptions.h"
-#include "nclink/LogEndpoint.h"
+#include "nclink/LogProtocol.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "LogText.h"
 #include "ModuleProcess.h"
 #include "common/Path.h"
-#include "nclink/LogEndpoint.h"
+#include "nclink/LogProtocol.h"
 
 namespace pf {
 namespace {
