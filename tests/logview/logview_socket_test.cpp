@@ -118,6 +118,34 @@ TEST_F(LogviewSocketTest, ServesAModuleWhileAnotherHoldsItsConnection) {
   EXPECT_NE(ReadFile(folder_ / "viewer.out").find("#1      ok done\n== session 1 ended"), std::string::npos);
 }
 
+// A flood faster than the lines can be made: the viewer takes no more than
+// it can show soon (its memory stays small), and a stop ends it at once.
+TEST_F(LogviewSocketTest, AFloodStaysSmallAndAStopEndsItPromptly) {
+  const pid_t viewer = Start("viewer", {});
+  const int fd = Connect();
+  ASSERT_GE(fd, 0);
+  std::string lines;
+  for (int i = 0; i < 1000; ++i) lines += LineFrame(kMarkFailure, std::string(1000, 'x'));
+  std::thread flood([&] {
+    for (int i = 0; i < 200 && send(fd, lines.data(), lines.size(), MSG_NOSIGNAL) > 0; ++i) {
+    }
+  });
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  const std::string status = ReadFile("/proc/" + std::to_string(viewer) + "/status");
+  const std::size_t peak = std::stoul(status.substr(status.find("VmHWM:") + 6));
+  EXPECT_LT(peak, 64u * 1024) << "kB";
+  kill(viewer, SIGTERM);
+  bool ended = false;
+  for (int wait = 0; wait < 100 && !(ended = waitpid(viewer, nullptr, WNOHANG) == viewer); ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_TRUE(ended) << "still running 2 s after SIGTERM";
+  if (ended) running_.clear();
+  shutdown(fd, SHUT_RDWR);
+  flood.join();
+  close(fd);
+}
+
 TEST_F(LogviewSocketTest, SecondViewerLeavesTheFirstAlone) {
   const pid_t first = Start("first", {});
   const int fd = Connect();

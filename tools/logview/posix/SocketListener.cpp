@@ -6,6 +6,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -15,9 +16,11 @@
 namespace pf {
 namespace {
 
-volatile std::sig_atomic_t g_stopRequested = 0;
+// Set by the signal handler on the receiving thread, read by every thread.
+std::atomic<bool> g_stopRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the stop flag is set in a signal handler");
 
-void RequestStop(int) { g_stopRequested = 1; }
+void RequestStop(int) { g_stopRequested = true; }
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
@@ -98,13 +101,19 @@ bool SocketListener::Open(std::string& error) {
   return true;
 }
 
-bool SocketListener::StopRequested() const { return g_stopRequested != 0; }
+bool SocketListener::StopRequested() const { return g_stopRequested; }
 
 bool SocketListener::Wait(std::vector<pollfd>& fds) {
   while (!StopRequested()) {
     if (ppoll(fds.data(), fds.size(), nullptr, &waitMask_) > 0) return true;
   }
   return false;
+}
+
+bool SocketListener::Pause(int ms) {
+  const timespec wait{0, ms * 1000000L};
+  ppoll(nullptr, 0, &wait, &waitMask_);
+  return !StopRequested();
 }
 
 int SocketListener::Accept() { return accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC); }
