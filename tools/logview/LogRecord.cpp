@@ -51,6 +51,15 @@ bool IsModuleLoadLine(const LogRecord& record) {
          line.text == u"COVXIF::Load()";
 }
 
+bool IsRecording(const std::string& bytes) {
+  LogFrameReader reader;
+  reader.Feed(bytes.data(), bytes.size());
+  LogRecord first;
+  if (!reader.Next(first)) return false;
+  const bool moduleRecord = first.type >= kLogGroupOpen && first.type <= kLogLine;
+  return moduleRecord || (first.type >= kFileSessionStart && first.type <= kFileSessionEnd);
+}
+
 std::string EncodeLogFrame(const LogRecord& record) {
   std::string bytes;
   AppendU32(bytes, record.type);

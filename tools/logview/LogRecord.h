@@ -37,6 +37,11 @@ bool ParseLogLine(const std::string& payload, LogLine& line);
 // session there.
 bool IsModuleLoadLine(const LogRecord& record);
 
+// True when the bytes begin with a whole frame of a type that a record file
+// holds (the module's records, the viewer's own frames): a file that does not
+// is not a recording at all, whatever follows.
+bool IsRecording(const std::string& bytes);
+
 // The framed bytes of a record.
 std::string EncodeLogFrame(const LogRecord& record);
 

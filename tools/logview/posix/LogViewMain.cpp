@@ -55,6 +55,10 @@ int Replay(const std::wstring& path, pf::LogViewer& viewer, LinePrinter& printer
     std::cerr << "logview: cannot read " << pf::ToNarrow(path) << '\n';
     return 1;
   }
+  if (!pf::IsRecording(bytes)) {
+    std::cerr << "logview: " << pf::ToNarrow(path) << " is not a log recording\n";
+    return 1;
+  }
   const bool whole = viewer.Replay(bytes);
   printer.Print(viewer.book());
   if (whole) return 0;
