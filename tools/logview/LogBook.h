@@ -55,6 +55,7 @@ class LogBook {
   // The number of lines()[0]; the number the next line gets is first() +
   // lines().size().
   uint64_t first() const { return first_; }
+  std::size_t history() const { return history_; }
   // How many lines left because of the history.
   uint64_t dropped() const { return dropped_; }
   // The sessions not ended yet and their processes.

@@ -19,6 +19,11 @@ inline constexpr uint32_t kFileSessionStart = 0x100;  // session, process id, ti
 inline constexpr uint32_t kFileStamp = 0x101;         // session, time: of the record that follows
 inline constexpr uint32_t kFileSessionEnd = 0x102;    // session, time
 
+// What a second start of the window viewer sends the running one through its
+// receiver, never recorded: come to the front, and open the recording whose
+// full path (UTF-16LE) is the payload, when there is one.
+inline constexpr uint32_t kViewerRequest = 0x200;
+
 // A time that is not known (a recording made without stamps).
 inline constexpr int64_t kNoTime = INT64_MIN;
 

@@ -73,7 +73,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(pf::ToWide(argv[i]));
   pf::ViewerOptions options;
   std::wstring usageError;
-  if (!pf::ParseViewerOptions(args, options, usageError)) {
+  if (pf::ParseViewerOptions(args, options, usageError) && options.history != 0) {
+    usageError = L"--history is for the window: the terminal viewer keeps no lines";
+  }
+  if (!usageError.empty()) {
     std::cerr << "logview: " << pf::ToNarrow(usageError) << '\n' << pf::ToNarrow(pf::kViewerUsage) << '\n';
     return 2;
   }

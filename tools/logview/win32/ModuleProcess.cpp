@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include <vector>
-
 #include "plugin/PluginFileName.h"
 
 namespace pf {
@@ -16,37 +14,52 @@ void Walk(HANDLE snapshot, Step first, Step next, Visit visit) {
   if (snapshot == INVALID_HANDLE_VALUE) return;
   Entry entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = first(snapshot, &entry); more; more = next(snapshot, &entry)) {
-    if (visit(entry)) break;
-  }
+  for (BOOL more = first(snapshot, &entry); more; more = next(snapshot, &entry)) visit(entry);
   CloseHandle(snapshot);
 }
 
-bool HasPlugin(DWORD process) {
-  bool found = false;
+struct ModuleList {
+  bool plugin = false;
+  bool kernel = false;
+};
+
+ModuleList ReadModules(DWORD process) {
+  ModuleList list;
   Walk<MODULEENTRY32W>(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, process), Module32FirstW,
                        Module32NextW, [&](const MODULEENTRY32W& module) {
-                         found = lstrcmpiW(module.szModule, kPluginFileName) == 0;
-                         return found;
+                         list.plugin = list.plugin || lstrcmpiW(module.szModule, kPluginFileName) == 0;
+                         list.kernel = list.kernel || lstrcmpiW(module.szModule, L"kernel32.dll") == 0;
                        });
-  return found;
+  return list;
+}
+
+// True when the process runs as the other kind of program (32- or 64-bit)
+// than this one; false when that cannot be told.
+bool OtherKind(DWORD process) {
+  const HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+  if (handle == nullptr) return false;
+  BOOL theirs = FALSE;
+  BOOL ours = FALSE;
+  const bool told = IsWow64Process(handle, &theirs) && IsWow64Process(GetCurrentProcess(), &ours);
+  CloseHandle(handle);
+  return told && theirs != ours;
 }
 
 }  // namespace
 
-uint32_t FindModuleProcess(const std::set<uint32_t>& named) {
-  std::vector<uint32_t> processes;
+ModuleHosts FindModuleHosts() {
+  ModuleHosts hosts;
   Walk<PROCESSENTRY32W>(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0), Process32FirstW, Process32NextW,
                         [&](const PROCESSENTRY32W& process) {
-                          if (process.th32ProcessID != GetCurrentProcessId() && HasPlugin(process.th32ProcessID)) {
-                            processes.push_back(process.th32ProcessID);
+                          if (process.th32ProcessID == GetCurrentProcessId()) return;
+                          const ModuleList modules = ReadModules(process.th32ProcessID);
+                          if (modules.plugin) {
+                            hosts.processes.push_back(process.th32ProcessID);
+                          } else if (!modules.kernel && OtherKind(process.th32ProcessID)) {
+                            hosts.complete = false;
                           }
-                          return false;
                         });
-  for (uint32_t process : processes) {
-    if (named.count(process) == 0) return process;
-  }
-  return processes.empty() ? 0 : processes.back();
+  return hosts;
 }
 
 }  // namespace pf

@@ -1,16 +1,20 @@
-// Which process a module session on Windows belongs to. The copy-data
-// message does not name its sender, so the viewer looks, when a session
-// starts, for the processes that have the plug-in loaded. Only Win32 code
+// Which processes have the plug-in loaded: the copy-data message does not
+// name its sender, so the viewer looks, when a module loads, for the
+// processes with "40.PathForge.pin" among their modules. Only Win32 code
 // here.
 #pragma once
 
-#include <cstdint>
-#include <set>
+#include "SenderlessSessions.h"
 
 namespace pf {
 
-// The id of a process other than this one that has "40.PathForge.pin"
-// loaded, preferring one not in `named`; 0 when there is none.
-uint32_t FindModuleProcess(const std::set<uint32_t>& named);
+// The processes other than this one with the plug-in loaded. Not complete
+// when a process of the other kind (32- or 64-bit) could not be looked into
+// whole: its module list fails or lacks kernel32.dll, which every Windows
+// program has (a 32-bit viewer cannot read a 64-bit program's modules, and
+// neither can a 64-bit one a 32-bit program's under some systems). Processes
+// of this kind whose modules cannot be read belong to the system or to other
+// users, and are passed over.
+ModuleHosts FindModuleHosts();
 
 }  // namespace pf
