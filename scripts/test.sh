@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.." || exit 2
 
 scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev \
   libbenchmark-dev mingw-w64 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 wine32:i386 \
-  xvfb x11-apps imagemagick zip unzip clang-14 libclang-rt-14-dev || exit 1
+  xvfb x11-apps x11-utils imagemagick zip unzip clang-14 libclang-rt-14-dev || exit 1
 
 passed=0
 failed=0

@@ -158,9 +158,11 @@ TEST_F(LogviewSocketTest, SecondViewerLeavesTheFirstAlone) {
   EXPECT_EQ(Finish(first), 0);
 }
 
-TEST_F(LogviewSocketTest, RefusesAnUnknownArgument) {
+TEST_F(LogviewSocketTest, RefusesAnUnknownArgumentAndTheWindowsHistory) {
   EXPECT_EQ(Finish(Start("viewer", {"--verbose"})), 2);
   EXPECT_NE(ReadFile(folder_ / "viewer.err").find("usage: logview"), std::string::npos);
+  EXPECT_EQ(Finish(Start("viewer", {"--history", "10"})), 2);
+  EXPECT_NE(ReadFile(folder_ / "viewer.err").find("--history is for the window"), std::string::npos);
 }
 
 }  // namespace

@@ -140,6 +140,7 @@ struct OptionRow {
   const wchar_t* save;
   const wchar_t* filter;
   bool once;
+  std::size_t history = 0;
 };
 
 TEST(ViewerOptions, ReadsTheCommandLine) {
@@ -152,6 +153,8 @@ TEST(ViewerOptions, ReadsTheCommandLine) {
       {{L"--record"}, false, L"", L"", L"", L"", false},
       {{L"--filter"}, false, L"", L"", L"", L"", false},
       {{L"--verbose"}, false, L"", L"", L"", L"", false},
+      {{L"--history", L"150"}, true, L"", L"", L"", L"", false, 150},
+      {{L"--history", L"-5"}, false, L"", L"", L"", L"", false},
   };
   for (const OptionRow& row : rows) {
     SCOPED_TRACE(row.args.empty() ? std::wstring() : row.args[0]);
@@ -167,6 +170,7 @@ TEST(ViewerOptions, ReadsTheCommandLine) {
     EXPECT_EQ(options.savePath, row.save);
     EXPECT_EQ(options.filter, row.filter);
     EXPECT_EQ(options.once, row.once);
+    EXPECT_EQ(options.history, row.history);
   }
 }
 

@@ -5,11 +5,13 @@
 //   logprobe press TEXT     the menu command that reads TEXT (without & and key)
 //   logprobe fill TEXT      types TEXT into the viewer's open dialog (find,
 //                           open, save) and presses its default button
-//   logprobe box            prints the message box the viewer shows, presses OK
+//   logprobe dismiss        cancels that dialog
+//   logprobe box            prints the message box shown, presses OK
 //   logprobe lines          selects all lines, copies them, prints the clipboard
 //   logprobe state          the title, on top, rows, column widths, status line
 //   logprobe width N W      sets column N's width to W pixels
-//   logprobe menu           opens the list's context menu; `logprobe cancel` closes menus
+//   logprobe menu [LETTER]  opens the list's context menu, or the menu bar's
+//                           menu of that letter; `logprobe cancel` closes it
 //
 // Waits up to ten seconds for what it needs; exit 1 when it is not there.
 // Only Win32 code here.
@@ -34,16 +36,13 @@ using proof::SetText;
 using proof::Text;
 
 struct Search {
-  DWORD process;
   bool (*wanted)(HWND);
   HWND found;
 };
 
 BOOL CALLBACK Match(HWND window, LPARAM param) {
   auto& search = *reinterpret_cast<Search*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != search.process || !IsWindowVisible(window) || !search.wanted(window)) return TRUE;
+  if (!IsWindowVisible(window) || !search.wanted(window)) return TRUE;
   search.found = window;
   return FALSE;
 }
@@ -54,11 +53,18 @@ bool IsDialog(HWND window) {
   return std::wstring(kind) == L"#32770";
 }
 
+BOOL CALLBACK TakeEdit(HWND window, LPARAM param) {
+  wchar_t kind[8] = L"";
+  GetClassNameW(window, kind, 8);
+  if (_wcsicmp(kind, L"Edit") != 0 || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(param) = window;
+  return FALSE;
+}
+
+// The dialog's first visible text box, a combo box's included (file dialogs).
 HWND Edit(HWND dialog) {
-  HWND edit = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
-  for (HWND box = nullptr; edit == nullptr && (box = FindWindowExW(dialog, box, L"ComboBox", nullptr)) != nullptr;) {
-    edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
-  }
+  HWND edit = nullptr;
+  EnumChildWindows(dialog, TakeEdit, reinterpret_cast<LPARAM>(&edit));
   return edit;
 }
 
@@ -67,14 +73,12 @@ bool IsMessageBox(HWND window) { return IsDialog(window) && Edit(window) == null
 
 HWND Viewer() { return FindWindowW(kViewerWindowClass, nullptr); }
 
-// A shown window of the viewer's process that `wanted` takes, waited for.
+// A shown top-level window that `wanted` takes, waited for.
 HWND Await(bool (*wanted)(HWND)) {
   for (int tries = 0; tries < 100; ++tries, Sleep(100)) {
-    Search search{0, wanted, nullptr};
-    if (Viewer() != nullptr && GetWindowThreadProcessId(Viewer(), &search.process) != 0) {
-      EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-      if (search.found != nullptr) return search.found;
-    }
+    Search search{wanted, nullptr};
+    EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
   }
   return nullptr;
 }
@@ -108,19 +112,20 @@ int Run(int argc, wchar_t** argv) {
     Print(L"viewers " + std::to_wstring(count));
     return 0;
   }
-  if (Await([](HWND window) { return window == Viewer(); }) == nullptr) return 1;
-  const HWND list = Child(WC_LISTVIEWW);
-  if (action == L"press") return Press(value) ? 0 : 1;
-  if (action == L"menu") return PostMessageW(Viewer(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(200, 200)) ? 0 : 1;
-  if (action == L"cancel") return PostMessageW(Viewer(), WM_CANCELMODE, 0, 0) ? 0 : 1;
-  if (action == L"width") return Send(list, LVM_SETCOLUMNWIDTH, std::stoi(value), std::stoi(argv[3])) ? 0 : 1;
-  if (action == L"fill" || action == L"box") {
-    const HWND dialog = Await(action == L"fill" ? IsInputDialog : IsMessageBox);
+  if (action == L"fill" || action == L"box" || action == L"dismiss") {
+    const HWND dialog = Await(action == L"box" ? IsMessageBox : IsInputDialog);
     if (dialog == nullptr) return 1;
     if (action == L"fill") SetText(Edit(dialog), value);
     if (action == L"box") Print(Text(dialog) + L":" + StaticTexts(dialog));
-    return PostMessageW(dialog, WM_COMMAND, IDOK, 0) ? 0 : 1;
+    return PostMessageW(dialog, WM_COMMAND, action == L"dismiss" ? IDCANCEL : IDOK, 0) ? 0 : 1;
   }
+  if (Await([](HWND window) { return window == Viewer(); }) == nullptr) return 1;
+  const HWND list = Child(WC_LISTVIEWW);
+  if (action == L"press") return Press(value) ? 0 : 1;
+  if (action == L"menu" && !value.empty()) return PostMessageW(Viewer(), WM_SYSCOMMAND, SC_KEYMENU, value[0]) ? 0 : 1;
+  if (action == L"menu") return PostMessageW(Viewer(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(200, 200)) ? 0 : 1;
+  if (action == L"cancel") return PostMessageW(Viewer(), WM_CANCELMODE, 0, 0) ? 0 : 1;
+  if (action == L"width") return Send(list, LVM_SETCOLUMNWIDTH, std::stoi(value), std::stoi(argv[3])) ? 0 : 1;
   if (action == L"lines") {
     Send(Viewer(), WM_COMMAND, kCmdSelectAll);
     Send(Viewer(), WM_COMMAND, kCmdCopy);

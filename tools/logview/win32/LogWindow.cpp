@@ -452,6 +452,7 @@ void LogWindow::ContextMenu(LPARAM at) {
     point = POINT{line.left, line.bottom};
   }
   const HMENU menu = MakeListContextMenu();
+  SetForegroundWindow(window_);  // so that the menu closes when a click goes elsewhere
   TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, window_, nullptr);
   DestroyMenu(menu);
 }

@@ -8,6 +8,9 @@
 namespace pf {
 namespace {
 
+constexpr int kSnapshotAttempts = 5;
+constexpr DWORD kSnapshotPauseMs = 2;
+
 // Walks a toolhelp snapshot with its First/Next pair.
 template <class Entry, class Step, class Visit>
 void Walk(HANDLE snapshot, Step first, Step next, Visit visit) {
@@ -23,9 +26,23 @@ struct ModuleList {
   bool kernel = false;
 };
 
+// A snapshot of the process's modules. A process that is loading or freeing
+// a library can refuse one for a moment (its module list is changing): it
+// is asked again then, and only then.
+HANDLE ModuleSnapshot(DWORD process) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, process);
+  for (int attempt = 1; attempt < kSnapshotAttempts && snapshot == INVALID_HANDLE_VALUE &&
+                        (GetLastError() == ERROR_BAD_LENGTH || GetLastError() == ERROR_PARTIAL_COPY);
+       ++attempt) {
+    Sleep(kSnapshotPauseMs);
+    snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, process);
+  }
+  return snapshot;
+}
+
 ModuleList ReadModules(DWORD process) {
   ModuleList list;
-  Walk<MODULEENTRY32W>(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, process), Module32FirstW,
+  Walk<MODULEENTRY32W>(ModuleSnapshot(process), Module32FirstW,
                        Module32NextW, [&](const MODULEENTRY32W& module) {
                          list.plugin = list.plugin || lstrcmpiW(module.szModule, kPluginFileName) == 0;
                          list.kernel = list.kernel || lstrcmpiW(module.szModule, L"kernel32.dll") == 0;
