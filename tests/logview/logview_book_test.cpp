@@ -133,7 +133,8 @@ TEST_F(LogBookTest, ViewFollowsTheBookThroughFilterHistoryAndClear) {
   viewer.book().SetHistory(3);
   EXPECT_EQ(view.Update(), 5u);
   EXPECT_EQ(viewer.book().dropped(), 5u);
-  EXPECT_EQ(view.Text({0, 1}), L"21:13:27.125 #2      ok COVXIF::Load() was succeeded.\r\n== session 2 ended 21:13:27.126\r\n");
+  EXPECT_EQ(view.Text({0, 1}),
+            L"21:13:27.125 #2      ok COVXIF::Load() was succeeded.\r\n== session 2 ended 21:13:27.126\r\n");
   view.SetFilter(L"");
   EXPECT_EQ(view.size(), 3u);
   viewer.book().Clear();
@@ -194,7 +195,8 @@ TEST_F(LogBookTest, SessionsWithoutSenderStartAtEachLoad) {
   });
   const LogRecord load = Line(kMarkCall, u"COVXIF::Load()");
   for (const LogRecord& record : {Line(kMarkSuccess, u"before"), Line(kMarkCall, u"COVXIF::Unload( 2 )"), Open(),
-                                  Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Close(), Close(), load, load, load}) {
+                                  Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Close(), Close(), load, load,
+                                  load}) {
     sessions.Receive(kT0, record);
   }
   const std::wstring mixed = L" was unloaded: if two modules are logging at once, their records cannot be told apart"

@@ -19,7 +19,8 @@ uint32_t SenderlessSessions::LoadingProcess() const {
   const ModuleHosts hosts = findHosts_();
   std::vector<uint32_t> fresh;
   for (uint32_t process : hosts.processes) {
-    const bool busy = std::any_of(open_.begin(), open_.end(), [&](const OpenSession& s) { return s.process == process; });
+    const bool busy =
+        std::any_of(open_.begin(), open_.end(), [&](const OpenSession& s) { return s.process == process; });
     if (!busy) fresh.push_back(process);
   }
   return hosts.complete && fresh.size() == 1 ? fresh.front() : 0;

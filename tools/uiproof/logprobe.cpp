@@ -123,7 +123,8 @@ int Run(int argc, wchar_t** argv) {
   const HWND list = Child(WC_LISTVIEWW);
   if (action == L"press") return Press(value) ? 0 : 1;
   if (action == L"menu" && !value.empty()) return PostMessageW(Viewer(), WM_SYSCOMMAND, SC_KEYMENU, value[0]) ? 0 : 1;
-  if (action == L"menu") return PostMessageW(Viewer(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(200, 200)) ? 0 : 1;
+  if (action == L"menu")
+    return PostMessageW(Viewer(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(200, 200)) ? 0 : 1;
   if (action == L"cancel") return PostMessageW(Viewer(), WM_CANCELMODE, 0, 0) ? 0 : 1;
   if (action == L"width") return Send(list, LVM_SETCOLUMNWIDTH, std::stoi(value), std::stoi(argv[3])) ? 0 : 1;
   if (action == L"lines") {

@@ -39,8 +39,8 @@ std::wstring FullPath(const std::wstring& path) {
 // Brings the running viewer to the front and hands it the recording to open.
 int HandOver(const pf::ViewerOptions& options) {
   HWND running = nullptr;
-  for (DWORD waited = 0; (running = FindWindowW(pf::kReceiverClass, pf::kLogViewerTitle)) == nullptr &&
-                         waited < kWaitForRunningMs;
+  for (DWORD waited = 0;
+       (running = FindWindowW(pf::kReceiverClass, pf::kLogViewerTitle)) == nullptr && waited < kWaitForRunningMs;
        waited += 100) {
     Sleep(100);
   }
@@ -56,8 +56,9 @@ int HandOver(const pf::ViewerOptions& options) {
                          const_cast<wchar_t*>(path.data())};
   SendMessageTimeoutW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG, 5000, nullptr);
   if (!options.recordPath.empty() || !options.savePath.empty() || !options.filter.empty() || options.history != 0) {
-    Complain(L"A log viewer is running already and was brought to the front. --record, --save, --filter and "
-             L"--history take effect only when the viewer starts.");
+    Complain(
+        L"A log viewer is running already and was brought to the front. --record, --save, --filter and "
+        L"--history take effect only when the viewer starts.");
   }
   return 0;
 }

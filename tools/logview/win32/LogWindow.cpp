@@ -49,7 +49,11 @@ bool EditingKey(const MSG& message) {
 }  // namespace
 
 LogWindow::LogWindow()
-    : viewer_(nullptr), view_(viewer_.book()), list_(view_), sessions_(viewer_, FindModuleHosts) {}
+    : viewer_(nullptr),
+      view_(viewer_.book()),
+      list_(view_),
+      sessions_(viewer_, FindModuleHosts),
+      findBox_(view_, list_) {}
 
 bool LogWindow::Create(HINSTANCE instance, int show, const ViewerOptions& options) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -62,7 +66,6 @@ bool LogWindow::Create(HINSTANCE instance, int show, const ViewerOptions& option
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kViewerWindowClass;
   if (RegisterClassExW(&windowClass) == 0) return false;
-  findMessage_ = RegisterWindowMessageW(FINDMSGSTRINGW);
   keys_ = MakeViewerKeys();
   settings_ = LoadViewerSettings();
   viewer_.book().SetHistory(options.history != 0 ? options.history : kDefaultHistory);
@@ -92,7 +95,7 @@ bool LogWindow::Create(HINSTANCE instance, int show, const ViewerOptions& option
 }
 
 bool LogWindow::TakeMessage(MSG& message) {
-  if (findDialog_ != nullptr && IsDialogMessageW(findDialog_, &message)) return true;
+  if (findBox_.TakeMessage(message)) return true;
   const HWND focus = GetFocus();
   if ((focus == filterEdit_ || focus == highlightEdit_) && EditingKey(message)) return false;
   return TranslateAcceleratorW(window_, keys_, &message) != 0;
@@ -109,14 +112,10 @@ LRESULT CALLBACK LogWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT LogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == findMessage_ && findMessage_ != 0) {
-    const auto& find = *reinterpret_cast<const FINDREPLACEW*>(lParam);
-    if ((find.Flags & FR_DIALOGTERM) != 0) findDialog_ = nullptr;
-    if ((find.Flags & FR_FINDNEXT) != 0) FindNext((find.Flags & FR_DOWN) != 0);
-    return 0;
-  }
+  if (findBox_.Handle(message, lParam)) return 0;
   switch (message) {
     case WM_CREATE:
+      findBox_.Attach(window_);
       return CreateChildren(reinterpret_cast<CREATESTRUCTW*>(lParam)->hInstance) ? 0 : -1;
     case WM_SIZE:
       Layout();
@@ -230,8 +229,8 @@ void LogWindow::Show(std::size_t left) {
 
 void LogWindow::ShowStatus() {
   const LogBook& book = viewer_.book();
-  std::wstring text = Format(L"%d lines, %d shown", static_cast<long long>(book.lines().size()),
-                             static_cast<long long>(view_.size()));
+  std::wstring text =
+      Format(L"%d lines, %d shown", static_cast<long long>(book.lines().size()), static_cast<long long>(view_.size()));
   text += book.dropped() == 0 ? Format(L"; history %d lines", static_cast<long long>(book.history()))
                               : Format(L"; %d oldest left the history of %d lines",
                                        static_cast<long long>(book.dropped()), static_cast<long long>(book.history()));
@@ -266,14 +265,10 @@ void LogWindow::Command(int id) {
       Clear();
       break;
     case kCmdFind:
-      ShowFind();
+      findBox_.Show();
       break;
     case kCmdFindNext:
-      if (findText_[0] == 0) {
-        ShowFind();
-      } else {
-        FindNext(true);
-      }
+      findBox_.Next();
       break;
     case kCmdFilter:
       SetFocus(filterEdit_);
@@ -288,10 +283,12 @@ void LogWindow::Command(int id) {
       SetOnTop(!settings_.onTop);
       break;
     case kCmdAbout:
-      MessageBoxW(window_,
-                  L"Drive Composer log viewer\nPathForge " PATHFORGE_VERSION
-                  L"\n\nShows every call that the PathForge plug-in makes to the NC-interface library.",
-                  L"About the log viewer", MB_OK | MB_ICONINFORMATION);
+      MessageBoxW(
+          window_,
+          L"Drive Composer log "
+          L"viewer\nPathForge"
+          L" " PATHFORGE_VERSION L"\n\nShows every call that the PathForge plug-in makes to the NC-interface library.",
+          L"About the log viewer", MB_OK | MB_ICONINFORMATION);
       break;
     default:
       break;
@@ -312,8 +309,9 @@ bool LogWindow::OpenRecording(const std::wstring& path) {
     return false;
   }
   if (!IsRecording(bytes)) {
-    Complain(path + L" is not a log recording (a file that File > Record to file or --record writes). Nothing was "
-                    L"changed.");
+    Complain(path +
+             L" is not a log recording (a file that File > Record to file or --record writes). Nothing was "
+             L"changed.");
     return false;
   }
   Drain();
@@ -391,47 +389,6 @@ void LogWindow::Clear() {
   Show(view_.Update());
 }
 
-void LogWindow::ShowFind() {
-  if (findDialog_ != nullptr) {
-    SetFocus(findDialog_);
-    return;
-  }
-  find_ = FINDREPLACEW{};
-  find_.lStructSize = sizeof find_;
-  find_.hwndOwner = window_;
-  find_.lpstrFindWhat = findText_;
-  find_.wFindWhatLen = sizeof findText_ / sizeof findText_[0];
-  find_.Flags = FR_DOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
-  findDialog_ = FindTextW(&find_);
-}
-
-void LogWindow::FindNext(bool down) {
-  const std::size_t found = view_.Find(findText_, list_.Focused(), down);
-  if (found == std::wstring::npos) {
-    const HWND owner = findDialog_ != nullptr ? findDialog_ : window_;
-    MessageBoxW(owner, Format(L"\"%s\" is not in the lines shown.", findText_).c_str(), L"Find",
-                MB_OK | MB_ICONINFORMATION);
-    return;
-  }
-  list_.Select(found);
-  MoveFindOffRow(found);
-}
-
-void LogWindow::MoveFindOffRow(std::size_t row) {
-  RECT dialog{};
-  RECT overlap{};
-  const RECT line = list_.RowOnScreen(row);
-  if (findDialog_ == nullptr || !GetWindowRect(findDialog_, &dialog) || !IntersectRect(&overlap, &dialog, &line)) return;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
-  const int height = dialog.bottom - dialog.top;
-  const int gap = MulDiv(8, WindowDpi(window_), 96);
-  const bool roomBelow = line.bottom + gap + height <= monitor.rcWork.bottom;
-  const int top = roomBelow ? line.bottom + gap : std::max(monitor.rcWork.top, line.top - gap - height);
-  SetWindowPos(findDialog_, nullptr, dialog.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void LogWindow::ApplyFilter() {
   view_.SetHighlight(TextOf(highlightEdit_));
   view_.SetFilter(TextOf(filterEdit_));
@@ -459,7 +416,9 @@ void LogWindow::ContextMenu(LPARAM at) {
 
 void LogWindow::CheckMenus() {
   const HMENU menu = GetMenu(window_);
-  const auto check = [&](WORD id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); };
+  const auto check = [&](WORD id, bool on) {
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+  };
   check(kCmdAutoScroll, settings_.autoScroll);
   check(kCmdOnTop, settings_.onTop);
   check(kCmdRecord, viewer_.recording());

@@ -16,12 +16,12 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <cstdint>
 #include <fstream>
 #include <string>
 
+#include "FindBox.h"
 #include "LogList.h"
 #include "LogView.h"
 #include "LogViewer.h"
@@ -68,9 +68,6 @@ class LogWindow {
   void SaveNewLines();
   void Copy();
   void Clear();
-  void ShowFind();
-  void FindNext(bool down);
-  void MoveFindOffRow(std::size_t row);
   void ApplyFilter();
   void SetOnTop(bool onTop);
   void ContextMenu(LPARAM at);
@@ -96,10 +93,7 @@ class LogWindow {
   std::wstring recordPath_;
   std::ofstream textFile_;  // --save: every line as it comes
   uint64_t saved_ = 0;      // the number of the first line not saved yet
-  UINT findMessage_ = 0;
-  HWND findDialog_ = nullptr;
-  FINDREPLACEW find_{};
-  wchar_t findText_[128] = L"";
+  FindBox findBox_;
 };
 
 }  // namespace pf

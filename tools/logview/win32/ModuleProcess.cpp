@@ -42,11 +42,10 @@ HANDLE ModuleSnapshot(DWORD process) {
 
 ModuleList ReadModules(DWORD process) {
   ModuleList list;
-  Walk<MODULEENTRY32W>(ModuleSnapshot(process), Module32FirstW,
-                       Module32NextW, [&](const MODULEENTRY32W& module) {
-                         list.plugin = list.plugin || lstrcmpiW(module.szModule, kPluginFileName) == 0;
-                         list.kernel = list.kernel || lstrcmpiW(module.szModule, L"kernel32.dll") == 0;
-                       });
+  Walk<MODULEENTRY32W>(ModuleSnapshot(process), Module32FirstW, Module32NextW, [&](const MODULEENTRY32W& module) {
+    list.plugin = list.plugin || lstrcmpiW(module.szModule, kPluginFileName) == 0;
+    list.kernel = list.kernel || lstrcmpiW(module.szModule, L"kernel32.dll") == 0;
+  });
   return list;
 }
 

@@ -37,7 +37,7 @@ struct CommandRow {
   const wchar_t* text;  // the menu text, its key after a tab
   BYTE keyFlags;        // 0: no key
   WORD key;
-  bool inContextMenu;   // also in the list's context menu
+  bool inContextMenu;  // also in the list's context menu
 };
 
 // DebugView's keys where it has one: Ctrl+X clears, Ctrl+A scrolls along,
