@@ -74,10 +74,17 @@ start_receiver() {
   [ "$program" = logview.exe ] && probe state >/dev/null
 }
 
+# Closes the viewer from its menu (it keeps its settings then), waiting up to
+# 30 s for it to end.
 close_viewer() {
+  local tries state
   probe press "Exit"
-  wait "$receiver"
-  receiver=""
+  for ((tries = 0; tries < 300; tries++)); do
+    state=$(awk '{ print $3 }' "/proc/$receiver/stat" 2>/dev/null)
+    [ -n "$state" ] && [ "$state" != Z ] || break
+    sleep 0.1
+  done
+  stop_receiver
 }
 
 stop_receiver() {
