@@ -6,7 +6,7 @@
 
 #include "FileChooser.h"
 #include "LogText.h"
-#include "ModuleProcess.h"
+#include "ModuleHosts.h"
 #include "ViewerCommands.h"
 #include "ViewerMenus.h"
 #include "common/Format.h"

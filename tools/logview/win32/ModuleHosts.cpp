@@ -1,4 +1,4 @@
-#include "ModuleProcess.h"
+#include "ModuleHosts.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
