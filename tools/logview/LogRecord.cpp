@@ -45,10 +45,14 @@ bool ParseLogLine(const std::string& payload, LogLine& line) {
   return true;
 }
 
+bool IsCallLine(const LogRecord& record) {
+  return record.type == kLogLine && record.payload.size() > kLogLineHeader &&
+         static_cast<uint8_t>(record.payload[1]) == kMarkCall;
+}
+
 bool IsModuleLoadLine(const LogRecord& record) {
   LogLine line;
-  return record.type == kLogLine && ParseLogLine(record.payload, line) && line.mark == kMarkCall &&
-         line.text == u"COVXIF::Load()";
+  return IsCallLine(record) && ParseLogLine(record.payload, line) && line.text == u"COVXIF::Load()";
 }
 
 bool IsRecording(const std::string& bytes) {

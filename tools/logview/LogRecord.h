@@ -37,6 +37,10 @@ struct LogRecord {
 // runs to the first 16-bit zero.
 bool ParseLogLine(const std::string& payload, LogLine& line);
 
+// True for a line record with the call mark (whatever its text), told
+// without reading the text.
+bool IsCallLine(const LogRecord& record);
+
 // True for the line that opens a module's log: the call line of the wrapper's
 // load. A viewer that cannot tell its senders apart (the window) starts a new
 // session there.

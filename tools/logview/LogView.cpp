@@ -7,7 +7,7 @@
 namespace pf {
 
 bool LogView::Passes(const ShownLine& line) const {
-  return line.kind != LineKind::Record || MatchesText(FormatShownLine(line), filter_);
+  return line.kind != LineKind::Record || filter_.empty() || MatchesText(FormatShownLine(line), filter_);
 }
 
 void LogView::SetFilter(const std::wstring& text) {

@@ -20,7 +20,7 @@ void LogViewer::StartSession(uint32_t session, uint32_t process, int64_t timeMs)
 }
 
 void LogViewer::Receive(uint32_t session, int64_t timeMs, const LogRecord& record) {
-  Record(EncodeStamp(session, timeMs) + EncodeLogFrame(record));
+  if (recording()) Record(EncodeStamp(session, timeMs) + EncodeLogFrame(record));
   book_.Add(session, timeMs, record);
 }
 

@@ -9,8 +9,7 @@ namespace {
 
 bool IsUnloadCall(const LogRecord& record) {
   LogLine line;
-  return record.type == kLogLine && ParseLogLine(record.payload, line) && line.mark == kMarkCall &&
-         line.text.rfind(u"COVXIF::Unload(", 0) == 0;
+  return IsCallLine(record) && ParseLogLine(record.payload, line) && line.text.rfind(u"COVXIF::Unload(", 0) == 0;
 }
 
 }  // namespace

@@ -23,7 +23,11 @@ constexpr int kFilterId = 2;
 constexpr int kHighlightId = 3;
 constexpr UINT kRecordsWaiting = WM_APP + 1;
 constexpr UINT_PTR kDrainTimer = 1;
-constexpr UINT kDrainMs = 100;
+// Records are shown soon after they begin to come, then at most twice a
+// second while they keep coming: drawing costs the machine more than taking
+// the records does, and the module shares it.
+constexpr UINT kFirstDrainMs = 50;
+constexpr UINT kDrainEveryMs = 500;
 constexpr UINT_PTR kFilterTimer = 2;
 constexpr UINT kFilterMs = 300;  // typing in a box redraws once it pauses
 constexpr int kWidth = 860;      // the window's first size, at 96 DPI
@@ -124,7 +128,10 @@ LRESULT LogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetFocus(list_.hwnd());
       return 0;
     case kRecordsWaiting:
-      if (!draining_) draining_ = SetTimer(window_, kDrainTimer, kDrainMs, nullptr) != 0;
+      if (!draining_) {
+        const bool streaming = NowMs() - drainedMs_ < kDrainEveryMs;
+        draining_ = SetTimer(window_, kDrainTimer, streaming ? kDrainEveryMs : kFirstDrainMs, nullptr) != 0;
+      }
       return 0;
     case WM_TIMER:
       KillTimer(window_, wParam);
@@ -208,6 +215,7 @@ void LogWindow::Layout() {
 void LogWindow::Drain() {
   if (draining_) KillTimer(window_, kDrainTimer);
   draining_ = false;
+  drainedMs_ = NowMs();
   std::vector<LogRecord> requests;
   for (Arrival& arrival : receiver_.Take()) {
     if (arrival.record.type == kViewerRequest) {

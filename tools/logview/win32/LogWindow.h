@@ -89,6 +89,7 @@ class LogWindow {
   RecordReceiver receiver_;
   ViewerSettings settings_;
   bool draining_ = false;  // the drain timer is running
+  int64_t drainedMs_ = 0;  // when the records were last taken
   std::ofstream recordFile_;
   std::wstring recordPath_;
   std::ofstream textFile_;  // --save: every line as it comes

@@ -9,7 +9,7 @@ namespace pf {
 namespace {
 
 constexpr int kSnapshotAttempts = 5;
-constexpr DWORD kSnapshotPauseMs = 2;
+constexpr DWORD kSnapshotPauseMs = 20;
 
 // Walks a toolhelp snapshot with its First/Next pair.
 template <class Entry, class Step, class Visit>
@@ -61,9 +61,8 @@ bool OtherKind(DWORD process) {
   return told && theirs != ours;
 }
 
-}  // namespace
-
-ModuleHosts FindModuleHosts() {
+// One look at every process but this one.
+ModuleHosts LookAtProcesses() {
   ModuleHosts hosts;
   Walk<PROCESSENTRY32W>(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0), Process32FirstW, Process32NextW,
                         [&](const PROCESSENTRY32W& process) {
@@ -75,6 +74,19 @@ ModuleHosts FindModuleHosts() {
                             hosts.complete = false;
                           }
                         });
+  return hosts;
+}
+
+}  // namespace
+
+ModuleHosts FindModuleHosts() {
+  ModuleHosts hosts = LookAtProcesses();
+  // The module that sent the load line has the plug-in loaded: when no
+  // process shows it, a module list was read while it changed.
+  for (int attempt = 1; attempt < kSnapshotAttempts && hosts.processes.empty(); ++attempt) {
+    Sleep(kSnapshotPauseMs);
+    hosts = LookAtProcesses();
+  }
   return hosts;
 }
 

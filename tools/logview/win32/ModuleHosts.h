@@ -14,7 +14,8 @@ namespace pf {
 // program has (a 32-bit viewer cannot read a 64-bit program's modules, and
 // neither can a 64-bit one a 32-bit program's under some systems). Processes
 // of this kind whose modules cannot be read belong to the system or to other
-// users, and are passed over.
+// users, and are passed over. Asked at a module's load line, when some process
+// must have the plug-in loaded: when none shows it, it looks again.
 ModuleHosts FindModuleHosts();
 
 }  // namespace pf
