@@ -217,9 +217,12 @@ start_receiver logview.exe --history 150 --save "$(windows_path "$artefacts/two-
 rm -rf "$data"
 mkdir -p "$data"
 host=(host.exe --script "$(script_path "$usable")" --machine "$(script_path "$builtin")")
-(cd "$work/plugin" && timeout "$timeout_s" wine "${host[@]}" --pace 1500) >"$artefacts/host-a.log" 2>&1 &
+(cd "$work/plugin" && timeout "$timeout_s" wine "${host[@]}" --pace 3000) >"$artefacts/host-a.log" 2>&1 &
 first=$!
-sleep 4
+for ((tries = 0; tries < 300; tries++)); do  # the first host's session has begun
+  grep -q "^== session 1:" "$artefacts/two-hosts.txt" 2>/dev/null && break
+  sleep 0.1
+done
 (cd "$work/plugin" && timeout "$timeout_s" wine "${host[@]}") >"$artefacts/host-b.log" 2>&1
 wait "$first"
 probe press "Find..."

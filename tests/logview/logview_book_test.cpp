@@ -188,16 +188,17 @@ TEST_F(LogBookTest, ARecordingFollowsTheLiveSessionsUnderNewNumbers) {
 TEST_F(LogBookTest, SessionsWithoutSenderStartAtEachLoad) {
   LogViewer viewer(nullptr);
   std::vector<ModuleHosts> hosts = {{{30, 40, 50}, false}, {{30, 40}, true}, {{30}, true}};
-  SenderlessSessions sessions(viewer, [&] {
+  SenderlessSessions sessions(viewer);
+  const auto nextHosts = [&] {
     const ModuleHosts next = hosts.back();
     hosts.pop_back();
     return next;
-  });
+  };
   const LogRecord load = Line(kMarkCall, u"COVXIF::Load()");
   for (const LogRecord& record : {Line(kMarkSuccess, u"before"), Line(kMarkCall, u"COVXIF::Unload( 2 )"), Open(),
                                   Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Close(), Close(), load, load,
                                   load}) {
-    sessions.Receive(kT0, record);
+    sessions.Receive(kT0, record, nextHosts);
   }
   const std::wstring mixed = L" was unloaded: if two modules are logging at once, their records cannot be told apart"
                              L" from here on";

@@ -14,8 +14,7 @@ bool IsUnloadCall(const LogRecord& record) {
 
 }  // namespace
 
-uint32_t SenderlessSessions::LoadingProcess() const {
-  const ModuleHosts hosts = findHosts_();
+uint32_t SenderlessSessions::LoadingProcess(const ModuleHosts& hosts) const {
   std::vector<uint32_t> fresh;
   for (uint32_t process : hosts.processes) {
     const bool busy =
@@ -36,9 +35,10 @@ void SenderlessSessions::Start(int64_t timeMs, uint32_t process) {
   open_.push_back({session, process, 0, false});
 }
 
-void SenderlessSessions::Receive(int64_t timeMs, const LogRecord& record) {
+void SenderlessSessions::Receive(int64_t timeMs, const LogRecord& record,
+                                 const std::function<ModuleHosts()>& hostsAtLoad) {
   if (IsModuleLoadLine(record)) {
-    Start(timeMs, LoadingProcess());
+    Start(timeMs, LoadingProcess(hostsAtLoad()));
   } else if (open_.empty()) {
     Start(timeMs, 0);
   }

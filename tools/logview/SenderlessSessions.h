@@ -31,11 +31,11 @@ struct ModuleHosts {
 
 class SenderlessSessions {
  public:
-  // `findHosts` is asked at each load line.
-  SenderlessSessions(LogViewer& viewer, std::function<ModuleHosts()> findHosts)
-      : viewer_(viewer), findHosts_(std::move(findHosts)) {}
+  explicit SenderlessSessions(LogViewer& viewer) : viewer_(viewer) {}
 
-  void Receive(int64_t timeMs, const LogRecord& record);
+  // `hostsAtLoad` is asked for a load line only: the processes that had the
+  // plug-in loaded when it came.
+  void Receive(int64_t timeMs, const LogRecord& record, const std::function<ModuleHosts()>& hostsAtLoad);
 
  private:
   struct OpenSession {
@@ -46,11 +46,10 @@ class SenderlessSessions {
   };
 
   void Start(int64_t timeMs, uint32_t process);
-  uint32_t LoadingProcess() const;
+  uint32_t LoadingProcess(const ModuleHosts& hosts) const;
   void Follow(OpenSession& open, int64_t timeMs, const LogRecord& record);
 
   LogViewer& viewer_;
-  std::function<ModuleHosts()> findHosts_;
   std::vector<OpenSession> open_;  // the newest last: it takes the records
 };
 

@@ -6,7 +6,6 @@
 
 #include "FileChooser.h"
 #include "LogText.h"
-#include "ModuleHosts.h"
 #include "ViewerCommands.h"
 #include "ViewerMenus.h"
 #include "common/Format.h"
@@ -56,7 +55,7 @@ LogWindow::LogWindow()
     : viewer_(nullptr),
       view_(viewer_.book()),
       list_(view_),
-      sessions_(viewer_, FindModuleHosts),
+      sessions_(viewer_),
       findBox_(view_, list_) {}
 
 bool LogWindow::Create(HINSTANCE instance, int show, const ViewerOptions& options) {
@@ -221,7 +220,7 @@ void LogWindow::Drain() {
     if (arrival.record.type == kViewerRequest) {
       requests.push_back(std::move(arrival.record));
     } else {
-      sessions_.Receive(arrival.timeMs, arrival.record);
+      sessions_.Receive(arrival.timeMs, arrival.record, [&] { return arrival.hosts.get(); });
     }
   }
   viewer_.FlushRecords();

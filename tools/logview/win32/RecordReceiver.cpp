@@ -59,12 +59,13 @@ LRESULT CALLBACK RecordReceiver::WindowProc(HWND window, UINT message, WPARAM wP
 }
 
 void RecordReceiver::Queue(const COPYDATASTRUCT& data) {
-  Arrival arrival{NowMs(), LogRecord()};
+  Arrival arrival{NowMs(), LogRecord(), {}};
   arrival.record.type = static_cast<uint32_t>(data.dwData);
   // A record above the largest payload a stream may carry is kept cut (and
   // shows as malformed), so that a recording of it replays.
   const DWORD size = std::min<DWORD>(data.cbData, kMaxLogPayload);
   if (data.lpData != nullptr) arrival.record.payload.assign(static_cast<const char*>(data.lpData), size);
+  if (IsModuleLoadLine(arrival.record)) arrival.hosts = std::async(std::launch::async, FindModuleHosts);
   bool first = false;
   {
     std::lock_guard<std::mutex> lock(mutex_);

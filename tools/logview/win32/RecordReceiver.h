@@ -2,17 +2,24 @@
 // on a thread of its own, it does nothing but copy each copy-data record
 // with its time of arrival into a queue, and tell the viewer's window once
 // that records wait. The module's sends are synchronous, so they never wait
-// for the list to be drawn. Only Win32 code here.
+// for the list to be drawn.
+//
+// Which processes have the plug-in loaded is looked for when a module's load
+// line comes, on a thread started for it: the sender surely still runs then,
+// while a short run can end before the list is next drawn. Only Win32 code
+// here.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 #include "LogRecord.h"
+#include "ModuleHosts.h"
 
 namespace pf {
 
@@ -23,6 +30,7 @@ inline constexpr wchar_t kReceiverClass[] = L"PathForgeLogReceiver";
 struct Arrival {
   int64_t timeMs;
   LogRecord record;
+  std::future<ModuleHosts> hosts;  // a load line's: the processes with the plug-in as it came
 };
 
 class RecordReceiver {
