@@ -6,7 +6,7 @@
 
 #include "ViewerPlacement.h"
 #include "nclink/LogEndpoint.h"
-#include "script/win32/WindowQueries.h"
+#include "tools/script/win32/WindowQueries.h"
 
 namespace pf {
 namespace {

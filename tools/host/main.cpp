@@ -27,9 +27,9 @@
 #include "common/Path.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
-#include "host/PluginModule.h"
 #include "nclink/LogEndpoint.h"
-#include "script/Script.h"
+#include "tools/script/Script.h"
+#include "tools/shared/PluginModule.h"
 
 #include <windows.h>
 #include <shellapi.h>
