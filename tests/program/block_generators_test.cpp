@@ -31,15 +31,6 @@ TEST(CheckNumber, AcceptsAndRejects) {
   }
 }
 
-TEST(CheckAxisName, ResultByIndex) {
-  const std::vector<std::wstring> names = {L"X", L"", L"Z"};
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 0), 0);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 1), -1);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 2), 0);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, -1), -2);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 4), -2);
-}
-
 struct Axis {
   const wchar_t* name;
   const wchar_t* position;
@@ -73,6 +64,7 @@ TEST(MakePositionBlock, PositionTexts) {
       {L"1..2", nullptr},
       {L".", nullptr},
       {L"5+", nullptr},
+      {L"1-2", nullptr},
       {L"12a", nullptr},
       {L"-100000.5", nullptr},
       {L"99999999999", nullptr},

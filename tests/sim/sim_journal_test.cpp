@@ -109,8 +109,11 @@ TEST_F(SimTest, SetFailureTakesAnyEntryPoint) {
   sim.SetFailure("MsigSetGain", -3);
   EXPECT_EQ(sim.Comm("Controller"), "12");
   EXPECT_EQ(sim.Get<int32_t (*)()>("MsigSetGain")(), -3);
+  EXPECT_EQ(sim.Get<int32_t (*)()>("InitMSmpTimeout")(), 0);  // a stub answers 0
   sim.SetFailure("CommGetParameter", 0);
   EXPECT_EQ(sim.Comm("Controller"), "0 H52");
+  EXPECT_EQ(sim.Journal(), (Lines{"CommGetParameter(\"Controller\") -> 12", "MsigSetGain() -> -3",
+                                  "InitMSmpTimeout() -> 0", "CommGetParameter(\"Controller\") -> 0"}));
 }
 
 TEST_F(SimTest, LoadingAMachineResetsEverything) {
