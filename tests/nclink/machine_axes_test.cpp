@@ -266,12 +266,8 @@ TEST(AxisNameRule, IsAcceptableAxisName) {
     std::wstring text;
     bool acceptable;
   };
-  std::vector<Row> rows = {{L"", false}, {L"U", false}, {L"$1-X", false}, {L"u", true}, {L"$1-x", true},
-                           {L"B2", true}};
-  for (const wchar_t* c = kForbiddenNameChars; *c != L'\0'; ++c) {
-    rows.push_back({std::wstring(L"A") + *c, false});
-  }
-  ASSERT_EQ(rows.size(), 6u + 11u);
+  const Row rows[] = {{L"", false},    {L"U", false},    {L"$1-X", false}, {L"u", true},
+                      {L"$1-x", true}, {L"B2", true},    {L"A|", false}};
   for (const Row& row : rows) {
     SCOPED_TRACE(ToNarrow(row.text));
     EXPECT_EQ(IsAcceptableAxisName(row.text, names), row.acceptable);

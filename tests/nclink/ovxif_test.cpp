@@ -370,29 +370,5 @@ TEST_F(OvxIfTest, ConversionsRefuseNumbersOutsideTheLimits) {
   }
 }
 
-TEST_F(OvxIfTest, AViewerThatQuitsDoesNotStopTheCalls) {
-  Open();
-  viewer_.Close();
-  char buffer[32] = {};
-  EXPECT_EQ(ovx_.NcGetInformation("SYSNUM", buffer, 0), 0);
-  EXPECT_STREQ(buffer, "2");
-  ovx_.Unload(2);
-  EXPECT_FALSE(ovx_.IsLoaded());
-}
-
-TEST(OvxIfWithoutViewer, CallsWorkAndNothingIsSent) {
-  test::TestViewer viewer(false);
-  test::SimLibrary sim;
-  CLogChannel log;
-  COVXIF ovx(log);
-  viewer.Listen();
-  ovx.Load();
-  ovx.SetClosed(ovx.OvxNcIfInit());
-  EXPECT_TRUE(ovx.IsUsable());
-  ovx.Unload(2);
-  EXPECT_EQ(sim.Journal().size(), 4u);
-  EXPECT_FALSE(viewer.Connected());
-}
-
 }  // namespace
 }  // namespace pf

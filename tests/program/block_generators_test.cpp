@@ -132,29 +132,6 @@ TEST(MakePositionBlock, LinesPerOrder) {
   }
 }
 
-TEST(MakePositionBlock, FailureKeepsTheLinesOfEarlierOrders) {
-  const struct {
-    const char* name;
-    std::vector<Axis> axes;
-    const wchar_t* output;
-  } cases[] = {
-      {"first order invalid", {{L"X", L"x", 0}, {L"Z", L"1", 1}}, L"before\r\n"},
-      {"second order invalid", {{L"X", L"1", 0}, {L"Z", L"x", 1}}, L"before\r\nG98G97G40G00\r\nX1.\r\n"},
-      {"third order invalid", {{L"X", L"1", 0}, {L"Y", L"2", 1}, {L"Z", L"3", 1}, {L"C", L"x", 2}},
-       L"before\r\nG98G97G40G00\r\nX1.\r\nY2.Z3.\r\n"},
-      {"later axis of the same order invalid", {{L"X", L"1", 0}, {L"Y", L"2", 1}, {L"Z", L"x", 1}},
-       L"before\r\nG98G97G40G00\r\nX1.\r\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::vector<std::wstring> names;
-    const CProgramInfo info = WithAxes(c.axes, names);
-    std::wstring output = L"before\r\n";
-    EXPECT_EQ(info.MakePositionBlock(0, output, 2, names), 0);
-    EXPECT_EQ(output, c.output);
-  }
-}
-
 // The parameters of a test move.
 struct MoveSetup {
   const wchar_t* distance = L"100";
