@@ -127,10 +127,15 @@ TEST_F(SimTest, ReadmeShowsTheBuiltInDescription) {
   EXPECT_EQ(ReadmeIniBlock(1), ReadFile(PATHFORGE_SOURCE_DIR "/sim/machines/builtin.ini"));
 }
 
-TEST_F(SimTest, TextParametersNeverPassSixteenBytes) {
+// Text parameters never pass 16 bytes; numbers reach INT_MIN; a system is
+// ready (0x103) unless said otherwise; "#" starts a comment line.
+TEST_F(SimTest, ValuesAtTheirLimits) {
   SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("long.ini", "[System1]\nAxes=X\nBASE_I=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n")));
+  ASSERT_TRUE(sim.LoadMachine(WriteFile("long.ini", "# limits\n[System1]\nAxes=X\nBASE_I=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
+                                                    "[Machine]\nIsTwoPortSetting=-2147483648\n")));
   EXPECT_EQ(sim.ParameterText(0, 0, "BASE_I"), "0 ABCDEFGHIJKLMNO");
+  EXPECT_EQ(sim.TwoPort(), "0 -2147483648");
+  EXPECT_EQ(sim.TuningReady(0), "0 259");
 }
 
 TEST_F(SimTest, ValueThatIsNotANumberFailsTheRead) {
