@@ -61,6 +61,12 @@ TEST_F(BatchJobTest, WritesTheReferenceProgramsByteForByte) {
       {"position file, three axes of order 0",
        Header(1, 2, "$1-X, $1-Y, $1-Z") + "[Program]\nKind=3\nAxis=$1-X\nFeed=3000\n",
        "$1-X/TimeConstant/G1Pos.eia", "(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n%"},
+      {"doubled forth and back, lathe list 7",
+       Header(0, 7, "$1-X, $1-Z") +
+           "[Program]\nKind=1\nAxis=$1-X\nDistance=100\nFeed=3000\nDwellTime=0.5\nSmpTime2=2\n",
+       "$1-X/POSITION/G1ab.eia",
+       "(smptime=2)\r\nG94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\n"
+       "G01X-100.F3000.\r\nM30\r\n%"},
       {"position file, lathe, orders and another part system",
        Header(0, 2, "$1-X, $2-Y, $1-Z") +
            "[Program]\nKind=0\nAxis=$1-X\nPosition $1-Z=50\nOrder $1-Z=1\nPosition $2-Y=7\n",
@@ -135,6 +141,8 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
        ":10: SmpTime must be a number of zero or more, such as 7.2\n"},
       {"sampling time that is not ASCII", axes + "[Program]\nKind=3\nAxis=$1-X\nSmpTime2=7,2\xc2\xb5\n",
        ":10: SmpTime2 must be a number of zero or more, such as 7.2\n"},
+      {"a \";\" after no blank is text", axes + "[Program]\nKind=3\nAxis=$1-X\nFeed=1;5\n",
+       ":10: The feed rate is invalid. Enter a number of zero or more, for example 3000.\n"},
       {"unknown key", axes + "[Program]\nKind=3\nAxis=$1-X\nFed=1\n", ":10: unknown key Fed\n"},
       {"kind out of range", axes + "[Program]\nKind=11\n", ":8: Kind must be a whole number from 0 to 10\n"},
       {"machine type", Header(2, 2, "$1-X"), ":3: MachineType must be a whole number from 0 to 1\n"},
@@ -159,6 +167,8 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
       {"axis label of the parent folder", Labels(Header(1, 2, "..")), ":6: axis labels must be distinct usable names, such as $1-X\n"},
       {"axis label without its letter", Labels(Header(1, 2, "$1-X, $1-)")), ":6: an axis label ends in its axis letter, such as $1-X\n"},
       {"incremental name that is no address", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U, W)G00\n"),
+       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
+      {"incremental name starting with a digit", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U, 9W\n"),
        ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
       {"incremental names too few", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U\n"),
        ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
