@@ -74,7 +74,9 @@ TEST_F(ProgramFiles, SaveWritesCrLfAndTheEndLine) {
     data.m_strText = c.text;
     data.m_bModified = 1;
     EXPECT_EQ(data.Save(Wide(path)), c.bytes != nullptr);
-    if (c.bytes) EXPECT_EQ(ReadBytes(path), c.bytes);
+    if (c.bytes) {
+      EXPECT_EQ(ReadBytes(path), c.bytes);
+    }
     EXPECT_EQ(data.m_bModified, c.modified);
   }
 }
