@@ -90,16 +90,12 @@ class PagesTest : public ShellTest {
   CProgramPage& Show(int kind, int index) {
     CProgramPage& page = sheet.Page(kind);
     page.m_nCurrent = index;
-    EXPECT_TRUE(ui.RunInput(L"show page", [&] {
-      return sheet.SetActivePage(&page) ? std::wstring() : std::wstring(L"not shown");
-    }));
+    Activate(page);
     return page;
   }
-
-  void ShowSummary() {
-    EXPECT_TRUE(ui.RunInput(L"show summary", [&] {
-      return sheet.SetActivePage(&sheet.summary) ? std::wstring() : std::wstring(L"not shown");
-    }));
+  void ShowSummary() { Activate(sheet.summary); }
+  void Activate(CWizardBasePage& page) {
+    EXPECT_TRUE(ui.RunInput(L"show page", [&] { return sheet.SetActivePage(&page) ? L"" : L"not shown"; }));
   }
 
   // A person edits a grid cell in place.

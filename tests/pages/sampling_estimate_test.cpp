@@ -78,13 +78,6 @@ TEST(SamplingEstimate, EachKindReadsItsInputs) {
   }
 }
 
-TEST(SamplingEstimate, TextsAreReadByTheStandardConversion) {
-  const SamplingTimes times = EstimateFromFields(3, {L"1e2mm", L"x", L"abc", L"", true}, [] { return 0.0; });
-  EXPECT_EQ(FormatSamplingTime(times.first), L"14.40");
-  EXPECT_EQ(FormatSamplingTime(times.second), L"28.80");
-  EXPECT_EQ(EstimateFromFields(3, {L"0x64", L"", L"+-5", L"", true}, [] { return 0.0; }).second, times.second);
-}
-
 class RapidSpeedTest : public test::MachineTest {};
 
 TEST_F(RapidSpeedTest, ReadsTheG0SpeedOfTheSerialAxis) {
