@@ -1,8 +1,6 @@
-// The fixture of the program page and summary page tests: the simulated
-// machine and headless toolkit of ShellFixture.h, and a
-// wizard sheet that holds the eleven program pages by kind and the summary
-// page as the program sheet does, without its page flow: a test shows the
-// page of a kind for a record directly.
+// The fixture of the program page and summary page tests: ShellFixture.h's
+// machine and toolkit, and a sheet of the eleven program pages by kind and
+// the summary page without the page flow: a test shows a page directly.
 #pragma once
 
 #include <array>

@@ -1,12 +1,10 @@
 // The program page on the headless toolkit against simulated machines: the
-// sampling-time estimate, the dwell rules of the kinds, the input limits,
-// the axis grid, the file list with the Next and trial-run rules, program
-// creation, the trial run and the hint line.
+// inputs and the estimate, the axis grid, the file list with the Next and
+// trial-run rules, and program creation.
 #include <string>
 #include <vector>
 
 #include "PagesFixture.h"
-#include "common/Format.h"
 #include "common/Path.h"
 #include "pages/TrialRun.h"
 #include "res/controls.h"
@@ -68,54 +66,6 @@ TEST_F(ProgramPageTest, InputsWriteThroughAndReestimate) {
   ASSERT_TRUE(ui.Click(PF_IDC_CLOCKWISE));
   EXPECT_EQ(Record(10, 0).m_nCircleDir, 0);
   EXPECT_FALSE(Enabled(circle, PF_IDC_DISTANCE));
-}
-
-TEST_F(ProgramPageTest, EachKindHasItsDwellAndFeedRules) {
-  struct Row {
-    int kind;
-    bool boxShown;
-    bool boxEnabled;
-    bool dwellEditable;
-    int flag;
-    int dwellMode;
-    bool axisShown;
-    bool feedShown;
-    int flagFromOne;  // the dwell flag when the record's dwell mode was 1
-  };
-  // Every record starts with dwell mode 0.
-  const Row kRows[] = {
-      {0, false, false, true, 1, 1, true, false, 1},  {1, false, false, true, 1, 1, true, true, 1},
-      {2, false, false, true, 1, 1, true, false, 1},  {3, false, false, true, 1, 1, true, true, 1},
-      {4, true, true, false, 0, 0, true, true, 1},    {5, false, false, false, 0, 1, false, true, 0},
-      {6, false, false, false, 0, 1, true, true, 0},  {7, true, false, false, 0, 0, false, true, 1},
-      {8, true, false, false, 0, 0, false, true, 1},  {9, true, false, false, 0, 0, false, true, 1},
-      {10, true, false, false, 0, 0, false, true, 1},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.kind);
-    const CProgramPage& page = Show(row.kind, 0);
-    EXPECT_EQ(Shown(page, PF_IDC_DWELL_CHECK), row.boxShown);
-    EXPECT_EQ(Enabled(page, PF_IDC_DWELL_CHECK), row.boxEnabled);
-    EXPECT_EQ(Enabled(page, PF_IDC_DWELL), row.dwellEditable);
-    EXPECT_EQ(page.m_bDwellFlag, row.flag);
-    EXPECT_EQ(Record(row.kind, 0).m_bDwell, row.dwellMode);
-    EXPECT_EQ(Shown(page, PF_IDC_FEED), row.feedShown);
-    if (row.axisShown) {
-      EXPECT_EQ(Text(page, PF_IDC_AXIS), Format(LoadResString(14004), L"$1-X"));
-      EXPECT_EQ(Text(page, PF_IDC_MINUS), L"-500.000");
-      EXPECT_EQ(Text(page, PF_IDC_PLUS), L"500.000");
-    }
-    Record(row.kind, 0).m_bDwell = 1;
-    EXPECT_EQ(Show(row.kind, 0).m_bDwellFlag, row.flagFromOne);
-    EXPECT_EQ(Record(row.kind, 0).m_bDwell, 1);
-  }
-  // The circles show the plane's first axis; an axis without stroke ends
-  // shows "****".
-  EXPECT_EQ(Text(sheet.Page(9), PF_IDC_MINUS), L"-500.0000");
-  Record(6, 1).m_strLimitMinus.clear();
-  Show(6, 1);
-  EXPECT_EQ(Text(sheet.Page(6), PF_IDC_MINUS), L"****");
-  EXPECT_EQ(Text(sheet.Page(6), PF_IDC_PLUS), L"250.000");
 }
 
 TEST_F(ProgramPageTest, TheAxisGridListsThePartSystemAndStoresEdits) {

@@ -10,40 +10,16 @@
 namespace pf::test {
 namespace {
 
-using Names = std::vector<std::wstring>;
-
-// One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
-// axis list is X, Y, Z and Z gets no entries. Three planes.
-constexpr const char kTandemMachine[] = R"(
-[System1]
-Axes=X Y Z W
-BASE_I=X
-BASE_J=Y
-BASE_K=Z
-[$1-Z]
-TANDEM_AXISNUM_SPC=4
-)";
-
 class ProgramReqPageTest : public PagesTest {
  protected:
   void SetUp() override {
     PagesTest::SetUp();
     UseMachine(kTandemMachine);
     sheet.ReadMachine();
-    ASSERT_EQ(sheet.machine.m_aryAxisName, (Names{L"$1-X", L"$1-Y", L"$1-Z"}));
-    ASSERT_EQ(sheet.machine.m_aryPlaneName, (Names{L"$1-IJ", L"$1-JK", L"$1-KI"}));
     Open();
   }
 
   const CTreeCtrl& Tree() { return sheet.summary.m_treeProgram; }
-
-  std::vector<HTreeItem> Children(HTreeItem item) {
-    std::vector<HTreeItem> children;
-    for (HTreeItem child = Tree().GetChildItem(item); child != nullptr; child = Tree().GetNextSiblingItem(child)) {
-      children.push_back(child);
-    }
-    return children;
-  }
 
   int Image(HTreeItem item) {
     int image = -1;
@@ -53,7 +29,7 @@ class ProgramReqPageTest : public PagesTest {
     return image;
   }
 
-  HTreeItem Child(int group, int position) { return Children(sheet.summary.m_hGroup[group]).at(position); }
+  HTreeItem Child(int group, int position) { return Children(Tree(), sheet.summary.m_hGroup[group]).at(position); }
 };
 
 TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
@@ -83,7 +59,7 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
     EXPECT_EQ(Image(groupItem), row.groupMark);
     EXPECT_FALSE(dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).IsExpanded(groupItem));
     std::vector<int> marks;
-    for (HTreeItem child : Children(groupItem)) marks.push_back(Image(child));
+    for (HTreeItem child : Children(Tree(), groupItem)) marks.push_back(Image(child));
     EXPECT_EQ(marks, row.marks);
     groupItem = Tree().GetNextSiblingItem(groupItem);
   }

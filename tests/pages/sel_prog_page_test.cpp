@@ -16,19 +16,6 @@ namespace {
 
 using Names = std::vector<std::wstring>;
 
-// One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
-// wizard lists X, Y and Z and offers programs for X and Y only. All three
-// base axes are listed: three planes.
-constexpr const char kTandemMachine[] = R"(
-[System1]
-Axes=X Y Z W
-BASE_I=X
-BASE_J=Y
-BASE_K=Z
-[$1-Z]
-TANDEM_AXISNUM_SPC=4
-)";
-
 // The kinds whose records the page selects.
 constexpr int kSelectedKinds[] = {0, 1, 2, 3, 4, 9, 10};
 
@@ -62,14 +49,6 @@ class SelProgPageTest : public ShellTest {
     }
     ASSERT_TRUE(ui.OpenSheet(sheet));
     ASSERT_EQ(sheet.GetActiveIndex(), kSelectionPage);
-  }
-
-  static std::vector<HTreeItem> Children(const CTreeCtrl& tree, HTreeItem item) {
-    std::vector<HTreeItem> children;
-    for (HTreeItem child = tree.GetChildItem(item); child != nullptr; child = tree.GetNextSiblingItem(child)) {
-      children.push_back(child);
-    }
-    return children;
   }
 
   static std::vector<int> SaveFlags(ShellSheet& sheet, int kind) {
