@@ -45,6 +45,8 @@ source scripts/wine-display.sh
 # The wizard proof runs on the simulated NC's built-in machine.
 unset OVXSIM_MACHINE
 start_wine_display win32ui
+# The prefix's data folder, where the wizard looks for its projects.
+mkdir -p "$(wine_data_folder)"
 wineserver -w
 
 # The screen's DPI for each proof (the prefix's LogPixels, read at start).

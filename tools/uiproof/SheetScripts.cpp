@@ -20,6 +20,7 @@ namespace {
 constexpr unsigned kCaption = 14001;
 constexpr int kWaitMs = 5000;
 constexpr int kPollMs = 50;
+constexpr int kPaintMs = 300;
 constexpr int kRapidPage = 4;   // the sheet's page of program kind 2
 constexpr int kRapidKind = 2;
 constexpr int kGrid = 35017;
@@ -57,6 +58,12 @@ class SheetScript {
     return place_.report.Check(passed, what, detail);
   }
   bool Step(const std::wstring& failure, const std::wstring& what) { return Check(failure.empty(), what, failure); }
+  // Steps taken in order (a braced list is evaluated in order), as one.
+  bool Step(std::initializer_list<std::wstring> failures, const std::wstring& what) {
+    std::wstring all;
+    for (const std::wstring& failure : failures) all += failure;
+    return Step(all, what);
+  }
   bool Expect(const std::function<bool()>& condition, const std::wstring& what) {
     for (int waited = 0; !condition(); waited += kPollMs) {
       if (waited >= kWaitMs) return Check(false, what, Format(L"not so after %d ms", kWaitMs));
@@ -123,13 +130,14 @@ bool SheetScript::Frame() {
   Check(GetMenuItemID(menu, count - 2) == SC_MINIMIZE && minimise == LoadResString(12616) &&
             GetMenuItemID(menu, count - 1) == SC_RESTORE && restore == LoadResString(12617),
         L"the system menu ends with the minimise and restore entries", Format(L"%s / %s", minimise, restore));
-  return Check(!IsWindowVisible(GetDlgItem(sheet_, IDHELP)), L"there is no Help button");
+  return true;
 }
 
 // The machine page's axis dialog runs modally: the sheet is disabled until
 // it ends.
 bool SheetScript::ToSelection() {
-  if (!Step(driver_.Type(35027, L"Proof") + driver_.Press(WizardButton::Next) + driver_.Click(35001),
+  Check(!IsWindowVisible(GetDlgItem(sheet_, IDHELP)), L"the wizard has no Help button");
+  if (!Step({driver_.Type(35027, L"Proof"), driver_.Press(WizardButton::Next), driver_.Click(35001)},
             L"a new project, Next, and Add on the machine page")) {
     return false;
   }
@@ -147,7 +155,7 @@ bool SheetScript::ToRapidPage() {
   if (images != nullptr) ImageList_GetIconSize(images, &cx, &cy);
   Check(images != nullptr && ImageList_GetImageCount(images) == 2 && cx == 15 && cy == 15,
         L"the selection tree has the two 15 x 15 program marks", Format(L"%d x %d", cx, cy));
-  Step(driver_.Tick(35047, {LoadResString(14002), L"Axis $1-X"}) + driver_.Press(WizardButton::Next),
+  Step({driver_.Tick(35047, {LoadResString(14002), L"Axis $1-X"}), driver_.Press(WizardButton::Next)},
        L"a ticked program and Next");
   if (!Check(PageIndex() == kRapidPage, L"Next goes to the rapid time-constant page")) return false;
   HWND grid = Item(kGrid);
@@ -157,7 +165,13 @@ bool SheetScript::ToRapidPage() {
   return Check(clipped.empty(), L"every text of the grid fits its column at the screen's DPI", clipped);
 }
 
+// The cell is found by its lines on the screen, once the grid is drawn in front.
 bool SheetScript::ClickCell(int row, int column) {
+  OnUi([&] {
+    SetForegroundWindow(sheet_);
+    RedrawWindow(Item(kGrid), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  });
+  Sleep(kPaintMs);
   POINT centre{};
   const std::wstring missing = FindGridCell(Item(kGrid), row, column, &centre);
   if (!missing.empty()) return Check(false, Format(L"cell %d, %d is on the screen", row, column), missing);
@@ -250,20 +264,20 @@ bool SheetScript::CancelAnsweredByDefault() {
         L"the question's default button is No: the wizard stays on the page", shown.text);
   driver_.QueueAnswer(ScriptAnswer::Yes);
   ScriptClose how = ScriptClose::Finish;
-  return Step(driver_.Press(WizardButton::Cancel) + driver_.ReadClosed(how), L"Yes closes the wizard");
+  return Step({driver_.Press(WizardButton::Cancel), driver_.ReadClosed(how)}, L"Yes closes the wizard");
 }
 
 }  // namespace
 
 void RunThrowingNextScript(const ScriptPlace& place) {
   SheetScript script(place, nullptr);
-  if (script.Open()) script.ThrowingNext();
+  if (script.Open() && script.Frame()) script.ThrowingNext();
   script.End();
 }
 
 void RunWizardScript(const ScriptPlace& place, CProgramSheet& sheet) {
   SheetScript script(place, &sheet);
-  if (script.Open() && script.Frame() && script.ToSelection() && script.ToRapidPage() && script.EditGridByKeys() &&
+  if (script.Open() && script.ToSelection() && script.ToRapidPage() && script.EditGridByKeys() &&
       script.ScrollGrid()) {
     script.CancelAnsweredByDefault();
   }

@@ -23,7 +23,9 @@ struct ScriptPlace {
   std::wstring shotFolder;
 };
 
-// A wizard whose first page throws from its Next: the sheet stays there.
+// The wizard base sheet (minimise box, system menu) whose first page throws
+// from its Next: the sheet stays there. Run it after the other: the Win32
+// backend's list of abandoned handlers lasts as long as the process.
 void RunThrowingNextScript(const ScriptPlace& place);
 
 // The module's program wizard on the simulated NC's built-in machine: a new

@@ -69,17 +69,6 @@ int Run(int argc, char** argv) {
   const UiInbox inbox;
   const std::wstring shots = argc == 3 && std::string(argv[1]) == "--shots" ? ToWide(argv[2]) : L"";
   const ScriptPlace place{report, inbox, GetCurrentThreadId(), shots};
-  {
-    CWizardBaseSheet sheet(kCaption);
-    ThrowingNextPage first;
-    CPropertyPage second(2508);
-    sheet.AddPage(&first);
-    sheet.AddPage(&second);
-    std::thread script([&] { RunThrowingNextScript(place); });
-    sheet.DoModal();
-    script.join();
-  }
-
   CLogChannel log;
   COVXIF ovxIf(log);
   ovxIf.Load();
@@ -92,6 +81,16 @@ int Run(int argc, char** argv) {
     script.join();
   }
   ovxIf.Unload(kPluginType);
+  {
+    CWizardBaseSheet sheet(kCaption);
+    ThrowingNextPage first;
+    CPropertyPage second(2508);
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    std::thread script([&] { RunThrowingNextScript(place); });
+    sheet.DoModal();
+    script.join();
+  }
   return report.failed() == 0 ? 0 : 1;
 }
 
