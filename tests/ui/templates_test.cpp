@@ -1,6 +1,6 @@
-// The dialog templates and bitmaps of res/: every control the pages address
-// exists with the kind and styles they rely on, layouts stay inside their
-// dialogs, and the bitmap files match their table.
+// The dialog templates and bitmaps of res/: controls have the styles the
+// pages rely on, layouts stay inside their dialogs, and the bitmap files
+// match their table.
 #include <cstdint>
 #include <cwctype>
 #include <fstream>
@@ -19,33 +19,6 @@
 
 namespace pf::testing {
 namespace {
-
-struct ControlRow {
-  unsigned dialog;
-  int id;
-  const wchar_t* windowClass;
-};
-
-constexpr ControlRow kAddressedControls[] = {
-    {2504, 35004, L"" PF_WC_EDIT},     {2504, kIdOk, L"" PF_WC_BUTTON},      {2504, kIdCancel, L"" PF_WC_BUTTON},
-    {2505, 35018, L"" PF_WC_COMBOBOX}, {2505, 35019, L"" PF_WC_STATIC},      {2505, 35010, L"" PF_WC_BUTTON},
-    {2505, 35011, L"" PF_WC_BUTTON},   {2505, 35012, L"" PF_WC_BUTTON},      {2505, 35013, L"" PF_WC_BUTTON},
-    {2505, 35014, L"" PF_WC_BUTTON},   {2505, 35015, L"" PF_WC_BUTTON},      {2505, 35016, L"" PF_WC_BUTTON},
-    {2505, 35003, L"" PF_WC_LISTBOX},  {2505, 35001, L"" PF_WC_BUTTON},      {2505, 35006, L"" PF_WC_BUTTON},
-    {2506, 35033, L"" PF_WC_STATIC},   {2506, 35042, L"" PF_WC_STATIC},      {2506, 35038, L"" PF_WC_STATIC},
-    {2506, 35034, L"" PF_WC_STATIC},   {2506, 35043, L"" PF_WC_STATIC},      {2506, 35039, L"" PF_WC_STATIC},
-    {2506, 35035, L"" PF_WC_STATIC},   {2506, 35041, L"" PF_WC_STATIC},      {2506, 35037, L"" PF_WC_STATIC},
-    {2506, 35044, L"" PF_WC_STATIC},   {2506, 35045, L"" PF_WC_EDIT},        {2506, 35032, L"" PF_WC_EDIT},
-    {2506, 35022, L"" PF_WC_STATIC},   {2506, 35008, L"" PF_WC_EDIT},        {2506, 35007, L"" PF_WC_BUTTON},
-    {2506, 35031, L"" PF_WC_EDIT},     {2506, 35028, L"" PF_WC_EDIT},        {2506, 35021, L"" PF_WC_STATIC},
-    {2506, 35030, L"" PF_WC_BUTTON},   {2506, 35029, L"" PF_WC_BUTTON},      {2506, 35020, L"" PF_WC_BUTTON},
-    {2506, 35046, L"" PF_WC_BUTTON},   {2506, 35025, L"" PF_WC_LISTBOX},     {2506, 35024, L"" PF_WC_EDIT},
-    {2506, 35009, L"" PF_WC_STATIC},   {2507, 35027, L"" PF_WC_COMBOBOX},    {2508, 35023, L"" PF_WC_TREEVIEW},
-    {2508, 35024, L"" PF_WC_EDIT},     {2508, 35018, L"" PF_WC_STATIC},      {2508, 35026, L"" PF_WC_STATIC},
-    {2506, 35048, L"" PF_WC_STATIC},   {2506, 35049, L"" PF_WC_STATIC},      {2508, 35048, L"" PF_WC_STATIC},
-    {2508, 35049, L"" PF_WC_STATIC},
-    {2509, 35047, L"" PF_WC_TREEVIEW}, {2509, 35002, L"" PF_WC_STATIC},
-};
 
 struct StyleRow {
   const char* name;
@@ -104,17 +77,6 @@ bool SameClass(const std::wstring& a, const std::wstring& b) {
     if (std::towlower(a[i]) != std::towlower(b[i])) return false;
   }
   return true;
-}
-
-TEST(Templates, EveryControlThePagesAddressExistsWithItsKind) {
-  for (const ControlRow& row : kAddressedControls) {
-    SCOPED_TRACE(::testing::Message() << row.dialog << " / " << row.id);
-    const DialogTemplate* dialog = FindDialogTemplate(row.dialog);
-    ASSERT_NE(dialog, nullptr);
-    const ControlTemplate* control = dialog->Find(row.id);
-    ASSERT_NE(control, nullptr);
-    EXPECT_TRUE(SameClass(control->windowClass, row.windowClass)) << control->windowClass;
-  }
 }
 
 TEST(Templates, ControlsHaveTheStylesThePagesRelyOn) {
@@ -206,30 +168,6 @@ TEST(Templates, NoTwoControlsOfADialogShareAnAccessKey) {
       const auto [owner, fresh] = owners.emplace(key, label);
       EXPECT_TRUE(fresh) << "\"" << ToNarrow(label) << "\" and \"" << ToNarrow(owner->second) << "\"";
     }
-  }
-}
-
-using RadioGroupTest = UiTest;
-
-TEST_F(RadioGroupTest, RadioGroupsRunToTheNextGroupStart) {
-  struct Row {
-    unsigned dialog;
-    int first;
-    std::vector<int> group;
-  };
-  const Row kRows[] = {
-      {2505, 35011, {35011, 35012, 35013, 35014, 35015, 35016}},
-      {2506, 35030, {35030, 35029}},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.dialog);
-    CDialog dialog(row.dialog);
-    ASSERT_TRUE(ui.OpenDialog(dialog));
-    for (int id : row.group) dialog.GetDlgItem(id).ShowWindow(kSwShow);
-    EXPECT_EQ(dialog.Peer().RadioGroup(row.first), row.group);
-    ui.Click(row.group.back());
-    for (int id : row.group) EXPECT_EQ(dialog.IsDlgButtonChecked(id), id == row.group.back() ? 1 : 0);
-    ui.CloseWindow();
   }
 }
 
