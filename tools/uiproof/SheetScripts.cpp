@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/StringTable.h"
 #include "graph/GridCtrl.h"
+#include "res/controls.h"
 #include "tools/script/win32/GridCells.h"
 #include "tools/script/win32/PersonInput.h"
 #include "tools/script/win32/Win32ScriptDriver.h"
@@ -23,8 +24,8 @@ constexpr int kPollMs = 50;
 constexpr int kPaintMs = 300;
 constexpr int kRapidPage = 4;   // the sheet's page of program kind 2
 constexpr int kRapidKind = 2;
-constexpr int kGrid = 35017;
-constexpr int kHint = 35044;
+constexpr int kGrid = PF_IDC_AXIS_GRID;
+constexpr int kHint = PF_IDC_HINT;
 
 // Real key strokes to the focused window: the digits, points and minus
 // signs of `text`.
@@ -137,7 +138,8 @@ bool SheetScript::Frame() {
 // it ends.
 bool SheetScript::ToSelection() {
   Check(!IsWindowVisible(GetDlgItem(sheet_, IDHELP)), L"the wizard has no Help button");
-  if (!Step({driver_.Type(35027, L"Proof"), driver_.Press(WizardButton::Next), driver_.Click(35001)},
+  if (!Step({driver_.Type(PF_IDC_PROJECT, L"Proof"), driver_.Press(WizardButton::Next),
+             driver_.Click(PF_IDC_ADD_AXIS)},
             L"a new project, Next, and Add on the machine page")) {
     return false;
   }
@@ -149,17 +151,19 @@ bool SheetScript::ToSelection() {
 }
 
 bool SheetScript::ToRapidPage() {
-  const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Item(35047), TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+  HWND tree = Item(PF_IDC_SELECTION_TREE);
+  const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
   int cx = 0;
   int cy = 0;
   if (images != nullptr) ImageList_GetIconSize(images, &cx, &cy);
   Check(images != nullptr && ImageList_GetImageCount(images) == 2 && cx == 15 && cy == 15,
         L"the selection tree has the two 15 x 15 program marks", Format(L"%d x %d", cx, cy));
-  Step({driver_.Tick(35047, {LoadResString(14002), L"Axis $1-X"}), driver_.Press(WizardButton::Next)},
+  Step({driver_.Tick(PF_IDC_SELECTION_TREE, {LoadResString(14002), L"Axis $1-X"}),
+        driver_.Press(WizardButton::Next)},
        L"a ticked program and Next");
   if (!Check(PageIndex() == kRapidPage, L"Next goes to the rapid time-constant page")) return false;
   HWND grid = Item(kGrid);
-  Check(IsWindowVisible(grid) && GetWindow(Item(35009), GW_HWNDNEXT) == grid,
+  Check(IsWindowVisible(grid) && GetWindow(Item(PF_IDC_GRID_PLACE), GW_HWNDNEXT) == grid,
         L"the grid made at run time is shown, after its placeholder in tab order");
   const std::wstring clipped = ClippedCells();
   return Check(clipped.empty(), L"every text of the grid fits its column at the screen's DPI", clipped);
@@ -206,9 +210,8 @@ std::wstring SheetScript::ClippedCells() {
 // the page's refusal brings the old text back, Escape drops the edit and no
 // key reaches the wizard's buttons.
 bool SheetScript::EditGridByKeys() {
-  if (!ClickCell(1, 1) || !Expect([&] { return Editor() != nullptr; }, L"a click on a start position opens the editor")) {
-    return false;
-  }
+  if (!ClickCell(1, 1)) return false;
+  if (!Expect([&] { return Editor() != nullptr; }, L"a click on a start position opens the editor")) return false;
   Expect([&] { return HintIs(14025); }, L"the hint line follows the focus into the editor");
   TypeKeys(L"12.5");
   StrikeKey(VK_RETURN);
@@ -219,7 +222,7 @@ bool SheetScript::EditGridByKeys() {
   Expect([&] { return Editor() != nullptr && HintIs(14024); }, L"Right and F2 edit the order");
   TypeKeys(L"-3");
   StrikeKey(VK_RETURN);
-  Expect([&] { return Editor() == nullptr && Cell(1, 2) == order; }, L"the page's refusal brings the stored order back");
+  Expect([&] { return Editor() == nullptr && Cell(1, 2) == order; }, L"the page's refusal keeps the stored order");
   StrikeKey(VK_DOWN);
   TypeKeys(L"7");
   Expect([&] { return WindowTextOf(Editor()) == L"7"; }, L"typing on a cell starts its edit");
@@ -231,7 +234,7 @@ bool SheetScript::EditGridByKeys() {
   TypeKeys(L"-12345.1234567");
   Expect([&] { return WindowTextOf(Editor()).size() == 13; }, L"the editor takes at most the cell's 13 characters");
   driver_.Screenshot(L"wizard-grid-editing");
-  Step(driver_.Focus(35045), L"the focus moves on");
+  Step(driver_.Focus(PF_IDC_DISTANCE), L"the focus moves on");
   return Expect([&] { return Cell(2, 1) == L"-12345.123456"; }, L"moving the focus away ends the edit with the text");
 }
 

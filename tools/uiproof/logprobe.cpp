@@ -95,7 +95,9 @@ bool Press(const std::wstring& wanted) {
 
 std::wstring StaticTexts(HWND dialog) {
   std::wstring texts;
-  for (HWND at = nullptr; (at = FindWindowExW(dialog, at, L"Static", nullptr)) != nullptr;) texts += L" " + WindowTextOf(at);
+  for (HWND at = nullptr; (at = FindWindowExW(dialog, at, L"Static", nullptr)) != nullptr;) {
+    texts += L" " + WindowTextOf(at);
+  }
   return texts;
 }
 

@@ -2,7 +2,6 @@
 // brings the running viewer to the front, hands it the recording of
 // --replay, and ends. Only Win32 code here.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -11,20 +10,12 @@
 #include "RecordReceiver.h"
 #include "ViewerOptions.h"
 #include "nclink/LogProtocol.h"
+#include "tools/shared/win32/CommandLine.h"
 
 namespace {
 
 constexpr wchar_t kRunningMutex[] = L"PathForgeLogViewer";
 constexpr DWORD kWaitForRunningMs = 5000;
-
-std::vector<std::wstring> Arguments() {
-  int count = 0;
-  LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; i < count; ++i) args.emplace_back(list[i]);
-  LocalFree(list);
-  return args;
-}
 
 void Complain(const std::wstring& text) {
   MessageBoxW(nullptr, text.c_str(), pf::kViewerWindowTitle, MB_OK | MB_ICONERROR);
@@ -68,7 +59,7 @@ int HandOver(const pf::ViewerOptions& options) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   pf::ViewerOptions options;
   std::wstring usageError;
-  if (pf::ParseViewerOptions(Arguments(), options, usageError) && options.once) {
+  if (pf::ParseViewerOptions(pf::CommandLineArguments(), options, usageError) && options.once) {
     usageError = L"--once is for the terminal viewer: the window runs until it is closed.";
   }
   if (!usageError.empty()) {
