@@ -106,7 +106,7 @@ class SheetScript {
     return text;
   }
   HWND Editor() const {
-    HWND editor = GetDlgItem(Item(kGrid), CGridCtrl::kInPlaceEditId);
+    HWND editor = GetDlgItem(Item(kGrid), PF_IDC_GRID_EDITOR);
     return editor != nullptr && IsWindowVisible(editor) ? editor : nullptr;
   }
   bool HintIs(unsigned stringId) const { return Text(kHint) == LoadResString(stringId); }
@@ -205,7 +205,7 @@ std::wstring SheetScript::ClippedCells() {
   return clipped;
 }
 
-// The grid's own in-place editor (a child with id 8) under real keys: the
+// The grid's own in-place editor (PF_IDC_GRID_EDITOR) under real keys: the
 // hint line follows it, Enter and a focus move end the edit with the text,
 // the page's refusal brings the old text back, Escape drops the edit and no
 // key reaches the wizard's buttons.
