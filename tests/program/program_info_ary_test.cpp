@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ProgramTestSupport.h"
 #include "common/StringTable.h"
 #include "program/ProgramInfoAry.h"
+#include "program/ProgramKinds.h"
 
 namespace {
 
@@ -81,49 +83,35 @@ TEST_F(CircleSettings, UnwritableSettingsFileGivesTheDefaults) {
   EXPECT_EQ(programs.m_dLM3Radius2, 100.0);
 }
 
-struct KindDefaultsCase {
-  int kind;
-  std::size_t count;
-  const wchar_t* distance;
-  const wchar_t* dwell;
-  const wchar_t* smpTime;
-  const wchar_t* feed;
-  const wchar_t* radius;
-  const wchar_t* plane;
-  const wchar_t* limit;   // minus and plus limit texts
-  const wchar_t* limit2;  // second minus and plus limit texts
-};
-
 class ProgramInfoAryInit : public pf_test::TempDataHome {};
 
+// The first record's distance, dwell, sampling time, feed, radius, plane and
+// limits (minus, plus, second minus, second plus), joined by "|".
 TEST_F(ProgramInfoAryInit, KindDefaults) {
   DataFolder();
-  const KindDefaultsCase cases[] = {
-      {0, 3, L"300", L"0.5", L"5", L"0", L"", L"", L"****", L""},
-      {4, 3, L"100", L"0.5", L"5", L"0", L"", L"", L"", L""},
-      {5, 3, L"100", L"1", L"5", L"0", L"", L"", L"****", L""},
-      {7, 2, L"100", L"0.5", L"5", L"3000", L"100", L"$1-IJ", L"****", L"****"},
-      {8, 2, L"100", L"0.5", L"5", L"5000", L"100", L"$1-IJ", L"****", L"****"},
+  const std::pair<int, const wchar_t*> cases[] = {
+      {0, L"300|0.5|5|0|||****|****||"},
+      {4, L"100|0.5|5|0||||||"},
+      {5, L"100|1|5|0|||****|****||"},
+      {7, L"100|0.5|5|3000|100|$1-IJ|****|****|****|****"},
+      {8, L"100|0.5|5|5000|100|$1-IJ|****|****|****|****"},
   };
-  for (const KindDefaultsCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "kind " << c.kind);
+  for (const auto& [kind, fields] : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << kind);
     pf::CProgramInfoAry programs;
-    programs.Init(c.kind, 1, Wide(root_ / "project"), kAxes, kPlanes);
-    EXPECT_EQ(programs.m_nAryKind, c.kind);
-    ASSERT_EQ(programs.size(), c.count);
+    programs.Init(kind, 1, Wide(root_ / "project"), kAxes, kPlanes);
+    EXPECT_EQ(programs.m_nAryKind, kind);
+    ASSERT_EQ(programs.size(), pf::IsCircleKind(kind) ? kPlanes.size() : kAxes.size());
     const pf::CProgramInfo& first = programs[0];
-    EXPECT_EQ(first.m_nKind, c.kind);
+    EXPECT_EQ(first.m_nKind, kind);
     EXPECT_EQ(first.m_bLoaded, 0);
-    EXPECT_EQ(first.m_strDistance, c.distance);
-    EXPECT_EQ(first.m_strDwell, c.dwell);
-    EXPECT_EQ(first.m_strSmpTime, c.smpTime);
-    EXPECT_EQ(first.m_strFeed, c.feed);
-    EXPECT_EQ(first.m_strRadius, c.radius);
-    EXPECT_EQ(first.m_strPlane, c.plane);
-    EXPECT_EQ(first.m_strLimitMinus, c.limit);
-    EXPECT_EQ(first.m_strLimitPlus, c.limit);
-    EXPECT_EQ(first.m_strLimitMinus2, c.limit2);
-    EXPECT_EQ(first.m_strLimitPlus2, c.limit2);
+    std::wstring joined;
+    for (const std::wstring* field : {&first.m_strDistance, &first.m_strDwell, &first.m_strSmpTime, &first.m_strFeed,
+                                      &first.m_strRadius, &first.m_strPlane, &first.m_strLimitMinus,
+                                      &first.m_strLimitPlus, &first.m_strLimitMinus2}) {
+      joined += *field + L"|";
+    }
+    EXPECT_EQ(joined + first.m_strLimitPlus2, fields);
     ASSERT_EQ(first.m_aryAxis.size(), kAxes.size());
     EXPECT_EQ(first.m_aryAxis[2].m_strPosition, L"0");
     EXPECT_EQ(first.m_aryAxis[2].m_nOrder, 0);

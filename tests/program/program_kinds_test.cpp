@@ -1,34 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "program/ModeWords.h"
 #include "program/ProgramKinds.h"
 
 namespace {
-
-// The kinds whose folders and files no saved project of the other tests holds.
-TEST(ProgramKinds, FeedForwardKindsFoldersAndFiles) {
-  const struct {
-    int kind;
-    int machineType;
-    const wchar_t* folder;
-    const wchar_t* files;  // each file's name and title
-  } rows[] = {
-      {5, 1, L"VKS-FF", L"G1Pos.eia 12599, G1a.eia 12606, G1b.eia 12607, "},
-      {6, 0, L"InertiaRatio", L"G1Pos.eia 12599, G1a.eia 12606, G1b.eia 12607, "},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.kind);
-    int count = 0;
-    const pf::ProgramFileEntry* files = pf::GetProgramFileTable(row.kind, row.machineType, count);
-    std::wstring listed;
-    for (int i = 0; i < count; ++i) listed += files[i].fileName + (L" " + std::to_wstring(files[i].titleId) + L", ");
-    EXPECT_EQ(listed, row.files);
-    EXPECT_EQ(pf::GetProgramKindName(row.kind), row.folder);
-  }
-}
 
 struct LatheCase {
   int list;
