@@ -1,20 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "program/ModeWords.h"
 #include "program/ProgramKinds.h"
 
 namespace {
 
-struct LatheCase {
-  int list;
-  const wchar_t* header;
-  const wchar_t* modeWords;
-};
-
+// G-code list, position header and move mode words.
 TEST(ModeWords, LatheWordsByGCodeList) {
-  const LatheCase cases[] = {
+  const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
       {1, L"", L""},
       {2, L"G98G97G40G00", L"G98G97"},
       {3, L"G94G97G90G40G00", L"G94G97G91"},
@@ -22,10 +18,10 @@ TEST(ModeWords, LatheWordsByGCodeList) {
       {7, L"G94G97G90G40G00", L"G94G97G91"},
       {8, L"", L""},
   };
-  for (const LatheCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "list " << c.list);
-    EXPECT_EQ(pf::GetPositionHeaderLathe(c.list), c.header);
-    EXPECT_EQ(pf::GetMoveModeWordsLathe(c.list), c.modeWords);
+  for (const auto& [list, header, modeWords] : cases) {
+    SCOPED_TRACE(testing::Message() << "list " << list);
+    EXPECT_EQ(pf::GetPositionHeaderLathe(list), header);
+    EXPECT_EQ(pf::GetMoveModeWordsLathe(list), modeWords);
   }
 }
 
