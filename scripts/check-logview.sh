@@ -18,7 +18,7 @@
 # each run's output (<case>.log), the record file (sessions.records) and the
 # window's pictures (logview-sessions.png, logview-replay.png).
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 2
 build=${1:-build/windows}
 artefacts=${2:-artifacts/logview}
 timeout_s=300
@@ -35,7 +35,7 @@ rm -f "$artefacts"/*.log "$artefacts"/*.records "$artefacts"/*.png
 source scripts/wine-display.sh
 unset OVXSIM_MACHINE
 receiver=""
-on_wine_exit 'if [ -n "$receiver" ]; then kill "$receiver" 2>/dev/null || true; fi'
+kill_on_wine_exit receiver
 start_wine_display logview
 data=$(wine_data_folder)
 wineserver -w

@@ -15,7 +15,7 @@
 # script answers with "<name>.png" (the display cut to the windows shown)
 # and removes the marker. The screenshots stay in the folder as artefacts.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 2
 build=${1:-build/windows}
 shots=${2:-build/win32-ui-shots}
 proofs=(uiproof wizardproof)
