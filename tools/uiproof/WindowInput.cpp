@@ -111,7 +111,8 @@ HTREEITEM FindChildItem(HWND tree, HTREEITEM parent, const std::wstring& text) {
 
 bool StateIconPoint(HWND tree, HTREEITEM item, POINT* pt) {
   RECT label{};
-  std::memcpy(&label, &item, sizeof(item));   // TVM_GETITEMRECT takes the item in the rectangle
+  // NOLINTNEXTLINE(bugprone-sizeof-expression): TVM_GETITEMRECT takes the item handle itself in the rectangle
+  std::memcpy(&label, &item, sizeof(item));
   if (!Send(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label))) return false;
   const int y = (label.top + label.bottom) / 2;
   int first = -1;

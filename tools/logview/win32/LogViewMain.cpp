@@ -26,7 +26,7 @@ void Complain(const std::wstring& text) { MessageBoxW(nullptr, text.c_str(), pf:
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nShowCmd) {
   pf::ViewerOptions options;
   std::wstring usageError;
   if (!pf::ParseViewerOptions(Arguments(), options, usageError)) {
@@ -42,7 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
   }
   pf::LogWindow window(options.recordPath.empty() ? nullptr : &recordFile);
-  if (!window.Create(instance, show)) {
+  if (!window.Create(hInstance, nShowCmd)) {
     Complain(L"Cannot create the window");
     return 1;
   }
