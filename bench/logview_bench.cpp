@@ -27,6 +27,8 @@
 #include <thread>
 #include <vector>
 
+#include "nclink/LogProtocol.h"
+
 extern char** environ;
 
 namespace {
@@ -62,7 +64,7 @@ class Receiver {
     setenv("XDG_DATA_HOME", folder_.c_str(), 1);
     if (kind == 0) return;
     pid_ = Spawn({kReceivers[kind]});
-    const fs::path socket = fs::path(folder_) / "Drive Composer log viewer";
+    const fs::path socket = pf::LogViewerSocketPath();
     for (int attempt = 0; attempt < 500 && !fs::exists(fs::symlink_status(socket)); ++attempt) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

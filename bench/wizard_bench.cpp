@@ -46,9 +46,9 @@
 #include "nclink/LogChannel.h"
 #include "nclink/LogEndpoint.h"
 #include "nclink/OVXIF.h"
+#include "sheet/ProgramSheet.h"
 #include "ui/UiBackend.h"
 #include "ui/headless/HeadlessUi.h"
-#include "wizard/sheet/ProgramSheet.h"
 
 namespace pf {
 namespace {

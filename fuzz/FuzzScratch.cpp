@@ -7,8 +7,8 @@
 #include <string>
 
 #include "common/FileSystem.h"
-#include "common/FsPath.h"
 #include "common/Path.h"
+#include "tools/shared/FsPath.h"
 
 namespace pf_fuzz {
 namespace {

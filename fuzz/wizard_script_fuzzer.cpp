@@ -7,7 +7,7 @@
 
 #include "FuzzScratch.h"
 #include "common/Text.h"
-#include "script/Script.h"
+#include "tools/script/Script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   pf::Script script;

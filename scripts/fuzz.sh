@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.." || exit 2
 
 build=${1:?usage: scripts/fuzz.sh BUILD_DIR [SECONDS]}
 seconds=${2:-30}
-targets=(program_file_fuzzer ini_file_fuzzer batch_job_fuzzer wizard_script_fuzzer make_program_fuzzer)
+targets=(program_file_fuzzer ini_file_fuzzer batch_job_fuzzer wizard_script_fuzzer make_program_fuzzer log_record_fuzzer)
 
 # Scratch space in memory when the machine has it: the targets write the
 # files their readers take. Their own scratch folders go there too (TMPDIR).

@@ -3,9 +3,9 @@
 # and in all, the same way each time. Test code: the C++ under tests/ and in
 # the test-only programs (tools/uiproof). Product code: the C++ under src/,
 # sim/ and tools/ without the test-only programs. tests/X is set beside the
-# product folder of the same name (src/X, else tools/X, else X); a test
-# folder without one (shared support, end-to-end tests, the Win32 proofs)
-# counts only in the total.
+# product folder of the same name (src/X, else tools/X, else X), so no name
+# may be a folder of both src/ and tools/; a test folder without one (shared
+# support, end-to-end tests, the Win32 proofs) counts only in the total.
 #
 #   scripts/test-volume.sh          # the table
 #   scripts/test-volume.sh --total  # only "tests code ratio"
@@ -13,6 +13,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.." || exit 2
 
 test_only=(tools/uiproof)
+
+for place in src/*/; do
+  name=$(basename "$place")
+  if [ -d "tools/$name" ]; then
+    echo "src/$name and tools/$name share a name: tests/$name would stand for both" >&2
+    exit 2
+  fi
+done
 
 lines() {
   local files

@@ -11,6 +11,7 @@
 #   wine_window_frames yes|no  # whether a window manager frames Wine's windows
 #   windows_path PATH          # the Windows form of a POSIX path in the prefix
 #   shots_to_png FOLDER        # the host's BMP screenshots there become PNG files
+#   wine_screenshot FILE       # a PNG of the display, cut to the windows shown
 #
 # Wine draws the Windows frames itself: there is no window manager on Xvfb.
 
@@ -28,6 +29,22 @@ shots_to_png() {
     [ -e "$bmp" ] || continue
     convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
   done
+}
+
+# The root window with each window drawn over it from the bottom up: on a
+# bare X server the root reads back black where a Wine window lies over
+# another one (a dialog, a menu), while the window itself holds its picture.
+wine_screenshot() {
+  local out=$1 layers=() id size place tmp
+  tmp=$(mktemp -d)
+  xwd -root -silent | convert xwd:- "$tmp/root.png"
+  while read -r id size place; do
+    [ "$size" = 1x1 ] && continue
+    xwd -id "$id" -silent 2>/dev/null | convert xwd:- "$tmp/$id.png" 2>/dev/null || continue
+    layers+=("$tmp/$id.png" -geometry "$place" -composite)
+  done < <(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1, $(NF - 1), $NF }' | tac)
+  convert "$tmp/root.png" "${layers[@]}" -trim +repage "$out"
+  rm -rf "$tmp"
 }
 
 _stop_wine_display() {

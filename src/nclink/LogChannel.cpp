@@ -46,7 +46,7 @@ void CLogChannel::PutLine(const LogLine& line) {
     --length;
   }
   PutLe<uint32_t>(m_frames, kLogLine);
-  PutLe<uint32_t>(m_frames, static_cast<uint32_t>(2 + 2 * (length + 1)));
+  PutLe<uint32_t>(m_frames, static_cast<uint32_t>(kLogLineHeader + 2 * (length + 1)));
   m_frames.push_back(line.level);
   m_frames.push_back(line.mark);
   for (std::size_t i = 0; i < length; ++i) {

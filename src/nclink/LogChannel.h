@@ -23,33 +23,9 @@
 #include "common/Format.h"
 #include "common/Text.h"
 #include "nclink/LogEndpoint.h"
+#include "nclink/LogProtocol.h"
 
 namespace pf {
-
-// Record types the viewer knows.
-enum LogRecordType : uint32_t {
-  kLogGroupOpen = 3,
-  kLogGroupClose = 4,
-  kLogLine = 5,
-};
-
-// Outcome mark of a line record.
-enum LogMark : uint8_t {
-  kMarkCall = 0,
-  kMarkSuccess = 1,
-  kMarkFailure = 3,
-};
-
-// Longest text of a line record in UTF-16 code units, terminator excluded:
-// longer texts are cut to this length.
-inline constexpr std::size_t kMaxLogText = 1023;
-
-// A line record before it is trimmed and sent.
-struct LogLine {
-  uint8_t level = 0;
-  uint8_t mark = kMarkCall;
-  std::u16string text;
-};
 
 class CLogChannel {
  public:

@@ -7,9 +7,8 @@
 // Windows (win32/LogEndpoint.cpp): the viewer is the top-level window titled
 // kLogViewerTitle, and each frame travels as one WM_COPYDATA message (record
 // type, size, payload). POSIX (posix/LogEndpoint.cpp): the viewer listens on
-// a Unix stream socket named kLogViewerTitle in $XDG_RUNTIME_DIR (else in
-// /tmp/pathforge-<uid>/), and the frames are written to it as they stand,
-// the whole run in one write.
+// LogViewerSocketPath(), and the frames are written to it as they stand, the
+// whole run in one write.
 //
 // Sending is fire-and-forget: a viewer that has gone away makes every send
 // fail quietly.
@@ -18,19 +17,15 @@
 #include <cstdint>
 #include <vector>
 
-namespace pf {
+#include "nclink/LogProtocol.h"
 
-// The log viewer's window title, and on POSIX its socket's name.
-inline constexpr wchar_t kLogViewerTitle[] = L"Drive Composer log viewer";
+namespace pf {
 
 // The found viewer: a window on Windows, a connected socket on POSIX.
 using LogViewerHandle = std::intptr_t;
 
 // No viewer: logging is off.
 inline constexpr LogViewerHandle kNoLogViewer = -1;
-
-// Bytes in front of each payload in a frame: the type and the size.
-inline constexpr std::size_t kLogFrameHeader = 8;
 
 // Looks for the viewer now; kNoLogViewer when it is not running.
 LogViewerHandle FindLogViewer();

@@ -10,7 +10,7 @@
 #include "plugin/Exports.h"
 #include "plugin/ModuleObjects.h"
 #include "plugin/PlatformUi.h"
-#include "wizard/sheet/ProgramSheet.h"
+#include "sheet/ProgramSheet.h"
 
 namespace pf {
 namespace {

@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+#include "nclink/LogProtocol.h"
+
 extern char** environ;
 
 namespace pf {
@@ -50,7 +52,7 @@ class LogviewSocketTest : public ::testing::Test {
     folder_ = pattern;
     setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
     setenv("XDG_DATA_HOME", (folder_ / "data").c_str(), 1);
-    socket_ = folder_ / "Drive Composer log viewer";
+    socket_ = LogViewerSocketPath();
   }
 
   void TearDown() override {

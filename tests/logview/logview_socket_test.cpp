@@ -35,9 +35,9 @@ TEST_F(LogviewSocketTest, OneSessionPrintsTheTreeAndRecordsTheBytes) {
   const pid_t viewer = Start("viewer", {"--once", "--record", (folder_ / "records.bin").string()});
   const int fd = Connect();
   ASSERT_GE(fd, 0);
-  const std::string frames = CallFrames("COVXIF::Load()", kMarkSucceeded, "COVXIF::Load() was succeeded.") +
+  const std::string frames = CallFrames("COVXIF::Load()", kMarkSuccess, "COVXIF::Load() was succeeded.") +
                              LineFrame(kMarkCall, "COVXIF::Unload( 2 )") + GroupFrame(kLogGroupOpen) +
-                             CallFrames("COVXIF::OvxNcIfQuit()", kMarkFailed, " was not succeeded(-1).") +
+                             CallFrames("COVXIF::OvxNcIfQuit()", kMarkFailure, " was not succeeded(-1).") +
                              GroupFrame(kLogGroupClose);
   Send(fd, frames.substr(0, 13));  // a record split across reads
   Send(fd, frames.substr(13));
@@ -107,15 +107,43 @@ TEST_F(LogviewSocketTest, ServesAModuleWhileAnotherHoldsItsConnection) {
   const timeval patience{5, 0};  // a viewer that does not read fails the write instead of hanging the test
   ASSERT_EQ(setsockopt(sending, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience), 0);
   std::string many;
-  for (int call = 0; call < 2000; ++call) many += CallFrames("COVXIF::GetTimeNcCycle()", kMarkSucceeded, " was succeeded.");
+  for (int call = 0; call < 2000; ++call) many += CallFrames("COVXIF::GetTimeNcCycle()", kMarkSuccess, " was succeeded.");
   Send(sending, many + LineFrame(kMarkCall, "last of the second"));  // more than a socket buffer takes
   close(sending);
   EXPECT_NE(AwaitText(folder_ / "viewer.out", "session 2 ended").find("#2    call last of the second\n== session 2 ended"),
             std::string::npos);
-  Send(holding, GroupFrame(kLogGroupOpen) + LineFrame(kMarkSucceeded, "done"));
+  Send(holding, GroupFrame(kLogGroupOpen) + LineFrame(kMarkSuccess, "done"));
   close(holding);
   EXPECT_EQ(Finish(viewer), 0);
   EXPECT_NE(ReadFile(folder_ / "viewer.out").find("#1      ok done\n== session 1 ended"), std::string::npos);
+}
+
+// A flood faster than the lines can be made: the viewer takes no more than
+// it can show soon (its memory stays small), and a stop ends it at once.
+TEST_F(LogviewSocketTest, AFloodStaysSmallAndAStopEndsItPromptly) {
+  const pid_t viewer = Start("viewer", {});
+  const int fd = Connect();
+  ASSERT_GE(fd, 0);
+  std::string lines;
+  for (int i = 0; i < 1000; ++i) lines += LineFrame(kMarkFailure, std::string(1000, 'x'));
+  std::thread flood([&] {
+    for (int i = 0; i < 200 && send(fd, lines.data(), lines.size(), MSG_NOSIGNAL) > 0; ++i) {
+    }
+  });
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  const std::string status = ReadFile("/proc/" + std::to_string(viewer) + "/status");
+  const std::size_t peak = std::stoul(status.substr(status.find("VmHWM:") + 6));
+  EXPECT_LT(peak, 64u * 1024) << "kB";
+  kill(viewer, SIGTERM);
+  bool ended = false;
+  for (int wait = 0; wait < 100 && !(ended = waitpid(viewer, nullptr, WNOHANG) == viewer); ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_TRUE(ended) << "still running 2 s after SIGTERM";
+  if (ended) running_.clear();
+  shutdown(fd, SHUT_RDWR);
+  flood.join();
+  close(fd);
 }
 
 TEST_F(LogviewSocketTest, SecondViewerLeavesTheFirstAlone) {
@@ -130,9 +158,11 @@ TEST_F(LogviewSocketTest, SecondViewerLeavesTheFirstAlone) {
   EXPECT_EQ(Finish(first), 0);
 }
 
-TEST_F(LogviewSocketTest, RefusesAnUnknownArgument) {
+TEST_F(LogviewSocketTest, RefusesAnUnknownArgumentAndTheWindowsHistory) {
   EXPECT_EQ(Finish(Start("viewer", {"--verbose"})), 2);
   EXPECT_NE(ReadFile(folder_ / "viewer.err").find("usage: logview"), std::string::npos);
+  EXPECT_EQ(Finish(Start("viewer", {"--history", "10"})), 2);
+  EXPECT_NE(ReadFile(folder_ / "viewer.err").find("--history is for the window"), std::string::npos);
 }
 
 }  // namespace

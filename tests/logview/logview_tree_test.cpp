@@ -24,12 +24,12 @@ std::vector<std::wstring> Render(const std::vector<LogRecord>& records) {
 
 TEST(LogTree, NestsGroupsAndShowsMarks) {
   const std::vector<LogRecord> records = {
-      Line(kMarkCall, u"COVXIF::Load()"), Open(), Line(kMarkSucceeded, u"COVXIF::Load() was succeeded."), Close(),
+      Line(kMarkCall, u"COVXIF::Load()"), Open(), Line(kMarkSuccess, u"COVXIF::Load() was succeeded."), Close(),
       Line(kMarkCall, u"COVXIF::Unload( 2 )"), Open(),
-      Line(kMarkCall, u"COVXIF::OvxNcIfCallPinType( 2 )"), Open(), Line(kMarkFailed, u" was not succeeded(5)."),
+      Line(kMarkCall, u"COVXIF::OvxNcIfCallPinType( 2 )"), Open(), Line(kMarkFailure, u" was not succeeded(5)."),
       Close(),
-      Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Line(kMarkSucceeded, u" was succeeded."), Close(),
-      Line(kMarkSucceeded, u"COVXIF::Unload( 2 ) was succeeded."), Close(),
+      Line(kMarkCall, u"COVXIF::OvxNcIfQuit()"), Open(), Line(kMarkSuccess, u" was succeeded."), Close(),
+      Line(kMarkSuccess, u"COVXIF::Unload( 2 ) was succeeded."), Close(),
   };
   EXPECT_EQ(Render(records), (std::vector<std::wstring>{
                                  L"call COVXIF::Load()",
@@ -85,7 +85,7 @@ struct LoadLineRow {
 TEST(LogRecord, TheWrappersLoadCallStartsAModuleLog) {
   const LoadLineRow rows[] = {
       {"load call", Line(kMarkCall, u"COVXIF::Load()"), true},
-      {"load outcome", Line(kMarkSucceeded, u"COVXIF::Load()"), false},
+      {"load outcome", Line(kMarkSuccess, u"COVXIF::Load()"), false},
       {"other call", Line(kMarkCall, u"COVXIF::Unload( 2 )"), false},
       {"longer text", Line(kMarkCall, u"COVXIF::Load() x"), false},
       {"group", Open(), false},
@@ -140,6 +140,7 @@ struct OptionRow {
   const wchar_t* save;
   const wchar_t* filter;
   bool once;
+  std::size_t history = 0;
 };
 
 TEST(ViewerOptions, ReadsTheCommandLine) {
@@ -152,6 +153,8 @@ TEST(ViewerOptions, ReadsTheCommandLine) {
       {{L"--record"}, false, L"", L"", L"", L"", false},
       {{L"--filter"}, false, L"", L"", L"", L"", false},
       {{L"--verbose"}, false, L"", L"", L"", L"", false},
+      {{L"--history", L"150"}, true, L"", L"", L"", L"", false, 150},
+      {{L"--history", L"-5"}, false, L"", L"", L"", L"", false},
   };
   for (const OptionRow& row : rows) {
     SCOPED_TRACE(row.args.empty() ? std::wstring() : row.args[0]);
@@ -167,6 +170,7 @@ TEST(ViewerOptions, ReadsTheCommandLine) {
     EXPECT_EQ(options.savePath, row.save);
     EXPECT_EQ(options.filter, row.filter);
     EXPECT_EQ(options.once, row.once);
+    EXPECT_EQ(options.history, row.history);
   }
 }
 

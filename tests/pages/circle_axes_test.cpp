@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "wizard/MachineFixture.h"
+#include "support/MachineFixture.h"
 
 namespace pf {
 namespace {

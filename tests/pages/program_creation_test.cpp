@@ -11,7 +11,7 @@
 #include "common/MessageSink.h"
 #include "pages/ProgramFileList.h"
 #include "program/ProgramInfoAry.h"
-#include "wizard/MachineFixture.h"
+#include "support/MachineFixture.h"
 
 namespace pf {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wizard/MachineFixture.h"
+#include "support/MachineFixture.h"
 
 namespace pf {
 namespace {

@@ -15,7 +15,7 @@
 #include "common/StringTable.h"
 #include "common/Text.h"
 #include "sim/SimControl.h"
-#include "wizard/MachineFixture.h"
+#include "support/MachineFixture.h"
 
 namespace pf {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "host/PluginModule.h"
-#include "script/Script.h"
+#include "tools/script/Script.h"
+#include "tools/shared/PluginModule.h"
 
 namespace pf::test {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "common/Text.h"
-#include "script/ScriptRunner.h"
-#include "script/headless/HeadlessScriptDriver.h"
-#include "script/headless/ScriptInput.h"
+#include "tools/script/ScriptRunner.h"
+#include "tools/script/headless/HeadlessScriptDriver.h"
+#include "tools/script/headless/ScriptInput.h"
 #include "ui/TestPages.h"
 
 namespace pf {

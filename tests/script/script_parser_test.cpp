@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/Text.h"
-#include "script/Script.h"
+#include "tools/script/Script.h"
 
 namespace pf {
 namespace {

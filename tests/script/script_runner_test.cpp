@@ -12,8 +12,8 @@
 #include "common/Path.h"
 #include "common/Text.h"
 #include "support/TempFolder.h"
-#include "script/FileChecks.h"
-#include "script/ScriptRunner.h"
+#include "tools/script/FileChecks.h"
+#include "tools/script/ScriptRunner.h"
 
 namespace pf {
 namespace {

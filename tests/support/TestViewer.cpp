@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "nclink/LogProtocol.h"
+
 namespace pf::test {
 namespace {
 
@@ -24,7 +26,7 @@ uint32_t ReadU32(const std::vector<uint8_t>& bytes, size_t at) {
 }  // namespace
 
 ViewerRecord LineRecord(uint8_t mark, const std::wstring& text, uint8_t level) {
-  ViewerRecord record{5, {level, mark}};
+  ViewerRecord record{kLogLine, {level, mark}};
   for (const wchar_t c : text) {
     AppendUnit(record.payload, static_cast<unsigned>(c));
   }
@@ -32,17 +34,17 @@ ViewerRecord LineRecord(uint8_t mark, const std::wstring& text, uint8_t level) {
   return record;
 }
 
-ViewerRecord GroupOpen() { return {3, {0}}; }
+ViewerRecord GroupOpen() { return {kLogGroupOpen, {0}}; }
 
-ViewerRecord GroupClose() { return {4, {0}}; }
+ViewerRecord GroupClose() { return {kLogGroupClose, {0}}; }
 
 std::vector<ViewerRecord> CallGroup(const std::wstring& callLine, const std::wstring& outcome, uint8_t mark) {
-  return {LineRecord(0, callLine), GroupOpen(), LineRecord(mark, outcome), GroupClose()};
+  return {LineRecord(kMarkCall, callLine), GroupOpen(), LineRecord(mark, outcome), GroupClose()};
 }
 
 std::wstring LineText(const ViewerRecord& record) {
   std::wstring text;
-  for (size_t i = 2; i + 1 < record.payload.size(); i += 2) {
+  for (size_t i = kLogLineHeader; i + 1 < record.payload.size(); i += 2) {
     const unsigned unit = record.payload[i] | record.payload[i + 1] << 8;
     if (unit == 0) {
       break;
@@ -54,7 +56,7 @@ std::wstring LineText(const ViewerRecord& record) {
 
 void PrintTo(const ViewerRecord& record, std::ostream* os) {
   *os << "{type " << record.type << ", size " << record.payload.size();
-  if (record.type == 5 && record.payload.size() >= 2) {
+  if (record.type == kLogLine && record.payload.size() >= kLogLineHeader) {
     std::string text;
     for (const wchar_t c : LineText(record)) {
       text.push_back(c < 0x80 ? static_cast<char>(c) : '?');
@@ -84,7 +86,7 @@ TestViewer::~TestViewer() {
 }
 
 void TestViewer::Listen() {
-  const std::string path = folder_ + "/Drive Composer log viewer";
+  const std::string path = LogViewerSocketPath();
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   path.copy(address.sun_path, sizeof(address.sun_path) - 1);
@@ -121,11 +123,12 @@ std::vector<ViewerRecord> TestViewer::TakeRecords() {
   }
   std::vector<ViewerRecord> records;
   size_t at = 0;
-  while (received_.size() - at >= 8 && received_.size() - at - 8 >= ReadU32(received_, at + 4)) {
+  while (received_.size() - at >= kLogFrameHeader &&
+         received_.size() - at - kLogFrameHeader >= ReadU32(received_, at + 4)) {
     const uint32_t size = ReadU32(received_, at + 4);
-    const auto payload = received_.begin() + static_cast<std::ptrdiff_t>(at + 8);
+    const auto payload = received_.begin() + static_cast<std::ptrdiff_t>(at + kLogFrameHeader);
     records.push_back({ReadU32(received_, at), std::vector<uint8_t>(payload, payload + size)});
-    at += 8 + size;
+    at += kLogFrameHeader + size;
   }
   received_.erase(received_.begin(), received_.begin() + static_cast<std::ptrdiff_t>(at));
   return records;

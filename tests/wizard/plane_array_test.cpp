@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "MachineFixture.h"
 #include "common/Text.h"
+#include "support/MachineFixture.h"
 #include "wizard/PlaneArray.h"
 
 namespace pf {

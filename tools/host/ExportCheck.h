@@ -7,7 +7,7 @@
 
 #include <ostream>
 
-#include "host/PluginModule.h"
+#include "tools/shared/PluginModule.h"
 
 namespace pf {
 

@@ -4,13 +4,13 @@
 #include <exception>
 #include <thread>
 
+#include "ViewerWindow.h"
 #include "common/Path.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
-#include "ViewerWindow.h"
-#include "script/ScriptRunner.h"
-#include "script/win32/UiInbox.h"
-#include "script/win32/Win32ScriptDriver.h"
+#include "tools/script/ScriptRunner.h"
+#include "tools/script/win32/UiInbox.h"
+#include "tools/script/win32/Win32ScriptDriver.h"
 
 #include <windows.h>
 

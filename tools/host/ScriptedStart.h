@@ -14,8 +14,8 @@
 #include <string>
 
 #include "ExportCheck.h"
-#include "host/PluginModule.h"
-#include "script/Script.h"
+#include "tools/script/Script.h"
+#include "tools/shared/PluginModule.h"
 
 namespace pf {
 

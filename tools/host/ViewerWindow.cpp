@@ -6,7 +6,7 @@
 
 #include "ViewerPlacement.h"
 #include "nclink/LogEndpoint.h"
-#include "script/win32/WindowQueries.h"
+#include "tools/script/win32/WindowQueries.h"
 
 namespace pf {
 namespace {
@@ -22,10 +22,34 @@ HWND FindWizard(const std::wstring& caption) {
   return nullptr;
 }
 
+struct ViewerSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK TakeVisible(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<ViewerSearch*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != search.process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != nullptr) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+// The window that the module finds by its title may be a hidden receiver:
+// the viewer's process's own visible window is the one to move.
+HWND VisibleViewer() {
+  const HWND receiver = FindWindowW(nullptr, kLogViewerTitle);
+  ViewerSearch search{0, nullptr};
+  if (receiver == nullptr || GetWindowThreadProcessId(receiver, &search.process) == 0) return nullptr;
+  EnumWindows(TakeVisible, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 }  // namespace
 
 void PlaceViewerBesideWizard(const std::wstring& wizardCaption) {
-  const HWND viewer = FindWindowW(nullptr, kLogViewerTitle);
+  const HWND viewer = VisibleViewer();
   const HWND wizard = FindWizard(wizardCaption);
   RECT wizardRect{};
   RECT viewerRect{};

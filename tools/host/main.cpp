@@ -27,9 +27,10 @@
 #include "common/Path.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
-#include "host/PluginModule.h"
 #include "nclink/LogEndpoint.h"
-#include "script/Script.h"
+#include "tools/script/Script.h"
+#include "tools/shared/PluginModule.h"
+#include "tools/shared/win32/CommandLine.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -41,15 +42,6 @@ namespace {
 constexpr DWORD kViewerWaitMs = 10000;
 constexpr DWORD kPollMs = 50;
 constexpr const wchar_t* kArch = sizeof(void*) == 8 ? L"x64" : L"x86";
-
-std::vector<std::wstring> Arguments() {
-  int count = 0;
-  LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; i < count; ++i) args.emplace_back(list[i]);
-  LocalFree(list);
-  return args;
-}
 
 std::wstring FullPath(const std::wstring& path) {
   wchar_t buffer[MAX_PATH] = {};
@@ -146,4 +138,4 @@ int Run(const std::vector<std::wstring>& args) {
 }  // namespace
 }  // namespace pf
 
-int main() { return pf::Run(pf::Arguments()); }
+int main() { return pf::Run(pf::CommandLineArguments()); }

@@ -1,12 +1,7 @@
 #include "LogRecord.h"
 
-#include "common/Text.h"
-
 namespace pf {
 namespace {
-
-constexpr std::size_t kHeaderSize = 8;
-constexpr std::size_t kLineHeaderSize = 2;
 
 uint32_t ReadU32(const std::string& bytes, std::size_t at) {
   uint32_t value = 0;
@@ -40,21 +35,33 @@ char16_t UnitAt(const std::string& bytes, std::size_t at) {
 
 bool ParseLogLine(const std::string& payload, LogLine& line) {
   const std::size_t size = payload.size();
-  if (size < kLineHeaderSize + 2 || (size - kLineHeaderSize) % 2 != 0 || UnitAt(payload, size - 2) != 0) {
+  if (size < kLogLineHeader + 2 || (size - kLogLineHeader) % 2 != 0 || UnitAt(payload, size - 2) != 0) {
     return false;
   }
-  std::u16string units;
-  for (std::size_t at = kLineHeaderSize; UnitAt(payload, at) != 0; at += 2) units += UnitAt(payload, at);
+  line.text.clear();
+  for (std::size_t at = kLogLineHeader; UnitAt(payload, at) != 0; at += 2) line.text += UnitAt(payload, at);
   line.level = static_cast<uint8_t>(payload[0]);
   line.mark = static_cast<uint8_t>(payload[1]);
-  line.text = FromUtf16(units);
   return true;
+}
+
+bool IsCallLine(const LogRecord& record) {
+  return record.type == kLogLine && record.payload.size() > kLogLineHeader &&
+         static_cast<uint8_t>(record.payload[1]) == kMarkCall;
 }
 
 bool IsModuleLoadLine(const LogRecord& record) {
   LogLine line;
-  return record.type == kLogLine && ParseLogLine(record.payload, line) && line.mark == kMarkCall &&
-         line.text == L"COVXIF::Load()";
+  return IsCallLine(record) && ParseLogLine(record.payload, line) && line.text == u"COVXIF::Load()";
+}
+
+bool IsRecording(const std::string& bytes) {
+  LogFrameReader reader;
+  reader.Feed(bytes.data(), bytes.size());
+  LogRecord first;
+  if (!reader.Next(first)) return false;
+  const bool moduleRecord = first.type >= kLogGroupOpen && first.type <= kLogLine;
+  return moduleRecord || (first.type >= kFileSessionStart && first.type <= kFileSessionEnd);
 }
 
 std::string EncodeLogFrame(const LogRecord& record) {
@@ -96,16 +103,16 @@ void LogFrameReader::Feed(const char* data, std::size_t size) {
 }
 
 bool LogFrameReader::Next(LogRecord& record) {
-  if (broken_ || Pending() < kHeaderSize) return false;
+  if (broken_ || Pending() < kLogFrameHeader) return false;
   const uint32_t size = ReadU32(buffer_, taken_ + 4);
   if (size > kMaxLogPayload) {
     broken_ = true;
     return false;
   }
-  if (Pending() < kHeaderSize + size) return false;
+  if (Pending() < kLogFrameHeader + size) return false;
   record.type = ReadU32(buffer_, taken_);
-  record.payload = buffer_.substr(taken_ + kHeaderSize, size);
-  taken_ += kHeaderSize + size;
+  record.payload = buffer_.substr(taken_ + kLogFrameHeader, size);
+  taken_ += kLogFrameHeader + size;
   return true;
 }
 

@@ -1,6 +1,6 @@
-// The records that the module sends to the log viewer, and the framing that
-// carries them over a byte stream (the POSIX socket) and into record files:
-// type (u32 LE), size (u32 LE), then size payload bytes.
+// The records that the module sends to the log viewer (nclink/LogProtocol.h),
+// as the viewer holds them, and the framing that carries them over a byte
+// stream (the POSIX socket) and into record files.
 #pragma once
 
 #include <cstddef>
@@ -8,17 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "nclink/LogProtocol.h"
+
 namespace pf {
-
-// Record types.
-inline constexpr uint32_t kLogGroupOpen = 3;
-inline constexpr uint32_t kLogGroupClose = 4;
-inline constexpr uint32_t kLogLine = 5;
-
-// Outcome marks of a line record.
-inline constexpr uint8_t kMarkCall = 0;
-inline constexpr uint8_t kMarkSucceeded = 1;
-inline constexpr uint8_t kMarkFailed = 3;
 
 // Frames that only the viewer writes into its record files, beside the
 // module's records (which are kept as received). Times are milliseconds
@@ -27,23 +19,17 @@ inline constexpr uint32_t kFileSessionStart = 0x100;  // session, process id, ti
 inline constexpr uint32_t kFileStamp = 0x101;         // session, time: of the record that follows
 inline constexpr uint32_t kFileSessionEnd = 0x102;    // session, time
 
+// What a second start of the window viewer sends the running one through its
+// receiver, never recorded: come to the front, and open the recording whose
+// full path (UTF-16LE) is the payload, when there is one.
+inline constexpr uint32_t kViewerRequest = 0x200;
+
 // A time that is not known (a recording made without stamps).
 inline constexpr int64_t kNoTime = INT64_MIN;
-
-// The largest payload a stream may announce; the module's longest line is
-// 2 + 2 x 1024 bytes. A larger size means the stream is not a record stream.
-inline constexpr uint32_t kMaxLogPayload = 64 * 1024;
 
 struct LogRecord {
   uint32_t type = 0;
   std::string payload;  // bytes
-};
-
-// A line record's payload: level byte, mark byte, UTF-16LE text, 16-bit zero.
-struct LogLine {
-  uint8_t level = 0;
-  uint8_t mark = 0;
-  std::wstring text;
 };
 
 // Reads a line payload. False when it is shorter than 4 bytes, has an odd
@@ -51,10 +37,19 @@ struct LogLine {
 // runs to the first 16-bit zero.
 bool ParseLogLine(const std::string& payload, LogLine& line);
 
+// True for a line record with the call mark (whatever its text), told
+// without reading the text.
+bool IsCallLine(const LogRecord& record);
+
 // True for the line that opens a module's log: the call line of the wrapper's
 // load. A viewer that cannot tell its senders apart (the window) starts a new
 // session there.
 bool IsModuleLoadLine(const LogRecord& record);
+
+// True when the bytes begin with a whole frame of a type that a record file
+// holds (the module's records, the viewer's own frames): a file that does not
+// is not a recording at all, whatever follows.
+bool IsRecording(const std::string& bytes);
 
 // The framed bytes of a record.
 std::string EncodeLogFrame(const LogRecord& record);

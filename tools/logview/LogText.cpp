@@ -74,6 +74,8 @@ std::wstring DescribeShownLine(const ShownLine& line) {
       return Format(L"session %u: ", line.session) + ProcessText(line.process) + L", started " + DateText(line.timeMs);
     case LineKind::SessionEnd:
       return Format(L"session %u ended ", line.session) + ClockText(line.timeMs);
+    case LineKind::Note:
+      return line.text;
     case LineKind::Record:
       break;
   }
@@ -91,7 +93,7 @@ bool MatchesText(const std::wstring& text, const std::wstring& part) {
   return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 
-std::string LinesAsText(const std::vector<ShownLine>& lines, const char* lineEnd) {
+std::string LinesAsText(const ShownLines& lines, const char* lineEnd) {
   std::string text;
   for (const ShownLine& line : lines) text += ToUtf8(FormatShownLine(line)) + lineEnd;
   return text;

@@ -6,11 +6,11 @@
 // session is framed by
 //   == session 1: process 4242, started 2026-12-06 21:13:27.120
 //   == session 1 ended 21:13:30.001
+// and a note of the viewer's reads "== " and the remark.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "LogBook.h"
 
@@ -22,8 +22,8 @@ int64_t NowMs();
 // "21:13:27.120" in local time; "--:--:--.---" for kNoTime.
 std::wstring ClockText(int64_t timeMs);
 
-// A session line's words without the "== " ("session 1: process 4242,
-// started ..."); a record line's indentation and entry text.
+// A session line's or note's words without the "== " ("session 1: process
+// 4242, started ..."); a record line's indentation and entry text.
 std::wstring DescribeShownLine(const ShownLine& line);
 
 // The whole line as above.
@@ -34,7 +34,7 @@ bool MatchesText(const std::wstring& text, const std::wstring& part);
 
 // The lines as UTF-8 text, each as FormatShownLine gives it followed by
 // `lineEnd`.
-std::string LinesAsText(const std::vector<ShownLine>& lines, const char* lineEnd);
+std::string LinesAsText(const ShownLines& lines, const char* lineEnd);
 
 // UTF-8 bytes of a text (UTF-16 or UTF-32 wide text alike).
 std::string ToUtf8(const std::wstring& text);

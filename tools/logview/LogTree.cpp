@@ -1,6 +1,7 @@
 #include "LogTree.h"
 
 #include "common/Format.h"
+#include "common/Text.h"
 
 namespace pf {
 namespace {
@@ -12,8 +13,8 @@ struct MarkWord {
 
 constexpr MarkWord kMarkWords[] = {
     {kMarkCall, L"call"},
-    {kMarkSucceeded, L"ok"},
-    {kMarkFailed, L"failed"},
+    {kMarkSuccess, L"ok"},
+    {kMarkFailure, L"failed"},
 };
 
 std::wstring MarkText(uint8_t mark) {
@@ -27,7 +28,7 @@ std::wstring MarkText(uint8_t mark) {
 
 std::wstring DescribeLogLine(const LogLine& line) {
   const std::wstring level = line.level == 0 ? std::wstring() : Format(L" [level %d]", line.level);
-  return MarkText(line.mark) + level + L" " + line.text;
+  return MarkText(line.mark) + level + L" " + FromUtf16(line.text);
 }
 
 std::wstring IndentLogEntry(const LogEntry& entry) {
@@ -46,7 +47,7 @@ std::vector<LogEntry> LogTree::Add(const LogRecord& record) {
     case kLogLine: {
       LogLine line;
       if (ParseLogLine(record.payload, line)) {
-        entries.push_back(Entry(DescribeLogLine(line), line.mark == kMarkFailed));
+        entries.push_back(Entry(DescribeLogLine(line), line.mark == kMarkFailure));
       } else {
         entries.push_back(Entry(Format(L"(malformed line record, %u bytes)", size)));
       }

@@ -1,9 +1,17 @@
 #include "LogViewer.h"
 
+#include <map>
+
 namespace pf {
 
 void LogViewer::Record(const std::string& frames) {
   if (recordFile_ != nullptr) *recordFile_ << frames;
+}
+
+void LogViewer::RecordTo(std::ostream* recordFile, int64_t timeMs) {
+  FlushRecords();
+  recordFile_ = recordFile;
+  for (const auto& [session, process] : book_.OpenSessions()) Record(EncodeSessionStart(session, process, timeMs));
 }
 
 void LogViewer::StartSession(uint32_t session, uint32_t process, int64_t timeMs) {
@@ -12,7 +20,7 @@ void LogViewer::StartSession(uint32_t session, uint32_t process, int64_t timeMs)
 }
 
 void LogViewer::Receive(uint32_t session, int64_t timeMs, const LogRecord& record) {
-  Record(EncodeStamp(session, timeMs) + EncodeLogFrame(record));
+  if (recording()) Record(EncodeStamp(session, timeMs) + EncodeLogFrame(record));
   book_.Add(session, timeMs, record);
 }
 
@@ -28,19 +36,24 @@ void LogViewer::FlushRecords() {
 bool LogViewer::Replay(const std::string& bytes) {
   LogFrameReader reader;
   reader.Feed(bytes.data(), bytes.size());
+  std::map<uint32_t, uint32_t> sessions;  // as recorded: as shown
+  const uint32_t next = book_.NextSession();
+  const auto shown = [&](uint32_t recorded) {
+    return sessions.emplace(recorded, next + static_cast<uint32_t>(sessions.size())).first->second;
+  };
   FileMark stamp;
   stamp.session = 1;
   for (LogRecord frame; reader.Next(frame);) {
     FileMark mark;
     const bool marked = ParseFileMark(frame, mark);
     if (frame.type == kFileSessionStart && marked) {
-      book_.StartSession(mark.session, mark.process, mark.timeMs);
+      book_.StartSession(shown(mark.session), mark.process, mark.timeMs);
     } else if (frame.type == kFileStamp && marked) {
       stamp = mark;
     } else if (frame.type == kFileSessionEnd && marked) {
-      book_.EndSession(mark.session, mark.timeMs);
+      book_.EndSession(shown(mark.session), mark.timeMs);
     } else {
-      book_.Add(stamp.session, stamp.timeMs, frame);
+      book_.Add(shown(stamp.session), stamp.timeMs, frame);
     }
   }
   return !reader.Broken() && reader.Pending() == 0;

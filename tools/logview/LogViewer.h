@@ -21,17 +21,25 @@ class LogViewer {
   // `recordFile`: where everything received goes, framed; nullptr for none.
   explicit LogViewer(std::ostream* recordFile) : recordFile_(recordFile) {}
 
+  // Records from now on into `recordFile` (nullptr: no more), which begins
+  // with the start of every session not ended yet, so that it replays whole.
+  void RecordTo(std::ostream* recordFile, int64_t timeMs);
+  bool recording() const { return recordFile_ != nullptr; }
+
   void StartSession(uint32_t session, uint32_t process, int64_t timeMs);
   void Receive(uint32_t session, int64_t timeMs, const LogRecord& record);
   void EndSession(uint32_t session, int64_t timeMs);
+  // A remark of the viewer's own among the lines; it is not recorded.
+  void Note(int64_t timeMs, const std::wstring& text) { book_.AddNote(timeMs, text); }
 
   // Writes what the record file was given so far; the viewers call it after
   // each batch rather than after each record.
   void FlushRecords();
 
-  // Shows the frames of a record file after what is shown already; they are
+  // Shows the frames of a record file after what is shown already, its
+  // sessions numbered on from the book's (in the order they come); they are
   // not recorded again. False when the bytes are not a record stream or end
-  // inside a frame (what came before is shown).
+  // inside a frame (what came before is shown). See IsRecording.
   bool Replay(const std::string& bytes);
 
   const LogBook& book() const { return book_; }

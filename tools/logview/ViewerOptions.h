@@ -4,14 +4,18 @@
 //   --replay FILE   show a record file made by --record (the terminal viewer
 //                   prints it and ends; the window shows it and goes on
 //                   receiving)
-//   --save FILE     also write the lines shown as readable UTF-8 text
-//                   (terminal viewer; the window saves from its menu)
-//   --filter TEXT   print only the record lines that hold TEXT, ignoring
-//                   case; session lines are always printed (terminal viewer)
+//   --save FILE     also write every line as readable UTF-8 text as it
+//                   comes
+//   --filter TEXT   show only the record lines that hold TEXT, ignoring
+//                   case; session lines are always shown (the window's
+//                   filter box starts with TEXT)
+//   --history LINES the window keeps at most LINES lines (the oldest leave)
 //   --once          end when the last connection closes, once one was
-//                   served (POSIX; tests)
+//                   served (terminal viewer; tests)
+// Each viewer refuses, with a message, the one option it has no use for.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,8 +26,12 @@ struct ViewerOptions {
   std::wstring replayPath;  // empty: nothing to replay
   std::wstring savePath;    // empty: no text file
   std::wstring filter;      // empty: every line
+  std::size_t history = 0;  // 0: not given
   bool once = false;
 };
+
+// The window's history when none is given: about 100 MB of lines.
+inline constexpr std::size_t kDefaultHistory = 500000;
 
 // Reads the arguments (without the program name). False, with a message,
 // for an unknown argument or a missing value.

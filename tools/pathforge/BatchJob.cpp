@@ -8,7 +8,6 @@
 
 #include "BatchWrite.h"
 #include "common/Format.h"
-#include "common/FsPath.h"
 #include "common/MessageSink.h"
 #include "common/Path.h"
 #include "common/Text.h"
@@ -16,6 +15,7 @@
 #include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramKinds.h"
+#include "tools/shared/FsPath.h"
 #include "wizard/ProjectCommit.h"
 #include "wizard/ProjectFile.h"
 #include "wizard/ProjectName.h"

@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "common/FsPath.h"
 #include "nclink/LogChannel.h"
 #include "nclink/MachineAxes.h"
 #include "nclink/OVXIF.h"
 #include "pages/SamplingEstimate.h"
 #include "program/ProgramKinds.h"
 #include "sim/Machine.h"
+#include "tools/shared/FsPath.h"
 #include "wizard/MachineValues.h"
 
 namespace pf {

@@ -9,11 +9,11 @@
 #include "CommandOptions.h"
 #include "MachineReading.h"
 #include "common/Format.h"
-#include "common/FsPath.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "pages/SamplingEstimate.h"
 #include "program/ProgramKinds.h"
+#include "tools/shared/FsPath.h"
 #include "wizard/ProjectFile.h"
 
 namespace pf {

@@ -6,12 +6,12 @@
 #include "CommandOptions.h"
 #include "MachineReading.h"
 #include "MotionCommands.h"
-#include "common/FsPath.h"
+#include "PictureSvg.h"
 #include "common/Path.h"
 #include "common/Text.h"
-#include "motion/PictureSvg.h"
 #include "motion/ProgramFollower.h"
 #include "program/ProgramKinds.h"
+#include "tools/shared/FsPath.h"
 #include "wizard/ProjectFile.h"
 
 namespace pf {

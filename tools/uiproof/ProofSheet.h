@@ -8,9 +8,9 @@
 #include "ProofPages.h"
 #include "nclink/LogChannel.h"
 #include "nclink/OVXIF.h"
-#include "nclink/page/MakeInfoPage.h"
+#include "pages/page/MakeInfoPage.h"
+#include "pages/page/ProjectPage.h"
 #include "wizard/base/WizardBaseSheet.h"
-#include "wizard/shell/ProjectPage.h"
 
 namespace pf::proof {
 

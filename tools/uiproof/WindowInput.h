@@ -9,7 +9,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "script/win32/PersonInput.h"
+#include "tools/script/win32/PersonInput.h"
 
 namespace pf::proof {
 
@@ -44,7 +44,7 @@ HTREEITEM FindChildItem(HWND tree, HTREEITEM parent, const std::wstring& text);
 bool StateIconPoint(HWND tree, HTREEITEM item, POINT* pt);
 
 // Real key strokes to the focused window: the characters of `text`. (One
-// click or one key: ClickAt and StrikeKey of script/win32/PersonInput.h.)
+// click or one key: ClickAt and StrikeKey of tools/script/win32/PersonInput.h.)
 void TypeKeys(const std::wstring& text);
 
 // Lets the UI thread run for `ms` milliseconds.

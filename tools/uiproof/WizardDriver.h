@@ -12,7 +12,7 @@
 
 #include "Report.h"
 #include "UiThreadCalls.h"
-#include "wizard/sheet/ProgramSheet.h"
+#include "sheet/ProgramSheet.h"
 
 namespace pf::proof {
 

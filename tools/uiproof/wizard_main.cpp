@@ -16,8 +16,8 @@
 #include "common/Text.h"
 #include "nclink/LogChannel.h"
 #include "nclink/OVXIF.h"
+#include "sheet/ProgramSheet.h"
 #include "ui/win32/Win32Ui.h"
-#include "wizard/sheet/ProgramSheet.h"
 
 #include <windows.h>
 

@@ -12,10 +12,8 @@
 #include "common/Text.h"
 
 namespace pf {
-namespace {
 
-// $XDG_RUNTIME_DIR, else the per-user folder below /tmp that the viewer makes.
-std::string RuntimeFolder() {
+std::string LogViewerSocketFolder() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   if (runtime != nullptr && *runtime != '\0') {
     return runtime;
@@ -23,10 +21,10 @@ std::string RuntimeFolder() {
   return "/tmp/pathforge-" + std::to_string(getuid());
 }
 
-}  // namespace
+std::string LogViewerSocketPath() { return LogViewerSocketFolder() + "/" + ToNarrow(kLogViewerTitle); }
 
 LogViewerHandle FindLogViewer() {
-  const std::string path = RuntimeFolder() + "/" + ToNarrow(kLogViewerTitle);
+  const std::string path = LogViewerSocketPath();
   sockaddr_un address{};
   if (path.size() >= sizeof(address.sun_path)) {
     return kNoLogViewer;

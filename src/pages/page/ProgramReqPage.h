@@ -9,10 +9,10 @@
 #include <array>
 #include <string>
 
+#include "pages/page/ProgramGroups.h"
 #include "ui/Controls.h"
 #include "ui/ImageList.h"
 #include "wizard/base/WizardBasePage.h"
-#include "wizard/shell/ProgramGroups.h"
 
 namespace pf {
 

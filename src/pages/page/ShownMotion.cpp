@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "nclink/page/MakeInfoPage.h"
 #include "pages/ProgramCreation.h"
 #include "pages/ProgramMotion.h"
+#include "pages/page/MakeInfoPage.h"
 #include "program/ProgramInfoAry.h"
 #include "ui/Controls.h"
 #include "wizard/base/WizardData.h"

@@ -55,6 +55,10 @@ int Replay(const std::wstring& path, pf::LogViewer& viewer, LinePrinter& printer
     std::cerr << "logview: cannot read " << pf::ToNarrow(path) << '\n';
     return 1;
   }
+  if (!pf::IsRecording(bytes)) {
+    std::cerr << "logview: " << pf::ToNarrow(path) << " is not a log recording\n";
+    return 1;
+  }
   const bool whole = viewer.Replay(bytes);
   printer.Print(viewer.book());
   if (whole) return 0;
@@ -69,7 +73,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(pf::ToWide(argv[i]));
   pf::ViewerOptions options;
   std::wstring usageError;
-  if (!pf::ParseViewerOptions(args, options, usageError)) {
+  if (pf::ParseViewerOptions(args, options, usageError) && options.history != 0) {
+    usageError = L"--history is for the window: the terminal viewer keeps no lines";
+  }
+  if (!usageError.empty()) {
     std::cerr << "logview: " << pf::ToNarrow(usageError) << '\n' << pf::ToNarrow(pf::kViewerUsage) << '\n';
     return 2;
   }

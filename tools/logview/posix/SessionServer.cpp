@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::size_t kChunk = std::size_t{64} * 1024;
 constexpr std::chrono::milliseconds kBatchEvery(50);
+constexpr int kWaitForRoomMs = 10;
 
 }  // namespace
 
@@ -24,17 +25,37 @@ void SessionServer::Run(bool once, const std::function<void()>& afterBatch) {
       std::unique_lock<std::mutex> lock(mutex_);
       arrived_.wait_for(lock, kBatchEvery, [this] { return done_; });
       batch.swap(events_);
+      queuedBytes_ = 0;
       done = done_;
     }
-    for (Event& event : batch) Apply(event);
+    done = !Apply(batch) || done;
     afterBatch();
   }
   receiving.join();
 }
 
+bool SessionServer::Apply(std::vector<Event>& batch) {
+  for (std::size_t i = 0; i < batch.size(); ++i) {
+    if (listener_.StopRequested()) {
+      std::size_t bytes = 0;
+      for (; i < batch.size(); ++i) bytes += batch[i].bytes.size();
+      if (bytes != 0) std::cerr << "logview: stopped; " << bytes << " bytes received were not shown\n";
+      return false;
+    }
+    Apply(batch[i]);
+  }
+  return true;
+}
+
 void SessionServer::Post(Event event) {
   std::lock_guard<std::mutex> lock(mutex_);
+  queuedBytes_ += event.bytes.size();
   events_.push_back(std::move(event));
+}
+
+bool SessionServer::QueueFull() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return queuedBytes_ >= kMaxQueuedBytes;
 }
 
 void SessionServer::Receive(bool once) {
@@ -43,6 +64,10 @@ void SessionServer::Receive(bool once) {
   std::vector<pollfd> fds;
   std::string chunk(kChunk, '\0');
   while (!(once && sessions > 0 && connections.empty())) {
+    if (QueueFull()) {  // the lines are behind: the modules wait in their sockets
+      if (!listener_.Pause(kWaitForRoomMs)) break;
+      continue;
+    }
     fds.assign(1, pollfd{listener_.fd(), POLLIN, 0});
     for (const Connection& connection : connections) fds.push_back(pollfd{connection.fd, POLLIN, 0});
     if (!listener_.Wait(fds)) break;
@@ -56,11 +81,14 @@ void SessionServer::Receive(bool once) {
       Post({EventKind::End, connection->session, NowMs(), 0, std::string()});
       connection = connections.erase(connection);
     }
-    const int fd = fds[0].revents != 0 ? listener_.Accept() : -1;
-    if (fd >= 0) {
-      connections.push_back(Connection{fd, ++sessions});
-      Post({EventKind::Start, sessions, NowMs(), PeerProcess(fd), std::string()});
+    if (fds[0].revents == 0) continue;
+    const int fd = listener_.Accept();
+    if (fd < 0) {  // out of descriptors, say: wait for a connection to end
+      if (!listener_.Pause(kWaitForRoomMs)) break;
+      continue;
     }
+    connections.push_back(Connection{fd, ++sessions});
+    Post({EventKind::Start, sessions, NowMs(), PeerProcess(fd), std::string()});
   }
   for (const Connection& connection : connections) close(connection.fd);
   std::lock_guard<std::mutex> lock(mutex_);

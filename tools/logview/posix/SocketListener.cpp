@@ -6,30 +6,27 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
-#include "common/Text.h"
-#include "nclink/LogEndpoint.h"
+#include "nclink/LogProtocol.h"
 
 namespace pf {
 namespace {
 
-volatile std::sig_atomic_t g_stopRequested = 0;
+// Set by the signal handler on the receiving thread, read by every thread.
+std::atomic<bool> g_stopRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the stop flag is set in a signal handler");
 
-void RequestStop(int) { g_stopRequested = 1; }
+void RequestStop(int) { g_stopRequested = true; }
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// $XDG_RUNTIME_DIR, else /tmp/pathforge-<uid>, made private to the user.
-bool RuntimeFolder(std::string& folder, std::string& error) {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime != nullptr && *runtime != '\0') {
-    folder = runtime;
-    return true;
-  }
-  folder = "/tmp/pathforge-" + std::to_string(getuid());
+// The socket's folder, made private to the user when it is missing; false,
+// with a message, when it is not a folder of this user's alone.
+bool MakePrivateFolder(const std::string& folder, std::string& error) {
   struct stat info {};
   if ((mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) || lstat(folder.c_str(), &info) != 0) {
     error = folder + ": " + std::strerror(errno);
@@ -81,9 +78,8 @@ SocketListener::~SocketListener() {
 }
 
 bool SocketListener::Open(std::string& error) {
-  std::string folder;
-  if (!RuntimeFolder(folder, error)) return false;
-  path_ = folder + "/" + ToNarrow(kLogViewerTitle);
+  if (!MakePrivateFolder(LogViewerSocketFolder(), error)) return false;
+  path_ = LogViewerSocketPath();
   sockaddr_un address;
   if (!MakeAddress(path_, address)) {
     error = path_ + ": the path is too long for a socket";
@@ -105,13 +101,19 @@ bool SocketListener::Open(std::string& error) {
   return true;
 }
 
-bool SocketListener::StopRequested() const { return g_stopRequested != 0; }
+bool SocketListener::StopRequested() const { return g_stopRequested; }
 
 bool SocketListener::Wait(std::vector<pollfd>& fds) {
   while (!StopRequested()) {
     if (ppoll(fds.data(), fds.size(), nullptr, &waitMask_) > 0) return true;
   }
   return false;
+}
+
+bool SocketListener::Pause(int ms) {
+  const timespec wait{0, ms * 1000000L};
+  ppoll(nullptr, 0, &wait, &waitMask_);
+  return !StopRequested();
 }
 
 int SocketListener::Accept() { return accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC); }

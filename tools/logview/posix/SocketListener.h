@@ -38,6 +38,9 @@ class SocketListener {
   // false once a stop was requested.
   bool Wait(std::vector<pollfd>& fds);
 
+  // Waits a while, taking stop requests; false once a stop was requested.
+  bool Pause(int ms);
+
   bool StopRequested() const;
   const std::string& path() const { return path_; }
 

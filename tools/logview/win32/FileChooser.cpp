@@ -19,11 +19,13 @@ std::wstring Choose(HWND owner, const wchar_t* filter, const wchar_t* extension,
   return chosen ? std::wstring(path) : std::wstring();
 }
 
+constexpr wchar_t kRecordings[] = L"Log recordings (*.records)\0*.records\0All files (*.*)\0*.*\0";
+
 }  // namespace
 
-std::wstring ChooseRecordingToOpen(HWND owner) {
-  return Choose(owner, L"Log recordings (*.records)\0*.records\0All files (*.*)\0*.*\0", L"records", false);
-}
+std::wstring ChooseRecordingToOpen(HWND owner) { return Choose(owner, kRecordings, L"records", false); }
+
+std::wstring ChooseRecordingToWrite(HWND owner) { return Choose(owner, kRecordings, L"records", true); }
 
 std::wstring ChooseTextToSave(HWND owner) {
   return Choose(owner, L"Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0", L"txt", true);

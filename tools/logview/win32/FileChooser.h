@@ -8,9 +8,10 @@
 
 namespace pf {
 
-// The file a person chose to open (a recording) or to save to (a text
-// copy); empty when they cancelled.
+// The file a person chose to open (a recording) or to write to (a
+// recording, a text copy); empty when they cancelled.
 std::wstring ChooseRecordingToOpen(HWND owner);
+std::wstring ChooseRecordingToWrite(HWND owner);
 std::wstring ChooseTextToSave(HWND owner);
 
 }  // namespace pf

@@ -12,10 +12,10 @@
 #include <ostream>
 #include <string>
 
-#include "PluginModule.h"
-#include "script/ScriptRunner.h"
-#include "script/headless/HeadlessScriptDriver.h"
-#include "script/headless/ScriptInput.h"
+#include "tools/script/ScriptRunner.h"
+#include "tools/script/headless/HeadlessScriptDriver.h"
+#include "tools/script/headless/ScriptInput.h"
+#include "tools/shared/PluginModule.h"
 #include "ui/headless/HeadlessUi.h"
 
 namespace pf {

@@ -9,14 +9,14 @@
 #include <filesystem>
 
 #include "common/Format.h"
-#include "common/FsPath.h"
 #include "common/Path.h"
 #include "common/Text.h"
 #include "host/DemoScript.h"
 #include "host/PagePrinter.h"
-#include "host/PluginModule.h"
 #include "host/ScriptedWizard.h"
-#include "script/Script.h"
+#include "tools/script/Script.h"
+#include "tools/shared/FsPath.h"
+#include "tools/shared/PluginModule.h"
 
 namespace pf {
 namespace {

@@ -3,7 +3,7 @@
 // TRUE at once. Only Win32 code here.
 #include <windows.h>
 
-#include "nclink/LogEndpoint.h"
+#include "nclink/LogProtocol.h"
 
 namespace {
 

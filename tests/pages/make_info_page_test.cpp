@@ -1,0 +1,320 @@
+// The machine-information page: the lock of an existing project's choices,
+// the G-code list that only the lathe type uses, deleting axes with their
+// planes, and adding axes through the axis dialog.
+#include <string>
+#include <vector>
+
+#include "ShellFixture.h"
+#include "common/Text.h"
+#include "pages/page/AxisDlg.h"
+
+namespace pf::test {
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+enum : int {
+  kIdcAddAxis = 35001,
+  kIdcAxisList = 35003,
+  kIdcAxisName = 35004,
+  kIdcDeleteAxis = 35006,
+  kIdcMachineType = 35018,
+  kIdcMachineTypeLabel = 35019,
+};
+
+// The G-code list controls: the group box and the six radio buttons.
+constexpr int kGCodeControls[] = {35010, 35011, 35012, 35013, 35014, 35015, 35016};
+
+class MakeInfoPageTest : public ShellTest {
+ protected:
+  // Opens the sheet on the machine page with the machine read and the
+  // project's fixed choices given.
+  void Open(ShellSheet& sheet, int fixedType = -1, int fixedGCode = -1) {
+    sheet.machine.MakeAxisInfo();
+    sheet.machine.MakePlaneInfo();
+    sheet.machine.m_nFixedMachineType = fixedType;
+    sheet.machine.m_nFixedGCodeNumber = fixedGCode;
+    ASSERT_TRUE(ui.OpenSheet(sheet));
+  }
+
+  Names ListedAxes(ShellSheet& sheet) {
+    Names names;
+    for (int i = 0; i < sheet.machine.m_listAxis.GetCount(); ++i) names.push_back(sheet.machine.m_listAxis.GetText(i));
+    return names;
+  }
+
+  bool GCodeControlsEnabled(ShellSheet& sheet, bool enabled) {
+    for (int id : kGCodeControls) {
+      if (Enabled(sheet.machine, id) != enabled) return false;
+    }
+    return true;
+  }
+
+  // The index of the checked G-code radio button, -1 for none.
+  int CheckedGCode(ShellSheet& sheet) {
+    for (int i = 1; i < 7; ++i) {
+      if (Control(sheet.machine, kGCodeControls[i]).GetCheck() == kBstChecked) return i - 1;
+    }
+    return -1;
+  }
+};
+
+TEST_F(MakeInfoPageTest, ShowsTheAxesReadFromTheNc) {
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  EXPECT_EQ(ListedAxes(sheet), (Names{L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}));
+  EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), 0);
+  EXPECT_EQ(sheet.machine.m_aryPlaneName, (Names{L"$1-IJ", L"$1-JK", L"$1-KI", L"$2-KI"}));
+  CComboBox types(&sheet.machine, kIdcMachineType);
+  ASSERT_EQ(types.GetCount(), 2);
+  EXPECT_EQ(types.GetLBText(0), LoadResString(14031));
+  EXPECT_EQ(types.GetLBText(1), LoadResString(14035));
+  EXPECT_TRUE(Enabled(sheet, kIdWizBack));
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+}
+
+TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
+  struct Row {
+    const char* name;
+    int fixedType, fixedGCode;
+    bool locked;
+    int shownType, shownGCode;
+  };
+  static constexpr Row kRows[] = {
+      {"new project", -1, -1, false, 0, 0},
+      {"machining centre, list 5", 1, 3, true, 1, 3},
+      {"lathe, list 2", 0, 0, true, 0, 0},
+      {"only the type stored", 1, -1, false, 0, 0},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ShellSheet sheet(ovx_, kMachinePage);
+    Open(sheet, row.fixedType, row.fixedGCode);
+    EXPECT_EQ(Enabled(sheet.machine, kIdcMachineTypeLabel), !row.locked);
+    EXPECT_EQ(Enabled(sheet.machine, kIdcMachineType), !row.locked);
+    EXPECT_TRUE(GCodeControlsEnabled(sheet, !row.locked));
+    EXPECT_EQ(CComboBox(&sheet.machine, kIdcMachineType).GetCurSel(), row.shownType);
+    EXPECT_EQ(CheckedGCode(sheet), row.shownGCode);
+    EXPECT_EQ(sheet.machine.m_nMachineType, row.shownType);
+    EXPECT_EQ(sheet.machine.m_nGCodeNumber, row.shownGCode);
+    // The axis list and its buttons stay usable.
+    EXPECT_TRUE(Enabled(sheet.machine, kIdcAxisList));
+    EXPECT_TRUE(Enabled(sheet.machine, kIdcAddAxis));
+    EXPECT_TRUE(Enabled(sheet.machine, kIdcDeleteAxis));
+    ui.PressCancel();
+  }
+}
+
+TEST_F(MakeInfoPageTest, TheLockShowsTheFixedValuesWhateverTheUserChoseBefore) {
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 1));
+  ASSERT_TRUE(ui.PressBack());
+  sheet.machine.m_nFixedMachineType = 0;
+  sheet.machine.m_nFixedGCodeNumber = 4;
+  ASSERT_TRUE(ui.TypeText(35027, L"Line1"));
+  ASSERT_TRUE(ui.PressNext());
+  ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
+  EXPECT_EQ(CComboBox(&sheet.machine, kIdcMachineType).GetCurSel(), 0);
+  EXPECT_EQ(CheckedGCode(sheet), 4);
+  EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineType));
+  EXPECT_TRUE(GCodeControlsEnabled(sheet, false));
+}
+
+TEST_F(MakeInfoPageTest, AnUnlockedPageStartsFromTheFirstChoicesOnEveryVisit) {
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 0));
+  ASSERT_TRUE(ui.Click(kGCodeControls[4]));
+  ASSERT_EQ(CheckedGCode(sheet), 3);
+  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 1));
+  ASSERT_TRUE(ui.PressBack());
+  ASSERT_TRUE(ui.TypeText(35027, L"Line1"));
+  ASSERT_TRUE(ui.PressNext());
+  ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
+  EXPECT_EQ(CComboBox(&sheet.machine, kIdcMachineType).GetCurSel(), 0);
+  EXPECT_EQ(CheckedGCode(sheet), 0);
+  EXPECT_EQ(sheet.machine.m_nMachineType, 0);
+  EXPECT_EQ(sheet.machine.m_nGCodeNumber, 0);
+}
+
+TEST_F(MakeInfoPageTest, AddingOrDeletingAnAxisKeepsALockedPageLocked) {
+  struct Row {
+    const char* name;
+    int fixedType, fixedGCode;
+    bool add;
+  };
+  static constexpr Row kRows[] = {
+      {"lathe, list 4, delete", 0, 2, false},
+      {"lathe, list 4, add", 0, 2, true},
+      {"machining centre, delete", 1, 0, false},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ShellSheet sheet(ovx_, kMachinePage);
+    Open(sheet, row.fixedType, row.fixedGCode);
+    if (row.add) ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
+    ASSERT_TRUE(ui.Click(row.add ? kIdcAddAxis : kIdcDeleteAxis));
+    EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineTypeLabel));
+    EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineType));
+    EXPECT_TRUE(GCodeControlsEnabled(sheet, false));
+    EXPECT_EQ(CheckedGCode(sheet), row.fixedGCode);
+    ui.PressCancel();
+  }
+}
+
+TEST_F(MakeInfoPageTest, UnlockedTheGCodeListServesOnlyTheLatheType) {
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  struct Step {
+    int type;
+    bool gCodeEnabled;
+  };
+  static constexpr Step kSteps[] = {{1, false}, {0, true}, {1, false}};
+  for (const Step& step : kSteps) {
+    SCOPED_TRACE(step.type);
+    ASSERT_TRUE(ui.PickItem(kIdcMachineType, step.type));
+    EXPECT_EQ(sheet.machine.m_nMachineType, step.type);
+    EXPECT_TRUE(GCodeControlsEnabled(sheet, step.gCodeEnabled));
+    EXPECT_TRUE(Enabled(sheet.machine, kIdcMachineType));
+    EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+  }
+  // A disabled radio button takes no click.
+  EXPECT_FALSE(ui.Click(35012));
+}
+
+TEST_F(MakeInfoPageTest, DeletingAnAxisTakesItsPlanesAlong) {
+  struct Row {
+    const char* name;
+    int pick;
+    Names axes;
+    int selected;
+    Names planes;
+    Names planeAxes;
+  };
+  const Row kRows[] = {
+      {"$1-Y: two planes go", 1, {L"$1-X", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0, {L"$1-KI", L"$2-KI"},
+       {L"$1-Z", L"$1-X", L"$2-Z", L"$2-X"}},
+      {"$1-X, the first: the new first is selected", 0, {L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0,
+       {L"$1-JK", L"$2-KI"}, {L"$1-Y", L"$1-Z", L"$2-Z", L"$2-X"}},
+      {"$2-C: no plane uses it", 5, {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z"}, 4,
+       {L"$1-IJ", L"$1-JK", L"$1-KI", L"$2-KI"},
+       {L"$1-X", L"$1-Y", L"$1-Y", L"$1-Z", L"$1-Z", L"$1-X", L"$2-Z", L"$2-X"}},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ShellSheet sheet(ovx_, kMachinePage);
+    Open(sheet);
+    ASSERT_TRUE(ui.PickItem(kIdcAxisList, row.pick));
+    ASSERT_TRUE(ui.Click(kIdcDeleteAxis));
+    EXPECT_EQ(ListedAxes(sheet), row.axes);
+    EXPECT_EQ(sheet.machine.m_aryAxisName, row.axes);
+    EXPECT_EQ(sheet.machine.m_aryIncAxis.size(), row.axes.size());
+    EXPECT_EQ(sheet.machine.m_aryTandemMaster.size(), row.axes.size());
+    EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), row.selected);
+    EXPECT_EQ(sheet.machine.m_aryPlaneName, row.planes);
+    EXPECT_EQ(sheet.machine.m_aryPlaneAxis, row.planeAxes);
+    EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+    ui.PressCancel();
+  }
+}
+
+TEST_F(MakeInfoPageTest, DeletingTheLastAxisDisablesNext) {
+  UseMachine("[System1]\nAxes=X\n");
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  ASSERT_EQ(ListedAxes(sheet), Names{L"$1-X"});
+  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
+  ASSERT_TRUE(ui.Click(kIdcDeleteAxis));
+  EXPECT_TRUE(sheet.machine.m_aryAxisName.empty());
+  EXPECT_EQ(sheet.machine.m_listAxis.GetCount(), 0);
+  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
+  EXPECT_TRUE(Enabled(sheet, kIdWizBack));
+  // With nothing selected, Delete changes nothing.
+  ASSERT_TRUE(ui.Click(kIdcDeleteAxis));
+  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
+  EXPECT_TRUE(ui.abandoned().empty());
+}
+
+TEST_F(MakeInfoPageTest, AddedAxesTakeTheProposedLetters) {
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  std::vector<std::wstring> proposed;
+  for (int i = 0; i < 4; ++i) {
+    ui.queue().Add([&](HeadlessUi& u) {
+      proposed.push_back(u.FindControl(*u.ForegroundDialog(), kIdcAxisName)->GetText());
+      EXPECT_TRUE(u.FindControl(*u.ForegroundDialog(), kIdOk)->IsEnabled());
+      u.Click(kIdOk);
+    });
+    ASSERT_TRUE(ui.Click(kIdcAddAxis));
+  }
+  EXPECT_EQ(proposed, (Names{L"X", L"Y", L"Z", L"A"}));
+  const Names expected = {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C", L"X", L"Y", L"Z", L"A"};
+  EXPECT_EQ(sheet.machine.m_aryAxisName, expected);
+  EXPECT_EQ(ListedAxes(sheet), expected);
+  EXPECT_EQ(sheet.machine.m_aryIncAxis, Names(10, L"999"));
+  EXPECT_EQ(sheet.machine.m_aryTandemMaster, std::vector<int>(10, 0));
+  EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), 0);
+  // The planes are not touched.
+  EXPECT_EQ(sheet.machine.m_aryPlaneName.size(), 4u);
+}
+
+TEST_F(MakeInfoPageTest, TheAxisDialogConfirmsOnlyUsableNewNames) {
+  struct Row {
+    std::wstring typed;
+    std::wstring shown;   // what the edit holds: six characters at most
+    bool ok;
+  };
+  std::vector<Row> rows = {{L"U", L"U", true},          {L"", L"", false},  {L"$1-X", L"$1-X", false},
+                           {L"x", L"x", true},          {L"   ", L"   ", true},
+                           {L"Spindle2", L"Spindl", true}};
+  for (const wchar_t* c = kForbiddenNameChars; *c != L'\0'; ++c) {
+    rows.push_back({std::wstring(L"U") + *c, std::wstring(L"U") + *c, false});
+  }
+  ShellSheet sheet(ovx_, kMachinePage);
+  Open(sheet);
+  ui.queue().Add([&](HeadlessUi& u) {
+    CDialog& dialog = *u.ForegroundDialog();
+    for (const Row& row : rows) {
+      SCOPED_TRACE(ToNarrow(row.typed));
+      EXPECT_TRUE(u.TypeText(kIdcAxisName, row.typed));
+      EXPECT_EQ(u.FindControl(dialog, kIdcAxisName)->GetText(), row.shown);
+      EXPECT_EQ(u.FindControl(dialog, kIdOk)->IsEnabled(), row.ok);
+    }
+    EXPECT_FALSE(u.Click(kIdOk));   // the last name holds a forbidden character
+    u.TypeText(kIdcAxisName, L"U2");
+    u.Click(kIdOk);
+  });
+  ASSERT_TRUE(ui.Click(kIdcAddAxis));
+  EXPECT_EQ(sheet.machine.m_aryAxisName.back(), L"U2");
+  EXPECT_EQ(ListedAxes(sheet).back(), L"U2");
+  EXPECT_EQ(sheet.machine.m_aryIncAxis.back(), L"999");
+  EXPECT_EQ(sheet.machine.m_aryTandemMaster.back(), 0);
+
+  // Cancel adds nothing.
+  ui.queue().Add([](HeadlessUi& u) { u.Click(kIdCancel); });
+  ASSERT_TRUE(ui.Click(kIdcAddAxis));
+  EXPECT_EQ(sheet.machine.m_aryAxisName.size(), 7u);
+}
+
+TEST_F(MakeInfoPageTest, WithEveryLetterTakenTheDialogProposesNothing) {
+  Names names;
+  for (wchar_t c = L'A'; c <= L'Z'; ++c) names.push_back(std::wstring(1, c));
+  CAxisDlg dialog;
+  bool okEnabled = true;
+  std::wstring shown = L"?";
+  ui.queue().Add([&](HeadlessUi& u) {
+    okEnabled = u.FindControl(dialog, kIdOk)->IsEnabled();
+    shown = u.FindControl(dialog, kIdcAxisName)->GetText();
+    u.Click(kIdCancel);
+  });
+  std::wstring name = L"unchanged";
+  EXPECT_EQ(dialog.AskAxisName(names, name), kIdCancel);
+  EXPECT_FALSE(okEnabled);
+  EXPECT_EQ(shown, L"");
+  EXPECT_EQ(name, L"unchanged");
+  EXPECT_EQ(dialog.m_pNames, &names);
+}
+
+}  // namespace
+}  // namespace pf::test
