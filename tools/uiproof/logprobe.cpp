@@ -86,7 +86,7 @@ HWND Await(bool (*wanted)(HWND)) {
 bool Press(const std::wstring& wanted) {
   for (const CommandRow& row : kViewerCommands) {
     std::wstring text = row.text;
-    text = text.substr(0, text.find(L'\t'));
+    text.resize(std::min(text.size(), text.find(L'\t')));
     text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
     if (_wcsicmp(text.c_str(), wanted.c_str()) == 0) return PostMessageW(Viewer(), WM_COMMAND, row.id, 0) != 0;
   }
