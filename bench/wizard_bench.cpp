@@ -46,6 +46,7 @@
 #include "nclink/LogChannel.h"
 #include "nclink/LogEndpoint.h"
 #include "nclink/OVXIF.h"
+#include "res/controls.h"
 #include "sheet/ProgramSheet.h"
 #include "ui/UiBackend.h"
 #include "ui/headless/HeadlessUi.h"
@@ -55,10 +56,6 @@ namespace {
 
 constexpr int kRequestPage = 14;
 constexpr int kMostProgramPages = 1000;  // far more than the machine's 414: a walk that stalls ends
-constexpr int kIdcProject = 35027;
-constexpr int kIdcMachineType = 35018;
-constexpr int kIdcProgramTree = 35047;
-constexpr int kIdcCreate = 35020;
 
 // A log viewer: listens where the module looks for it and drains every
 // record on a thread of its own, counting them.
@@ -288,9 +285,9 @@ StepCost RunWizard(bool toFinish, bool logged) {
   CProgramSheet sheet(14001, 0, 0, 2501, world.ovxIf(logged));
   StepCost cost;
   ui.queue()
-      .Add([&](HeadlessUi& u) { u.TypeText(kIdcProject, project); })
+      .Add([&](HeadlessUi& u) { u.TypeText(PF_IDC_PROJECT, project); })
       .Add([](HeadlessUi& u) { u.PressNext(); })
-      .Add([](HeadlessUi& u) { u.PickItem(kIdcMachineType, 1); })
+      .Add([](HeadlessUi& u) { u.PickItem(PF_IDC_MACHINE_TYPE, 1); })
       .Add([&](HeadlessUi& u) {
         const StepCost next = Measure([&] { u.PressNext(); });
         if (!toFinish) cost = next;
@@ -301,11 +298,11 @@ StepCost RunWizard(bool toFinish, bool logged) {
           return;
         }
         for (HTreeItem group : sheet.m_pageSelProg.m_hGroup) {
-          if (group != nullptr) u.ClickTreeItem(kIdcProgramTree, group, TreePart::StateIcon);
+          if (group != nullptr) u.ClickTreeItem(PF_IDC_SELECTION_TREE, group, TreePart::StateIcon);
         }
         u.PressNext();
         for (int pages = 0; sheet.GetActiveIndex() != kRequestPage && pages < kMostProgramPages; ++pages) {
-          u.Click(kIdcCreate);
+          u.Click(PF_IDC_CREATE);
           u.PressNext();
         }
       })

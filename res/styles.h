@@ -79,7 +79,4 @@
 #define PF_TVS_SHOWSELALWAYS 0x0020L
 #define PF_TVS_CHECKBOXES 0x0100L
 
-/* The control id of labels that no code addresses */
-#define PF_IDC_STATIC (-1)
-
 #endif

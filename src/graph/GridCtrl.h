@@ -6,13 +6,14 @@
 // editing: a cell edit ends with the end-of-edit notification (Notify::
 // EndLabelEdit, with the cell's row and column) to the parent dialog, whose
 // answer 0 accepts the typed text. The in-place editor is a control of its
-// own with id kInPlaceEditId.
+// own with id PF_IDC_GRID_EDITOR (res/controls.h).
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "res/controls.h"
 #include "ui/ChildControl.h"
 
 namespace pf {
@@ -44,9 +45,6 @@ class IGridView {
 
 class CGridCtrl : public CChildControl {
  public:
-  // Control id of the in-place editor while a cell is being edited.
-  static constexpr int kInPlaceEditId = 8;
-
   CGridCtrl() = default;
   // Tells the view that the grid is gone.
   ~CGridCtrl() override;

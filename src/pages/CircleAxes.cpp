@@ -6,6 +6,7 @@
 
 #include "common/Text.h"
 #include "nclink/OvxContract.h"
+#include "res/controls.h"
 
 namespace pf {
 namespace {
@@ -59,8 +60,8 @@ std::vector<ControlText> PlaneAxesTexts(const CPlaneArray& planes, const std::ws
   const CPlaneAxis& first = plane.m_axis[0];
   const CPlaneAxis& second = plane.m_axis[1];
   return {
-      {kIdcAxis, first.m_strAxis},   {kIdcMinus, first.m_strMinusLimit},   {kIdcPlus, first.m_strPlusLimit},
-      {kIdcAxis2, second.m_strAxis}, {kIdcMinus2, second.m_strMinusLimit}, {kIdcPlus2, second.m_strPlusLimit},
+      {PF_IDC_AXIS, first.m_strAxis},   {PF_IDC_MINUS, first.m_strMinusLimit},   {PF_IDC_PLUS, first.m_strPlusLimit},
+      {PF_IDC_AXIS2, second.m_strAxis}, {PF_IDC_MINUS2, second.m_strMinusLimit}, {PF_IDC_PLUS2, second.m_strPlusLimit},
   };
 }
 

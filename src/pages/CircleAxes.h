@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "nclink/OVXIF.h"
-#include "pages/ProgramPageIds.h"
+#include "pages/ControlText.h"
 #include "wizard/PlaneArray.h"
 
 namespace pf {
@@ -19,10 +19,11 @@ namespace pf {
 // read fails). $1-IJ on a machine with BASE_I=X, BASE_J=Y gives $1-X, $1-Y.
 std::vector<std::wstring> GetCircleAxisLabels(COVXIF& ovxIf, const std::wstring& planeLabel);
 
-// The plane's axes for 35042, 35038, 35034 (first axis: label, minus and
-// plus stroke end) and 35043, 35039, 35035 (second axis), as the plane
-// table holds them; no texts when the table has no plane of that name. The
-// second row stays hidden either way (kSecondAxisRow).
+// The plane's axes for PF_IDC_AXIS, PF_IDC_MINUS, PF_IDC_PLUS (first axis:
+// label, minus and plus stroke end) and PF_IDC_AXIS2, PF_IDC_MINUS2,
+// PF_IDC_PLUS2 (second axis), as the plane table holds them; no texts when
+// the table has no plane of that name. The page keeps the second row hidden
+// either way.
 std::vector<ControlText> PlaneAxesTexts(const CPlaneArray& planes, const std::wstring& planeLabel);
 
 }  // namespace pf

@@ -1,5 +1,5 @@
-// Which files of a program the page's file list (35025) shows, and so
-// which file number each list position stands for.
+// Which files of a program the page's file list (PF_IDC_FILE_LIST) shows, and
+// so which file number each list position stands for.
 #pragma once
 
 #include <vector>

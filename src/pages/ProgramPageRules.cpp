@@ -8,6 +8,7 @@
 #include "common/Format.h"
 #include "common/StringTable.h"
 #include "program/ProgramKinds.h"
+#include "res/controls.h"
 
 namespace pf {
 namespace {
@@ -55,16 +56,16 @@ struct Hint {
   unsigned hintId;
 };
 constexpr Hint kHints[] = {
-    {kIdcDwellCheck, 14017},
-    {kIdcDwell, 14018},
-    {kIdcFileText, 14020},
-    {kIdcFileList, 14020},
-    {kIdcRadius, 14021},
-    {kIdcCounterClockwise, 14016},
-    {kIdcClockwise, 14016},
-    {kIdcSmpTime, 14022},
-    {kIdcFeed, 14023},
-    {kIdcDistance, 14026},
+    {PF_IDC_DWELL_CHECK, 14017},
+    {PF_IDC_DWELL, 14018},
+    {PF_IDC_PROGRAM_TEXT, 14020},
+    {PF_IDC_FILE_LIST, 14020},
+    {PF_IDC_RADIUS, 14021},
+    {PF_IDC_COUNTER_CLOCKWISE, 14016},
+    {PF_IDC_CLOCKWISE, 14016},
+    {PF_IDC_SMP_TIME, 14022},
+    {PF_IDC_FEED, 14023},
+    {PF_IDC_DISTANCE, 14026},
 };
 
 // The axis grid and its cell editor: the hint of the focused column.
@@ -94,14 +95,14 @@ int DwellModeAfterActivation(int kind, int dwellMode) {
 std::vector<ControlText> AxisLimitTexts(const std::wstring& axisLabel, const std::wstring& limitMinus,
                                         const std::wstring& limitPlus) {
   return {
-      {kIdcAxis, Format(LoadResString(kAxisHeadingId), axisLabel)},
-      {kIdcMinus, limitMinus.empty() ? kNoLimit : limitMinus},
-      {kIdcPlus, limitPlus.empty() ? kNoLimit : limitPlus},
+      {PF_IDC_AXIS, Format(LoadResString(kAxisHeadingId), axisLabel)},
+      {PF_IDC_MINUS, limitMinus.empty() ? kNoLimit : limitMinus},
+      {PF_IDC_PLUS, limitPlus.empty() ? kNoLimit : limitPlus},
   };
 }
 
 unsigned HintStringId(int controlId, int gridFocusColumn) {
-  if (controlId == kIdcAxisGrid || controlId == kIdcGridCellEditor) {
+  if (controlId == PF_IDC_AXIS_GRID || controlId == PF_IDC_GRID_EDITOR) {
     return FindHint(kGridColumnHints, gridFocusColumn);
   }
   return FindHint(kHints, controlId);

@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "pages/ProgramPageIds.h"
+#include "pages/ControlText.h"
+#include "res/controls.h"
 
 namespace pf {
 
-// The dwell check box (35007) on activation.
+// The dwell check box (PF_IDC_DWELL_CHECK) on activation.
 enum class DwellCheckBox {
   kHidden,    // disabled and hidden
   kShown,     // visible (and left enabled)
@@ -23,13 +24,13 @@ enum class DwellChange { kKeep, kSetOff, kSetOn };
 
 // One kind's activation rule.
 struct ProgramPageKindRule {
-  bool showsAxisLimits;        // 35042, 35038, 35034 show the axis and its stroke ends
+  bool showsAxisLimits;        // PF_IDC_AXIS, PF_IDC_MINUS, PF_IDC_PLUS show the axis and its stroke ends
   DwellCheckBox checkBox;
   bool checkFromFlag;          // the check state is set from the dwell flag as the record gave it
   DwellChange flag;            // the page's dwell flag
   DwellChange recordDwell;     // the record's m_bDwell
-  bool feedShown;              // 35032 and its label 35022 filled, enabled and shown
-  bool dwellEditCleared;       // 35008 emptied and disabled
+  bool feedShown;              // PF_IDC_FEED and its label PF_IDC_FEED_LABEL filled, enabled and shown
+  bool dwellEditCleared;       // PF_IDC_DWELL emptied and disabled
 };
 
 // The rule of `kind` (0..10; any other kind is an invalid argument that
@@ -43,9 +44,9 @@ int DwellFlagAfterActivation(int kind, int dwellFlag);
 // rapid and feed kinds other than lost motion always dwell.
 int DwellModeAfterActivation(int kind, int dwellMode);
 
-// The axis row of the kinds that show axis limits: 35042 the heading
-// (string 14004 with the axis label), 35038 and 35034 the minus and plus
-// stroke ends, "****" for one that is empty.
+// The axis row of the kinds that show axis limits: PF_IDC_AXIS the heading
+// (string 14004 with the axis label), PF_IDC_MINUS and PF_IDC_PLUS the minus
+// and plus stroke ends, "****" for one that is empty.
 std::vector<ControlText> AxisLimitTexts(const std::wstring& axisLabel, const std::wstring& limitMinus,
                                         const std::wstring& limitPlus);
 
@@ -59,11 +60,11 @@ struct InputLimit {
   int maxChars;
 };
 inline constexpr InputLimit kProgramPageInputLimits[] = {
-    {kIdcDistance, 10},
-    {kIdcFeed, 7},
-    {kIdcDwell, 8},
-    {kIdcSmpTime, 2},
-    {kIdcRadius, 7},
+    {PF_IDC_DISTANCE, 10},
+    {PF_IDC_FEED, 7},
+    {PF_IDC_DWELL, 8},
+    {PF_IDC_SMP_TIME, 2},
+    {PF_IDC_RADIUS, 7},
 };
 
 // The most characters the user may type into the axis grid's start position

@@ -12,7 +12,7 @@
 namespace pf {
 
 struct SamplingTimes {
-  double first = 0.0;   // T, shown in 35031 and stored as m_strSmpTime
+  double first = 0.0;   // T, shown in PF_IDC_SMP_TIME and stored as m_strSmpTime
   double second = 0.0;  // S, stored as m_strSmpTime2
 };
 
@@ -31,11 +31,11 @@ SamplingTimes EstimateSamplingTimes(int kind, double distance, double dwell, dou
 
 // The texts of the page's inputs that the estimate reads.
 struct SamplingFields {
-  std::wstring distance;      // 35045
-  std::wstring dwell;         // 35008
-  std::wstring feed;          // 35032
-  std::wstring radius;        // 35028
-  bool dwellChecked = false;  // 35007
+  std::wstring distance;      // PF_IDC_DISTANCE
+  std::wstring dwell;         // PF_IDC_DWELL
+  std::wstring feed;          // PF_IDC_FEED
+  std::wstring radius;        // PF_IDC_RADIUS
+  bool dwellChecked = false;  // PF_IDC_DWELL_CHECK
 };
 
 // The estimate with the inputs of the kind (texts read with the standard

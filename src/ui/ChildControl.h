@@ -2,9 +2,9 @@
 // and creates at run time inside a dialog, usually at the rectangle of a
 // hidden placeholder:
 //
-//   Rect rc = GetDlgItem(35009).GetRectInParent();
-//   m_grid.CreateChild(this, 35017, rc, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP | PF_WS_GROUP);
-//   PlaceDlgItemAfter(35017, 35009);
+//   Rect rc = GetDlgItem(PF_IDC_GRID_PLACE).GetRectInParent();
+//   m_grid.CreateChild(this, PF_IDC_AXIS_GRID, rc, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP | PF_WS_GROUP);
+//   PlaceDlgItemAfter(PF_IDC_AXIS_GRID, PF_IDC_GRID_PLACE);
 //
 // The dialog then addresses it by id like any control (enable, show, focus),
 // and the control reports to the dialog's message map with NotifyParent.

@@ -3,9 +3,9 @@
 //
 //   void CMakeInfoPage::DoDataExchange(CDataExchange* pDX) {
 //     CWizardBasePage::DoDataExchange(pDX);
-//     DDX_Control(pDX, 35003, m_listAxis);
-//     DDX_CBIndex(pDX, 35018, m_nMachineType);
-//     DDX_Radio(pDX, 35011, m_nGCodeNumber);
+//     DDX_Control(pDX, PF_IDC_AXIS_LIST, m_listAxis);
+//     DDX_CBIndex(pDX, PF_IDC_MACHINE_TYPE, m_nMachineType);
+//     DDX_Radio(pDX, PF_IDC_GCODE_LIST2, m_nGCodeNumber);
 //   }
 //
 // Loading (members to controls) sends what the platform sends: setting an

@@ -5,8 +5,8 @@
 //
 //   const MessageMap* CMakeInfoPage::GetMessageMap() const {
 //     static const MessageEntry kEntries[] = {
-//         MapCommand(35018, Notify::SelChange, &CMakeInfoPage::OnSelchangeMachineType),
-//         MapCommand(35001, Notify::Clicked, &CMakeInfoPage::OnAddAxis),
+//         MapCommand(PF_IDC_MACHINE_TYPE, Notify::SelChange, &CMakeInfoPage::OnSelchangeMachineType),
+//         MapCommand(PF_IDC_ADD_AXIS, Notify::Clicked, &CMakeInfoPage::OnAddAxis),
 //     };
 //     static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
 //     return &kMap;

@@ -7,6 +7,7 @@
 
 #include "common/Format.h"
 #include "graph/GridCtrl.h"
+#include "res/controls.h"
 #include "res/styles.h"
 #include "ui/Dialog.h"
 #include "ui/UiBackend.h"
@@ -26,11 +27,11 @@ class GridDialog : public CDialog {
 
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
-    grid.Create(GetDlgItem(35009).GetRectInParent(), this, 35017, PF_WS_CHILD | PF_WS_VISIBLE);
+    grid.Create(GetDlgItem(PF_IDC_GRID_PLACE).GetRectInParent(), this, PF_IDC_AXIS_GRID, PF_WS_CHILD | PF_WS_VISIBLE);
     return TRUE;
   }
   const MessageMap* GetMessageMap() const override {
-    static const MessageEntry kEntries[] = {MapNotify(35017, Notify::EndLabelEdit, &GridDialog::OnEndEdit)};
+    static const MessageEntry kEntries[] = {MapNotify(PF_IDC_AXIS_GRID, Notify::EndLabelEdit, &GridDialog::OnEndEdit)};
     static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
   }

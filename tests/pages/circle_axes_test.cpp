@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "res/controls.h"
 #include "support/MachineFixture.h"
 
 namespace pf {
@@ -59,12 +60,12 @@ TEST(PlaneAxesTexts, ShowsBothAxesOfTheNamedPlane) {
   plane.m_strName = L"$1-JK";
   planes.push_back(plane);
 
-  EXPECT_EQ(PlaneAxesTexts(planes, L"$1-IJ"), (std::vector<ControlText>{{35042, L"$1-X"},
-                                                                         {35038, L"-500.0000"},
-                                                                         {35034, L"500.0000"},
-                                                                         {35043, L"$1-Y"},
-                                                                         {35039, L""},
-                                                                         {35035, L""}}));
+  EXPECT_EQ(PlaneAxesTexts(planes, L"$1-IJ"), (std::vector<ControlText>{{PF_IDC_AXIS, L"$1-X"},
+                                                                         {PF_IDC_MINUS, L"-500.0000"},
+                                                                         {PF_IDC_PLUS, L"500.0000"},
+                                                                         {PF_IDC_AXIS2, L"$1-Y"},
+                                                                         {PF_IDC_MINUS2, L""},
+                                                                         {PF_IDC_PLUS2, L""}}));
   EXPECT_TRUE(PlaneAxesTexts(planes, L"$1-ij").empty());
   EXPECT_TRUE(PlaneAxesTexts(planes, L"$2-IJ").empty());
 }

@@ -7,23 +7,16 @@
 #include "ShellFixture.h"
 #include "common/Text.h"
 #include "pages/page/AxisDlg.h"
+#include "res/controls.h"
 
 namespace pf::test {
 namespace {
 
 using Names = std::vector<std::wstring>;
 
-enum : int {
-  kIdcAddAxis = 35001,
-  kIdcAxisList = 35003,
-  kIdcAxisName = 35004,
-  kIdcDeleteAxis = 35006,
-  kIdcMachineType = 35018,
-  kIdcMachineTypeLabel = 35019,
-};
-
 // The G-code list controls: the group box and the six radio buttons.
-constexpr int kGCodeControls[] = {35010, 35011, 35012, 35013, 35014, 35015, 35016};
+constexpr int kGCodeControls[] = {PF_IDC_GCODE_GROUP, PF_IDC_GCODE_LIST2, PF_IDC_GCODE_LIST3, PF_IDC_GCODE_LIST4,
+                                  PF_IDC_GCODE_LIST5, PF_IDC_GCODE_LIST6, PF_IDC_GCODE_LIST7};
 
 class MakeInfoPageTest : public ShellTest {
  protected:
@@ -65,7 +58,7 @@ TEST_F(MakeInfoPageTest, ShowsTheAxesReadFromTheNc) {
   EXPECT_EQ(ListedAxes(sheet), (Names{L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}));
   EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), 0);
   EXPECT_EQ(sheet.machine.m_aryPlaneName, (Names{L"$1-IJ", L"$1-JK", L"$1-KI", L"$2-KI"}));
-  CComboBox types(&sheet.machine, kIdcMachineType);
+  CComboBox types(&sheet.machine, PF_IDC_MACHINE_TYPE);
   ASSERT_EQ(types.GetCount(), 2);
   EXPECT_EQ(types.GetLBText(0), LoadResString(14031));
   EXPECT_EQ(types.GetLBText(1), LoadResString(14035));
@@ -90,17 +83,17 @@ TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
     SCOPED_TRACE(row.name);
     ShellSheet sheet(ovx_, kMachinePage);
     Open(sheet, row.fixedType, row.fixedGCode);
-    EXPECT_EQ(Enabled(sheet.machine, kIdcMachineTypeLabel), !row.locked);
-    EXPECT_EQ(Enabled(sheet.machine, kIdcMachineType), !row.locked);
+    EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE_LABEL), !row.locked);
+    EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE), !row.locked);
     EXPECT_TRUE(GCodeControlsEnabled(sheet, !row.locked));
-    EXPECT_EQ(CComboBox(&sheet.machine, kIdcMachineType).GetCurSel(), row.shownType);
+    EXPECT_EQ(CComboBox(&sheet.machine, PF_IDC_MACHINE_TYPE).GetCurSel(), row.shownType);
     EXPECT_EQ(CheckedGCode(sheet), row.shownGCode);
     EXPECT_EQ(sheet.machine.m_nMachineType, row.shownType);
     EXPECT_EQ(sheet.machine.m_nGCodeNumber, row.shownGCode);
     // The axis list and its buttons stay usable.
-    EXPECT_TRUE(Enabled(sheet.machine, kIdcAxisList));
-    EXPECT_TRUE(Enabled(sheet.machine, kIdcAddAxis));
-    EXPECT_TRUE(Enabled(sheet.machine, kIdcDeleteAxis));
+    EXPECT_TRUE(Enabled(sheet.machine, PF_IDC_AXIS_LIST));
+    EXPECT_TRUE(Enabled(sheet.machine, PF_IDC_ADD_AXIS));
+    EXPECT_TRUE(Enabled(sheet.machine, PF_IDC_DELETE_AXIS));
     ui.PressCancel();
   }
 }
@@ -108,31 +101,31 @@ TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
 TEST_F(MakeInfoPageTest, TheLockShowsTheFixedValuesWhateverTheUserChoseBefore) {
   ShellSheet sheet(ovx_, kMachinePage);
   Open(sheet);
-  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 1));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_MACHINE_TYPE, 1));
   ASSERT_TRUE(ui.PressBack());
   sheet.machine.m_nFixedMachineType = 0;
   sheet.machine.m_nFixedGCodeNumber = 4;
-  ASSERT_TRUE(ui.TypeText(35027, L"Line1"));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
   ASSERT_TRUE(ui.PressNext());
   ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
-  EXPECT_EQ(CComboBox(&sheet.machine, kIdcMachineType).GetCurSel(), 0);
+  EXPECT_EQ(CComboBox(&sheet.machine, PF_IDC_MACHINE_TYPE).GetCurSel(), 0);
   EXPECT_EQ(CheckedGCode(sheet), 4);
-  EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineType));
+  EXPECT_FALSE(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE));
   EXPECT_TRUE(GCodeControlsEnabled(sheet, false));
 }
 
 TEST_F(MakeInfoPageTest, AnUnlockedPageStartsFromTheFirstChoicesOnEveryVisit) {
   ShellSheet sheet(ovx_, kMachinePage);
   Open(sheet);
-  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 0));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_MACHINE_TYPE, 0));
   ASSERT_TRUE(ui.Click(kGCodeControls[4]));
   ASSERT_EQ(CheckedGCode(sheet), 3);
-  ASSERT_TRUE(ui.PickItem(kIdcMachineType, 1));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_MACHINE_TYPE, 1));
   ASSERT_TRUE(ui.PressBack());
-  ASSERT_TRUE(ui.TypeText(35027, L"Line1"));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
   ASSERT_TRUE(ui.PressNext());
   ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
-  EXPECT_EQ(CComboBox(&sheet.machine, kIdcMachineType).GetCurSel(), 0);
+  EXPECT_EQ(CComboBox(&sheet.machine, PF_IDC_MACHINE_TYPE).GetCurSel(), 0);
   EXPECT_EQ(CheckedGCode(sheet), 0);
   EXPECT_EQ(sheet.machine.m_nMachineType, 0);
   EXPECT_EQ(sheet.machine.m_nGCodeNumber, 0);
@@ -154,9 +147,9 @@ TEST_F(MakeInfoPageTest, AddingOrDeletingAnAxisKeepsALockedPageLocked) {
     ShellSheet sheet(ovx_, kMachinePage);
     Open(sheet, row.fixedType, row.fixedGCode);
     if (row.add) ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
-    ASSERT_TRUE(ui.Click(row.add ? kIdcAddAxis : kIdcDeleteAxis));
-    EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineTypeLabel));
-    EXPECT_FALSE(Enabled(sheet.machine, kIdcMachineType));
+    ASSERT_TRUE(ui.Click(row.add ? PF_IDC_ADD_AXIS : PF_IDC_DELETE_AXIS));
+    EXPECT_FALSE(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE_LABEL));
+    EXPECT_FALSE(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE));
     EXPECT_TRUE(GCodeControlsEnabled(sheet, false));
     EXPECT_EQ(CheckedGCode(sheet), row.fixedGCode);
     ui.PressCancel();
@@ -173,14 +166,14 @@ TEST_F(MakeInfoPageTest, UnlockedTheGCodeListServesOnlyTheLatheType) {
   static constexpr Step kSteps[] = {{1, false}, {0, true}, {1, false}};
   for (const Step& step : kSteps) {
     SCOPED_TRACE(step.type);
-    ASSERT_TRUE(ui.PickItem(kIdcMachineType, step.type));
+    ASSERT_TRUE(ui.PickItem(PF_IDC_MACHINE_TYPE, step.type));
     EXPECT_EQ(sheet.machine.m_nMachineType, step.type);
     EXPECT_TRUE(GCodeControlsEnabled(sheet, step.gCodeEnabled));
-    EXPECT_TRUE(Enabled(sheet.machine, kIdcMachineType));
+    EXPECT_TRUE(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE));
     EXPECT_TRUE(Enabled(sheet, kIdWizNext));
   }
   // A disabled radio button takes no click.
-  EXPECT_FALSE(ui.Click(35012));
+  EXPECT_FALSE(ui.Click(PF_IDC_GCODE_LIST3));
 }
 
 TEST_F(MakeInfoPageTest, DeletingAnAxisTakesItsPlanesAlong) {
@@ -205,8 +198,8 @@ TEST_F(MakeInfoPageTest, DeletingAnAxisTakesItsPlanesAlong) {
     SCOPED_TRACE(row.name);
     ShellSheet sheet(ovx_, kMachinePage);
     Open(sheet);
-    ASSERT_TRUE(ui.PickItem(kIdcAxisList, row.pick));
-    ASSERT_TRUE(ui.Click(kIdcDeleteAxis));
+    ASSERT_TRUE(ui.PickItem(PF_IDC_AXIS_LIST, row.pick));
+    ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
     EXPECT_EQ(ListedAxes(sheet), row.axes);
     EXPECT_EQ(sheet.machine.m_aryAxisName, row.axes);
     EXPECT_EQ(sheet.machine.m_aryIncAxis.size(), row.axes.size());
@@ -225,13 +218,13 @@ TEST_F(MakeInfoPageTest, DeletingTheLastAxisDisablesNext) {
   Open(sheet);
   ASSERT_EQ(ListedAxes(sheet), Names{L"$1-X"});
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  ASSERT_TRUE(ui.Click(kIdcDeleteAxis));
+  ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
   EXPECT_TRUE(sheet.machine.m_aryAxisName.empty());
   EXPECT_EQ(sheet.machine.m_listAxis.GetCount(), 0);
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
   EXPECT_TRUE(Enabled(sheet, kIdWizBack));
   // With nothing selected, Delete changes nothing.
-  ASSERT_TRUE(ui.Click(kIdcDeleteAxis));
+  ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
   EXPECT_TRUE(ui.abandoned().empty());
 }
@@ -242,11 +235,11 @@ TEST_F(MakeInfoPageTest, AddedAxesTakeTheProposedLetters) {
   std::vector<std::wstring> proposed;
   for (int i = 0; i < 4; ++i) {
     ui.queue().Add([&](HeadlessUi& u) {
-      proposed.push_back(u.FindControl(*u.ForegroundDialog(), kIdcAxisName)->GetText());
+      proposed.push_back(u.FindControl(*u.ForegroundDialog(), PF_IDC_AXIS_NAME)->GetText());
       EXPECT_TRUE(u.FindControl(*u.ForegroundDialog(), kIdOk)->IsEnabled());
       u.Click(kIdOk);
     });
-    ASSERT_TRUE(ui.Click(kIdcAddAxis));
+    ASSERT_TRUE(ui.Click(PF_IDC_ADD_AXIS));
   }
   EXPECT_EQ(proposed, (Names{L"X", L"Y", L"Z", L"A"}));
   const Names expected = {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C", L"X", L"Y", L"Z", L"A"};
@@ -277,15 +270,15 @@ TEST_F(MakeInfoPageTest, TheAxisDialogConfirmsOnlyUsableNewNames) {
     CDialog& dialog = *u.ForegroundDialog();
     for (const Row& row : rows) {
       SCOPED_TRACE(ToNarrow(row.typed));
-      EXPECT_TRUE(u.TypeText(kIdcAxisName, row.typed));
-      EXPECT_EQ(u.FindControl(dialog, kIdcAxisName)->GetText(), row.shown);
+      EXPECT_TRUE(u.TypeText(PF_IDC_AXIS_NAME, row.typed));
+      EXPECT_EQ(u.FindControl(dialog, PF_IDC_AXIS_NAME)->GetText(), row.shown);
       EXPECT_EQ(u.FindControl(dialog, kIdOk)->IsEnabled(), row.ok);
     }
     EXPECT_FALSE(u.Click(kIdOk));   // the last name holds a forbidden character
-    u.TypeText(kIdcAxisName, L"U2");
+    u.TypeText(PF_IDC_AXIS_NAME, L"U2");
     u.Click(kIdOk);
   });
-  ASSERT_TRUE(ui.Click(kIdcAddAxis));
+  ASSERT_TRUE(ui.Click(PF_IDC_ADD_AXIS));
   EXPECT_EQ(sheet.machine.m_aryAxisName.back(), L"U2");
   EXPECT_EQ(ListedAxes(sheet).back(), L"U2");
   EXPECT_EQ(sheet.machine.m_aryIncAxis.back(), L"999");
@@ -293,7 +286,7 @@ TEST_F(MakeInfoPageTest, TheAxisDialogConfirmsOnlyUsableNewNames) {
 
   // Cancel adds nothing.
   ui.queue().Add([](HeadlessUi& u) { u.Click(kIdCancel); });
-  ASSERT_TRUE(ui.Click(kIdcAddAxis));
+  ASSERT_TRUE(ui.Click(PF_IDC_ADD_AXIS));
   EXPECT_EQ(sheet.machine.m_aryAxisName.size(), 7u);
 }
 
@@ -305,7 +298,7 @@ TEST_F(MakeInfoPageTest, WithEveryLetterTakenTheDialogProposesNothing) {
   std::wstring shown = L"?";
   ui.queue().Add([&](HeadlessUi& u) {
     okEnabled = u.FindControl(dialog, kIdOk)->IsEnabled();
-    shown = u.FindControl(dialog, kIdcAxisName)->GetText();
+    shown = u.FindControl(dialog, PF_IDC_AXIS_NAME)->GetText();
     u.Click(kIdCancel);
   });
   std::wstring name = L"unchanged";

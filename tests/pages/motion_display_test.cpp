@@ -8,8 +8,8 @@
 
 #include "PagesFixture.h"
 #include "motion/PictureLayout.h"
-#include "pages/ProgramPageIds.h"
 #include "pages/page/ShownMotion.h"
+#include "res/controls.h"
 #include "ui/Controls.h"
 #include "ui/Resources.h"
 
@@ -17,7 +17,6 @@ namespace pf::test {
 namespace {
 
 // The summary page's program tree.
-constexpr int kIdcTree = 35023;
 
 constexpr wchar_t kNothingYet[] = L"No motion to check yet";
 constexpr wchar_t kBeyondX[] = L"X reaches 550.000, beyond the stroke end 500.000 (Circle1.eia, line 6)";
@@ -45,8 +44,8 @@ class MotionDisplayTest : public PagesTest {
 
   // The picture as the page printer shows it: laid out in the control's size.
   std::wstring PictureText(CWnd& page) {
-    const Rect rect = ui.FindControl(page, kIdcMotionPicture)->GetRect();
-    return DescribeScene(LayOutPicture(CPictureCtrl(&page, kIdcMotionPicture).GetPicture(), rect.right - rect.left,
+    const Rect rect = ui.FindControl(page, PF_IDC_MOTION_PICTURE)->GetRect();
+    return DescribeScene(LayOutPicture(CPictureCtrl(&page, PF_IDC_MOTION_PICTURE).GetPicture(), rect.right - rect.left,
                                        rect.bottom - rect.top, DialogUnitsToPixelsY(8)));
   }
 };
@@ -65,20 +64,20 @@ TEST_F(MotionDisplayTest, TheProgramPageFollowsCreateEditsAndTheSelection) {
       {"a grid edit alone changes no file", [this](CProgramPage& p) { EditCell(p, 1, 1, L"350"); },
        kNothingYet, L"no picture"},
       {"create: the far side of the circle passes X 500",
-       [this](CProgramPage&) { ASSERT_TRUE(ui.Click(kIdcCreate)); }, kBeyondX,
+       [this](CProgramPage&) { ASSERT_TRUE(ui.Click(PF_IDC_CREATE)); }, kBeyondX,
        L"path 0, " + ends + texts + kScaleAndNames},
       {"the circle file selected: the part beyond X 500 and how far",
-       [this](CProgramPage&) { ASSERT_TRUE(ui.PickItem(kIdcFileList, 1)); }, kBeyondX,
+       [this](CProgramPage&) { ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 1)); }, kBeyondX,
        L"path 50, beyond 25, " + ends + texts + L"\"X 550.000\" " + kScaleAndNames +
            L"; inset: path 50, beyond 25, 1 limit lines, arrow"},
       {"a radius of 50 typed in stays inside",
-       [this](CProgramPage&) { ASSERT_TRUE(ui.TypeText(kIdcFileText, CircleText(L"50", L"99"))); },
+       [this](CProgramPage&) { ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, CircleText(L"50", L"99"))); },
        L"Within the stroke limits: X 350.000 \u2026 450.000, Y -50.000 \u2026 50.000",
        L"path 73, " + ends + texts + kScaleAndNames + L"; inset: path 73, arrow"},
       {"the position file moved to X -500.5",
        [this](CProgramPage&) {
-         ASSERT_TRUE(ui.PickItem(kIdcFileList, 0));
-         ASSERT_TRUE(ui.TypeText(kIdcFileText, Position(L"-500.5")));
+         ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 0));
+         ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, Position(L"-500.5")));
        },
        L"X reaches -500.500, beyond the stroke end -500.000 (InitCircle1.eia, line 2)",
        L"path 0, " + ends + texts + L"\"X -500.500\" " + kScaleAndNames},
@@ -87,7 +86,7 @@ TEST_F(MotionDisplayTest, TheProgramPageFollowsCreateEditsAndTheSelection) {
   for (const Step& step : kSteps) {
     SCOPED_TRACE(step.name);
     step.act(page);
-    EXPECT_EQ(Text(page, kIdcMotionVerdict), step.verdict);
+    EXPECT_EQ(Text(page, PF_IDC_MOTION_VERDICT), step.verdict);
     EXPECT_EQ(PictureText(page), step.picture);
   }
 }
@@ -120,14 +119,14 @@ TEST_F(MotionDisplayTest, TheSummaryShowsTheWorseProgramOfTheSelectedEntry) {
     Record(10, 0).at(0).m_strText = row.second.empty() ? L"" : Position(L"0");
     Record(10, 0).at(1).m_strText = row.second;
     ShowSummary();
-    EXPECT_EQ(Text(sheet.summary, kIdcMotionVerdict), L"");
+    EXPECT_EQ(Text(sheet.summary, PF_IDC_MOTION_VERDICT), L"");
     const HTreeItem group = sheet.summary.m_hGroup[6];   // circular lost motion, method 3
-    ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, group, TreePart::Button));
-    ASSERT_TRUE(ui.SelectTreeItem(kIdcTree, sheet.summary.m_treeProgram.GetChildItem(group)));
-    EXPECT_EQ(Text(sheet.summary, kIdcMotionVerdict), row.verdict);
+    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SUMMARY_TREE, group, TreePart::Button));
+    ASSERT_TRUE(ui.SelectTreeItem(PF_IDC_SUMMARY_TREE, sheet.summary.m_treeProgram.GetChildItem(group)));
+    EXPECT_EQ(Text(sheet.summary, PF_IDC_MOTION_VERDICT), row.verdict);
     EXPECT_EQ(PictureText(sheet.summary), row.picture);
-    ASSERT_TRUE(ui.SelectTreeItem(kIdcTree, group));
-    EXPECT_EQ(Text(sheet.summary, kIdcMotionVerdict), L"");
+    ASSERT_TRUE(ui.SelectTreeItem(PF_IDC_SUMMARY_TREE, group));
+    EXPECT_EQ(Text(sheet.summary, PF_IDC_MOTION_VERDICT), L"");
     EXPECT_EQ(PictureText(sheet.summary), L"no picture");
   }
 }

@@ -9,30 +9,12 @@
 #include "common/Format.h"
 #include "common/Path.h"
 #include "pages/TrialRun.h"
+#include "res/controls.h"
 
 namespace pf::test {
 namespace {
 
 using Names = std::vector<std::wstring>;
-
-enum : int {
-  kIdcDwellCheck = 35007,
-  kIdcDwell = 35008,
-  kIdcGrid = 35017,
-  kIdcCreate = 35020,
-  kIdcFileText = 35024,
-  kIdcFileList = 35025,
-  kIdcRadius = 35028,
-  kIdcSmpTime = 35031,
-  kIdcFeed = 35032,
-  kIdcHeading = 35033,
-  kIdcPlus = 35034,
-  kIdcMinus = 35038,
-  kIdcAxis = 35042,
-  kIdcHint = 35044,
-  kIdcDistance = 35045,
-  kIdcTrialRun = 35046,
-};
 
 class ProgramPageTest : public PagesTest {
  protected:
@@ -85,54 +67,54 @@ TEST_F(ProgramPageTest, ActivationShowsTheEstimateOfTheStoredParameters) {
     record.m_strRadius = row.radius;
     record.m_strSmpTime = L"5";
     const CProgramPage& page = Show(row.kind, row.index);
-    EXPECT_EQ(Text(page, kIdcSmpTime), row.first);
+    EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), row.first);
     EXPECT_EQ(record.m_strSmpTime, row.first);
     EXPECT_EQ(record.m_strSmpTime2, row.second);
   }
   // The circle's distance and dwell are cleared; its heading is the plane's.
   EXPECT_EQ(Record(9, 0).m_strDistance, L"");
   EXPECT_EQ(Record(9, 0).m_strDwell, L"");
-  EXPECT_EQ(Text(sheet.Page(9), kIdcHeading), Format(LoadResString(14038), L"$1-IJ"));
-  EXPECT_EQ(Text(sheet.Page(1), kIdcHeading), Format(LoadResString(14004), L"$1-X"));
+  EXPECT_EQ(Text(sheet.Page(9), PF_IDC_HEADING), Format(LoadResString(14038), L"$1-IJ"));
+  EXPECT_EQ(Text(sheet.Page(1), PF_IDC_HEADING), Format(LoadResString(14004), L"$1-X"));
   EXPECT_EQ(CountCalls("NcGetParameter(0, 2, \"AFTER_INTERP_G0_MAX_SPEED\", 3) -> 0"), 2);
 }
 
 TEST_F(ProgramPageTest, InputsWriteThroughAndReestimate) {
   Record(4, 1).m_strFeed = L"1000";
   CProgramPage& page = Show(4, 1);
-  ASSERT_EQ(Text(page, kIdcSmpTime), L"7.20");   // (6 s + no dwell) x 1.2
-  EXPECT_FALSE(Enabled(page, kIdcDwell));
+  ASSERT_EQ(Text(page, PF_IDC_SMP_TIME), L"7.20");   // (6 s + no dwell) x 1.2
+  EXPECT_FALSE(Enabled(page, PF_IDC_DWELL));
 
-  ASSERT_TRUE(ui.Click(kIdcDwellCheck));        // dwell 0.5 s on
+  ASSERT_TRUE(ui.Click(PF_IDC_DWELL_CHECK));        // dwell 0.5 s on
   EXPECT_EQ(Record(4, 1).m_bDwell, 1);
-  EXPECT_TRUE(Enabled(page, kIdcDwell));
-  EXPECT_EQ(Text(page, kIdcSmpTime), L"7.80");
+  EXPECT_TRUE(Enabled(page, PF_IDC_DWELL));
+  EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), L"7.80");
 
-  ASSERT_TRUE(ui.TypeText(kIdcDistance, L"50"));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_DISTANCE, L"50"));
   EXPECT_EQ(Record(4, 1).m_strDistance, L"50");
-  EXPECT_EQ(Text(page, kIdcSmpTime), L"4.20");
-  ASSERT_TRUE(ui.TypeText(kIdcFeed, L"3000"));
+  EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), L"4.20");
+  ASSERT_TRUE(ui.TypeText(PF_IDC_FEED, L"3000"));
   EXPECT_EQ(Record(4, 1).m_strFeed, L"3000");
-  EXPECT_EQ(Text(page, kIdcSmpTime), L"1.80");
-  ASSERT_TRUE(ui.TypeText(kIdcDwell, L"1.5"));
+  EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), L"1.80");
+  ASSERT_TRUE(ui.TypeText(PF_IDC_DWELL, L"1.5"));
   EXPECT_EQ(Record(4, 1).m_strDwell, L"1.5");
-  EXPECT_EQ(Text(page, kIdcSmpTime), L"3.00");
+  EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), L"3.00");
   EXPECT_EQ(Record(4, 1).m_strSmpTime, L"3.00");
 
   // A typed sampling time is kept until the next activation re-estimates it.
-  ASSERT_TRUE(ui.TypeText(kIdcSmpTime, L"9"));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_SMP_TIME, L"9"));
   EXPECT_EQ(Record(4, 1).m_strSmpTime, L"9");
   Show(4, 1);
   EXPECT_EQ(Record(4, 1).m_strSmpTime, L"3.00");
 
   CProgramPage& circle = Show(10, 0);
-  ASSERT_TRUE(ui.TypeText(kIdcRadius, L"20"));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_RADIUS, L"20"));
   EXPECT_EQ(Record(10, 0).m_strRadius, L"20");
-  ASSERT_TRUE(ui.Click(35029));
+  ASSERT_TRUE(ui.Click(PF_IDC_COUNTER_CLOCKWISE));
   EXPECT_EQ(Record(10, 0).m_nCircleDir, 1);
-  ASSERT_TRUE(ui.Click(35030));
+  ASSERT_TRUE(ui.Click(PF_IDC_CLOCKWISE));
   EXPECT_EQ(Record(10, 0).m_nCircleDir, 0);
-  EXPECT_FALSE(Enabled(circle, kIdcDistance));
+  EXPECT_FALSE(Enabled(circle, PF_IDC_DISTANCE));
 }
 
 TEST_F(ProgramPageTest, EachKindHasItsDwellAndFeedRules) {
@@ -159,16 +141,16 @@ TEST_F(ProgramPageTest, EachKindHasItsDwellAndFeedRules) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.kind);
     const CProgramPage& page = Show(row.kind, 0);
-    EXPECT_EQ(Shown(page, kIdcDwellCheck), row.boxShown);
-    EXPECT_EQ(Enabled(page, kIdcDwellCheck), row.boxEnabled);
-    EXPECT_EQ(Enabled(page, kIdcDwell), row.dwellEditable);
+    EXPECT_EQ(Shown(page, PF_IDC_DWELL_CHECK), row.boxShown);
+    EXPECT_EQ(Enabled(page, PF_IDC_DWELL_CHECK), row.boxEnabled);
+    EXPECT_EQ(Enabled(page, PF_IDC_DWELL), row.dwellEditable);
     EXPECT_EQ(page.m_bDwellFlag, row.flag);
     EXPECT_EQ(Record(row.kind, 0).m_bDwell, row.dwellMode);
-    EXPECT_EQ(Shown(page, kIdcFeed), row.feedShown);
+    EXPECT_EQ(Shown(page, PF_IDC_FEED), row.feedShown);
     if (row.axisShown) {
-      EXPECT_EQ(Text(page, kIdcAxis), Format(LoadResString(14004), L"$1-X"));
-      EXPECT_EQ(Text(page, kIdcMinus), L"-500.000");
-      EXPECT_EQ(Text(page, kIdcPlus), L"500.000");
+      EXPECT_EQ(Text(page, PF_IDC_AXIS), Format(LoadResString(14004), L"$1-X"));
+      EXPECT_EQ(Text(page, PF_IDC_MINUS), L"-500.000");
+      EXPECT_EQ(Text(page, PF_IDC_PLUS), L"500.000");
     }
     Record(row.kind, 0).m_bDwell = 1;
     EXPECT_EQ(Show(row.kind, 0).m_bDwellFlag, row.flagFromOne);
@@ -176,14 +158,14 @@ TEST_F(ProgramPageTest, EachKindHasItsDwellAndFeedRules) {
   }
   // Kind 5 leaves the axis row as the template has it; the circles show the
   // plane's first axis; an axis without stroke ends shows "****".
-  EXPECT_EQ(Text(sheet.Page(5), kIdcAxis), L"");
-  EXPECT_EQ(Text(sheet.Page(5), kIdcMinus), L"");
-  EXPECT_EQ(Text(sheet.Page(9), kIdcAxis), L"$1-X");
-  EXPECT_EQ(Text(sheet.Page(9), kIdcMinus), L"-500.0000");
+  EXPECT_EQ(Text(sheet.Page(5), PF_IDC_AXIS), L"");
+  EXPECT_EQ(Text(sheet.Page(5), PF_IDC_MINUS), L"");
+  EXPECT_EQ(Text(sheet.Page(9), PF_IDC_AXIS), L"$1-X");
+  EXPECT_EQ(Text(sheet.Page(9), PF_IDC_MINUS), L"-500.0000");
   Record(6, 1).m_strLimitMinus.clear();
   Show(6, 1);
-  EXPECT_EQ(Text(sheet.Page(6), kIdcMinus), L"****");
-  EXPECT_EQ(Text(sheet.Page(6), kIdcPlus), L"250.000");
+  EXPECT_EQ(Text(sheet.Page(6), PF_IDC_MINUS), L"****");
+  EXPECT_EQ(Text(sheet.Page(6), PF_IDC_PLUS), L"250.000");
 }
 
 TEST_F(ProgramPageTest, TypedTextIsCutToTheInputLimits) {
@@ -195,11 +177,11 @@ TEST_F(ProgramPageTest, TypedTextIsCutToTheInputLimits) {
   };
   Record(4, 0).m_bDwell = 1;
   const Row kRows[] = {
-      {4, kIdcDistance, L"123456789012", L"1234567890"},
-      {4, kIdcFeed, L"123456789", L"1234567"},
-      {4, kIdcDwell, L"1234567890", L"12345678"},
-      {4, kIdcSmpTime, L"12345", L"12"},
-      {9, kIdcRadius, L"123456789", L"1234567"},
+      {4, PF_IDC_DISTANCE, L"123456789012", L"1234567890"},
+      {4, PF_IDC_FEED, L"123456789", L"1234567"},
+      {4, PF_IDC_DWELL, L"1234567890", L"12345678"},
+      {4, PF_IDC_SMP_TIME, L"12345", L"12"},
+      {9, PF_IDC_RADIUS, L"123456789", L"1234567"},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.id);
@@ -271,27 +253,27 @@ TEST_F(ProgramPageTest, NextAndTrialRunFollowTheFileTexts) {
   EXPECT_EQ(page.m_listFile.GetCurSel(), 0);
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
   EXPECT_TRUE(Enabled(sheet, kIdWizBack));
-  EXPECT_FALSE(Enabled(page, kIdcTrialRun));
+  EXPECT_FALSE(Enabled(page, PF_IDC_TRIAL_RUN));
 
-  ASSERT_TRUE(ui.Click(kIdcCreate));
+  ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
   EXPECT_TRUE(ui.messages().empty());   // nothing to replace: no question
   ASSERT_TRUE(AllFilesHaveText(1, 0));
-  EXPECT_EQ(Text(page, kIdcFileText), Record(1, 0).at(0).m_strText);
+  EXPECT_EQ(Text(page, PF_IDC_PROGRAM_TEXT), Record(1, 0).at(0).m_strText);
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  EXPECT_TRUE(Enabled(page, kIdcTrialRun));
+  EXPECT_TRUE(Enabled(page, PF_IDC_TRIAL_RUN));
 
-  ASSERT_TRUE(ui.PickItem(kIdcFileList, 2));
-  EXPECT_EQ(Text(page, kIdcFileText), Record(1, 0).at(2).m_strText);
-  ASSERT_TRUE(ui.TypeText(kIdcFileText, L""));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 2));
+  EXPECT_EQ(Text(page, PF_IDC_PROGRAM_TEXT), Record(1, 0).at(2).m_strText);
+  ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, L""));
   EXPECT_EQ(Record(1, 0).at(2).m_strText, L"");
   EXPECT_EQ(Record(1, 0).at(2).m_bModified, 1);
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-  EXPECT_FALSE(Enabled(page, kIdcTrialRun));
-  ASSERT_TRUE(ui.PickItem(kIdcFileList, 1));   // the selected file has text: trial run again
+  EXPECT_FALSE(Enabled(page, PF_IDC_TRIAL_RUN));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 1));   // the selected file has text: trial run again
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-  EXPECT_TRUE(Enabled(page, kIdcTrialRun));
-  ASSERT_TRUE(ui.PickItem(kIdcFileList, 2));
-  ASSERT_TRUE(ui.TypeText(kIdcFileText, L"G04X1.\r\n"));
+  EXPECT_TRUE(Enabled(page, PF_IDC_TRIAL_RUN));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 2));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, L"G04X1.\r\n"));
   EXPECT_EQ(Record(1, 0).at(2).m_strText, L"G04X1.\r\n");
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
 
@@ -299,19 +281,19 @@ TEST_F(ProgramPageTest, NextAndTrialRunFollowTheFileTexts) {
   sheet.machine.m_bAxisInfoOK = 0;
   Show(1, 0);
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  EXPECT_FALSE(Enabled(page, kIdcTrialRun));
+  EXPECT_FALSE(Enabled(page, PF_IDC_TRIAL_RUN));
 }
 
 TEST_F(ProgramPageTest, CreateAsksBeforeReplacingText) {
   CProgramPage& page = Show(4, 0);
-  ASSERT_TRUE(ui.Click(kIdcCreate));
+  ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
   const std::wstring generated = Record(4, 0).at(1).m_strText;
   ASSERT_FALSE(generated.empty());
-  ASSERT_TRUE(ui.PickItem(kIdcFileList, 1));
-  ASSERT_TRUE(ui.TypeText(kIdcFileText, L"edited\r\n"));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 1));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, L"edited\r\n"));
 
   ui.QueueAnswer(kAnswerNo);
-  ASSERT_TRUE(ui.Click(kIdcCreate));
+  ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
   ASSERT_EQ(ui.messages().size(), 1u);
   const MessageRecord& asked = ui.messages().back();
   EXPECT_EQ(asked.stringId, 14042u);
@@ -320,10 +302,10 @@ TEST_F(ProgramPageTest, CreateAsksBeforeReplacingText) {
   EXPECT_EQ(asked.waitDepth, 1);
   EXPECT_EQ(Record(4, 0).at(1).m_strText, L"edited\r\n");
   EXPECT_EQ(page.m_listFile.GetCurSel(), 0);
-  EXPECT_EQ(Text(page, kIdcFileText), Record(4, 0).at(0).m_strText);
+  EXPECT_EQ(Text(page, PF_IDC_PROGRAM_TEXT), Record(4, 0).at(0).m_strText);
 
   ui.QueueAnswer(kAnswerYes);
-  ASSERT_TRUE(ui.Click(kIdcCreate));
+  ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
   EXPECT_EQ(ui.messages().size(), 2u);
   EXPECT_EQ(Record(4, 0).at(1).m_strText, generated);
   EXPECT_EQ(Record(4, 0).at(1).m_bModified, 0);
@@ -334,7 +316,7 @@ TEST_F(ProgramPageTest, CreateAsksBeforeReplacingText) {
   Record(4, 0).m_strDistance = L"1.2.3";
   Show(4, 0);
   ui.QueueAnswer(kAnswerYes);
-  ASSERT_TRUE(ui.Click(kIdcCreate));
+  ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
   EXPECT_EQ(ui.messages().back().stringId, 12525u);
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
 }
@@ -365,11 +347,11 @@ TEST_F(ProgramPageTest, TrialRunLoadsTheShownTextAfterAsking) {
     UseMachine(row.machine);
     sheet.ReadMachine();
     Show(1, row.axis);
-    ASSERT_TRUE(ui.Click(kIdcCreate));
+    ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
     const std::size_t before = ui.messages().size();
     sim_.ClearJournal();
     ui.QueueAnswer(row.answer);
-    ASSERT_TRUE(ui.Click(kIdcTrialRun));
+    ASSERT_TRUE(ui.Click(PF_IDC_TRIAL_RUN));
     std::vector<unsigned> shown;
     for (std::size_t i = before; i < ui.messages().size(); ++i) shown.push_back(ui.messages()[i].stringId);
     EXPECT_EQ(shown, row.messages);
@@ -386,22 +368,22 @@ TEST_F(ProgramPageTest, TheHintLineFollowsTheFocus) {
     unsigned hint;   // 0: no text
   };
   const Step kSteps[] = {
-      {kIdcDistance, 14026}, {kIdcFeed, 14023}, {kIdcDwell, 14018}, {kIdcSmpTime, 14022},
-      {kIdcFileList, 14020}, {kIdcFileText, 14020}, {kIdcCreate, 0}, {kIdcDistance, 14026},
+      {PF_IDC_DISTANCE, 14026}, {PF_IDC_FEED, 14023}, {PF_IDC_DWELL, 14018}, {PF_IDC_SMP_TIME, 14022},
+      {PF_IDC_FILE_LIST, 14020}, {PF_IDC_PROGRAM_TEXT, 14020}, {PF_IDC_CREATE, 0}, {PF_IDC_DISTANCE, 14026},
   };
   for (const Step& step : kSteps) {
     SCOPED_TRACE(step.focus);
     ASSERT_TRUE(ui.Focus(step.focus));
-    EXPECT_EQ(Text(page, kIdcHint), step.hint == 0 ? L"" : LoadResString(step.hint));
+    EXPECT_EQ(Text(page, PF_IDC_HINT), step.hint == 0 ? L"" : LoadResString(step.hint));
   }
   // The grid's hint is the one of its focused column.
   EditCell(page, 1, 2, L"1");
-  ASSERT_TRUE(ui.Focus(kIdcGrid));
-  EXPECT_EQ(Text(page, kIdcHint), LoadResString(14024));
-  ASSERT_TRUE(ui.Focus(kIdcDistance));
+  ASSERT_TRUE(ui.Focus(PF_IDC_AXIS_GRID));
+  EXPECT_EQ(Text(page, PF_IDC_HINT), LoadResString(14024));
+  ASSERT_TRUE(ui.Focus(PF_IDC_DISTANCE));
   EditCell(page, 1, 1, L"5");
-  ASSERT_TRUE(ui.Focus(kIdcGrid));
-  EXPECT_EQ(Text(page, kIdcHint), LoadResString(14025));
+  ASSERT_TRUE(ui.Focus(PF_IDC_AXIS_GRID));
+  EXPECT_EQ(Text(page, PF_IDC_HINT), LoadResString(14025));
 
   // The controls that other kinds show.
   const struct {
@@ -409,22 +391,23 @@ TEST_F(ProgramPageTest, TheHintLineFollowsTheFocus) {
     int focus;
     unsigned hint;
   } kOtherKinds[] = {
-      {4, kIdcDwellCheck, 14017}, {9, kIdcRadius, 14021}, {9, 35029, 14016}, {9, 35030, 14016},
+      {4, PF_IDC_DWELL_CHECK, 14017}, {9, PF_IDC_RADIUS, 14021}, {9, PF_IDC_COUNTER_CLOCKWISE, 14016},
+      {9, PF_IDC_CLOCKWISE, 14016},
   };
   for (const auto& step : kOtherKinds) {
     SCOPED_TRACE(step.focus);
     const CProgramPage& other = Show(step.kind, 0);
     ASSERT_TRUE(ui.Focus(step.focus));
-    EXPECT_EQ(Text(other, kIdcHint), LoadResString(step.hint));
+    EXPECT_EQ(Text(other, PF_IDC_HINT), LoadResString(step.hint));
   }
   Show(1, 0);
 
   // Activation forgets the remembered focus: the hint comes back even
   // though the focus did not move.
-  ASSERT_TRUE(ui.Focus(kIdcDistance));
-  page.SetDlgItemText(kIdcHint, L"");
+  ASSERT_TRUE(ui.Focus(PF_IDC_DISTANCE));
+  page.SetDlgItemText(PF_IDC_HINT, L"");
   Show(1, 0);
-  EXPECT_EQ(Text(page, kIdcHint), LoadResString(14026));
+  EXPECT_EQ(Text(page, PF_IDC_HINT), LoadResString(14026));
 }
 
 TEST_F(ProgramPageTest, CancelAsksAndStaysUnlessYes) {

@@ -6,18 +6,12 @@
 
 #include "PagesFixture.h"
 #include "common/Format.h"
+#include "res/controls.h"
 
 namespace pf::test {
 namespace {
 
 using Names = std::vector<std::wstring>;
-
-enum : int {
-  kIdcMachineType = 35018,
-  kIdcTree = 35023,
-  kIdcText = 35024,
-  kIdcProject = 35026,
-};
 
 // One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
 // axis list is X, Y, Z and Z gets no entries. Three planes.
@@ -102,7 +96,7 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
     EXPECT_EQ(groupItem, sheet.summary.m_hGroup[row.group]);
     EXPECT_EQ(Tree().GetItemText(groupItem), LoadResString(row.label));
     EXPECT_EQ(Image(groupItem), row.groupMark);
-    EXPECT_FALSE(dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)).IsExpanded(groupItem));
+    EXPECT_FALSE(dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).IsExpanded(groupItem));
     Names texts;
     std::vector<int> marks;
     for (HTreeItem child : Children(groupItem)) {
@@ -122,7 +116,7 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
   EXPECT_EQ(Image(Child(0, 1)), 1);
   EXPECT_EQ(Tree().GetCount(), 4u + 2u + 2u + 2u + 3u);
 
-  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)));
+  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)));
 }
 
 TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
@@ -153,12 +147,12 @@ TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
     SCOPED_TRACE(row.name);
     const HTreeItem item = row.position < 0 ? sheet.summary.m_hGroup[row.group] : Child(row.group, row.position);
     const HTreeItem groupItem = sheet.summary.m_hGroup[row.group];
-    if (!dynamic_cast<HeadlessTree&>(Control(sheet.summary, kIdcTree)).IsExpanded(groupItem)) {
-      ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, groupItem, TreePart::Button));
+    if (!dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).IsExpanded(groupItem)) {
+      ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SUMMARY_TREE, groupItem, TreePart::Button));
     }
-    sheet.summary.SetDlgItemText(kIdcText, L"(before)");
-    ASSERT_TRUE(ui.SelectTreeItem(kIdcTree, item));
-    EXPECT_EQ(Text(sheet.summary, kIdcText), row.text);
+    sheet.summary.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"(before)");
+    ASSERT_TRUE(ui.SelectTreeItem(PF_IDC_SUMMARY_TREE, item));
+    EXPECT_EQ(Text(sheet.summary, PF_IDC_PROGRAM_TEXT), row.text);
   }
 }
 
@@ -173,8 +167,8 @@ TEST_F(ProgramReqPageTest, ShowsTheMachineTypeAndTheProject) {
     sheet.machine.m_nMachineType = row.machineType;
     sheet.project = L"Line" + std::to_wstring(row.machineType);
     ShowSummary();
-    EXPECT_EQ(Text(sheet.summary, kIdcMachineType), LoadResString(row.text));
-    EXPECT_EQ(Text(sheet.summary, kIdcProject), sheet.project);
+    EXPECT_EQ(Text(sheet.summary, PF_IDC_MACHINE_TYPE), LoadResString(row.text));
+    EXPECT_EQ(Text(sheet.summary, PF_IDC_SUMMARY_PROJECT), sheet.project);
   }
 }
 

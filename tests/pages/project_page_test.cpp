@@ -9,13 +9,11 @@
 #include "common/Format.h"
 #include "common/Path.h"
 #include "common/Text.h"
+#include "res/controls.h"
 #include "wizard/ProjectFolders.h"
 
 namespace pf::test {
 namespace {
-
-constexpr int kIdcProject = 35027;
-constexpr int kIdcNameReason = 35050;
 
 class ProjectPageTest : public ShellTest {
  protected:
@@ -42,12 +40,12 @@ TEST_F(ProjectPageTest, WithoutProjectsNextWaitsForAName) {
   ShellSheet sheet(ovx_);
   ASSERT_TRUE(ui.OpenSheet(sheet));
   EXPECT_TRUE(ListedProjects(sheet).empty());
-  EXPECT_EQ(Text(sheet.project, kIdcProject), L"");
+  EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT), L"");
   EXPECT_EQ(sheet.project.m_strProject, L"");
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
   EXPECT_FALSE(Enabled(sheet, kIdWizBack));
 
-  ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+  ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
   EXPECT_EQ(sheet.project.m_strProject, L"Line1");
   EXPECT_EQ(sheet.ProjectName(), L"Line1");
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
@@ -77,21 +75,22 @@ TEST_F(ProjectPageTest, OnlyFolderNamesOfTheirOwnEnableNextAndTheLineSaysWhy) {
   ASSERT_TRUE(ui.OpenSheet(sheet));
   for (const Row& row : rows) {
     SCOPED_TRACE(ToNarrow(row.name));
-    ASSERT_TRUE(ui.TypeText(kIdcProject, row.name));
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, row.name));
     EXPECT_EQ(sheet.project.m_strProject, row.name);
     EXPECT_EQ(Enabled(sheet, kIdWizNext), row.next);
-    EXPECT_EQ(Text(sheet.project, kIdcNameReason), row.reasonId == 0 ? L"" : LoadResString(row.reasonId));
+    EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT_REASON), row.reasonId == 0 ? L"" : LoadResString(row.reasonId));
     // A usable name again enables Next and empties the line.
-    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line"));
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line"));
     EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-    EXPECT_EQ(Text(sheet.project, kIdcNameReason), L"");
+    EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT_REASON), L"");
   }
   // The longest path Finish writes: <root>/<name>/$1-IJ/LostMotion2/InitCircle1.eia.pf-new, at most 259 characters.
   const int longest = 259 - static_cast<int>(GetProgramRoot().size() + std::wcslen(L"//$1-IJ/LostMotion2/InitCircle1.eia.pf-new"));
   for (int length : {longest, longest + 1}) {
-    ASSERT_TRUE(ui.TypeText(kIdcProject, std::wstring(length, L'n')));
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, std::wstring(length, L'n')));
     EXPECT_EQ(Enabled(sheet, kIdWizNext), length == longest);
-    EXPECT_EQ(Text(sheet.project, kIdcNameReason), length == longest ? L"" : Format(LoadResString(14065), longest));
+    EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT_REASON),
+              length == longest ? L"" : Format(LoadResString(14065), longest));
   }
 }
 
@@ -106,12 +105,12 @@ TEST_F(ProjectPageTest, ExistingProjectsAreListedAndTheFirstIsSelected) {
   std::sort(listed.begin(), listed.end());
   EXPECT_EQ(listed, (std::vector<std::wstring>{L"Alpha", L"beta"}));
   EXPECT_EQ(sheet.project.m_comboProject.GetCurSel(), 0);
-  EXPECT_EQ(Text(sheet.project, kIdcProject), first);
+  EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT), first);
   EXPECT_EQ(sheet.project.m_strProject, first);
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
 
   // Picking the other entry makes it the project.
-  ASSERT_TRUE(ui.PickItem(kIdcProject, 1));
+  ASSERT_TRUE(ui.PickItem(PF_IDC_PROJECT, 1));
   EXPECT_EQ(sheet.project.m_strProject, sheet.project.m_comboProject.GetLBText(1));
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
 }
@@ -125,7 +124,7 @@ TEST_F(ProjectPageTest, TheCurrentNameSelectsItsProjectIgnoringCase) {
   ASSERT_GE(selected, 0);
   EXPECT_EQ(sheet.project.m_comboProject.GetLBText(selected), L"beta");
   EXPECT_EQ(sheet.project.m_strProject, L"beta");
-  EXPECT_EQ(Text(sheet.project, kIdcProject), L"beta");
+  EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT), L"beta");
 }
 
 TEST_F(ProjectPageTest, ANewNameGivesWayToTheFirstProjectWhenThePageComesBack) {
@@ -139,14 +138,14 @@ TEST_F(ProjectPageTest, ANewNameGivesWayToTheFirstProjectWhenThePageComesBack) {
     if (row.projects) MakeTwoProjects();
     ShellSheet sheet(ovx_);
     ASSERT_TRUE(ui.OpenSheet(sheet));
-    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line2"));
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line2"));
     ASSERT_TRUE(ui.PressNext());
     ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
     ASSERT_TRUE(ui.PressBack());
     ASSERT_EQ(sheet.GetActiveIndex(), kProjectPage);
     const std::wstring expected = row.projects ? ListProjectFolders()[0] : L"Line2";
     EXPECT_EQ(sheet.project.m_strProject, expected);
-    EXPECT_EQ(Text(sheet.project, kIdcProject), expected);
+    EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT), expected);
     EXPECT_TRUE(Enabled(sheet, kIdWizNext));
     ui.PressCancel();
   }

@@ -9,6 +9,7 @@
 #include "ShellFixture.h"
 #include "common/Format.h"
 #include "common/Path.h"
+#include "res/controls.h"
 #include "ui/headless/HeadlessTree.h"
 #include "wizard/ProjectFolders.h"
 
@@ -16,9 +17,6 @@ namespace pf::test {
 namespace {
 
 using Names = std::vector<std::wstring>;
-
-constexpr int kIdcTree = 35047;
-constexpr int kIdcWarning = 35002;
 
 // One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
 // wizard lists X, Y and Z and offers programs for X and Y only. All three
@@ -90,13 +88,13 @@ class SelProgPageTest : public ShellTest {
   void ClickCheckBox(ShellSheet& sheet, int group, int index) {
     const HTreeItem groupItem = sheet.selection.m_hGroup[group];
     if (!IsExpanded(sheet, groupItem)) {
-      ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, groupItem, TreePart::Button));
+      ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, groupItem, TreePart::Button));
     }
-    ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, Child(sheet, group, index), TreePart::StateIcon));
+    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, Child(sheet, group, index), TreePart::StateIcon));
   }
 
   bool IsExpanded(ShellSheet& sheet, HTreeItem item) {
-    return dynamic_cast<HeadlessTree&>(Control(sheet.selection, kIdcTree)).IsExpanded(item);
+    return dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)).IsExpanded(item);
   }
 
   // True when nothing is ticked in the tree and no record is selected.
@@ -115,7 +113,7 @@ class SelProgPageTest : public ShellTest {
     }
     EXPECT_FALSE(Enabled(sheet, kIdWizNext));
     EXPECT_FALSE(Enabled(sheet, kIdWizBack));
-    EXPECT_EQ(Text(sheet.selection, kIdcWarning), L"");
+    EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), L"");
   }
 };
 
@@ -178,7 +176,7 @@ TEST_F(SelProgPageTest, TheTreeOffersEachGroupPerAxisOrPlaneAndMarksExistingProg
   // The kinds the page does not offer keep their records as they were.
   for (int kind : {5, 6, 7, 8}) EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 1));
 
-  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.selection, kIdcTree)));
+  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)));
 }
 
 // Three part systems; $2-Z leads a tandem pair with $2-W in the middle of
@@ -226,7 +224,7 @@ TEST_F(SelProgPageTest, TickingAGroupTicksItsEntriesAndAllowsNext) {
   Open(sheet);
   CTreeCtrl& tree = sheet.selection.m_treeProgram;
   const HTreeItem group = sheet.selection.m_hGroup[0];
-  ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, group, TreePart::StateIcon));
+  ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, group, TreePart::StateIcon));
   EXPECT_TRUE(tree.GetCheck(group));
   for (HTreeItem child : Children(tree, group)) {
     EXPECT_TRUE(tree.GetCheck(child));
@@ -281,15 +279,15 @@ TEST_F(SelProgPageTest, ATickedProgramThatExistsRaisesTheWarning) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
     ClickCheckBox(sheet, row.group, row.index);
-    EXPECT_EQ(Text(sheet.selection, kIdcWarning), row.warning ? LoadResString(14003) : L"");
+    EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), row.warning ? LoadResString(14003) : L"");
     ClickCheckBox(sheet, row.group, row.index);
-    EXPECT_EQ(Text(sheet.selection, kIdcWarning), L"");
+    EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), L"");
   }
   // A new program ticked beside an existing one keeps the warning.
   ClickCheckBox(sheet, 2, 0);
   ClickCheckBox(sheet, 1, 0);
   ClickCheckBox(sheet, 2, 0);
-  EXPECT_EQ(Text(sheet.selection, kIdcWarning), LoadResString(14003));
+  EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), LoadResString(14003));
 }
 
 // Whatever a person does to an entry, its box and its programs agree.
@@ -300,28 +298,29 @@ TEST_F(SelProgPageTest, TheSpaceBarAndClicksOnTheCheckBoxTickButTheTextDoesNot) 
     bool ticked;
   };
   const Row kRows[] = {
-      {"check box", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::StateIcon); }, true},
+      {"check box",
+       [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon); }, true},
       {"two quick clicks on the check box",
-       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(kIdcTree, i, TreePart::StateIcon); }, false},
+       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon); }, false},
       {"three quick clicks on the check box",
        [](HeadlessUi& u, HTreeItem i) {
-         u.DoubleClickTreeItem(kIdcTree, i, TreePart::StateIcon);
-         u.ClickTreeItem(kIdcTree, i, TreePart::StateIcon);
+         u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon);
+         u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon);
        },
        true},
-      {"text", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::Label); }, false},
+      {"text", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Label); }, false},
       {"two quick clicks on the text",
-       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(kIdcTree, i, TreePart::Label); }, false},
-      {"picture", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(kIdcTree, i, TreePart::Icon); }, false},
+       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Label); }, false},
+      {"picture", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Icon); }, false},
       {"space bar on the selected entry",
        [](HeadlessUi& u, HTreeItem i) {
-         u.SelectTreeItem(kIdcTree, i);
-         u.PressTreeKey(kIdcTree, kVkSpace);
+         u.SelectTreeItem(PF_IDC_SELECTION_TREE, i);
+         u.PressTreeKey(PF_IDC_SELECTION_TREE, kVkSpace);
        },
        true},
       {"another key", [](HeadlessUi& u, HTreeItem i) {
-         u.SelectTreeItem(kIdcTree, i);
-         u.PressTreeKey(kIdcTree, 0x41);
+         u.SelectTreeItem(PF_IDC_SELECTION_TREE, i);
+         u.PressTreeKey(PF_IDC_SELECTION_TREE, 0x41);
        },
        false},
   };
@@ -329,7 +328,7 @@ TEST_F(SelProgPageTest, TheSpaceBarAndClicksOnTheCheckBoxTickButTheTextDoesNot) 
     SCOPED_TRACE(row.name);
     ShellSheet sheet(ovx_, kSelectionPage);
     Open(sheet);
-    ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, sheet.selection.m_hGroup[1], TreePart::Button));
+    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.selection.m_hGroup[1], TreePart::Button));
     const HTreeItem child = Child(sheet, 1, 1);
     row.input(ui, child);
     const CTreeCtrl& tree = sheet.selection.m_treeProgram;
@@ -347,8 +346,8 @@ TEST_F(SelProgPageTest, TheSpaceBarAndClicksOnTheCheckBoxTickButTheTextDoesNot) 
 TEST_F(SelProgPageTest, ComingBackStartsAgainWithNothingTicked) {
   ShellSheet sheet(ovx_, kSelectionPage);
   Open(sheet);
-  ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, sheet.selection.m_hGroup[6], TreePart::StateIcon));
-  ASSERT_TRUE(ui.ClickTreeItem(kIdcTree, sheet.selection.m_hGroup[2], TreePart::StateIcon));
+  ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.selection.m_hGroup[6], TreePart::StateIcon));
+  ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.selection.m_hGroup[2], TreePart::StateIcon));
   EXPECT_EQ(SaveFlags(sheet, 9), (std::vector<int>{1, 1, 1}));
   ASSERT_TRUE(ui.PressNext());
   ASSERT_EQ(sheet.GetActiveIndex(), kProgramPage);

@@ -16,6 +16,7 @@
 #include "common/Path.h"
 #include "common/Text.h"
 #include "pages/ShellFixture.h"
+#include "res/controls.h"
 #include "res/styles.h"
 #include "sheet/ProgramSheet.h"
 #include "support/FaultyFileSystem.h"
@@ -33,12 +34,6 @@ using Names = std::vector<std::wstring>;
 // summary page and -2 for the selection page.
 using Stop = std::pair<int, int>;
 using Stops = std::vector<Stop>;
-
-enum : int {
-  kIdcProject = 35027,
-  kIdcSelectionTree = 35047,
-  kIdcCreate = 35020,
-};
 
 constexpr Stop kSummary{-1, 0};
 constexpr Stop kSelection{-2, 0};
@@ -72,7 +67,7 @@ class ProgramSheetTest : public ShellTest {
   // The user names the project and confirms the machine: the selection
   // page is shown.
   void ToSelection() {
-    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
     ASSERT_TRUE(ui.PressNext());
     ASSERT_TRUE(ui.PressNext());
     ASSERT_EQ(sheet.GetActivePage(), &sheet.m_pageSelProg);
@@ -81,7 +76,7 @@ class ProgramSheetTest : public ShellTest {
   // Ticks whole groups on the selection page.
   void Tick(std::initializer_list<int> groups) {
     for (int group : groups) {
-      ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, sheet.m_pageSelProg.m_hGroup.at(group), TreePart::StateIcon));
+      ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.m_pageSelProg.m_hGroup.at(group), TreePart::StateIcon));
     }
   }
 
@@ -102,7 +97,7 @@ class ProgramSheetTest : public ShellTest {
     for (Stop stop = Where(); stop != kSummary && stops.size() < 40; stop = Where()) {
       stops.push_back(stop);
       if (stop.first >= 0) {
-        EXPECT_TRUE(ui.Click(kIdcCreate));
+        EXPECT_TRUE(ui.Click(PF_IDC_CREATE));
       }
       EXPECT_TRUE(ui.PressNext());
     }
@@ -226,7 +221,7 @@ TEST_F(ProgramSheetTest, NextOnTheMachinePageRebuildsTheRecords) {
   ASSERT_TRUE(MakeDirectory(ProjectFolder()));
   ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=3\r\n"));
   Run([&] {
-    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
     ASSERT_TRUE(ui.PressNext());
     CMakeInfoPage& machine = sheet.m_pageMakeInfo;
     EXPECT_EQ(machine.m_nFixedMachineType, 1);   // the project's choices, locked
@@ -292,7 +287,7 @@ TEST_F(ProgramSheetTest, BackCarriesTheStartPositionsToThePreviousPage) {
     ToSelection();
     Tick({0, 1});
     ASSERT_TRUE(ui.PressNext());
-    ASSERT_TRUE(ui.Click(kIdcCreate));
+    ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
     ASSERT_TRUE(ui.PressNext());
     ASSERT_EQ(Where(), Stop(2, 0));
     ASSERT_TRUE(ui.RunInput(L"edit cell", [&] {
@@ -310,10 +305,10 @@ TEST_F(ProgramSheetTest, AWalkSkipsWhatIsNotSelected) {
   UseMachine(kSmallMachine);
   Run([&] {
     ToSelection();
-    ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, sheet.m_pageSelProg.m_hGroup.at(2), TreePart::Button));
+    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.m_pageSelProg.m_hGroup.at(2), TreePart::Button));
     const HTreeItem axisY = sheet.m_pageSelProg.m_treeProgram.GetNextSiblingItem(
         sheet.m_pageSelProg.m_treeProgram.GetChildItem(sheet.m_pageSelProg.m_hGroup.at(2)));
-    ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, axisY, TreePart::StateIcon));
+    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, axisY, TreePart::StateIcon));
     ASSERT_TRUE(ui.PressNext());
     EXPECT_EQ(WalkForward(), (Stops{{4, 1}}));
     EXPECT_EQ(WalkBack(), (Stops{kSummary, {4, 1}}));
@@ -381,14 +376,14 @@ TEST_F(ProgramSheetTest, AProjectFileWithChoicesThePageCannotShowLeavesItUnlocke
     ASSERT_TRUE(WriteFileBytes(ProjectFilePath(ProjectFolder()), row.projectFile));
     CProgramSheet damaged{14001, 0, 0, 2501, ovx_};
     ui.queue().Add([&](HeadlessUi&) {
-      ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+      ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
       ASSERT_TRUE(ui.PressNext());
-      EXPECT_TRUE(ui.FindControl(damaged.m_pageMakeInfo, 35018)->IsEnabled());   // the choices are free
+      EXPECT_TRUE(ui.FindControl(damaged.m_pageMakeInfo, PF_IDC_MACHINE_TYPE)->IsEnabled());   // the choices are free
       ASSERT_TRUE(ui.PressNext());
-      ASSERT_TRUE(ui.ClickTreeItem(kIdcSelectionTree, damaged.m_pageSelProg.m_hGroup.at(0), TreePart::StateIcon));
+      ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, damaged.m_pageSelProg.m_hGroup.at(0), TreePart::StateIcon));
       ASSERT_TRUE(ui.PressNext());
       for (int page = 0; page < 6 && damaged.GetActivePage() != &damaged.m_pageProgramReq; ++page) {
-        EXPECT_TRUE(ui.Click(kIdcCreate));
+        EXPECT_TRUE(ui.Click(PF_IDC_CREATE));
         EXPECT_TRUE(ui.PressNext());
       }
       ASSERT_TRUE(ui.PressFinish());
@@ -547,10 +542,10 @@ TEST_F(ProgramSheetTest, OpeningAProjectFinishesACutShortFinishAndSaysSo) {
   });
   CProgramSheet again{14001, 0, 0, 2501, ovx_};
   ui.queue().Add([&](HeadlessUi&) {
-    ASSERT_TRUE(ui.TypeText(kIdcProject, L"Line1"));
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
     ASSERT_TRUE(ui.PressNext());
     EXPECT_EQ(again.GetActivePage(), &again.m_pageProject);
-    EXPECT_EQ(ui.FindControl(again.m_pageProject, 35050)->GetText(), LoadResString(14080));
+    EXPECT_EQ(ui.FindControl(again.m_pageProject, PF_IDC_PROJECT_REASON)->GetText(), LoadResString(14080));
     ASSERT_TRUE(ui.PressNext());
     EXPECT_EQ(again.GetActivePage(), &again.m_pageMakeInfo);
   });

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/Format.h"
+#include "res/controls.h"
 #include "ui/Controls.h"
 #include "ui/DataExchange.h"
 #include "ui/Dialog.h"
@@ -103,31 +104,33 @@ class ProgramDialog : public CDialog {
   ProgramDialog() : CDialog(2506) {}
 
   std::vector<std::wstring> events;
-  std::function<void()> onCreate;   // runs when 35020 is clicked
+  std::function<void()> onCreate;   // runs when PF_IDC_CREATE is clicked
   int focusSeen = -1;               // GetFocusId() at the last PreTranslateMessage
   int dwell = 0;
   int circleDir = 0;
 
   void DoDataExchange(CDataExchange* pDX) override {
-    DDX_Check(pDX, 35007, dwell);
-    DDX_Radio(pDX, 35030, circleDir);
+    DDX_Check(pDX, PF_IDC_DWELL_CHECK, dwell);
+    DDX_Radio(pDX, PF_IDC_CLOCKWISE, circleDir);
   }
   // Shows the controls that the template keeps hidden until a page of a
   // kind that uses them shows them (feed, radius, circle direction).
   BOOL OnInitDialog() override {
-    for (int id : {35022, 35032, 35021, 35028, 35030, 35029}) GetDlgItem(id).ShowWindow(kSwShow);
+    for (int id : {PF_IDC_FEED_LABEL, PF_IDC_FEED, PF_IDC_RADIUS_LABEL, PF_IDC_RADIUS, PF_IDC_CLOCKWISE,
+                   PF_IDC_COUNTER_CLOCKWISE})
+      GetDlgItem(id).ShowWindow(kSwShow);
     return CDialog::OnInitDialog();
   }
   void PreTranslateMessage() override { focusSeen = GetFocusId(); }
   const MessageMap* GetMessageMap() const override {
     static const MessageEntry kEntries[] = {
-        MapCommand(35020, Notify::Clicked, &ProgramDialog::OnCreate),
-        MapCommand(35045, Notify::Change, &ProgramDialog::OnChangeDistance),
-        MapCommand(35031, Notify::Change, &ProgramDialog::OnChangeSampling),
-        MapCommand(35024, Notify::Change, &ProgramDialog::OnChangeFileText),
-        MapCommand(35025, Notify::SelChange, &ProgramDialog::OnSelchangeFiles),
-        MapCommand(35007, Notify::Clicked, &ProgramDialog::OnDwell),
-        MapNotify(35017, Notify::EndLabelEdit, &ProgramDialog::OnEndCellEdit),
+        MapCommand(PF_IDC_CREATE, Notify::Clicked, &ProgramDialog::OnCreate),
+        MapCommand(PF_IDC_DISTANCE, Notify::Change, &ProgramDialog::OnChangeDistance),
+        MapCommand(PF_IDC_SMP_TIME, Notify::Change, &ProgramDialog::OnChangeSampling),
+        MapCommand(PF_IDC_PROGRAM_TEXT, Notify::Change, &ProgramDialog::OnChangeFileText),
+        MapCommand(PF_IDC_FILE_LIST, Notify::SelChange, &ProgramDialog::OnSelchangeFiles),
+        MapCommand(PF_IDC_DWELL_CHECK, Notify::Clicked, &ProgramDialog::OnDwell),
+        MapNotify(PF_IDC_AXIS_GRID, Notify::EndLabelEdit, &ProgramDialog::OnEndCellEdit),
     };
     static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -138,10 +141,10 @@ class ProgramDialog : public CDialog {
     events.push_back(L"create");
     if (onCreate) onCreate();
   }
-  void OnChangeDistance() { events.push_back(L"distance " + GetDlgItemText(35045)); }
-  void OnChangeSampling() { events.push_back(L"sampling " + GetDlgItemText(35031)); }
+  void OnChangeDistance() { events.push_back(L"distance " + GetDlgItemText(PF_IDC_DISTANCE)); }
+  void OnChangeSampling() { events.push_back(L"sampling " + GetDlgItemText(PF_IDC_SMP_TIME)); }
   void OnChangeFileText() { events.push_back(L"file text"); }
-  void OnSelchangeFiles() { events.push_back(Format(L"file %d", CListBox(this, 35025).GetCurSel())); }
+  void OnSelchangeFiles() { events.push_back(Format(L"file %d", CListBox(this, PF_IDC_FILE_LIST).GetCurSel())); }
   void OnDwell() {
     UpdateData(TRUE);
     events.push_back(Format(L"dwell %d", dwell));

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "TestPages.h"
+#include "res/controls.h"
 #include "res/styles.h"
 #include "ui/ChildControl.h"
 #include "ui/headless/HeadlessControl.h"
@@ -19,12 +20,12 @@ class ProjectDialog : public CDialog {
  public:
   ProjectDialog() : CDialog(2507) {}
   std::vector<std::wstring> events;
-  CComboBox combo{this, 35027};
+  CComboBox combo{this, PF_IDC_PROJECT};
 
   const MessageMap* GetMessageMap() const override {
     static const MessageEntry kEntries[] = {
-        MapCommand(35027, Notify::SelChange, &ProjectDialog::OnSelchange),
-        MapCommand(35027, Notify::EditChange, &ProjectDialog::OnEditchange),
+        MapCommand(PF_IDC_PROJECT, Notify::SelChange, &ProjectDialog::OnSelchange),
+        MapCommand(PF_IDC_PROJECT, Notify::EditChange, &ProjectDialog::OnEditchange),
     };
     static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -43,18 +44,18 @@ class NameDialog : public CDialog {
 
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
-    GetDlgItem(35004).LimitText(6);
+    GetDlgItem(PF_IDC_AXIS_NAME).LimitText(6);
     return TRUE;
   }
-  void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 35004, name); }
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, PF_IDC_AXIS_NAME, name); }
   const MessageMap* GetMessageMap() const override {
-    static const MessageEntry kEntries[] = {MapCommand(35004, Notify::Change, &NameDialog::OnChangeName)};
+    static const MessageEntry kEntries[] = {MapCommand(PF_IDC_AXIS_NAME, Notify::Change, &NameDialog::OnChangeName)};
     static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
   }
 
  private:
-  void OnChangeName() { GetDlgItem(kIdOk).EnableWindow(!GetDlgItemText(35004).empty()); }
+  void OnChangeName() { GetDlgItem(kIdOk).EnableWindow(!GetDlgItemText(PF_IDC_AXIS_NAME).empty()); }
 };
 
 // The machine information template (2505): its Add button runs NameDialog.
@@ -65,7 +66,7 @@ class MachineDialog : public CDialog {
   std::wstring name;
 
   const MessageMap* GetMessageMap() const override {
-    static const MessageEntry kEntries[] = {MapCommand(35001, Notify::Clicked, &MachineDialog::OnAddAxis)};
+    static const MessageEntry kEntries[] = {MapCommand(PF_IDC_ADD_AXIS, Notify::Clicked, &MachineDialog::OnAddAxis)};
     static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
   }
@@ -90,18 +91,18 @@ TEST_F(DialogTest, TheMessageMapRunsTheHandlerOfTheControlAndNotification) {
     std::vector<std::wstring> events;
   };
   const Row kRows[] = {
-      {"button", [](HeadlessUi& u) { return u.Click(35020); }, {L"create"}},
-      {"edit", [](HeadlessUi& u) { return u.TypeText(35045, L"100"); }, {L"distance 100"}},
-      {"list box", [](HeadlessUi& u) { return u.PickItem(35025, 1); }, {L"file 1"}},
-      {"check box", [](HeadlessUi& u) { return u.Click(35007); }, {L"dwell 1"}},
-      {"unmapped button", [](HeadlessUi& u) { return u.Click(35046); }, {}},
-      {"unmapped edit", [](HeadlessUi& u) { return u.TypeText(35032, L"7"); }, {}},
+      {"button", [](HeadlessUi& u) { return u.Click(PF_IDC_CREATE); }, {L"create"}},
+      {"edit", [](HeadlessUi& u) { return u.TypeText(PF_IDC_DISTANCE, L"100"); }, {L"distance 100"}},
+      {"list box", [](HeadlessUi& u) { return u.PickItem(PF_IDC_FILE_LIST, 1); }, {L"file 1"}},
+      {"check box", [](HeadlessUi& u) { return u.Click(PF_IDC_DWELL_CHECK); }, {L"dwell 1"}},
+      {"unmapped button", [](HeadlessUi& u) { return u.Click(PF_IDC_TRIAL_RUN); }, {}},
+      {"unmapped edit", [](HeadlessUi& u) { return u.TypeText(PF_IDC_FEED, L"7"); }, {}},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
     ProgramDialog dialog;
     ASSERT_TRUE(ui.OpenDialog(dialog));
-    CListBox files(&dialog, 35025);
+    CListBox files(&dialog, PF_IDC_FILE_LIST);
     files.AddString(L"G0Pos.eia");
     files.AddString(L"G0a.eia");
     EXPECT_TRUE(row.input(ui));
@@ -119,10 +120,10 @@ TEST_F(DialogTest, SingleLineEditsReportTextSetByCodeMultiLineEditsDoNot) {
     std::vector<std::wstring> events;
   };
   const Row kRows[] = {
-      {"single-line, set by code", 35045, false, {L"distance 5"}},
-      {"single-line, typed", 35045, true, {L"distance 5"}},
-      {"multi-line, set by code", 35024, false, {}},
-      {"multi-line, typed", 35024, true, {L"file text"}},
+      {"single-line, set by code", PF_IDC_DISTANCE, false, {L"distance 5"}},
+      {"single-line, typed", PF_IDC_DISTANCE, true, {L"distance 5"}},
+      {"multi-line, set by code", PF_IDC_PROGRAM_TEXT, false, {}},
+      {"multi-line, typed", PF_IDC_PROGRAM_TEXT, true, {L"file text"}},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
@@ -142,9 +143,9 @@ TEST_F(DialogTest, SingleLineEditsReportTextSetByCodeMultiLineEditsDoNot) {
 TEST_F(DialogTest, InputLimitsCutTypedTextButNotTextSetByCode) {
   ProgramDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  dialog.GetDlgItem(35031).LimitText(2);
-  ui.TypeText(35031, L"123");
-  dialog.SetDlgItemText(35031, L"14.40");
+  dialog.GetDlgItem(PF_IDC_SMP_TIME).LimitText(2);
+  ui.TypeText(PF_IDC_SMP_TIME, L"123");
+  dialog.SetDlgItemText(PF_IDC_SMP_TIME, L"14.40");
   EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"sampling 12", L"sampling 14.40"}));
 }
 
@@ -155,21 +156,21 @@ TEST_F(DialogTest, ComboSelectionsByCodeAreSilentAndTheUsersAreNot) {
   dialog.combo.AddString(L"beta");
   EXPECT_EQ(dialog.combo.SetCurSel(1), 1);
   EXPECT_EQ(dialog.combo.GetWindowText(), L"beta");
-  ui.PickItem(35027, 0);                    // the edit field still shows the old text to the handler
+  ui.PickItem(PF_IDC_PROJECT, 0);                    // the edit field still shows the old text to the handler
   EXPECT_EQ(dialog.combo.GetWindowText(), L"Alpha");
-  ui.TypeText(35027, L"Line2");             // typing clears the list's selection
+  ui.TypeText(PF_IDC_PROJECT, L"Line2");             // typing clears the list's selection
   EXPECT_EQ(dialog.combo.SetCurSel(5), kLbErr);
   EXPECT_EQ(dialog.combo.GetWindowText(), L"");
   EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"sel 0 shows 'beta'", L"edit -1 'Line2'"}));
   dialog.combo.ResetContent();
   EXPECT_EQ(dialog.combo.GetCount(), 0);
-  EXPECT_FALSE(ui.PickItem(35027, 0));
+  EXPECT_FALSE(ui.PickItem(PF_IDC_PROJECT, 0));
 }
 
 TEST_F(DialogTest, ListBoxesKeepTheirSelectionAcrossDeletes) {
   ProgramDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  CListBox list(&dialog, 35025);
+  CListBox list(&dialog, PF_IDC_FILE_LIST);
   for (const wchar_t* text : {L"a", L"b", L"c"}) list.AddString(text);
   EXPECT_EQ(list.SetCurSel(2), 2);
   EXPECT_EQ(list.DeleteString(0), 2);
@@ -185,14 +186,14 @@ TEST_F(DialogTest, ListBoxesKeepTheirSelectionAcrossDeletes) {
 TEST_F(DialogTest, RadioButtonsOfAGroupAreExclusiveAndExchangeTheirIndex) {
   ProgramDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  EXPECT_EQ(dialog.IsDlgButtonChecked(35030), kBstChecked);   // OnInitDialog loaded index 0
-  ui.Click(35029);
-  EXPECT_EQ(dialog.IsDlgButtonChecked(35030), kBstUnchecked);
+  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_CLOCKWISE), kBstChecked);   // OnInitDialog loaded index 0
+  ui.Click(PF_IDC_COUNTER_CLOCKWISE);
+  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_CLOCKWISE), kBstUnchecked);
   dialog.UpdateData(TRUE);
   EXPECT_EQ(dialog.circleDir, 1);
   dialog.circleDir = -1;
   dialog.UpdateData(FALSE);
-  EXPECT_EQ(dialog.IsDlgButtonChecked(35029), kBstUnchecked);
+  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_COUNTER_CLOCKWISE), kBstUnchecked);
   dialog.UpdateData(TRUE);
   EXPECT_EQ(dialog.circleDir, -1);
 }
@@ -205,15 +206,15 @@ TEST_F(DialogTest, HiddenDisabledReadOnlyAndMissingControlsTakeNoInput) {
     const wchar_t* reason;
   };
   const Row kRows[] = {
-      {"disabled edit", [](CDialog& d) { d.GetDlgItem(35045).EnableWindow(FALSE); },
-       [](HeadlessUi& u) { return u.TypeText(35045, L"1"); }, L"control 35045 is disabled"},
-      {"hidden button", [](CDialog& d) { d.GetDlgItem(35020).ShowWindow(kSwHide); },
-       [](HeadlessUi& u) { return u.Click(35020); }, L"control 35020 is hidden"},
-      {"hidden in the template", [](CDialog&) {}, [](HeadlessUi& u) { return u.Click(35043); },
+      {"disabled edit", [](CDialog& d) { d.GetDlgItem(PF_IDC_DISTANCE).EnableWindow(FALSE); },
+       [](HeadlessUi& u) { return u.TypeText(PF_IDC_DISTANCE, L"1"); }, L"control 35045 is disabled"},
+      {"hidden button", [](CDialog& d) { d.GetDlgItem(PF_IDC_CREATE).ShowWindow(kSwHide); },
+       [](HeadlessUi& u) { return u.Click(PF_IDC_CREATE); }, L"control 35020 is hidden"},
+      {"hidden in the template", [](CDialog&) {}, [](HeadlessUi& u) { return u.Click(PF_IDC_AXIS2); },
        L"control 35043 is hidden"},
-      {"not in the template", [](CDialog&) {}, [](HeadlessUi& u) { return u.TypeText(35027, L"1"); },
+      {"not in the template", [](CDialog&) {}, [](HeadlessUi& u) { return u.TypeText(PF_IDC_PROJECT, L"1"); },
        L"the window has no control 35027"},
-      {"wrong kind", [](CDialog&) {}, [](HeadlessUi& u) { return u.PickItem(35045, 0); },
+      {"wrong kind", [](CDialog&) {}, [](HeadlessUi& u) { return u.PickItem(PF_IDC_DISTANCE, 0); },
        L"control 35045 does not take this input"},
   };
   for (const Row& row : kRows) {
@@ -230,7 +231,7 @@ TEST_F(DialogTest, HiddenDisabledReadOnlyAndMissingControlsTakeNoInput) {
   }
   CDialog summary(2508);
   ASSERT_TRUE(ui.OpenDialog(summary));
-  EXPECT_FALSE(ui.TypeText(35024, L"G01"));
+  EXPECT_FALSE(ui.TypeText(PF_IDC_PROGRAM_TEXT, L"G01"));
   EXPECT_EQ(ui.rejected().back().reason, L"the edit is read-only");
 }
 
@@ -238,13 +239,13 @@ TEST_F(DialogTest, AnExceptionAbandonsTheActionAndTheNextInputStillWorks) {
   ProgramDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
   dialog.onCreate = [] { (void)std::vector<int>(2).at(2); };
-  EXPECT_TRUE(ui.Click(35020));
-  dialog.onCreate = [&dialog] { dialog.SetDlgItemText(35027, L"no such control"); };
-  EXPECT_TRUE(ui.Click(35020));
+  EXPECT_TRUE(ui.Click(PF_IDC_CREATE));
+  dialog.onCreate = [&dialog] { dialog.SetDlgItemText(PF_IDC_PROJECT, L"no such control"); };
+  EXPECT_TRUE(ui.Click(PF_IDC_CREATE));
   ASSERT_EQ(ui.abandoned().size(), 2u);
   EXPECT_EQ(ui.abandoned()[0].where, L"35020 clicked");
   EXPECT_NE(ui.abandoned()[1].what.find("35027"), std::string::npos);
-  EXPECT_TRUE(ui.TypeText(35045, L"1"));
+  EXPECT_TRUE(ui.TypeText(PF_IDC_DISTANCE, L"1"));
   EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"create", L"create", L"distance 1"}));
   EXPECT_TRUE(dialog.HasWindow());
 }
@@ -252,12 +253,12 @@ TEST_F(DialogTest, AnExceptionAbandonsTheActionAndTheNextInputStillWorks) {
 TEST_F(DialogTest, PreTranslateMessageFollowsTheFocusAfterEveryInput) {
   ProgramDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  EXPECT_EQ(dialog.focusSeen, 35045);   // the first tab stop
-  ui.Focus(35031);
-  EXPECT_EQ(dialog.focusSeen, 35031);
-  ui.Click(35007);
-  EXPECT_EQ(dialog.focusSeen, 35007);
-  EXPECT_EQ(dialog.GetFocusId(), 35007);
+  EXPECT_EQ(dialog.focusSeen, PF_IDC_DISTANCE);   // the first tab stop
+  ui.Focus(PF_IDC_SMP_TIME);
+  EXPECT_EQ(dialog.focusSeen, PF_IDC_SMP_TIME);
+  ui.Click(PF_IDC_DWELL_CHECK);
+  EXPECT_EQ(dialog.focusSeen, PF_IDC_DWELL_CHECK);
+  EXPECT_EQ(dialog.GetFocusId(), PF_IDC_DWELL_CHECK);
 }
 
 TEST_F(DialogTest, AModalDialogRunsOnQueuedInputFromInsideAHandler) {
@@ -268,12 +269,13 @@ TEST_F(DialogTest, AModalDialogRunsOnQueuedInputFromInsideAHandler) {
     std::wstring typedName;
   };
   const Row kRows[] = {
-      {"typed name, OK", {[](HeadlessUi& u) { u.TypeText(35004, L"U"); }, [](HeadlessUi& u) { u.Click(kIdOk); }},
-       kIdOk, L"U"},
-      {"cut to six", {[](HeadlessUi& u) { u.TypeText(35004, L"ABCDEFGH"); }, [](HeadlessUi& u) { u.Click(kIdOk); }},
-       kIdOk, L"ABCDEF"},
+      {"typed name, OK",
+       {[](HeadlessUi& u) { u.TypeText(PF_IDC_AXIS_NAME, L"U"); }, [](HeadlessUi& u) { u.Click(kIdOk); }}, kIdOk, L"U"},
+      {"cut to six",
+       {[](HeadlessUi& u) { u.TypeText(PF_IDC_AXIS_NAME, L"ABCDEFGH"); }, [](HeadlessUi& u) { u.Click(kIdOk); }}, kIdOk,
+       L"ABCDEF"},
       {"empty name: OK is disabled",
-       {[](HeadlessUi& u) { u.TypeText(35004, L""); }, [](HeadlessUi& u) { u.Click(kIdOk); },
+       {[](HeadlessUi& u) { u.TypeText(PF_IDC_AXIS_NAME, L""); }, [](HeadlessUi& u) { u.Click(kIdOk); },
         [](HeadlessUi& u) { u.Click(kIdCancel); }},
        kIdCancel, L"X"},
       {"close box", {[](HeadlessUi& u) { u.CloseWindow(); }}, kIdCancel, L"X"},
@@ -284,11 +286,11 @@ TEST_F(DialogTest, AModalDialogRunsOnQueuedInputFromInsideAHandler) {
     MachineDialog machine;
     ASSERT_TRUE(ui.OpenDialog(machine));
     for (const auto& input : row.inputs) ui.queue().Add(input);
-    ui.Click(35001);
+    ui.Click(PF_IDC_ADD_AXIS);
     EXPECT_EQ(machine.result, row.result);
     EXPECT_EQ(machine.name, row.typedName);
     EXPECT_TRUE(ui.queue().empty());
-    EXPECT_EQ(machine.GetFocusId(), 35001);   // the focus is back where it was
+    EXPECT_EQ(machine.GetFocusId(), PF_IDC_ADD_AXIS);   // the focus is back where it was
     EXPECT_EQ(ui.ForegroundDialog(), &machine);
     ui.CloseWindow();
   }
@@ -298,25 +300,25 @@ TEST_F(DialogTest, AChildControlTakesThePlaceholdersPlaceAndNotifiesTheDialog) {
   ProgramDialog dialog;
   GridStub grid;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  const Rect placeholder = dialog.GetDlgItem(35009).GetRectInParent();
+  const Rect placeholder = dialog.GetDlgItem(PF_IDC_GRID_PLACE).GetRectInParent();
   EXPECT_EQ(placeholder, (Rect{10, 216, 255, 310}));   // 7, 133, 163 x 58 dialog units
-  ASSERT_TRUE(grid.CreateChild(&dialog, 35017, placeholder, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP));
-  EXPECT_FALSE(GridStub().CreateChild(&dialog, 35045, placeholder, PF_WS_CHILD));   // the id is taken
-  dialog.PlaceDlgItemAfter(35017, 35009);
+  ASSERT_TRUE(grid.CreateChild(&dialog, PF_IDC_AXIS_GRID, placeholder, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP));
+  EXPECT_FALSE(GridStub().CreateChild(&dialog, PF_IDC_DISTANCE, placeholder, PF_WS_CHILD));   // the id is taken
+  dialog.PlaceDlgItemAfter(PF_IDC_AXIS_GRID, PF_IDC_GRID_PLACE);
   const std::vector<int> order = ui.ControlIds(dialog);
-  auto at = std::find(order.begin(), order.end(), 35009);
+  auto at = std::find(order.begin(), order.end(), PF_IDC_GRID_PLACE);
   ASSERT_NE(at, order.end());
-  EXPECT_EQ(*(at + 1), 35017);
-  EXPECT_EQ(dialog.GetDlgItem(35017).GetRectInParent(), placeholder);
+  EXPECT_EQ(*(at + 1), PF_IDC_AXIS_GRID);
+  EXPECT_EQ(dialog.GetDlgItem(PF_IDC_AXIS_GRID).GetRectInParent(), placeholder);
 
   NotifyInfo cell;
   cell.row = 2;
   cell.column = 1;
   EXPECT_EQ(grid.NotifyParent(Notify::EndLabelEdit, cell), 7);
   EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"cell 2,1"}));
-  ui.Focus(35017);
-  EXPECT_EQ(dialog.focusSeen, 35017);
-  auto* peer = dynamic_cast<HeadlessCustom*>(ui.FindControl(dialog, 35017));
+  ui.Focus(PF_IDC_AXIS_GRID);
+  EXPECT_EQ(dialog.focusSeen, PF_IDC_AXIS_GRID);
+  auto* peer = dynamic_cast<HeadlessCustom*>(ui.FindControl(dialog, PF_IDC_AXIS_GRID));
   ASSERT_NE(peer, nullptr);
   EXPECT_EQ(&peer->control(), &grid);
 }
@@ -330,30 +332,30 @@ class ChoicesDialog : public CDialog {
   int gcodeNumber = 3;
 
   BOOL OnInitDialog() override {
-    CComboBox types(this, 35018);
+    CComboBox types(this, PF_IDC_MACHINE_TYPE);
     types.AddString(L"Lathe");
     types.AddString(L"Machining centre");
     return CDialog::OnInitDialog();
   }
   void DoDataExchange(CDataExchange* pDX) override {
-    DDX_CBIndex(pDX, 35018, machineType);
-    DDX_Radio(pDX, 35011, gcodeNumber);
+    DDX_CBIndex(pDX, PF_IDC_MACHINE_TYPE, machineType);
+    DDX_Radio(pDX, PF_IDC_GCODE_LIST2, gcodeNumber);
   }
 };
 
 TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
   ChoicesDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  EXPECT_EQ(dialog.GetDlgItemText(35018), L"Machining centre");   // a drop-down list shows its selection
-  EXPECT_EQ(dialog.IsDlgButtonChecked(35014), kBstChecked);
-  ui.PickItem(35018, 0);
-  ui.Click(35016);
-  EXPECT_FALSE(ui.TypeText(35018, L"Mill"));                     // no edit field to type into
+  EXPECT_EQ(dialog.GetDlgItemText(PF_IDC_MACHINE_TYPE), L"Machining centre");   // a drop-down list shows its selection
+  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_GCODE_LIST5), kBstChecked);
+  ui.PickItem(PF_IDC_MACHINE_TYPE, 0);
+  ui.Click(PF_IDC_GCODE_LIST7);
+  EXPECT_FALSE(ui.TypeText(PF_IDC_MACHINE_TYPE, L"Mill"));                     // no edit field to type into
   dialog.UpdateData(TRUE);
   EXPECT_EQ(dialog.machineType, 0);
   EXPECT_EQ(dialog.gcodeNumber, 5);
-  dialog.SetDlgItemText(35018, L"Machining centre");
-  EXPECT_EQ(CComboBox(&dialog, 35018).GetCurSel(), 1);
+  dialog.SetDlgItemText(PF_IDC_MACHINE_TYPE, L"Machining centre");
+  EXPECT_EQ(CComboBox(&dialog, PF_IDC_MACHINE_TYPE).GetCurSel(), 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "TestPages.h"
 #include "motion/MotionPicture.h"
+#include "res/controls.h"
 
 namespace pf::testing {
 namespace {
@@ -17,7 +18,8 @@ TEST_F(PictureControlTest, TheOwnerDrawnStaticKeepsItsPictureAndRedraws) {
     bool picture;
   };
   const Row kRows[] = {
-      {2506, 35049, true}, {2508, 35049, true}, {2506, 35048, false}, {2508, 35048, false},
+      {2506, PF_IDC_MOTION_PICTURE, true}, {2508, PF_IDC_MOTION_PICTURE, true}, {2506, PF_IDC_MOTION_VERDICT, false},
+      {2508, PF_IDC_MOTION_VERDICT, false},
   };
   MotionPicture line;
   line.horizontalAxis = L"X";

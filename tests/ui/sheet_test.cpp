@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "TestPages.h"
+#include "res/controls.h"
 #include "res/styles.h"
 #include "ui/headless/HeadlessSheet.h"
 
@@ -125,7 +126,7 @@ TEST_F(SheetTest, DisabledOrHiddenButtonsTakeNoPress) {
   EXPECT_FALSE(ui.PressBack());                       // disabled on the first page
   EXPECT_FALSE(ui.PressFinish());                     // hidden
   EXPECT_TRUE(wizard.sheet.SetActivePage(2));
-  ui.Focus(35047);                                    // lets the posted buttons run
+  ui.Focus(PF_IDC_SELECTION_TREE);                                    // lets the posted buttons run
   EXPECT_FALSE(ui.PressNext());                       // hidden behind Finish on the last page
   ASSERT_EQ(ui.rejected().size(), 3u);
   EXPECT_EQ(ui.rejected()[0].reason, L"control 12323 is disabled");
@@ -210,7 +211,7 @@ TEST_F(SheetTest, TheFrameTakesButtonTextsStylesAndMenuEntries) {
   ASSERT_EQ(menu.size(), 1u);
   EXPECT_EQ(menu[0].command, kScMinimize);
   EXPECT_EQ(menu[0].text, L"Minimize");
-  EXPECT_THROW(wizard.sheet.GetDlgItemText(35027), std::out_of_range);   // a page's control, not the sheet's
+  EXPECT_THROW(wizard.sheet.GetDlgItemText(PF_IDC_PROJECT), std::out_of_range);   // a page's control, not the sheet's
 }
 
 TEST_F(SheetTest, MessageBoxesAreAnsweredFromTheQueueOrByDefaultAndRecorded) {

@@ -1,6 +1,7 @@
 // The headless tree view: check boxes toggled by the state icon and the
 // space bar, hit tests, navigation, expand state and image lists.
 #include "TestPages.h"
+#include "res/controls.h"
 #include "ui/ImageList.h"
 #include "ui/headless/HeadlessTree.h"
 
@@ -15,12 +16,12 @@ class SelectionDialog : public CDialog {
   LRESULT clickAnswer = 0;
   std::vector<std::wstring> events;
 
-  void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 35047, tree); }
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, PF_IDC_SELECTION_TREE, tree); }
   const MessageMap* GetMessageMap() const override {
     static const MessageEntry kEntries[] = {
-        MapNotify(35047, Notify::Click, &SelectionDialog::OnClickTree),
-        MapNotify(35047, Notify::TreeKeyDown, &SelectionDialog::OnKeydownTree),
-        MapNotify(35047, Notify::TreeSelChanged, &SelectionDialog::OnSelchangedTree),
+        MapNotify(PF_IDC_SELECTION_TREE, Notify::Click, &SelectionDialog::OnClickTree),
+        MapNotify(PF_IDC_SELECTION_TREE, Notify::TreeKeyDown, &SelectionDialog::OnKeydownTree),
+        MapNotify(PF_IDC_SELECTION_TREE, Notify::TreeSelChanged, &SelectionDialog::OnSelchangedTree),
     };
     static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -53,7 +54,7 @@ class TreeTest : public UiTest {
     dialog.tree.Expand(group, kTveExpand);
   }
 
-  HeadlessTree& Peer() { return dynamic_cast<HeadlessTree&>(*ui.FindControl(dialog, 35047)); }
+  HeadlessTree& Peer() { return dynamic_cast<HeadlessTree&>(*ui.FindControl(dialog, PF_IDC_SELECTION_TREE)); }
 
   SelectionDialog dialog;
   HTreeItem group = nullptr;
@@ -70,23 +71,24 @@ TEST_F(TreeTest, CheckBoxesToggleOnTheStateIconAndTheSpaceBarButNotOnTheText) {
     std::vector<std::wstring> events;
   };
   const Row kRows[] = {
-      {"state icon", 0, [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(35047, i, TreePart::StateIcon); }, true,
+      {"state icon", 0,
+       [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon); }, true,
        {L"click 'Axis $1-X' 0x40 checked 0"}},
       {"state icon, click answered 1", 1,
-       [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(35047, i, TreePart::StateIcon); }, false,
+       [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon); }, false,
        {L"click 'Axis $1-X' 0x40 checked 0"}},
-      {"text", 0, [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(35047, i, TreePart::Label); }, false,
+      {"text", 0, [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Label); }, false,
        {L"selected 'Axis $1-X'", L"click 'Axis $1-X' 0x4 checked 0"}},
       {"space bar on the caret", 0,
        [](HeadlessUi& u, HTreeItem i) {
-         u.SelectTreeItem(35047, i);
-         u.PressTreeKey(35047, kVkSpace);
+         u.SelectTreeItem(PF_IDC_SELECTION_TREE, i);
+         u.PressTreeKey(PF_IDC_SELECTION_TREE, kVkSpace);
        },
        true, {L"selected 'Axis $1-X'", L"key 32"}},
       {"another key", 0,
        [](HeadlessUi& u, HTreeItem i) {
-         u.SelectTreeItem(35047, i);
-         u.PressTreeKey(35047, 0x41);
+         u.SelectTreeItem(PF_IDC_SELECTION_TREE, i);
+         u.PressTreeKey(PF_IDC_SELECTION_TREE, 0x41);
        },
        false, {L"selected 'Axis $1-X'", L"key 65"}},
   };
@@ -175,13 +177,13 @@ TEST_F(TreeTest, CollapsingMovesTheCaretUpAndHidesTheChildrenFromInput) {
   dialog.tree.SelectItem(first);
   dialog.tree.Expand(group, kTveCollapse);
   EXPECT_EQ(dialog.tree.GetSelectedItem(), group);
-  EXPECT_FALSE(ui.ClickTreeItem(35047, second, TreePart::StateIcon));
+  EXPECT_FALSE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, second, TreePart::StateIcon));
   EXPECT_EQ(ui.rejected().back().reason, L"that part of the item is not shown");
-  EXPECT_TRUE(ui.ClickTreeItem(35047, group, TreePart::Button));   // the user expands it again
+  EXPECT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, group, TreePart::Button));   // the user expands it again
   EXPECT_TRUE(Peer().IsExpanded(group));
   dialog.tree.Expand(group, kTveCollapse);
   dialog.tree.EnsureVisible(second);
-  EXPECT_TRUE(ui.ClickTreeItem(35047, second, TreePart::StateIcon));
+  EXPECT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, second, TreePart::StateIcon));
   EXPECT_TRUE(dialog.tree.GetCheck(second));
   EXPECT_EQ(dialog.events.front(), L"selected 'Axis $1-X'");
   EXPECT_EQ(dialog.events[1], L"selected 'Positioning'");

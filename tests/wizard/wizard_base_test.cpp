@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/StringTable.h"
+#include "res/controls.h"
 #include "res/styles.h"
 #include "ui/UiBackend.h"
 #include "ui/headless/HeadlessSheet.h"
@@ -19,7 +20,7 @@ namespace pf {
 namespace {
 
 // A control of each page that input can focus, by page index.
-constexpr int kFocusIds[] = {35027, 35003, 35047};
+constexpr int kFocusIds[] = {PF_IDC_PROJECT, PF_IDC_AXIS_LIST, PF_IDC_SELECTION_TREE};
 
 // Up to three base pages (project, machine and selection templates).
 class BaseSheet : public CWizardBaseSheet {

@@ -11,10 +11,10 @@
 #include "common/MessageSink.h"
 #include "common/Path.h"
 #include "common/Text.h"
-#include "pages/ProgramPageIds.h"
 #include "pages/ProgramPageRules.h"
 #include "program/ProgramErrors.h"
 #include "program/ProgramKinds.h"
+#include "res/controls.h"
 #include "tools/shared/FsPath.h"
 #include "wizard/ProjectCommit.h"
 #include "wizard/ProjectFile.h"
@@ -34,12 +34,12 @@ struct TextKey {
   int limitingEdit;
 };
 const TextKey kTextKeys[] = {
-    {L"Distance", &CProgramInfo::m_strDistance, kErrDistanceInvalid, kIdcDistance},
-    {L"Feed", &CProgramInfo::m_strFeed, kErrFeedInvalid, kIdcFeed},
-    {L"DwellTime", &CProgramInfo::m_strDwell, kErrDwellInvalid, kIdcDwell},
-    {L"SmpTime", &CProgramInfo::m_strSmpTime, kProgramOk, kIdcDistance},
-    {L"SmpTime2", &CProgramInfo::m_strSmpTime2, kProgramOk, kIdcDistance},
-    {L"Radius", &CProgramInfo::m_strRadius, kErrRadiusInvalid, kIdcRadius},
+    {L"Distance", &CProgramInfo::m_strDistance, kErrDistanceInvalid, PF_IDC_DISTANCE},
+    {L"Feed", &CProgramInfo::m_strFeed, kErrFeedInvalid, PF_IDC_FEED},
+    {L"DwellTime", &CProgramInfo::m_strDwell, kErrDwellInvalid, PF_IDC_DWELL},
+    {L"SmpTime", &CProgramInfo::m_strSmpTime, kProgramOk, PF_IDC_DISTANCE},
+    {L"SmpTime2", &CProgramInfo::m_strSmpTime2, kProgramOk, PF_IDC_DISTANCE},
+    {L"Radius", &CProgramInfo::m_strRadius, kErrRadiusInvalid, PF_IDC_RADIUS},
 };
 
 // The most characters a person can type into the program page's edit.

@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/MessageSink.h"
 #include "common/StringTable.h"
+#include "res/controls.h"
 #include "res/styles.h"
 #include "ui/PropertySheet.h"
 #include "ui/UiBackend.h"
@@ -22,10 +23,10 @@ struct StaticText {
 
 // The two stroke-end rows of a circle program's axes.
 constexpr StaticText kStrokeRows[] = {
-    {35042, L"$1-X"}, {35038, L"-500.000"}, {35034, L"500.000"},
-    {35043, L"$1-Y"}, {35039, L"-300.000"}, {35035, L"300.000"},
+    {PF_IDC_AXIS, L"$1-X"}, {PF_IDC_MINUS, L"-500.000"}, {PF_IDC_PLUS, L"500.000"},
+    {PF_IDC_AXIS2, L"$1-Y"}, {PF_IDC_MINUS2, L"-300.000"}, {PF_IDC_PLUS2, L"300.000"},
 };
-constexpr int kSecondStrokeRow[] = {35043, 35041, 35039, 35037, 35035};
+constexpr int kSecondStrokeRow[] = {PF_IDC_AXIS2, PF_IDC_MINUS_LABEL2, PF_IDC_MINUS2, PF_IDC_PLUS_LABEL2, PF_IDC_PLUS2};
 
 struct Hint {
   int controlId;
@@ -34,8 +35,9 @@ struct Hint {
 
 // The program page's hint line: the text for the focused control.
 constexpr Hint kHints[] = {
-    {35045, 14026}, {35032, 14023}, {35007, 14017}, {35008, 14018}, {35028, 14021}, {35030, 14016},
-    {35029, 14016}, {35031, 14022}, {35025, 14020}, {35024, 14020}, {35017, 14024},
+    {PF_IDC_DISTANCE, 14026}, {PF_IDC_FEED, 14023}, {PF_IDC_DWELL_CHECK, 14017}, {PF_IDC_DWELL, 14018},
+    {PF_IDC_RADIUS, 14021}, {PF_IDC_CLOCKWISE, 14016}, {PF_IDC_COUNTER_CLOCKWISE, 14016}, {PF_IDC_SMP_TIME, 14022},
+    {PF_IDC_FILE_LIST, 14020}, {PF_IDC_PROGRAM_TEXT, 14020}, {PF_IDC_AXIS_GRID, 14024},
 };
 
 std::wstring HintFor(int controlId) {
@@ -78,9 +80,9 @@ LRESULT SelectionProofPage::OnWizardNext() {
 
 const MessageMap* SelectionProofPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapNotify(35047, Notify::Click, &SelectionProofPage::OnClickTree),
-      MapNotify(35047, Notify::TreeKeyDown, &SelectionProofPage::OnKeydownTree),
-      MapNotify(35047, Notify::TreeSelChanged, &SelectionProofPage::OnSelchangedTree),
+      MapNotify(PF_IDC_SELECTION_TREE, Notify::Click, &SelectionProofPage::OnClickTree),
+      MapNotify(PF_IDC_SELECTION_TREE, Notify::TreeKeyDown, &SelectionProofPage::OnKeydownTree),
+      MapNotify(PF_IDC_SELECTION_TREE, Notify::TreeSelChanged, &SelectionProofPage::OnSelchangedTree),
   };
   static const MessageMap kMap(CPropertyPage::GetMessageMap(), kEntries);
   return &kMap;
@@ -90,18 +92,18 @@ LRESULT SelectionProofPage::OnClickTree(const NotifyInfo& info) {
   unsigned flags = 0;
   const HTreeItem item = tree_.HitTest(info.pt, &flags);
   if (item != nullptr && (flags & kTvhtOnItemStateIcon) != 0) {
-    SetDlgItemText(35002, L"Check box of " + tree_.GetItemText(item));
+    SetDlgItemText(PF_IDC_SELECTION_WARNING, L"Check box of " + tree_.GetItemText(item));
   }
   return 0;
 }
 
 LRESULT SelectionProofPage::OnKeydownTree(const NotifyInfo& info) {
-  SetDlgItemText(35002, Format(L"Key %u", info.key));
+  SetDlgItemText(PF_IDC_SELECTION_WARNING, Format(L"Key %u", info.key));
   return 0;
 }
 
 LRESULT SelectionProofPage::OnSelchangedTree(const NotifyInfo& info) {
-  SetDlgItemText(35002, L"Selected " + tree_.GetItemText(info.itemNew));
+  SetDlgItemText(PF_IDC_SELECTION_WARNING, L"Selected " + tree_.GetItemText(info.itemNew));
   return 0;
 }
 
@@ -109,13 +111,14 @@ LRESULT SelectionProofPage::OnSelchangedTree(const NotifyInfo& info) {
 
 BOOL ProgramProofPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  CListBox files(this, 35025);
+  CListBox files(this, PF_IDC_FILE_LIST);
   files.AddString(L"G1Pos.eia");
   files.AddString(L"G1b.eia");
-  SetDlgItemText(35024, L"%\r\nO0001\r\nG91 G28 X0.\r\nM30\r\n%");
-  const Rect place = GetDlgItem(35009).GetRectInParent();
-  grid_.CreateChild(this, 35017, place, PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP | PF_WS_GROUP | PF_WS_BORDER);
-  PlaceDlgItemAfter(35017, 35009);
+  SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"%\r\nO0001\r\nG91 G28 X0.\r\nM30\r\n%");
+  const Rect place = GetDlgItem(PF_IDC_GRID_PLACE).GetRectInParent();
+  grid_.CreateChild(this, PF_IDC_AXIS_GRID, place,
+                    PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_TABSTOP | PF_WS_GROUP | PF_WS_BORDER);
+  PlaceDlgItemAfter(PF_IDC_AXIS_GRID, PF_IDC_GRID_PLACE);
   for (const StaticText& row : kStrokeRows) SetDlgItemText(row.controlId, row.text);
   for (int id : kSecondStrokeRow) GetDlgItem(id).ShowWindow(kSwShow);
   return TRUE;
@@ -138,9 +141,9 @@ LRESULT ProgramProofPage::OnWizardNext() {
 
 void ProgramProofPage::DoDataExchange(CDataExchange* pDX) {
   CPropertyPage::DoDataExchange(pDX);
-  DDX_Text(pDX, 35045, distance_);
-  DDX_Check(pDX, 35007, dwell_);
-  DDX_Radio(pDX, 35030, circleDirection_);
+  DDX_Text(pDX, PF_IDC_DISTANCE, distance_);
+  DDX_Check(pDX, PF_IDC_DWELL_CHECK, dwell_);
+  DDX_Radio(pDX, PF_IDC_CLOCKWISE, circleDirection_);
 }
 
 // The hint line follows the focus; it is written only when the focus moved,
@@ -149,29 +152,31 @@ void ProgramProofPage::PreTranslateMessage() {
   const int focus = GetFocusId();
   if (focus == hintFocus_) return;
   hintFocus_ = focus;
-  SetDlgItemText(35044, HintFor(focus));
+  SetDlgItemText(PF_IDC_HINT, HintFor(focus));
 }
 
 const MessageMap* ProgramProofPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapCommand(35045, Notify::Change, &ProgramProofPage::OnChangeDistance),
-      MapCommand(35024, Notify::Change, &ProgramProofPage::OnChangeFileText),
-      MapCommand(35025, Notify::SelChange, &ProgramProofPage::OnSelchangeFiles),
-      MapCommand(35020, Notify::Clicked, &ProgramProofPage::OnCreate),
-      MapCommand(35046, Notify::Clicked, &ProgramProofPage::OnTrialRun),
-      MapNotify(35017, Notify::EndLabelEdit, &ProgramProofPage::OnEndCellEdit),
+      MapCommand(PF_IDC_DISTANCE, Notify::Change, &ProgramProofPage::OnChangeDistance),
+      MapCommand(PF_IDC_PROGRAM_TEXT, Notify::Change, &ProgramProofPage::OnChangeFileText),
+      MapCommand(PF_IDC_FILE_LIST, Notify::SelChange, &ProgramProofPage::OnSelchangeFiles),
+      MapCommand(PF_IDC_CREATE, Notify::Clicked, &ProgramProofPage::OnCreate),
+      MapCommand(PF_IDC_TRIAL_RUN, Notify::Clicked, &ProgramProofPage::OnTrialRun),
+      MapNotify(PF_IDC_AXIS_GRID, Notify::EndLabelEdit, &ProgramProofPage::OnEndCellEdit),
   };
   static const MessageMap kMap(CPropertyPage::GetMessageMap(), kEntries);
   return &kMap;
 }
 
-void ProgramProofPage::OnChangeDistance() { SetDlgItemText(35033, L"Distance " + GetDlgItemText(35045)); }
+void ProgramProofPage::OnChangeDistance() {
+  SetDlgItemText(PF_IDC_HEADING, L"Distance " + GetDlgItemText(PF_IDC_DISTANCE));
+}
 
-void ProgramProofPage::OnChangeFileText() { SetDlgItemText(35033, L"File text changed"); }
+void ProgramProofPage::OnChangeFileText() { SetDlgItemText(PF_IDC_HEADING, L"File text changed"); }
 
 void ProgramProofPage::OnSelchangeFiles() {
-  CListBox files(this, 35025);
-  SetDlgItemText(35033, L"File " + files.GetText(files.GetCurSel()));
+  CListBox files(this, PF_IDC_FILE_LIST);
+  SetDlgItemText(PF_IDC_HEADING, L"File " + files.GetText(files.GetCurSel()));
 }
 
 // A long action under the (nested) wait cursor, ended before the question.
@@ -181,14 +186,14 @@ void ProgramProofPage::OnCreate() {
     CWaitCursor inner;
   }
   const int answer = ShowMessage(14042, MsgIcon::Question, MsgButtons::YesNo, 1);
-  SetDlgItemText(35033, Format(L"Answer %d", answer));
+  SetDlgItemText(PF_IDC_HEADING, Format(L"Answer %d", answer));
 }
 
 // Touches a control the template lacks: the toolkit abandons the handler.
-void ProgramProofPage::OnTrialRun() { SetDlgItemText(35033, GetDlgItemText(35099)); }
+void ProgramProofPage::OnTrialRun() { SetDlgItemText(PF_IDC_HEADING, GetDlgItemText(35099)); }
 
 LRESULT ProgramProofPage::OnEndCellEdit(const NotifyInfo& info) {
-  SetDlgItemText(35033, Format(L"Cell %d,%d", info.row, info.column));
+  SetDlgItemText(PF_IDC_HEADING, Format(L"Cell %d,%d", info.row, info.column));
   return 7;
 }
 
@@ -196,18 +201,18 @@ LRESULT ProgramProofPage::OnEndCellEdit(const NotifyInfo& info) {
 
 BOOL SummaryProofPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  SetDlgItemText(35018, LoadResString(14035));
-  SetDlgItemText(35026, L"Line2");
+  SetDlgItemText(PF_IDC_MACHINE_TYPE, LoadResString(14035));
+  SetDlgItemText(PF_IDC_SUMMARY_PROJECT, L"Line2");
   images_.Create(15, 15, kIlcMask | kIlcColor24, 2, 0);
   images_.Add(2502, 0xFFFFFF);
   images_.Add(2503, 0xFFFFFF);
-  CTreeCtrl tree(this, 35023);
+  CTreeCtrl tree(this, PF_IDC_SUMMARY_TREE);
   tree.SetImageList(images_);
   const HTreeItem axis = tree.InsertItem(L"$1-X", 0, 0);
   tree.InsertItem(LoadResString(14041), 0, 0, axis);
   tree.InsertItem(LoadResString(14005), 1, 1, axis);
   tree.Expand(axis, kTveExpand);
-  SetDlgItemText(35024, L"%\r\nO0001\r\nG91 G28 X0.\r\nG01 X100. F3000\r\nM30\r\n%");
+  SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"%\r\nO0001\r\nG91 G28 X0.\r\nG01 X100. F3000\r\nM30\r\n%");
   return TRUE;
 }
 

@@ -13,6 +13,7 @@
 
 #include <string>
 
+#include "res/controls.h"
 #include "ui/Controls.h"
 #include "ui/DataExchange.h"
 #include "ui/ImageList.h"
@@ -34,7 +35,7 @@ class SelectionProofPage : public CPropertyPage {
   LRESULT OnKeydownTree(const NotifyInfo& info);
   LRESULT OnSelchangedTree(const NotifyInfo& info);
 
-  CTreeCtrl tree_{this, 35047};
+  CTreeCtrl tree_{this, PF_IDC_SELECTION_TREE};
   int nextPresses_ = 0;
 };
 

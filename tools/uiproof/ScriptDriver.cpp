@@ -4,6 +4,7 @@
 #include "SheetDriver.h"
 #include "common/Format.h"
 #include "common/StringTable.h"
+#include "res/controls.h"
 #include "ui/UiTypes.h"
 
 namespace pf::proof {
@@ -52,51 +53,54 @@ bool Driver::CheckFrame() {
 }
 
 bool Driver::DriveProjectPage() {
-  if (!Expect([&] { return OnPage(35027); }, L"the project page (2507) is the first page")) return false;
-  HWND combo = Item(35027);
+  if (!Expect([&] { return OnPage(PF_IDC_PROJECT); }, L"the project page (2507) is the first page")) return false;
+  HWND combo = Item(PF_IDC_PROJECT);
   Check(Send(combo, CB_GETCOUNT) == 2, L"the project list holds the two project folders");
   Expect([&] { return Enabled(SheetButton(kIdWizNext)) && !Enabled(SheetButton(kIdWizBack)); },
          L"the first project is selected, so Next is enabled and Back is not");
   Check(Text(combo) == ListEntry(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, 0), L"the edit field shows the first project");
-  TypeIntoCombo(35027, L"a*b");
+  TypeIntoCombo(PF_IDC_PROJECT, L"a*b");
   Expect([&] { return !Enabled(SheetButton(kIdWizNext)); }, L"a name with a forbidden character disables Next");
-  Pick(35027, CB_SETCURSEL, CBN_SELCHANGE, 1);
+  Pick(PF_IDC_PROJECT, CB_SETCURSEL, CBN_SELCHANGE, 1);
   Expect([&] { return Enabled(SheetButton(kIdWizNext)); }, L"picking a project enables Next");
   Check(Text(combo) == ListEntry(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, 1), L"the combo box shows the picked project");
-  TypeIntoCombo(35027, L"Line2");
+  TypeIntoCombo(PF_IDC_PROJECT, L"Line2");
   Expect([&] { return Enabled(SheetButton(kIdWizNext)); }, L"a typed project name keeps Next enabled");
   Snapshot(L"page-2507-project");
   Press(PSBTN_NEXT);
-  return Expect([&] { return OnPage(35018); }, L"Next goes to the machine page (2505)");
+  return Expect([&] { return OnPage(PF_IDC_MACHINE_TYPE); }, L"Next goes to the machine page (2505)");
 }
 
 bool Driver::DriveMachinePage() {
   Expect([&] { return Enabled(SheetButton(kIdWizBack)) && Enabled(SheetButton(kIdWizNext)); },
          L"the machine page enables Back and Next");
-  HWND types = Item(35018);
-  HWND axes = Item(35003);
+  HWND types = Item(PF_IDC_MACHINE_TYPE);
+  HWND axes = Item(PF_IDC_AXIS_LIST);
   Check(Send(types, CB_GETCOUNT) == 2 && Send(types, CB_GETCURSEL) == 0, L"machine types listed, lathe selected");
-  Check(Checked(Item(35011)) && !Checked(Item(35012)), L"the radio group shows G-code list 2 (index 0)");
+  Check(Checked(Item(PF_IDC_GCODE_LIST2)) && !Checked(Item(PF_IDC_GCODE_LIST3)),
+        L"the radio group shows G-code list 2 (index 0)");
   Check(Send(axes, LB_GETCOUNT) == 3 && Send(axes, LB_GETCURSEL) == 0, L"the three axes are listed, the first selected");
-  Pick(35018, CB_SETCURSEL, CBN_SELCHANGE, 1);
-  Check(!Enabled(Item(35010)) && !Enabled(Item(35011)) && !Enabled(Item(35016)),
+  Pick(PF_IDC_MACHINE_TYPE, CB_SETCURSEL, CBN_SELCHANGE, 1);
+  Check(!Enabled(Item(PF_IDC_GCODE_GROUP)) && !Enabled(Item(PF_IDC_GCODE_LIST2)) && !Enabled(Item(PF_IDC_GCODE_LIST7)),
         L"a machining centre disables the lathe G-code lists");
-  Pick(35018, CB_SETCURSEL, CBN_SELCHANGE, 0);
-  Check(Enabled(Item(35010)) && Enabled(Item(35011)) && Enabled(Item(35016)), L"a lathe enables them again");
-  Send(Item(35014), BM_CLICK);
-  Check(Checked(Item(35014)) && !Checked(Item(35011)), L"clicking list 5 moves the radio check");
+  Pick(PF_IDC_MACHINE_TYPE, CB_SETCURSEL, CBN_SELCHANGE, 0);
+  Check(Enabled(Item(PF_IDC_GCODE_GROUP)) && Enabled(Item(PF_IDC_GCODE_LIST2)) && Enabled(Item(PF_IDC_GCODE_LIST7)),
+        L"a lathe enables them again");
+  Send(Item(PF_IDC_GCODE_LIST5), BM_CLICK);
+  Check(Checked(Item(PF_IDC_GCODE_LIST5)) && !Checked(Item(PF_IDC_GCODE_LIST2)),
+        L"clicking list 5 moves the radio check");
   Snapshot(L"page-2505-machine");
   return true;
 }
 
 bool Driver::DriveAxisDialog() {
-  PostMessageW(Item(35001), BM_CLICK, 0, 0);
+  PostMessageW(Item(PF_IDC_ADD_AXIS), BM_CLICK, 0, 0);
   HWND dialog = nullptr;
   if (!Expect([&] { return (dialog = FindOwnedDialog(Sheet(), L"Add Axis")) != nullptr; },
               L"Add opens the modal axis dialog (2504)")) {
     return false;
   }
-  HWND name = GetDlgItem(dialog, 35004);
+  HWND name = GetDlgItem(dialog, PF_IDC_AXIS_NAME);
   HWND ok = GetDlgItem(dialog, IDOK);
   Check(!IsWindowEnabled(Sheet()), L"the sheet is disabled while the dialog runs");
   Check(!Text(name).empty() && Enabled(ok), L"the dialog proposes a free name", Text(name));
@@ -109,28 +113,28 @@ bool Driver::DriveAxisDialog() {
   Snapshot(L"dialog-2504-axis");
   Send(ok, BM_CLICK);
   Expect([&] { return !IsWindow(dialog); }, L"OK ends the dialog");
-  HWND axes = Item(35003);
+  HWND axes = Item(PF_IDC_AXIS_LIST);
   Check(Send(axes, LB_GETCOUNT) == 4 && ListEntry(axes, LB_GETTEXTLEN, LB_GETTEXT, 3) == L"C",
         L"the new axis is in the list");
   return Expect([&] { return IsWindowEnabled(Sheet()) != FALSE; }, L"the sheet is enabled again");
 }
 
 bool Driver::DriveDeleteAxis() {
-  HWND axes = Item(35003);
+  HWND axes = Item(PF_IDC_AXIS_LIST);
   Send(axes, LB_SETCURSEL, 3);
-  Send(Item(35006), BM_CLICK);
+  Send(Item(PF_IDC_DELETE_AXIS), BM_CLICK);
   Check(Send(axes, LB_GETCOUNT) == 3 && Send(axes, LB_GETCURSEL) == 2,
         L"Delete removes the selected axis and selects the one before");
   Send(axes, LB_SETCURSEL, static_cast<WPARAM>(-1));
-  Send(Item(35006), BM_CLICK);
+  Send(Item(PF_IDC_DELETE_AXIS), BM_CLICK);
   Check(Send(axes, LB_GETCOUNT) == 3, L"Delete without a selection removes nothing");
   Press(PSBTN_NEXT);
-  return Expect([&] { return OnPage(35047); }, L"Next goes to the selection page (2509)");
+  return Expect([&] { return OnPage(PF_IDC_SELECTION_TREE); }, L"Next goes to the selection page (2509)");
 }
 
 bool Driver::DriveSelectionPage() {
-  HWND tree = Item(35047);
-  HWND status = Item(35002);
+  HWND tree = Item(PF_IDC_SELECTION_TREE);
+  HWND status = Item(PF_IDC_SELECTION_WARNING);
   Check((GetWindowLongPtrW(tree, GWL_STYLE) & TVS_CHECKBOXES) != 0, L"the tree has check boxes");
   Check(Send(tree, TVM_GETCOUNT) == 5, L"the tree holds five items");
   HTREEITEM root = TreeItem(tree, TVGN_ROOT, nullptr);
@@ -156,7 +160,7 @@ bool Driver::DriveSelectionPage() {
   Snapshot(L"page-2509-selection");
   Press(PSBTN_NEXT);
   Pause(300);
-  Check(OnPage(35047), L"a Next whose handler threw stays on the page");
+  Check(OnPage(PF_IDC_SELECTION_TREE), L"a Next whose handler threw stays on the page");
   PostMessageW(Sheet(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
   HWND box = nullptr;
   if (!Expect([&] { return (box = FindOwnedDialog(Sheet(), Caption())) != nullptr; },
@@ -167,42 +171,44 @@ bool Driver::DriveSelectionPage() {
         L"the warning shows the string's text and OK");
   Snapshot(L"message-warning");
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-  return Expect([&] { return OnPage(35045); }, L"after OK the sheet goes to the program page (2506)");
+  return Expect([&] { return OnPage(PF_IDC_DISTANCE); }, L"after OK the sheet goes to the program page (2506)");
 }
 
 bool Driver::DriveProgramPage() {
-  HWND grid = Item(35017);
-  HWND status = Item(35033);
+  HWND grid = Item(PF_IDC_AXIS_GRID);
+  HWND status = Item(PF_IDC_HEADING);
   Check(Shown(grid), L"the grid control made at run time is shown");
-  Check(GetWindow(Item(35009), GW_HWNDNEXT) == grid, L"the grid follows its placeholder in tab order");
+  Check(GetWindow(Item(PF_IDC_GRID_PLACE), GW_HWNDNEXT) == grid, L"the grid follows its placeholder in tab order");
   Check(Text(status) == L"Distance 100", L"loading the distance sent the edit's change", Text(status));
-  Check(Checked(Item(35007)) && Checked(Item(35030)), L"check box and radio button loaded");
-  Check(Shown(Item(35041)) && Text(Item(35039)) == L"-300.000", L"the second stroke-end row was shown");
-  SetText(Item(35045), L"250");
+  Check(Checked(Item(PF_IDC_DWELL_CHECK)) && Checked(Item(PF_IDC_CLOCKWISE)), L"check box and radio button loaded");
+  Check(Shown(Item(PF_IDC_MINUS_LABEL2)) && Text(Item(PF_IDC_MINUS2)) == L"-300.000",
+        L"the second stroke-end row was shown");
+  SetText(Item(PF_IDC_DISTANCE), L"250");
   Expect([&] { return Text(status) == L"Distance 250"; }, L"WM_SETTEXT on a single-line edit sends EN_CHANGE");
-  SetText(Item(35024), L"G01 X1.");
+  SetText(Item(PF_IDC_PROGRAM_TEXT), L"G01 X1.");
   Pause(200);
   Check(Text(status) == L"Distance 250", L"WM_SETTEXT on the multi-line edit sends nothing", Text(status));
-  Command(35024, EN_CHANGE);
+  Command(PF_IDC_PROGRAM_TEXT, EN_CHANGE);
   Expect([&] { return Text(status) == L"File text changed"; }, L"the typed change of the multi-line edit arrives");
-  Pick(35025, LB_SETCURSEL, LBN_SELCHANGE, 1);
+  Pick(PF_IDC_FILE_LIST, LB_SETCURSEL, LBN_SELCHANGE, 1);
   Expect([&] { return Text(status) == L"File G1b.eia"; }, L"a file list selection arrives");
-  Focus(35032);
-  Expect([&] { return Text(Item(35044)) == LoadResString(14023); }, L"the hint line follows the focus to the feed rate");
-  Focus(35031);
-  Expect([&] { return Text(Item(35044)) == LoadResString(14022); }, L"and to the sampling time");
-  Focus(35017);
+  Focus(PF_IDC_FEED);
+  Expect([&] { return Text(Item(PF_IDC_HINT)) == LoadResString(14023); },
+         L"the hint line follows the focus to the feed rate");
+  Focus(PF_IDC_SMP_TIME);
+  Expect([&] { return Text(Item(PF_IDC_HINT)) == LoadResString(14022); }, L"and to the sampling time");
+  Focus(PF_IDC_AXIS_GRID);
   PostMessageW(grid, WM_KEYDOWN, VK_RETURN, 0x001C0001);
   Expect([&] { return Text(grid) == L"answer 7" && Text(status) == L"Cell 2,1"; },
          L"the grid's notification reaches the page and gets its answer");
-  Send(Item(35046), BM_CLICK);
-  Check(Text(status) == L"Cell 2,1" && OnPage(35046), L"a handler that threw leaves the page working");
+  Send(Item(PF_IDC_TRIAL_RUN), BM_CLICK);
+  Check(Text(status) == L"Cell 2,1" && OnPage(PF_IDC_TRIAL_RUN), L"a handler that threw leaves the page working");
   Snapshot(L"page-2506-program");
   return true;
 }
 
 bool Driver::DriveCreateQuestion() {
-  PostMessageW(Item(35020), BM_CLICK, 0, 0);
+  PostMessageW(Item(PF_IDC_CREATE), BM_CLICK, 0, 0);
   HWND box = nullptr;
   if (!Expect([&] { return (box = FindOwnedDialog(Sheet(), Caption())) != nullptr; }, L"Create asks a question")) {
     return false;
@@ -214,19 +220,20 @@ bool Driver::DriveCreateQuestion() {
         L"No is the default button");
   Snapshot(L"message-question");
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
-  Expect([&] { return Text(Item(35033)) == L"Answer 6"; }, L"the page gets Yes as the answer");
+  Expect([&] { return Text(Item(PF_IDC_HEADING)) == L"Answer 6"; }, L"the page gets Yes as the answer");
   return true;
 }
 
 bool Driver::DriveJumps() {
   Press(PSBTN_BACK);
-  if (!Expect([&] { return OnPage(35018); }, L"Back answered with template 2505 jumps over a page")) return false;
+  if (!Expect([&] { return OnPage(PF_IDC_MACHINE_TYPE); }, L"Back answered with template 2505 jumps over a page"))
+    return false;
   Press(PSBTN_NEXT);
-  Expect([&] { return OnPage(35047); }, L"Next from there goes to the selection page again");
+  Expect([&] { return OnPage(PF_IDC_SELECTION_TREE); }, L"Next from there goes to the selection page again");
   Press(PSBTN_NEXT);
-  Expect([&] { return OnPage(35045); }, L"and on to the program page");
+  Expect([&] { return OnPage(PF_IDC_DISTANCE); }, L"and on to the program page");
   Press(PSBTN_NEXT);
-  return Expect([&] { return OnPage(35023); },
+  return Expect([&] { return OnPage(PF_IDC_SUMMARY_TREE); },
                 L"a Next that activates the last page itself and answers -1 lands there (2508)");
 }
 
@@ -234,7 +241,7 @@ bool Driver::DriveSummaryPage() {
   Expect([&] { return Shown(SheetButton(kIdWizFinish)) && Enabled(SheetButton(kIdWizFinish)) &&
                       !Shown(SheetButton(kIdWizNext)) && Enabled(SheetButton(kIdWizBack)); },
          L"the last page shows Finish in Next's place");
-  HWND tree = Item(35023);
+  HWND tree = Item(PF_IDC_SUMMARY_TREE);
   auto images = reinterpret_cast<HIMAGELIST>(Send(tree, TVM_GETIMAGELIST, TVSIL_NORMAL));
   int cx = 0;
   int cy = 0;
@@ -247,7 +254,7 @@ bool Driver::DriveSummaryPage() {
   Snapshot(L"page-2508-summary");
   PostMessageW(Sheet(), WM_CLOSE, 0, 0);
   Pause(500);
-  Check(IsWindow(Sheet()) && OnPage(35023), L"the close box asks the page once, which refuses");
+  Check(IsWindow(Sheet()) && OnPage(PF_IDC_SUMMARY_TREE), L"the close box asks the page once, which refuses");
   Press(PSBTN_FINISH);
   return Expect([&] { return !IsWindow(Sheet()); }, L"Finish closes the sheet");
 }

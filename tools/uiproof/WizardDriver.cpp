@@ -4,6 +4,7 @@
 #include "SheetDriver.h"
 #include "common/Format.h"
 #include "common/StringTable.h"
+#include "res/controls.h"
 
 namespace pf::proof {
 namespace {
@@ -23,9 +24,6 @@ enum WizardPageIndex : int {
 
 enum ProgramKind : int { kKindRapid = 2, kKindFeed = 3 };
 
-constexpr int kIdcGrid = 35017;
-constexpr int kIdcHint = 35044;
-constexpr int kIdcFileText = 35024;
 constexpr unsigned kHintPosition = 14025;
 constexpr unsigned kHintOrder = 14024;
 constexpr int kPositionLimit = 13;
@@ -63,7 +61,7 @@ class WizardDriver : public SheetDriver {
   std::wstring StartPosition(int kind, int axis) const;
   POINT CellPoint(int kind, int row, int column) const;
   std::wstring ClippedCells(int kind) const;
-  bool HintIs(unsigned stringId) const { return Text(Item(kIdcHint)) == LoadResString(stringId); }
+  bool HintIs(unsigned stringId) const { return Text(Item(PF_IDC_HINT)) == LoadResString(stringId); }
 
   const UiThreadCalls& calls_;
   CProgramSheet& sheet_;   // touched on the UI thread only, through calls_
@@ -89,8 +87,8 @@ bool WizardDriver::NextTo(int index, const std::wstring& what) {
 // Create on a program page whose files are empty: no question, the files
 // get their text and Next is enabled.
 bool WizardDriver::CreateProgram() {
-  PostMessageW(Item(35020), BM_CLICK, 0, 0);
-  return Expect([&] { return !Text(Item(kIdcFileText)).empty() && Enabled(SheetButton(kIdWizNext)); },
+  PostMessageW(Item(PF_IDC_CREATE), BM_CLICK, 0, 0);
+  return Expect([&] { return !Text(Item(PF_IDC_PROGRAM_TEXT)).empty() && Enabled(SheetButton(kIdWizNext)); },
                 L"Create fills the program text and enables Next");
 }
 
@@ -107,7 +105,7 @@ bool WizardDriver::TickEntry(HWND tree, unsigned groupId, const std::wstring& en
 // The in-place editor has the focus: a child of the grid with id 8.
 HWND WizardDriver::GridEditor() const {
   HWND focus = FocusOf(UiThread());
-  return focus != nullptr && GetParent(focus) == Item(kIdcGrid) && GetDlgCtrlID(focus) == 8 ? focus : nullptr;
+  return focus != nullptr && GetParent(focus) == Item(PF_IDC_AXIS_GRID) && GetDlgCtrlID(focus) == 8 ? focus : nullptr;
 }
 
 std::wstring WizardDriver::Cell(int kind, int row, int column) const {
@@ -135,14 +133,14 @@ POINT WizardDriver::CellPoint(int kind, int row, int column) const {
     for (int c = 0; c < column; ++c) left += grid.GetColumnWidth(c);
     width = grid.GetColumnWidth(column);
   });
-  const int height = GridRowHeight(Item(kIdcGrid));
+  const int height = GridRowHeight(Item(PF_IDC_AXIS_GRID));
   return POINT{left + width / 2, 1 + row * height + height / 2};
 }
 
 // The cells whose text is wider than the room the grid's window gives it
 // (three pixels each side, the line), measured in the grid's font.
 std::wstring WizardDriver::ClippedCells(int kind) const {
-  HWND grid = Item(kIdcGrid);
+  HWND grid = Item(PF_IDC_AXIS_GRID);
   HDC dc = GetDC(grid);
   HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(grid, WM_GETFONT)));
   std::wstring clipped;
@@ -165,43 +163,44 @@ std::wstring WizardDriver::ClippedCells(int kind) const {
 // ---- steps
 
 bool WizardDriver::DriveProjectPage() {
-  if (!Expect([&] { return PageIndex() == kPageProject && OnPage(35027); }, L"the project page comes first")) {
+  if (!Expect([&] { return PageIndex() == kPageProject && OnPage(PF_IDC_PROJECT); }, L"the project page comes first")) {
     return false;
   }
-  TypeIntoCombo(35027, L"Typical");
+  TypeIntoCombo(PF_IDC_PROJECT, L"Typical");
   Expect([&] { return Enabled(SheetButton(kIdWizNext)); }, L"a new project name enables Next");
   Snapshot(L"wizard-01-project");
   return NextTo(kPageMachine, L"Next goes to the machine information");
 }
 
 bool WizardDriver::DriveMachinePage() {
-  HWND axes = Item(35003);
+  HWND axes = Item(PF_IDC_AXIS_LIST);
   Check(Send(axes, LB_GETCOUNT) == 6 && ListEntry(axes, LB_GETTEXTLEN, LB_GETTEXT, 0) == L"$1-X",
         L"the six axes of the built-in machine are listed");
-  Pick(35018, CB_SETCURSEL, CBN_SELCHANGE, 1);
-  Expect([&] { return !Enabled(Item(35013)); }, L"machine type 1 disables the lathe G-code lists");
+  Pick(PF_IDC_MACHINE_TYPE, CB_SETCURSEL, CBN_SELCHANGE, 1);
+  Expect([&] { return !Enabled(Item(PF_IDC_GCODE_LIST4)); }, L"machine type 1 disables the lathe G-code lists");
   Snapshot(L"wizard-02-machine");
   return true;
 }
 
 bool WizardDriver::DriveAxisDialog() {
-  PostMessageW(Item(35001), BM_CLICK, 0, 0);
+  PostMessageW(Item(PF_IDC_ADD_AXIS), BM_CLICK, 0, 0);
   HWND dialog = nullptr;
   if (!Expect([&] { return (dialog = FindOwnedDialog(Sheet(), L"Add Axis")) != nullptr; },
               L"Add opens the axis dialog")) {
     return false;
   }
-  Check(!Text(GetDlgItem(dialog, 35004)).empty(), L"the dialog proposes a name", Text(GetDlgItem(dialog, 35004)));
+  Check(!Text(GetDlgItem(dialog, PF_IDC_AXIS_NAME)).empty(), L"the dialog proposes a name",
+        Text(GetDlgItem(dialog, PF_IDC_AXIS_NAME)));
   Snapshot(L"wizard-03-axis-dialog");
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
   Expect([&] { return !IsWindow(dialog) && IsWindowEnabled(Sheet()); }, L"Cancel closes the dialog");
-  Check(Send(Item(35003), LB_GETCOUNT) == 6, L"and adds no axis");
+  Check(Send(Item(PF_IDC_AXIS_LIST), LB_GETCOUNT) == 6, L"and adds no axis");
   return NextTo(kPageSelection, L"Next goes to the program selection");
 }
 
 bool WizardDriver::DriveSelectionPage() {
-  HWND tree = Item(35047);
+  HWND tree = Item(PF_IDC_SELECTION_TREE);
   if (!TickEntry(tree, 14002, L"Axis $1-X")) return false;
   Expect([&] { return Enabled(SheetButton(kIdWizNext)); }, L"a ticked program enables Next");
   if (!TickEntry(tree, 14034, L"Plane $1-IJ")) return false;
@@ -210,9 +209,10 @@ bool WizardDriver::DriveSelectionPage() {
 }
 
 bool WizardDriver::DriveRapidPage() {
-  HWND grid = Item(kIdcGrid);
-  Check(Text(Item(35033)) == L"Axis $1-X", L"the page heads with the axis", Text(Item(35033)));
-  Check(Shown(grid) && GetWindow(Item(35009), GW_HWNDNEXT) == grid, L"the grid is shown after its placeholder");
+  HWND grid = Item(PF_IDC_AXIS_GRID);
+  Check(Text(Item(PF_IDC_HEADING)) == L"Axis $1-X", L"the page heads with the axis", Text(Item(PF_IDC_HEADING)));
+  Check(Shown(grid) && GetWindow(Item(PF_IDC_GRID_PLACE), GW_HWNDNEXT) == grid,
+        L"the grid is shown after its placeholder");
   Check(Cell(kKindRapid, 0, 1) == LoadResString(14039) && Cell(kKindRapid, 1, 0) == L"$1-X" &&
             Cell(kKindRapid, 3, 0) == L"$1-Z",
         L"the grid lists the axes of part system 1 under its header");
@@ -224,7 +224,7 @@ bool WizardDriver::DriveRapidPage() {
 }
 
 bool WizardDriver::DriveGridByMouse() {
-  HWND grid = Item(kIdcGrid);
+  HWND grid = Item(PF_IDC_AXIS_GRID);
   ClickAt(grid, CellPoint(kKindRapid, 1, 1));
   if (!Expect([&] { return GridEditor() != nullptr; }, L"a click on a start position opens the editor (id 8)")) {
     return false;
@@ -262,7 +262,7 @@ bool WizardDriver::DriveGridByKeyboard() {
   TypeKeys(L"-12345.1234567");
   Expect([&] { return Text(GridEditor()).size() == static_cast<std::size_t>(kPositionLimit); },
          L"the editor takes at most the cell's 13 characters");
-  Focus(35045);
+  Focus(PF_IDC_DISTANCE);
   Expect([&] { return Cell(kKindRapid, 2, 1) == L"-12345.123456" && StartPosition(kKindRapid, 1) == L"-12345.123456"; },
          L"moving the focus away ends the edit with the text");
   return true;
@@ -271,7 +271,7 @@ bool WizardDriver::DriveGridByKeyboard() {
 // A machine with more axes in the part system than the grid has room for,
 // made by adding rows to the grid: the rows below scroll into view.
 bool WizardDriver::DriveGridScrolling() {
-  HWND grid = Item(kIdcGrid);
+  HWND grid = Item(PF_IDC_AXIS_GRID);
   const auto scrollBar = [grid] { return (GetWindowLongPtrW(grid, GWL_STYLE) & WS_VSCROLL) != 0; };
   const auto focusRow = [this] {
     int row = -1;
@@ -291,9 +291,9 @@ bool WizardDriver::DriveGridScrolling() {
 }
 
 bool WizardDriver::DriveFeedPage() {
-  Check(Text(Item(35045)) == L"100" && Text(Item(35032)) == L"36000",
+  Check(Text(Item(PF_IDC_DISTANCE)) == L"100" && Text(Item(PF_IDC_FEED)) == L"36000",
         L"the page shows the distance and the feed read from the CNC",
-        Format(L"%s / %s", Text(Item(35045)), Text(Item(35032))));
+        Format(L"%s / %s", Text(Item(PF_IDC_DISTANCE)), Text(Item(PF_IDC_FEED))));
   Check(Cell(kKindFeed, 1, 1) == L"12.5", L"the start positions came along", Cell(kKindFeed, 1, 1));
   if (!CreateProgram()) return false;
   Snapshot(L"wizard-08-feed-page");
@@ -314,8 +314,8 @@ bool WizardDriver::DriveCancelQuestion() {
 }
 
 bool WizardDriver::DriveCirclePages() {
-  Check(Text(Item(35033)) == L"Plane $1-IJ" && Shown(Item(35028)) && Checked(Item(35030)),
-        L"the circle page shows the plane, the radius and the direction", Text(Item(35033)));
+  Check(Text(Item(PF_IDC_HEADING)) == L"Plane $1-IJ" && Shown(Item(PF_IDC_RADIUS)) && Checked(Item(PF_IDC_CLOCKWISE)),
+        L"the circle page shows the plane, the radius and the direction", Text(Item(PF_IDC_HEADING)));
   if (!CreateProgram()) return false;
   Snapshot(L"wizard-10-circle-page");
   if (!NextTo(kPageCircleSecond, L"Next goes to the second circle page (kind 10)") || !CreateProgram()) return false;
@@ -325,13 +325,14 @@ bool WizardDriver::DriveCirclePages() {
 bool WizardDriver::DriveSummaryPage() {
   Expect([&] { return Shown(SheetButton(kIdWizFinish)) && Enabled(SheetButton(kIdWizFinish)); },
          L"the summary offers Finish");
-  Check(Text(Item(35026)) == L"Typical", L"the summary names the project", Text(Item(35026)));
-  HWND tree = Item(35023);
+  Check(Text(Item(PF_IDC_SUMMARY_PROJECT)) == L"Typical", L"the summary names the project",
+        Text(Item(PF_IDC_SUMMARY_PROJECT)));
+  HWND tree = Item(PF_IDC_SUMMARY_TREE);
   HTREEITEM group = FindChildItem(tree, nullptr, LoadResString(14002));
   Send(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group));
   HTREEITEM axis = group == nullptr ? nullptr : FindChildItem(tree, group, L"Axis $1-X");
   Send(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(axis));
-  Expect([&] { return axis != nullptr && !Text(Item(kIdcFileText)).empty(); },
+  Expect([&] { return axis != nullptr && !Text(Item(PF_IDC_PROGRAM_TEXT)).empty(); },
          L"selecting a program shows its text");
   Snapshot(L"wizard-11-summary");
   Press(PSBTN_FINISH);

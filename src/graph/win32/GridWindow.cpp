@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "res/controls.h"
 #include "ui/win32/Win32Module.h"
 
 #include <commctrl.h>
@@ -377,7 +378,7 @@ void GridWindow::BeginEdit(int row, int column, const MSG* typed) {
   const std::wstring text = typed != nullptr ? std::wstring() : gridEx_->GetItemText(row, column);
   HWND editor = CreateWindowExW(0, WC_EDITW, text.c_str(), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | align,
                                 cell.left + kTextMargin, top, cell.right - cell.left - 1 - 2 * kTextMargin, height,
-                                hwnd_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(CGridCtrl::kInPlaceEditId)),
+                                hwnd_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(PF_IDC_GRID_EDITOR)),
                                 ResourceModule(), nullptr);
   if (editor == nullptr) return;
   SetWindowSubclass(editor, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));

@@ -2,15 +2,10 @@
 #include "pages/page/AxisDlg.h"
 
 #include "nclink/MachineAxes.h"
+#include "res/controls.h"
 #include "ui/DataExchange.h"
 
 namespace pf {
-namespace {
-
-constexpr int kIdcAxisName = 35004;
-
-}  // namespace
-
 INT_PTR CAxisDlg::AskAxisName(const std::vector<std::wstring>& names, std::wstring& name) {
   m_pNames = &names;
   m_strName = ProposeAxisName(names);
@@ -21,7 +16,7 @@ INT_PTR CAxisDlg::AskAxisName(const std::vector<std::wstring>& names, std::wstri
 
 const MessageMap* CAxisDlg::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapCommand(kIdcAxisName, Notify::Change, &CAxisDlg::OnChangeName),
+      MapCommand(PF_IDC_AXIS_NAME, Notify::Change, &CAxisDlg::OnChangeName),
   };
   static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
   return &kMap;
@@ -29,7 +24,7 @@ const MessageMap* CAxisDlg::GetMessageMap() const {
 
 void CAxisDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_Control(pDX, kIdcAxisName, m_editName);
+  DDX_Control(pDX, PF_IDC_AXIS_NAME, m_editName);
 }
 
 BOOL CAxisDlg::OnInitDialog() {

@@ -17,7 +17,7 @@ class CAxisDlg : public CDialog {
   CAxisDlg() : CDialog(2504) {}
   ~CAxisDlg() override = default;
 
-  CEdit m_editName;                               // edit 35004
+  CEdit m_editName;                               // edit PF_IDC_AXIS_NAME
   std::wstring m_strName;                         // the name being edited
   const std::vector<std::wstring>* m_pNames = nullptr;  // names in use; not owned
 

@@ -5,23 +5,16 @@
 
 #include "common/StringTable.h"
 #include "pages/page/AxisDlg.h"
+#include "res/controls.h"
 #include "ui/DataExchange.h"
 #include "wizard/base/WizardBaseSheet.h"
 
 namespace pf {
 namespace {
 
-enum MakeInfoControl : int {
-  kIdcAddAxis = 35001,
-  kIdcAxisList = 35003,
-  kIdcDeleteAxis = 35006,
-  kIdcGCodeRadio = 35011,     // first button of the G-code radio group
-  kIdcMachineType = 35018,
-  kIdcMachineTypeLabel = 35019,
-};
-
 // The G-code list controls: the group box and its radio buttons.
-constexpr int kGCodeControls[] = {35010, 35011, 35012, 35013, 35014, 35015, 35016};
+constexpr int kGCodeControls[] = {PF_IDC_GCODE_GROUP, PF_IDC_GCODE_LIST2, PF_IDC_GCODE_LIST3, PF_IDC_GCODE_LIST4,
+                                  PF_IDC_GCODE_LIST5, PF_IDC_GCODE_LIST6, PF_IDC_GCODE_LIST7};
 
 // The machine types in combo order: lathe, machining centre.
 constexpr unsigned kMachineTypeNames[] = {14031, 14035};
@@ -32,9 +25,9 @@ CMakeInfoPage::CMakeInfoPage(COVXIF& ovxIf) : CWizardBasePage(2505, 0, 14006, 14
 
 const MessageMap* CMakeInfoPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapCommand(kIdcMachineType, Notify::SelChange, &CMakeInfoPage::OnSelchangeMachineType),
-      MapCommand(kIdcAddAxis, Notify::Clicked, &CMakeInfoPage::OnAddAxis),
-      MapCommand(kIdcDeleteAxis, Notify::Clicked, &CMakeInfoPage::OnDeleteAxis),
+      MapCommand(PF_IDC_MACHINE_TYPE, Notify::SelChange, &CMakeInfoPage::OnSelchangeMachineType),
+      MapCommand(PF_IDC_ADD_AXIS, Notify::Clicked, &CMakeInfoPage::OnAddAxis),
+      MapCommand(PF_IDC_DELETE_AXIS, Notify::Clicked, &CMakeInfoPage::OnDeleteAxis),
   };
   static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
   return &kMap;
@@ -42,14 +35,14 @@ const MessageMap* CMakeInfoPage::GetMessageMap() const {
 
 void CMakeInfoPage::DoDataExchange(CDataExchange* pDX) {
   CWizardBasePage::DoDataExchange(pDX);
-  DDX_CBIndex(pDX, kIdcMachineType, m_nMachineType);
-  DDX_Radio(pDX, kIdcGCodeRadio, m_nGCodeNumber);
-  DDX_Control(pDX, kIdcAxisList, m_listAxis);
+  DDX_CBIndex(pDX, PF_IDC_MACHINE_TYPE, m_nMachineType);
+  DDX_Radio(pDX, PF_IDC_GCODE_LIST2, m_nGCodeNumber);
+  DDX_Control(pDX, PF_IDC_AXIS_LIST, m_listAxis);
 }
 
 BOOL CMakeInfoPage::OnInitDialog() {
   CWizardBasePage::OnInitDialog();
-  CComboBox machineTypes(this, kIdcMachineType);
+  CComboBox machineTypes(this, PF_IDC_MACHINE_TYPE);
   for (unsigned id : kMachineTypeNames) {
     machineTypes.AddString(LoadResString(id));
   }
@@ -63,8 +56,8 @@ BOOL CMakeInfoPage::OnSetActive() {
   m_nGCodeNumber = locked ? m_nFixedGCodeNumber : 0;
   m_nMachineType = locked ? m_nFixedMachineType : 0;
   UpdateData(FALSE);
-  GetDlgItem(kIdcMachineTypeLabel).EnableWindow(!locked);
-  GetDlgItem(kIdcMachineType).EnableWindow(!locked);
+  GetDlgItem(PF_IDC_MACHINE_TYPE_LABEL).EnableWindow(!locked);
+  GetDlgItem(PF_IDC_MACHINE_TYPE).EnableWindow(!locked);
   for (int id : kGCodeControls) {
     GetDlgItem(id).EnableWindow(!locked);
   }

@@ -19,9 +19,9 @@ class CMakeInfoPage : public CWizardBasePage, public CMachineAxisInfo {
   explicit CMakeInfoPage(COVXIF& ovxIf);
   ~CMakeInfoPage() override = default;
 
-  int m_nMachineType = 0;    // item of combo 35018: 0 lathe, 1 machining centre
-  int m_nGCodeNumber = 0;    // button of the radio group at 35011: G-code list number - 2
-  CListBox m_listAxis;       // list box 35003, shows m_aryAxisName
+  int m_nMachineType = 0;    // item of combo PF_IDC_MACHINE_TYPE: 0 lathe, 1 machining centre
+  int m_nGCodeNumber = 0;    // button of the radio group at PF_IDC_GCODE_LIST2: G-code list number - 2
+  CListBox m_listAxis;       // list box PF_IDC_AXIS_LIST, shows m_aryAxisName
   // The project's choices; both 0 or more lock the page on them. Written by
   // the sheet: -1 for a project that has none.
   int m_nFixedMachineType = -1;

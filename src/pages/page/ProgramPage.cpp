@@ -1,11 +1,12 @@
 // The program page (see ProgramPage.h).
 //
 // Setting the text of a single-line edit raises its change notification, as
-// typing does: the activation relies on it. Every text it puts into 35045,
-// 35032, 35008 or 35028 is stored back into the record and re-estimates the
-// sampling time, so that after an activation 35031, m_strSmpTime and
-// m_strSmpTime2 hold the estimate of the stored parameters. The file
-// editor is multi-line: setting its text raises nothing.
+// typing does: the activation relies on it. Every text it puts into
+// PF_IDC_DISTANCE, PF_IDC_FEED, PF_IDC_DWELL or PF_IDC_RADIUS is stored back
+// into the record and re-estimates the sampling time, so that after an
+// activation PF_IDC_SMP_TIME, m_strSmpTime and m_strSmpTime2 hold the estimate
+// of the stored parameters. The file editor is multi-line: setting its text
+// raises nothing.
 #include "pages/page/ProgramPage.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@
 #include "pages/CircleAxes.h"
 #include "pages/ProgramCreation.h"
 #include "pages/ProgramFileList.h"
-#include "pages/ProgramPageIds.h"
 #include "pages/ProgramPageRules.h"
 #include "pages/SamplingEstimate.h"
 #include "pages/TrialRun.h"
@@ -26,6 +26,7 @@
 #include "pages/page/ShownMotion.h"
 #include "program/MoveNames.h"
 #include "program/ProgramKinds.h"
+#include "res/controls.h"
 #include "res/styles.h"
 #include "ui/DataExchange.h"
 #include "ui/UiBackend.h"
@@ -48,8 +49,10 @@ enum ProgramPageString : unsigned {
 constexpr unsigned kGridStyle = PF_WS_CHILD | PF_WS_VISIBLE | PF_WS_GROUP | PF_WS_TABSTOP;
 
 // The controls that only the circle kinds use: shown and enabled for them.
-constexpr int kCircleControls[] = {kIdcRadius, kIdcRadiusLabel, kIdcClockwise, kIdcCounterClockwise};
-constexpr int kFeedControls[] = {kIdcFeed, kIdcFeedLabel};
+constexpr int kCircleControls[] = {PF_IDC_RADIUS, PF_IDC_RADIUS_LABEL, PF_IDC_CLOCKWISE, PF_IDC_COUNTER_CLOCKWISE};
+constexpr int kFeedControls[] = {PF_IDC_FEED, PF_IDC_FEED_LABEL};
+// The second stroke-end row, which stays hidden on every kind.
+constexpr int kSecondAxisRow[] = {PF_IDC_AXIS2, PF_IDC_MINUS2, PF_IDC_PLUS2, PF_IDC_MINUS_LABEL2, PF_IDC_PLUS_LABEL2};
 
 }  // namespace
 
@@ -76,19 +79,19 @@ int CProgramPage::QueryProgram(int& index) {
 
 const MessageMap* CProgramPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapCommand(kIdcFileList, Notify::SelChange, &CProgramPage::OnSelchangeFileList),
-      MapCommand(kIdcFileText, Notify::Change, &CProgramPage::OnChangeFileText),
-      MapCommand(kIdcDistance, Notify::Change, &CProgramPage::OnChangeDistance),
-      MapCommand(kIdcFeed, Notify::Change, &CProgramPage::OnChangeFeed),
-      MapCommand(kIdcDwell, Notify::Change, &CProgramPage::OnChangeDwell),
-      MapCommand(kIdcRadius, Notify::Change, &CProgramPage::OnChangeRadius),
-      MapCommand(kIdcSmpTime, Notify::Change, &CProgramPage::OnChangeSmpTime),
-      MapCommand(kIdcDwellCheck, Notify::Clicked, &CProgramPage::OnClickDwellCheck),
-      MapCommand(kIdcClockwise, Notify::Clicked, &CProgramPage::OnClickClockwise),
-      MapCommand(kIdcCounterClockwise, Notify::Clicked, &CProgramPage::OnClickCounterClockwise),
-      MapNotify(kIdcAxisGrid, Notify::EndLabelEdit, &CProgramPage::OnEndEditAxisGrid),
-      MapCommand(kIdcCreate, Notify::Clicked, &CProgramPage::OnCreate),
-      MapCommand(kIdcTrialRun, Notify::Clicked, &CProgramPage::OnTrialRun),
+      MapCommand(PF_IDC_FILE_LIST, Notify::SelChange, &CProgramPage::OnSelchangeFileList),
+      MapCommand(PF_IDC_PROGRAM_TEXT, Notify::Change, &CProgramPage::OnChangeFileText),
+      MapCommand(PF_IDC_DISTANCE, Notify::Change, &CProgramPage::OnChangeDistance),
+      MapCommand(PF_IDC_FEED, Notify::Change, &CProgramPage::OnChangeFeed),
+      MapCommand(PF_IDC_DWELL, Notify::Change, &CProgramPage::OnChangeDwell),
+      MapCommand(PF_IDC_RADIUS, Notify::Change, &CProgramPage::OnChangeRadius),
+      MapCommand(PF_IDC_SMP_TIME, Notify::Change, &CProgramPage::OnChangeSmpTime),
+      MapCommand(PF_IDC_DWELL_CHECK, Notify::Clicked, &CProgramPage::OnClickDwellCheck),
+      MapCommand(PF_IDC_CLOCKWISE, Notify::Clicked, &CProgramPage::OnClickClockwise),
+      MapCommand(PF_IDC_COUNTER_CLOCKWISE, Notify::Clicked, &CProgramPage::OnClickCounterClockwise),
+      MapNotify(PF_IDC_AXIS_GRID, Notify::EndLabelEdit, &CProgramPage::OnEndEditAxisGrid),
+      MapCommand(PF_IDC_CREATE, Notify::Clicked, &CProgramPage::OnCreate),
+      MapCommand(PF_IDC_TRIAL_RUN, Notify::Clicked, &CProgramPage::OnTrialRun),
   };
   static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
   return &kMap;
@@ -96,17 +99,17 @@ const MessageMap* CProgramPage::GetMessageMap() const {
 
 void CProgramPage::DoDataExchange(CDataExchange* pDX) {
   CWizardBasePage::DoDataExchange(pDX);
-  DDX_Check(pDX, kIdcDwellCheck, m_bDwellFlag);
-  DDX_Control(pDX, kIdcFileList, m_listFile);
-  DDX_Control(pDX, kIdcFileText, m_editFile);
-  DDX_Radio(pDX, kIdcClockwise, m_nCircleDir);
+  DDX_Check(pDX, PF_IDC_DWELL_CHECK, m_bDwellFlag);
+  DDX_Control(pDX, PF_IDC_FILE_LIST, m_listFile);
+  DDX_Control(pDX, PF_IDC_PROGRAM_TEXT, m_editFile);
+  DDX_Radio(pDX, PF_IDC_CLOCKWISE, m_nCircleDir);
 }
 
 BOOL CProgramPage::OnInitDialog() {
   CWizardBasePage::OnInitDialog();
-  if (HasDlgItem(kIdcGridPlace)) {
-    m_gridAxis.Create(GetDlgItem(kIdcGridPlace).GetRectInParent(), this, kIdcAxisGrid, kGridStyle);
-    PlaceDlgItemAfter(kIdcAxisGrid, kIdcGridPlace);
+  if (HasDlgItem(PF_IDC_GRID_PLACE)) {
+    m_gridAxis.Create(GetDlgItem(PF_IDC_GRID_PLACE).GetRectInParent(), this, PF_IDC_AXIS_GRID, kGridStyle);
+    PlaceDlgItemAfter(PF_IDC_AXIS_GRID, PF_IDC_GRID_PLACE);
   }
   for (const InputLimit& limit : kProgramPageInputLimits) {
     GetDlgItem(limit.id).LimitText(limit.maxChars);
@@ -120,16 +123,16 @@ BOOL CProgramPage::OnSetActive() {
   const BOOL result = CWizardBasePage::OnSetActive();
   s_focus = FocusedControl();
   s_hintId = 0;
-  SetDlgItemText(kIdcHeading, Format(LoadResString(kAxisHeading), AxisLabel()));
+  SetDlgItemText(PF_IDC_HEADING, Format(LoadResString(kAxisHeading), AxisLabel()));
   const CProgramInfo& program = CurrentProgram();
-  SetDlgItemText(kIdcDistance, program.m_strDistance);
-  SetDlgItemText(kIdcSmpTime, program.m_strSmpTime);
+  SetDlgItemText(PF_IDC_DISTANCE, program.m_strDistance);
+  SetDlgItemText(PF_IDC_SMP_TIME, program.m_strSmpTime);
   ShowAxisLimits();
   ApplyDwellRule();
   ShowFeed();
   if (IsCircleKind(m_nKind)) ShowCircle();
   FillFileList();
-  GetDlgItem(kIdcTrialRun)
+  GetDlgItem(PF_IDC_TRIAL_RUN)
       .EnableWindow(!ListedFile(0).m_strText.empty() && Machine().m_bAxisInfoOK == 1 ? TRUE : FALSE);
   FillGrid();
   UpdateHint();
@@ -153,23 +156,23 @@ void CProgramPage::ApplyDwellRule() {
   const ProgramPageKindRule& rule = GetProgramPageKindRule(m_nKind);
   CProgramInfo& program = CurrentProgram();
   m_bDwellFlag = program.m_bDwell;
-  CDlgItem check = GetDlgItem(kIdcDwellCheck);
+  CDlgItem check = GetDlgItem(PF_IDC_DWELL_CHECK);
   if (rule.checkBox != DwellCheckBox::kShown) check.EnableWindow(FALSE);
   check.ShowWindow(rule.checkBox == DwellCheckBox::kHidden ? kSwHide : kSwShow);
-  if (rule.checkFromFlag) CheckDlgButton(kIdcDwellCheck, m_bDwellFlag);
+  if (rule.checkFromFlag) CheckDlgButton(PF_IDC_DWELL_CHECK, m_bDwellFlag);
   m_bDwellFlag = DwellFlagAfterActivation(m_nKind, m_bDwellFlag);
   program.m_bDwell = DwellModeAfterActivation(m_nKind, program.m_bDwell);
   if (rule.dwellEditCleared) {
-    SetDlgItemText(kIdcDwell, L"");
-    GetDlgItem(kIdcDwell).EnableWindow(FALSE);
+    SetDlgItemText(PF_IDC_DWELL, L"");
+    GetDlgItem(PF_IDC_DWELL).EnableWindow(FALSE);
   }
-  SetDlgItemText(kIdcDwell, program.m_strDwell);
-  GetDlgItem(kIdcDwell).EnableWindow(m_bDwellFlag == 1 ? TRUE : FALSE);
+  SetDlgItemText(PF_IDC_DWELL, program.m_strDwell);
+  GetDlgItem(PF_IDC_DWELL).EnableWindow(m_bDwellFlag == 1 ? TRUE : FALSE);
 }
 
 void CProgramPage::ShowFeed() {
   if (!GetProgramPageKindRule(m_nKind).feedShown) return;
-  SetDlgItemText(kIdcFeed, CurrentProgram().m_strFeed);
+  SetDlgItemText(PF_IDC_FEED, CurrentProgram().m_strFeed);
   for (int id : kFeedControls) {
     GetDlgItem(id).EnableWindow(TRUE);
     GetDlgItem(id).ShowWindow(kSwShow);
@@ -179,16 +182,16 @@ void CProgramPage::ShowFeed() {
 // A circle program has a radius and a direction instead of a distance, and
 // its heading, axes and stroke ends are the plane's.
 void CProgramPage::ShowCircle() {
-  SetDlgItemText(kIdcDistance, L"");
-  GetDlgItem(kIdcDistance).EnableWindow(FALSE);
-  SetDlgItemText(kIdcRadius, CurrentProgram().m_strRadius);
+  SetDlgItemText(PF_IDC_DISTANCE, L"");
+  GetDlgItem(PF_IDC_DISTANCE).EnableWindow(FALSE);
+  SetDlgItemText(PF_IDC_RADIUS, CurrentProgram().m_strRadius);
   for (int id : kCircleControls) {
     GetDlgItem(id).EnableWindow(TRUE);
     GetDlgItem(id).ShowWindow(kSwShow);
   }
   m_nCircleDir = CurrentProgram().m_nCircleDir;
   UpdateData(FALSE);
-  SetDlgItemText(kIdcHeading, Format(LoadResString(kPlaneHeading), PlaneLabel()));
+  SetDlgItemText(PF_IDC_HEADING, Format(LoadResString(kPlaneHeading), PlaneLabel()));
   for (const ControlText& text : PlaneAxesTexts(GetWizardData().Planes(), PlaneLabel())) {
     SetDlgItemText(text.id, text.text);
   }
@@ -209,7 +212,7 @@ void CProgramPage::FillFileList() {
 
 void CProgramPage::ShowFirstFile() {
   m_listFile.SetCurSel(0);
-  SetDlgItemText(kIdcFileText, ListedFile(0).m_strText);
+  SetDlgItemText(PF_IDC_PROGRAM_TEXT, ListedFile(0).m_strText);
 }
 
 void CProgramPage::FillGrid() {
@@ -229,7 +232,7 @@ void CProgramPage::UpdateHint() {
   const unsigned hintId = HintStringId(focus.id, m_gridAxis.GetFocusColumn());
   if (hintId == s_hintId) return;
   s_hintId = hintId;
-  SetDlgItemText(kIdcHint, hintId == 0 ? std::wstring() : LoadResString(hintId));
+  SetDlgItemText(PF_IDC_HINT, hintId == 0 ? std::wstring() : LoadResString(hintId));
 }
 
 // Next once every file has text; Trial run while the selected file has
@@ -241,19 +244,19 @@ void CProgramPage::UpdateNextState() {
   const int selected = m_listFile.GetCurSel();
   const bool selectedOk = selected != kLbErr && !ListedFile(selected).m_strText.empty();
   GetWizardSheet().SetNextEnable(complete ? TRUE : FALSE);
-  GetDlgItem(kIdcTrialRun).EnableWindow(selectedOk && Machine().m_bAxisInfoOK == 1 ? TRUE : FALSE);
+  GetDlgItem(PF_IDC_TRIAL_RUN).EnableWindow(selectedOk && Machine().m_bAxisInfoOK == 1 ? TRUE : FALSE);
 }
 
 void CProgramPage::RunEstimate() {
   SamplingFields fields;
-  fields.distance = GetDlgItemText(kIdcDistance);
-  fields.dwell = GetDlgItemText(kIdcDwell);
-  fields.feed = GetDlgItemText(kIdcFeed);
-  fields.radius = GetDlgItemText(kIdcRadius);
-  fields.dwellChecked = IsDlgButtonChecked(kIdcDwellCheck) == kBstChecked;
+  fields.distance = GetDlgItemText(PF_IDC_DISTANCE);
+  fields.dwell = GetDlgItemText(PF_IDC_DWELL);
+  fields.feed = GetDlgItemText(PF_IDC_FEED);
+  fields.radius = GetDlgItemText(PF_IDC_RADIUS);
+  fields.dwellChecked = IsDlgButtonChecked(PF_IDC_DWELL_CHECK) == kBstChecked;
   const SamplingTimes times = EstimateFromFields(
       m_nKind, fields, [this] { return RememberRapidSpeed(ReadRapidSpeed(m_ovxIf, m_nCurrent)); });
-  SetDlgItemText(kIdcSmpTime, FormatSamplingTime(times.first));
+  SetDlgItemText(PF_IDC_SMP_TIME, FormatSamplingTime(times.first));
   CurrentProgram().m_strSmpTime2 = FormatSamplingTime(times.second);
 }
 
@@ -281,51 +284,51 @@ void CProgramPage::UpdateMotion() {
 
 void CProgramPage::OnSelchangeFileList() {
   const int selected = m_listFile.GetCurSel();
-  if (selected != kLbErr) SetDlgItemText(kIdcFileText, ListedFile(selected).m_strText);
+  if (selected != kLbErr) SetDlgItemText(PF_IDC_PROGRAM_TEXT, ListedFile(selected).m_strText);
   UpdateFileState();
 }
 
 void CProgramPage::OnChangeFileText() {
   const int selected = m_listFile.GetCurSel();
-  if (selected != kLbErr) ListedFile(selected).TakeText(GetDlgItemText(kIdcFileText));
+  if (selected != kLbErr) ListedFile(selected).TakeText(GetDlgItemText(PF_IDC_PROGRAM_TEXT));
   UpdateFileState();
 }
 
 void CProgramPage::OnChangeDistance() {
-  CurrentProgram().m_strDistance = GetDlgItemText(kIdcDistance);
+  CurrentProgram().m_strDistance = GetDlgItemText(PF_IDC_DISTANCE);
   RunEstimate();
 }
 
 void CProgramPage::OnChangeFeed() {
-  CurrentProgram().m_strFeed = GetDlgItemText(kIdcFeed);
+  CurrentProgram().m_strFeed = GetDlgItemText(PF_IDC_FEED);
   RunEstimate();
 }
 
 void CProgramPage::OnChangeDwell() {
-  CurrentProgram().m_strDwell = GetDlgItemText(kIdcDwell);
+  CurrentProgram().m_strDwell = GetDlgItemText(PF_IDC_DWELL);
   RunEstimate();
 }
 
 void CProgramPage::OnChangeRadius() {
-  CurrentProgram().m_strRadius = GetDlgItemText(kIdcRadius);
+  CurrentProgram().m_strRadius = GetDlgItemText(PF_IDC_RADIUS);
   RunEstimate();
 }
 
-void CProgramPage::OnChangeSmpTime() { CurrentProgram().m_strSmpTime = GetDlgItemText(kIdcSmpTime); }
+void CProgramPage::OnChangeSmpTime() { CurrentProgram().m_strSmpTime = GetDlgItemText(PF_IDC_SMP_TIME); }
 
 void CProgramPage::OnClickDwellCheck() {
   UpdateData(TRUE);
   CurrentProgram().m_bDwell = m_bDwellFlag;
-  GetDlgItem(kIdcDwell).EnableWindow(m_bDwellFlag == 1 ? TRUE : FALSE);
+  GetDlgItem(PF_IDC_DWELL).EnableWindow(m_bDwellFlag == 1 ? TRUE : FALSE);
   RunEstimate();
 }
 
 void CProgramPage::OnClickClockwise() {
-  CurrentProgram().m_nCircleDir = IsDlgButtonChecked(kIdcClockwise) == kBstChecked ? 0 : 1;
+  CurrentProgram().m_nCircleDir = IsDlgButtonChecked(PF_IDC_CLOCKWISE) == kBstChecked ? 0 : 1;
 }
 
 void CProgramPage::OnClickCounterClockwise() {
-  CurrentProgram().m_nCircleDir = IsDlgButtonChecked(kIdcCounterClockwise) == kBstChecked ? 1 : 0;
+  CurrentProgram().m_nCircleDir = IsDlgButtonChecked(PF_IDC_COUNTER_CLOCKWISE) == kBstChecked ? 1 : 0;
 }
 
 LRESULT CProgramPage::OnEndEditAxisGrid(const NotifyInfo& info) {
@@ -339,7 +342,7 @@ LRESULT CProgramPage::OnEndEditAxisGrid(const NotifyInfo& info) {
 // file that cannot be made keeps the page incomplete.
 void CProgramPage::OnCreate() {
   CWaitCursor wait;
-  const bool ask = !GetDlgItemText(kIdcFileText).empty();
+  const bool ask = !GetDlgItemText(PF_IDC_PROGRAM_TEXT).empty();
   if (!ask || ShowMessage(kAskRegenerate, MsgIcon::Question, MsgButtons::YesNo) == kAnswerYes) {
     if (!CreateProgramFiles(m_ovxIf, MakeCreationRequest(), CurrentProgram())) {
       UpdateFileState();
@@ -365,7 +368,7 @@ CreationRequest CProgramPage::MakeCreationRequest() const {
 void CProgramPage::OnTrialRun() {
   if (ShowMessage(kAskTrialRun, MsgIcon::Question, MsgButtons::YesNo) != kAnswerYes) return;
   BackendWaitCursor cursor;
-  RunTrial(m_ovxIf, GetDlgItemText(kIdcFileText), AxisLabel(), cursor);
+  RunTrial(m_ovxIf, GetDlgItemText(PF_IDC_PROGRAM_TEXT), AxisLabel(), cursor);
 }
 
 BOOL CProgramPage::OnQueryCancel() {

@@ -32,11 +32,11 @@ class CProgramPage : public CWizardBasePage {
   CProgramPage(COVXIF& ovxIf, unsigned headerTitleId, unsigned headerSubtitleId, int kind);
   ~CProgramPage() override = default;
 
-  CGridCtrlEx m_gridAxis;        // axis grid 35017, made on the placeholder 35009
-  int m_bDwellFlag = 0;          // check box 35007
-  CListBox m_listFile;           // 35025: the titles of the listed files
-  CEdit m_editFile;              // 35024: the text of the selected file
-  int m_nCircleDir = 0;          // radio group at 35030: 0 for 35030, 1 for 35029
+  CGridCtrlEx m_gridAxis;        // axis grid PF_IDC_AXIS_GRID, made on the placeholder PF_IDC_GRID_PLACE
+  int m_bDwellFlag = 0;          // check box PF_IDC_DWELL_CHECK
+  CListBox m_listFile;           // PF_IDC_FILE_LIST: the titles of the listed files
+  CEdit m_editFile;              // PF_IDC_PROGRAM_TEXT: the text of the selected file
+  int m_nCircleDir = 0;          // radio group at PF_IDC_CLOCKWISE: 0 clockwise, 1 counter-clockwise
   CProgramInfoAry m_aryProgram;  // one record per axis (kinds 0..6) or plane (7..10); the sheet fills it
   const int m_nKind;
   int m_nCurrent = 0;            // the record shown; set by the sheet before it activates the page
@@ -60,7 +60,7 @@ class CProgramPage : public CWizardBasePage {
   BOOL OnSetActive() override;
   // Asks 14043; only Yes lets the wizard close.
   BOOL OnQueryCancel() override;
-  // Follows the keyboard focus with the hint line 35044.
+  // Follows the keyboard focus with the hint line PF_IDC_HINT.
   void PreTranslateMessage() override;
 
  private:

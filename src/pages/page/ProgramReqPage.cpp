@@ -12,19 +12,13 @@
 #include "pages/page/ShownMotion.h"
 #include "program/ProgramInfoAry.h"
 #include "program/ProgramKinds.h"
+#include "res/controls.h"
 #include "ui/DataExchange.h"
 #include "wizard/base/ProgramMarks.h"
 #include "wizard/base/WizardData.h"
 
 namespace pf {
 namespace {
-
-enum ProgramReqControl : int {
-  kIdcMachineType = 35018,
-  kIdcProgramTree = 35023,
-  kIdcProgramText = 35024,
-  kIdcProject = 35026,
-};
 
 constexpr unsigned kAxisEntryFormat = 14004;
 constexpr unsigned kPlaneEntryFormat = 14038;
@@ -55,7 +49,7 @@ std::wstring KindPrefixText(int kind) {
 
 const MessageMap* CProgramReqPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapNotify(kIdcProgramTree, Notify::TreeSelChanged, &CProgramReqPage::OnSelchangedProgramTree),
+      MapNotify(PF_IDC_SUMMARY_TREE, Notify::TreeSelChanged, &CProgramReqPage::OnSelchangedProgramTree),
   };
   static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
   return &kMap;
@@ -63,7 +57,7 @@ const MessageMap* CProgramReqPage::GetMessageMap() const {
 
 void CProgramReqPage::DoDataExchange(CDataExchange* pDX) {
   CWizardBasePage::DoDataExchange(pDX);
-  DDX_Control(pDX, kIdcProgramTree, m_treeProgram);
+  DDX_Control(pDX, PF_IDC_SUMMARY_TREE, m_treeProgram);
 }
 
 BOOL CProgramReqPage::OnInitDialog() {
@@ -78,9 +72,9 @@ BOOL CProgramReqPage::OnSetActive() {
   ClearMotion(*this);
   const int machineType = GetWizardData().MachineInfo().m_nMachineType;
   if (machineType >= 0 && machineType < static_cast<int>(std::size(kMachineTypeNames))) {
-    SetDlgItemText(kIdcMachineType, LoadResString(kMachineTypeNames[machineType]));
+    SetDlgItemText(PF_IDC_MACHINE_TYPE, LoadResString(kMachineTypeNames[machineType]));
   }
-  SetDlgItemText(kIdcProject, GetWizardData().ProjectName());
+  SetDlgItemText(PF_IDC_SUMMARY_PROJECT, GetWizardData().ProjectName());
   return result;
 }
 
@@ -151,7 +145,7 @@ std::wstring CProgramReqPage::ProgramText(HTreeItem item) const {
 }
 
 LRESULT CProgramReqPage::OnSelchangedProgramTree(const NotifyInfo& info) {
-  SetDlgItemText(kIdcProgramText, ProgramText(info.itemNew));
+  SetDlgItemText(PF_IDC_PROGRAM_TEXT, ProgramText(info.itemNew));
   ShowMotionOf(info.itemNew);
   return 0;
 }

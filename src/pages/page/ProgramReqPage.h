@@ -20,7 +20,7 @@ class CProgramReqPage : public CWizardBasePage {
  public:
   CProgramReqPage() : CWizardBasePage(2508, 0, 14007, 14040) {}
 
-  CTreeCtrl m_treeProgram;  // tree 35023
+  CTreeCtrl m_treeProgram;  // tree PF_IDC_SUMMARY_TREE
   CImageList m_imageList;   // image 0: nothing to write, image 1: written or in the project
   std::array<HTreeItem, kProgramGroupCount> m_hGroup{};  // group entries by group number
 

@@ -1,23 +1,17 @@
 // The project page (see ProjectPage.h).
 #include "pages/page/ProjectPage.h"
 
+#include "res/controls.h"
 #include "ui/DataExchange.h"
 #include "wizard/ProjectFolders.h"
 #include "wizard/ProjectName.h"
 #include "wizard/base/WizardBaseSheet.h"
 
 namespace pf {
-namespace {
-
-constexpr int kIdcProject = 35027;
-constexpr int kIdcNameReason = 35050;  // why Next is off for the typed name, or what opening it found
-
-}  // namespace
-
 const MessageMap* CProjectPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapCommand(kIdcProject, Notify::SelChange, &CProjectPage::OnSelchangeProject),
-      MapCommand(kIdcProject, Notify::EditChange, &CProjectPage::OnEditchangeProject),
+      MapCommand(PF_IDC_PROJECT, Notify::SelChange, &CProjectPage::OnSelchangeProject),
+      MapCommand(PF_IDC_PROJECT, Notify::EditChange, &CProjectPage::OnEditchangeProject),
   };
   static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
   return &kMap;
@@ -25,7 +19,7 @@ const MessageMap* CProjectPage::GetMessageMap() const {
 
 void CProjectPage::DoDataExchange(CDataExchange* pDX) {
   CWizardBasePage::DoDataExchange(pDX);
-  DDX_Control(pDX, kIdcProject, m_comboProject);
+  DDX_Control(pDX, PF_IDC_PROJECT, m_comboProject);
 }
 
 BOOL CProjectPage::OnSetActive() {
@@ -41,7 +35,7 @@ void CProjectPage::CheckProjectName() {
   ShowReason(ProjectNameReason(verdict));
 }
 
-void CProjectPage::ShowReason(const std::wstring& sentence) { SetDlgItemText(kIdcNameReason, sentence); }
+void CProjectPage::ShowReason(const std::wstring& sentence) { SetDlgItemText(PF_IDC_PROJECT_REASON, sentence); }
 
 void CProjectPage::OnSelchangeProject() {
   const int selected = m_comboProject.GetCurSel();

@@ -14,19 +14,19 @@ class CProjectPage : public CWizardBasePage {
   CProjectPage() : CWizardBasePage(2507, 0, 14029, 14030) {}
 
   const MessageMap* GetMessageMap() const override;
-  // Binds the project combo box (35027) to m_comboProject.
+  // Binds the project combo box (PF_IDC_PROJECT) to m_comboProject.
   void DoDataExchange(CDataExchange* pDX) override;
   // Refills the list when projects exist (which selects the current name or
   // the first project), then checks the name.
   BOOL OnSetActive() override;
 
-  // Next for a name that is a folder name of its own and keeps every path
-  // of the project within the platform's limit (ProjectName.h); no Next
-  // otherwise, and the line under the combo box (35050) says why. The line
+  // Next for a name that is a folder name of its own and keeps every path of
+  // the project within the platform's limit (ProjectName.h); no Next otherwise,
+  // and the line under the combo box (PF_IDC_PROJECT_REASON) says why. The line
   // is empty while the name is usable or empty.
   void CheckProjectName();
 
-  // Shows `sentence` in the line under the combo box (35050).
+  // Shows `sentence` in the line under the combo box (PF_IDC_PROJECT_REASON).
   void ShowReason(const std::wstring& sentence);
 
  private:

@@ -9,6 +9,7 @@
 #include "common/StringTable.h"
 #include "pages/page/MakeInfoPage.h"
 #include "program/ProgramInfoAry.h"
+#include "res/controls.h"
 #include "ui/DataExchange.h"
 #include "wizard/base/ProgramMarks.h"
 #include "wizard/base/WizardBaseSheet.h"
@@ -16,9 +17,6 @@
 
 namespace pf {
 namespace {
-
-constexpr int kIdcProgramTree = 35047;
-constexpr int kIdcWarning = 35002;
 
 // Texts of the entries below a group (one string argument: the axis label
 // or the plane name), and the warning about a ticked program that exists.
@@ -32,9 +30,9 @@ constexpr unsigned kExistsWarning = 14003;
 
 const MessageMap* CSelProgPage::GetMessageMap() const {
   static const MessageEntry kEntries[] = {
-      MapNotify(kIdcProgramTree, Notify::Click, &CSelProgPage::OnClickProgramTree),
-      MapNotify(kIdcProgramTree, Notify::DblClick, &CSelProgPage::OnClickProgramTree),
-      MapNotify(kIdcProgramTree, Notify::TreeKeyDown, &CSelProgPage::OnKeydownProgramTree),
+      MapNotify(PF_IDC_SELECTION_TREE, Notify::Click, &CSelProgPage::OnClickProgramTree),
+      MapNotify(PF_IDC_SELECTION_TREE, Notify::DblClick, &CSelProgPage::OnClickProgramTree),
+      MapNotify(PF_IDC_SELECTION_TREE, Notify::TreeKeyDown, &CSelProgPage::OnKeydownProgramTree),
   };
   static const MessageMap kMap(CWizardBasePage::GetMessageMap(), kEntries);
   return &kMap;
@@ -42,7 +40,7 @@ const MessageMap* CSelProgPage::GetMessageMap() const {
 
 void CSelProgPage::DoDataExchange(CDataExchange* pDX) {
   CWizardBasePage::DoDataExchange(pDX);
-  DDX_Control(pDX, kIdcProgramTree, m_treeProgram);
+  DDX_Control(pDX, PF_IDC_SELECTION_TREE, m_treeProgram);
 }
 
 BOOL CSelProgPage::OnInitDialog() {
@@ -137,7 +135,7 @@ int CSelProgPage::UpdateSelection() {
     }
   }
   GetWizardSheet().PostWizardButtons(ticked ? kWizNext : 0);
-  SetDlgItemText(kIdcWarning, warning);
+  SetDlgItemText(PF_IDC_SELECTION_WARNING, warning);
   return ticked ? 1 : 0;
 }
 

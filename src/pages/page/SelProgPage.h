@@ -19,7 +19,7 @@ class CSelProgPage : public CWizardBasePage {
  public:
   CSelProgPage() : CWizardBasePage(2509, 0, 14045, 14046) {}
 
-  CTreeCtrl m_treeProgram;    // tree 35047
+  CTreeCtrl m_treeProgram;    // tree PF_IDC_SELECTION_TREE
   CImageList m_imageList;     // image 0: not in the project, image 1: in the project
   std::array<HTreeItem, kProgramGroupCount> m_hGroup{};  // group entries by group number
 

@@ -8,6 +8,7 @@
 #include "pages/ProgramMotion.h"
 #include "pages/page/MakeInfoPage.h"
 #include "program/ProgramInfoAry.h"
+#include "res/controls.h"
 #include "ui/Controls.h"
 #include "wizard/base/WizardData.h"
 
@@ -52,8 +53,8 @@ int Rank(const ProgramMotion& motion) {
 }
 
 void Show(CWnd& page, const std::wstring& verdict, const MotionPicture& picture) {
-  page.SetDlgItemText(kIdcMotionVerdict, verdict);
-  CPictureCtrl(&page, kIdcMotionPicture).SetPicture(picture);
+  page.SetDlgItemText(PF_IDC_MOTION_VERDICT, verdict);
+  CPictureCtrl(&page, PF_IDC_MOTION_PICTURE).SetPicture(picture);
 }
 
 }  // namespace

@@ -1,20 +1,15 @@
 // The motion check of the program a page shows, in the page: the verdict and
-// its remarks, one line each (static 35048), and the picture of one file's
-// motion (picture 35049).
-// The check informs only: it never changes a record, a button or the walk,
-// and it reads nothing from the NC (rapid moves are timed with the speeds
-// the program pages read for their estimates).
+// its remarks, one line each (static PF_IDC_MOTION_VERDICT), and the picture of
+// one file's motion (picture PF_IDC_MOTION_PICTURE). The check informs only: it
+// never changes a record, a button or the walk, and it reads nothing from the
+// NC (rapid moves are timed with the speeds the program pages read for their
+// estimates).
 #pragma once
 
 namespace pf {
 
 class CWnd;
 class IWizardData;
-
-enum MotionControl : int {
-  kIdcMotionVerdict = 35048,
-  kIdcMotionPicture = 35049,
-};
 
 // Checks record `index` of `kind` and shows its verdict and the picture of
 // its file number `file` (no picture for -1, or a file without motion).

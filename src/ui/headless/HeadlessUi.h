@@ -5,7 +5,7 @@
 //   HeadlessUi ui;
 //   ScopedUiBackend backend(ui);     // DoModal, ShowMessage, CWaitCursor come here
 //   ui.OpenSheet(sheet);             // step by step ...
-//   ui.TypeText(35027, L"Line2");
+//   ui.TypeText(PF_IDC_PROJECT, L"Line2");
 //   ui.PressNext();
 //   ui.queue().Add([](HeadlessUi& u) { u.PressCancel(); });
 //   sheet.DoModal();                 // ... or a modal run fed by the input source

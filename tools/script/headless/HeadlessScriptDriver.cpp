@@ -7,6 +7,7 @@
 #include "common/Format.h"
 #include "common/Text.h"
 #include "graph/GridCtrl.h"
+#include "res/controls.h"
 #include "ui/PropertySheet.h"
 #include "ui/headless/HeadlessTree.h"
 
@@ -167,7 +168,7 @@ std::wstring HeadlessScriptDriver::EditCell(int id, int row, int column, const s
   };
   return Input([&] {
     return ui_.EditInPlace(
-        id, CGridCtrl::kInPlaceEditId,
+        id, PF_IDC_GRID_EDITOR,
         [&](HeadlessControl& control) -> std::wstring {
           CGridCtrlEx* grid = gridOf(control);
           if (grid == nullptr) return Format(L"control %d is not a grid", id);

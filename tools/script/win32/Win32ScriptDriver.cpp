@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "common/Format.h"
-#include "graph/GridCtrl.h"
+#include "res/controls.h"
 #include "tools/script/win32/GridCells.h"
 #include "tools/script/win32/MessageBoxes.h"
 #include "tools/script/win32/PersonInput.h"
@@ -432,7 +432,7 @@ std::wstring Win32ScriptDriver::EditCell(int id, int row, int column, const std:
   failure = FindGridCell(grid, row, column, &cell);
   if (!failure.empty()) return Format(L"grid %d: %s", id, failure);
   const auto editor = [grid]() -> HWND {
-    HWND window = GetDlgItem(grid, CGridCtrl::kInPlaceEditId);
+    HWND window = GetDlgItem(grid, PF_IDC_GRID_EDITOR);
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
   };
   failure = Real(
