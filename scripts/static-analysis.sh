@@ -24,25 +24,30 @@ product="^$PWD/(src|sim|tools)/"
 total=0
 
 # Prints a tool's count and adds it to the total: a name, its status (0 when
-# it ran) and its report. A finding is a line that names a file and line.
+# it ran through), its report and the log of its run. A finding is a line
+# that names a file and line; a run that failed counts as one more.
 report() {
-  local name=$1 status=$2 file=$3 count
+  local name=$1 status=$2 file=$3 log=$4 count
   count=$(grep -cE '^[^ :]+:[0-9]+:' "$file")
-  if [ "$status" -ne 0 ] && [ "$count" -eq 0 ]; then
-    count=1
-    echo "$name: did not finish (exit $status), see $file"
-  else
-    echo "$name: $count findings"
+  if [ "$status" -ne 0 ]; then
+    count=$((count + 1))
+    echo "$name: did not run through (exit $status), see $log"
   fi
+  echo "$name: $count findings"
   total=$((total + count))
   if [ "$count" -gt 0 ]; then sed 's/^/  /' "$file" | head -n 40; fi
 }
 
+# A preset's compile commands, with the cache variables given.
 configure() {
-  cmake --preset "$1" -B "build/analysis/$1" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >"$out/configure-$1.log" 2>&1 ||
-    { echo "static analysis: configuring $1 failed, see $out/configure-$1.log"; exit 1; }
+  local preset=$1
+  shift
+  cmake --preset "$preset" -B "build/analysis/$preset" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "$@" \
+    >"$out/configure-$preset.log" 2>&1 ||
+    { echo "static analysis: configuring $preset failed, see $out/configure-$preset.log"; exit 1; }
 }
-configure native
+# The native commands as for clang, which knows no g++-only option.
+configure native -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
 configure windows
 native_db=build/analysis/native/compile_commands.json
 windows_db=build/analysis/windows/compile_commands.json
@@ -74,7 +79,7 @@ windows_only=$(comm -13 <(jq -r '.[].file' "$native_db" | sort) <(jq -r '.[].fil
 } >"$out/clang-tidy.log"
 status=$?
 tidy_findings <"$out/clang-tidy.log" >"$out/clang-tidy.txt"
-report clang-tidy "$status" "$out/clang-tidy.txt"
+report clang-tidy "$status" "$out/clang-tidy.txt" "$out/clang-tidy.log"
 
 # cppcheck reads only the project's own headers; the -i folders are the
 # tests, the benchmarks and the generated sources.
@@ -83,7 +88,7 @@ cppcheck_db() {
     --quiet -j "$jobs" -itests -ibench -ibuild --template='{file}:{line}: {severity} {id}: {message}'
 }
 { cppcheck_db "$native_db" && cppcheck_db "$windows_db" --platform=win64; } >"$out/cppcheck.txt" 2>&1
-report cppcheck $? "$out/cppcheck.txt"
+report cppcheck $? "$out/cppcheck.txt" "$out/cppcheck.txt"
 
 # Every shell script: the *.sh files and the ones a shell shebang marks.
 shell_scripts() {
@@ -100,7 +105,7 @@ shellcheck -x -f gcc "${scripts[@]}" >"$out/shellcheck.txt" 2>&1
 status=$?
 # ShellCheck exits with 1 for findings, with more when it could not run.
 [ "$status" -eq 1 ] && status=0
-report shellcheck "$status" "$out/shellcheck.txt"
+report shellcheck "$status" "$out/shellcheck.txt" "$out/shellcheck.txt"
 
 echo "static analysis: $total findings ($SECONDS s)"
 [ "$total" -eq 0 ]
