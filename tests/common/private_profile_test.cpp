@@ -92,17 +92,5 @@ TEST(PrivateProfile, Update) {
   }
 }
 
-TEST(PrivateProfile, WhatIsWrittenReadsBack) {
-  std::string text;
-  text = ProfileUpdate(text, "Circle", "Radius", "10.000000");
-  text = ProfileUpdate(text, "Circle", "Feed", "3000");
-  text = ProfileUpdate(text, "Machine", "MachineInfo", "1");
-  text = ProfileUpdate(text, "circle", "radius", "12.5");
-  EXPECT_EQ(text, "[Circle]\r\nRadius=12.5\r\nFeed=3000\r\n[Machine]\r\nMachineInfo=1\r\n");
-  std::string value;
-  EXPECT_TRUE(ProfileLookup(text, "Circle", "Radius", value));
-  EXPECT_EQ(value, "12.5");
-}
-
 }  // namespace
 }  // namespace pf

@@ -130,6 +130,7 @@ TEST(SweptRange, ArcsByTheirRealExtent) {
       {"counter-clockwise three quarters", L"G17G03X10.Y10.I10.F600.\r\n", 0, 20, -10, 10},
       {"full circle", L"G17G02I10.F600.\r\n", 0, 20, -10, 10},
       {"line", L"G01X-5.Y7.F600.\r\n", -5, 0, 0, 7},
+      {"G18: Z-X, clockwise about X 10", L"G18G02X10.Z10.I10.F600.\r\n", 0, 20, 0, 0},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -140,7 +141,7 @@ TEST(SweptRange, ArcsByTheirRealExtent) {
     EXPECT_NEAR(ranges[0].max, c.xMax, 1e-9);
     EXPECT_NEAR(ranges[1].min, c.yMin, 1e-9);
     EXPECT_NEAR(ranges[1].max, c.yMax, 1e-9);
-    EXPECT_FALSE(ranges[2].touched);
+    EXPECT_EQ(ranges[2].touched, c.text[2] == L'8') << "Z moves in the G18 plane only";
   }
 }
 

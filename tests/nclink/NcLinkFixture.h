@@ -1,20 +1,15 @@
-// The common fixture of the wrapper tests: a test viewer listening before
-// the log channel is made, the simulated NC library held by the test, and a
-// COVXIF logging to that channel.
+// The common fixture of the wrapper tests: a machine test whose viewer
+// listens before the log channel is made.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <iomanip>
 #include <sstream>
 #include <string>
 
-#include "support/SimLibrary.h"
-#include "support/TestViewer.h"
-#include "nclink/LogChannel.h"
-#include "nclink/OVXIF.h"
+#include "support/MachineFixture.h"
 
 namespace pf::test {
 
@@ -26,40 +21,12 @@ inline std::wstring Hex32(const void* p) {
   return text.str();
 }
 
-class NcLinkTest : public ::testing::Test {
+// A viewer listens from the start; the library is opened by Open() alone.
+class NcLinkTest : public MachineTest {
  protected:
-  ~NcLinkTest() override {
-    if (ovx_.IsLoaded()) {
-      ovx_.Unload(2);
-    }
-  }
+  NcLinkTest() : MachineTest(true, false) {}
 
-  // Loads and initialises the library, as the start sequence does, and
-  // forgets the records and journal lines that made.
-  void Open() {
-    ovx_.Load();
-    ovx_.SetClosed(ovx_.OvxNcIfInit());
-    ASSERT_TRUE(ovx_.IsUsable());
-    viewer_.TakeRecords();
-    sim_.ClearJournal();
-  }
-
-  // Writes a file into the test's own folder; returns its path.
-  std::string WriteFile(const std::string& name, const std::string& text) {
-    const std::string path = viewer_.folder() + "/" + name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  }
-
-  // Puts a machine description in force.
-  void UseMachine(const std::string& description) {
-    ASSERT_TRUE(sim_.LoadMachine(WriteFile("machine.ini", description)));
-  }
-
-  TestViewer viewer_;
-  SimLibrary sim_;
-  CLogChannel log_;
-  COVXIF ovx_{log_};
+  TestViewer& viewer_ = folder_;
 };
 
 }  // namespace pf::test

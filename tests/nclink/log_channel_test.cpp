@@ -48,15 +48,6 @@ TEST(LogChannel, LineRecordsAreCutTrimmedAndTerminated) {
   }
 }
 
-TEST(LogChannel, LoadLineArrivesAsThirtyTwoBytes) {
-  TestViewer viewer;
-  CLogChannel channel;
-  channel.BeginLog(0, L"COVXIF::Load()");
-  const std::vector<uint8_t> expected = {0,   0, 'C', 0, 'O', 0, 'V', 0, 'X', 0, 'I', 0, 'F', 0, ':', 0,
-                                         ':', 0, 'L', 0, 'o', 0, 'a', 0, 'd', 0, '(', 0, ')', 0, 0,   0};
-  EXPECT_EQ(viewer.TakeRecords(), (std::vector<ViewerRecord>{{5, expected}, {3, {0}}}));
-}
-
 TEST(LogChannel, GroupsCarryLevelMarkAndFormattedText) {
   TestViewer viewer;
   CLogChannel channel;
@@ -98,13 +89,6 @@ TEST(LogChannel, AnOutcomeLineLeavesBeforeTheNextRecord) {
     row.send(channel);
     EXPECT_EQ(viewer.TakeRecords(), row.expected);
   }
-}
-
-TEST(LogChannel, SendLineSendsABuiltRecord) {
-  TestViewer viewer;
-  CLogChannel channel;
-  channel.SendLine({1, kMarkSuccess, u"done\r\n"});
-  EXPECT_EQ(viewer.TakeRecords(), std::vector<ViewerRecord>{LineRecord(1, L"done", 1)});
 }
 
 TEST(LogChannel, WithoutViewerAtStartNothingIsEverSent) {

@@ -296,9 +296,11 @@ TEST_F(OvxIfTest, ConversionsAreNotLoggedAndNeedAUsableInterface) {
 }
 
 TEST_F(OvxIfTest, NumbersNoLabelCanHoldAreRefusedWithoutAnAxisRead) {
-  // Ten part systems of one axis X each: serial axis s is in system s.
-  std::string tenSystems;
-  for (int n = 1; n <= 10; ++n) tenSystems += "[System" + std::to_string(n) + "]\nAxes=X\n";
+  // Ten part systems: the first of 513 axes A0 to A512, the others of one
+  // axis X each (serial axis 512 + s is in system s + 1).
+  std::string tenSystems = "[System1]\nAxes=";
+  for (int a = 0; a <= 512; ++a) tenSystems += " A" + std::to_string(a);
+  for (int n = 2; n <= 10; ++n) tenSystems += "\n[System" + std::to_string(n) + "]\nAxes=X";
   struct Row {
     const char* what;
     const char* behaviour;  // of both serial conversions
@@ -310,9 +312,11 @@ TEST_F(OvxIfTest, NumbersNoLabelCanHoldAreRefusedWithoutAnAxisRead) {
       {"system INT_MAX", "int-max", 0, kNcCheckFailed, L""},
       {"system INT_MIN", "int-min", 0, kNcCheckFailed, L""},
       {"NaN taken as an integer", "nan", 0, kNcCheckFailed, L""},
-      {"outputs untouched: system and axis stay 0", "untouched", 4, 0, L"$1-X"},
-      {"the ninth system fits a label", "0", 8, 0, L"$9-X"},
-      {"the tenth does not", "0", 9, kNcCheckFailed, L""},
+      {"outputs untouched: system and axis stay 0", "untouched", 4, 0, L"$1-A"},
+      {"axis 511 of a system", "0", 511, 0, L"$1-A"},
+      {"axis 512 of a system", "0", 512, kNcCheckFailed, L""},
+      {"the ninth system fits a label", "0", 520, 0, L"$9-X"},
+      {"the tenth does not", "0", 521, kNcCheckFailed, L""},
   };
   Open();
   UseMachine(tenSystems);
@@ -364,30 +368,6 @@ TEST_F(OvxIfTest, ConversionsRefuseNumbersOutsideTheLimits) {
     EXPECT_EQ(ovx_.ConvertSystemAxisToSerialAxis(1, 2, serial), row.converted);
     EXPECT_EQ(serial, row.serial);
   }
-}
-
-TEST_F(OvxIfTest, AViewerThatQuitsDoesNotStopTheCalls) {
-  Open();
-  viewer_.Close();
-  char buffer[32] = {};
-  EXPECT_EQ(ovx_.NcGetInformation("SYSNUM", buffer, 0), 0);
-  EXPECT_STREQ(buffer, "2");
-  ovx_.Unload(2);
-  EXPECT_FALSE(ovx_.IsLoaded());
-}
-
-TEST(OvxIfWithoutViewer, CallsWorkAndNothingIsSent) {
-  test::TestViewer viewer(false);
-  test::SimLibrary sim;
-  CLogChannel log;
-  COVXIF ovx(log);
-  viewer.Listen();
-  ovx.Load();
-  ovx.SetClosed(ovx.OvxNcIfInit());
-  EXPECT_TRUE(ovx.IsUsable());
-  ovx.Unload(2);
-  EXPECT_EQ(sim.Journal().size(), 4u);
-  EXPECT_FALSE(viewer.Connected());
 }
 
 }  // namespace

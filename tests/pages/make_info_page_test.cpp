@@ -98,22 +98,6 @@ TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
   }
 }
 
-TEST_F(MakeInfoPageTest, TheLockShowsTheFixedValuesWhateverTheUserChoseBefore) {
-  ShellSheet sheet(ovx_, kMachinePage);
-  Open(sheet);
-  ASSERT_TRUE(ui.PickItem(PF_IDC_MACHINE_TYPE, 1));
-  ASSERT_TRUE(ui.PressBack());
-  sheet.machine.m_nFixedMachineType = 0;
-  sheet.machine.m_nFixedGCodeNumber = 4;
-  ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
-  ASSERT_TRUE(ui.PressNext());
-  ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
-  EXPECT_EQ(CComboBox(&sheet.machine, PF_IDC_MACHINE_TYPE).GetCurSel(), 0);
-  EXPECT_EQ(CheckedGCode(sheet), 4);
-  EXPECT_FALSE(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE));
-  EXPECT_TRUE(GCodeControlsEnabled(sheet, false));
-}
-
 TEST_F(MakeInfoPageTest, AnUnlockedPageStartsFromTheFirstChoicesOnEveryVisit) {
   ShellSheet sheet(ovx_, kMachinePage);
   Open(sheet);
@@ -227,29 +211,6 @@ TEST_F(MakeInfoPageTest, DeletingTheLastAxisDisablesNext) {
   ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
   EXPECT_TRUE(ui.abandoned().empty());
-}
-
-TEST_F(MakeInfoPageTest, AddedAxesTakeTheProposedLetters) {
-  ShellSheet sheet(ovx_, kMachinePage);
-  Open(sheet);
-  std::vector<std::wstring> proposed;
-  for (int i = 0; i < 4; ++i) {
-    ui.queue().Add([&](HeadlessUi& u) {
-      proposed.push_back(u.FindControl(*u.ForegroundDialog(), PF_IDC_AXIS_NAME)->GetText());
-      EXPECT_TRUE(u.FindControl(*u.ForegroundDialog(), kIdOk)->IsEnabled());
-      u.Click(kIdOk);
-    });
-    ASSERT_TRUE(ui.Click(PF_IDC_ADD_AXIS));
-  }
-  EXPECT_EQ(proposed, (Names{L"X", L"Y", L"Z", L"A"}));
-  const Names expected = {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C", L"X", L"Y", L"Z", L"A"};
-  EXPECT_EQ(sheet.machine.m_aryAxisName, expected);
-  EXPECT_EQ(ListedAxes(sheet), expected);
-  EXPECT_EQ(sheet.machine.m_aryIncAxis, Names(10, L"999"));
-  EXPECT_EQ(sheet.machine.m_aryTandemMaster, std::vector<int>(10, 0));
-  EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), 0);
-  // The planes are not touched.
-  EXPECT_EQ(sheet.machine.m_aryPlaneName.size(), 4u);
 }
 
 TEST_F(MakeInfoPageTest, TheAxisDialogConfirmsOnlyUsableNewNames) {

@@ -57,31 +57,6 @@ class ProgramCreationTest : public test::MachineTest {
   ScopedMessageSink scope_{sink_};
 };
 
-TEST_F(ProgramCreationTest, TypicalRequestMakesTheFourCuttingFeedFiles) {
-  UseMachine(nullptr);
-  CProgramInfo record = Record(3, 1, 0);
-  record.m_bDwell = 1;
-  ASSERT_EQ(record.size(), 4u);
-  ASSERT_TRUE(CreateProgramFiles(ovx_, Request(record, 3, 1, 0, 0), record));
-
-  EXPECT_EQ(record.m_nNcType, 1);  // H52 on port 64758
-  EXPECT_EQ(record.m_nParaExt3, 0);
-  EXPECT_EQ(CountCalls("GetBasicParaExt(3) -> 0"), 1);
-  const wchar_t* kTexts[] = {
-      L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n",
-      L"(smptime=5)\r\nG91G61.1\r\nG01X100.F36000.\r\nG04X0.5\r\nG01X-100.F36000.\r\nG04X0.5\r\nM30\r\n",
-      L"(smptime=5)\r\nG91G64\r\nG01X100.F36000.\r\nG04X0.5\r\nG01X-100.F36000.\r\nG04X0.5\r\nM30\r\n",
-      L"(smptime=5)\r\nG91G64\r\nG01X100.F36000.\r\nG01X-100.F36000.\r\nG01X100.F36000.\r\nG01X-100.F36000.\r\n"
-      L"M30\r\n",
-  };
-  for (std::size_t i = 0; i < record.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(record[i].m_strText, kTexts[i]);
-    EXPECT_EQ(record[i].m_bModified, 0);
-  }
-  EXPECT_TRUE(sink_.shown.empty());
-}
-
 TEST_F(ProgramCreationTest, StoresTheControllerTypeAndParameter3) {
   struct Row {
     const char* what;

@@ -36,49 +36,6 @@ class ProgramPageTest : public PagesTest {
   }
 };
 
-TEST_F(ProgramPageTest, ActivationShowsTheEstimateOfTheStoredParameters) {
-  struct Row {
-    const char* name;
-    int kind;
-    int index;
-    const wchar_t* distance;
-    const wchar_t* feed;
-    int dwellMode;
-    const wchar_t* radius;
-    const wchar_t* first;
-    const wchar_t* second;
-  };
-  const Row kRows[] = {
-      // feed 0 counts as 1000: M = 6 s; no dwell while the box is unchecked
-      {"feed kind, no dwell", 1, 0, L"100", L"0", 0, L"", L"14.40", L"28.80"},
-      {"lost motion, dwell checked", 4, 0, L"100", L"1000", 1, L"", L"7.80", L"0.00"},
-      // kind 5 dwells its fixed 1 s
-      {"feed-forward, dwell always", 5, 0, L"100", L"1000", 0, L"", L"8.40", L"7.20"},
-      // $1-Z's G0 speed 32000 from the NC: M = 0.1875 s, dwell 0.5 s
-      {"rapid kind, NC speed", 0, 2, L"100", L"0", 0, L"", L"1.65", L"0.00"},
-      {"circle, two turns", 9, 0, L"100", L"1000", 0, L"10", L"7.54", L"0.00"},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    CProgramInfo& record = Record(row.kind, row.index);
-    record.m_strDistance = row.distance;
-    record.m_strFeed = row.feed;
-    record.m_bDwell = row.dwellMode;
-    record.m_strRadius = row.radius;
-    record.m_strSmpTime = L"5";
-    const CProgramPage& page = Show(row.kind, row.index);
-    EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), row.first);
-    EXPECT_EQ(record.m_strSmpTime, row.first);
-    EXPECT_EQ(record.m_strSmpTime2, row.second);
-  }
-  // The circle's distance and dwell are cleared; its heading is the plane's.
-  EXPECT_EQ(Record(9, 0).m_strDistance, L"");
-  EXPECT_EQ(Record(9, 0).m_strDwell, L"");
-  EXPECT_EQ(Text(sheet.Page(9), PF_IDC_HEADING), Format(LoadResString(14038), L"$1-IJ"));
-  EXPECT_EQ(Text(sheet.Page(1), PF_IDC_HEADING), Format(LoadResString(14004), L"$1-X"));
-  EXPECT_EQ(CountCalls("NcGetParameter(0, 2, \"AFTER_INTERP_G0_MAX_SPEED\", 3) -> 0"), 2);
-}
-
 TEST_F(ProgramPageTest, InputsWriteThroughAndReestimate) {
   Record(4, 1).m_strFeed = L"1000";
   CProgramPage& page = Show(4, 1);
@@ -168,34 +125,6 @@ TEST_F(ProgramPageTest, EachKindHasItsDwellAndFeedRules) {
   EXPECT_EQ(Text(sheet.Page(6), PF_IDC_PLUS), L"250.000");
 }
 
-TEST_F(ProgramPageTest, TypedTextIsCutToTheInputLimits) {
-  struct Row {
-    int kind;
-    int id;
-    const wchar_t* typed;
-    const wchar_t* kept;
-  };
-  Record(4, 0).m_bDwell = 1;
-  const Row kRows[] = {
-      {4, PF_IDC_DISTANCE, L"123456789012", L"1234567890"},
-      {4, PF_IDC_FEED, L"123456789", L"1234567"},
-      {4, PF_IDC_DWELL, L"1234567890", L"12345678"},
-      {4, PF_IDC_SMP_TIME, L"12345", L"12"},
-      {9, PF_IDC_RADIUS, L"123456789", L"1234567"},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.id);
-    const CProgramPage& page = Show(row.kind, 0);
-    ASSERT_TRUE(ui.TypeText(row.id, row.typed));
-    EXPECT_EQ(Text(page, row.id), row.kept);
-  }
-  EXPECT_EQ(Record(4, 0).m_strDistance, L"1234567890");
-  EXPECT_EQ(Record(4, 0).m_strFeed, L"1234567");
-  EXPECT_EQ(Record(4, 0).m_strDwell, L"12345678");
-  EXPECT_EQ(Record(4, 0).m_strSmpTime, L"12");
-  EXPECT_EQ(Record(9, 0).m_strRadius, L"1234567");
-}
-
 TEST_F(ProgramPageTest, TheAxisGridListsThePartSystemAndStoresEdits) {
   Record(1, 3).m_aryAxis.at(4).m_nOrder = 4;
   CProgramPage& page = Show(1, 3);   // $2-X
@@ -227,6 +156,8 @@ TEST_F(ProgramPageTest, TheAxisGridListsThePartSystemAndStoresEdits) {
   EXPECT_EQ(GridText(page, 2, 1), L"0");
   EditCell(page, 1, 2, L"7");
   EXPECT_EQ(Record(1, 3).m_aryAxis.at(3).m_nOrder, 7);
+  EditCell(page, 1, 2, L"0");
+  EXPECT_EQ(Record(1, 3).m_aryAxis.at(3).m_nOrder, 0);
   EditCell(page, 2, 2, L"-3");
   EXPECT_EQ(Record(1, 3).m_aryAxis.at(4).m_nOrder, 4);
   EXPECT_EQ(GridText(page, 2, 2), L"4");
@@ -312,12 +243,12 @@ TEST_F(ProgramPageTest, CreateAsksBeforeReplacingText) {
   EXPECT_EQ(ui.waitDepth(), 0);
   EXPECT_EQ(ui.waitBegins(), ui.waitEnds());
 
-  // A file that cannot be made keeps the page incomplete.
-  Record(4, 0).m_strDistance = L"1.2.3";
-  Show(4, 0);
+  // A file that cannot be made (a start position "1-2" typed into the grid)
+  // keeps the page incomplete.
+  EditCell(page, 1, 1, L"1-2");
   ui.QueueAnswer(kAnswerYes);
   ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
-  EXPECT_EQ(ui.messages().back().stringId, 12525u);
+  EXPECT_EQ(ui.messages().back().stringId, 12522u);
   EXPECT_FALSE(Enabled(sheet, kIdWizNext));
 }
 
@@ -359,69 +290,6 @@ TEST_F(ProgramPageTest, TrialRunLoadsTheShownTextAfterAsking) {
     EXPECT_EQ(ui.waitDepth(), 0);
     EXPECT_FALSE(PathExists(TrialFilePath()));
   }
-}
-
-TEST_F(ProgramPageTest, TheHintLineFollowsTheFocus) {
-  CProgramPage& page = Show(1, 0);
-  struct Step {
-    int focus;
-    unsigned hint;   // 0: no text
-  };
-  const Step kSteps[] = {
-      {PF_IDC_DISTANCE, 14026}, {PF_IDC_FEED, 14023}, {PF_IDC_DWELL, 14018}, {PF_IDC_SMP_TIME, 14022},
-      {PF_IDC_FILE_LIST, 14020}, {PF_IDC_PROGRAM_TEXT, 14020}, {PF_IDC_CREATE, 0}, {PF_IDC_DISTANCE, 14026},
-  };
-  for (const Step& step : kSteps) {
-    SCOPED_TRACE(step.focus);
-    ASSERT_TRUE(ui.Focus(step.focus));
-    EXPECT_EQ(Text(page, PF_IDC_HINT), step.hint == 0 ? L"" : LoadResString(step.hint));
-  }
-  // The grid's hint is the one of its focused column.
-  EditCell(page, 1, 2, L"1");
-  ASSERT_TRUE(ui.Focus(PF_IDC_AXIS_GRID));
-  EXPECT_EQ(Text(page, PF_IDC_HINT), LoadResString(14024));
-  ASSERT_TRUE(ui.Focus(PF_IDC_DISTANCE));
-  EditCell(page, 1, 1, L"5");
-  ASSERT_TRUE(ui.Focus(PF_IDC_AXIS_GRID));
-  EXPECT_EQ(Text(page, PF_IDC_HINT), LoadResString(14025));
-
-  // The controls that other kinds show.
-  const struct {
-    int kind;
-    int focus;
-    unsigned hint;
-  } kOtherKinds[] = {
-      {4, PF_IDC_DWELL_CHECK, 14017}, {9, PF_IDC_RADIUS, 14021}, {9, PF_IDC_COUNTER_CLOCKWISE, 14016},
-      {9, PF_IDC_CLOCKWISE, 14016},
-  };
-  for (const auto& step : kOtherKinds) {
-    SCOPED_TRACE(step.focus);
-    const CProgramPage& other = Show(step.kind, 0);
-    ASSERT_TRUE(ui.Focus(step.focus));
-    EXPECT_EQ(Text(other, PF_IDC_HINT), LoadResString(step.hint));
-  }
-  Show(1, 0);
-
-  // Activation forgets the remembered focus: the hint comes back even
-  // though the focus did not move.
-  ASSERT_TRUE(ui.Focus(PF_IDC_DISTANCE));
-  page.SetDlgItemText(PF_IDC_HINT, L"");
-  Show(1, 0);
-  EXPECT_EQ(Text(page, PF_IDC_HINT), LoadResString(14026));
-}
-
-TEST_F(ProgramPageTest, CancelAsksAndStaysUnlessYes) {
-  Show(4, 0);
-  ASSERT_TRUE(ui.PressCancel());   // no answer queued: the default No
-  ASSERT_EQ(ui.messages().size(), 1u);
-  EXPECT_EQ(ui.messages()[0].stringId, 14043u);
-  EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Question);
-  EXPECT_EQ(ui.messages()[0].defaultButton, 1);
-  EXPECT_EQ(ui.messages()[0].answer, kAnswerNo);
-  EXPECT_TRUE(sheet.HasWindow());
-  ui.QueueAnswer(kAnswerYes);
-  ASSERT_TRUE(ui.PressCancel());
-  EXPECT_FALSE(sheet.HasWindow());
 }
 
 }  // namespace

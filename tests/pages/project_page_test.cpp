@@ -109,7 +109,9 @@ TEST_F(ProjectPageTest, ExistingProjectsAreListedAndTheFirstIsSelected) {
   EXPECT_EQ(sheet.project.m_strProject, first);
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
 
-  // Picking the other entry makes it the project.
+  // Picking the other entry after a refused name makes it the project.
+  ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"con"));
+  ASSERT_FALSE(Enabled(sheet, kIdWizNext));
   ASSERT_TRUE(ui.PickItem(PF_IDC_PROJECT, 1));
   EXPECT_EQ(sheet.project.m_strProject, sheet.project.m_comboProject.GetLBText(1));
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));

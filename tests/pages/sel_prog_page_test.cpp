@@ -298,10 +298,6 @@ TEST_F(SelProgPageTest, TheSpaceBarAndClicksOnTheCheckBoxTickButTheTextDoesNot) 
     bool ticked;
   };
   const Row kRows[] = {
-      {"check box",
-       [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon); }, true},
-      {"two quick clicks on the check box",
-       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon); }, false},
       {"three quick clicks on the check box",
        [](HeadlessUi& u, HTreeItem i) {
          u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon);
@@ -312,12 +308,6 @@ TEST_F(SelProgPageTest, TheSpaceBarAndClicksOnTheCheckBoxTickButTheTextDoesNot) 
       {"two quick clicks on the text",
        [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Label); }, false},
       {"picture", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Icon); }, false},
-      {"space bar on the selected entry",
-       [](HeadlessUi& u, HTreeItem i) {
-         u.SelectTreeItem(PF_IDC_SELECTION_TREE, i);
-         u.PressTreeKey(PF_IDC_SELECTION_TREE, kVkSpace);
-       },
-       true},
       {"another key", [](HeadlessUi& u, HTreeItem i) {
          u.SelectTreeItem(PF_IDC_SELECTION_TREE, i);
          u.PressTreeKey(PF_IDC_SELECTION_TREE, 0x41);

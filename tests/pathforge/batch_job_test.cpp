@@ -131,8 +131,10 @@ struct ErrorCase {
   const char* message;  // the whole error line
 };
 
+// Nothing is written, and no label leads out of the project folder.
 TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
   const std::string axes = Header(1, 2, "$1-X, $1-Y");  // six lines
+  const auto Labels = [](const std::string& machine) { return machine + "[Program]\nKind=4\nAxis=$1-X\n"; };
   const ErrorCase cases[] = {
       {"invalid feed", axes + "[Program]\nKind=3\nAxis=$1-X\nFeed=12a\n",
        ":10: The feed rate is invalid. Enter a number of zero or more, for example 3000.\n"},
@@ -161,12 +163,32 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
       {"a project folder named as a port", "[Project]\nFolder=Program/COM\xC2\xB9\nMachineType=1\n",
        ":2: the project folder's name cannot be used: CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, and COM or LPT "
        "with a superscript 1, 2 or 3 name devices, also with an extension. Type another name.\n"},
+      {"plane label climbing out", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=../../esc-IJ\nPlaneAxes=$1-X, $1-Y\n")),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"plane label with a separator", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=a/IJ\nPlaneAxes=$1-X, $1-Y\n")),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"plane label twice", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ, $1-IJ\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n")),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"empty plane label", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ,\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n")),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
+      {"axis label of the parent folder", Labels(Header(1, 2, "..")), ":6: axis labels must be distinct usable names, such as $1-X\n"},
+      {"axis label without its letter", Labels(Header(1, 2, "$1-X, $1-)")), ":6: an axis label ends in its axis letter, such as $1-X\n"},
+      {"incremental name that is no address", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U, W)G00\n"),
+       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
+      {"incremental names too few", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U\n"),
+       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
+      {"axis label of the project folder", Labels(Header(1, 2, "$1-X, .")), ":6: axis labels must be distinct usable names, such as $1-X\n"},
+      {"axis label that Windows folds into another", Labels(Header(1, 2, "$1-X, $1-X.")),
+       ":6: axis labels must be distinct usable names, such as $1-X\n"},
+      {"plane label that names a device", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=con.IJ\nPlaneAxes=$1-X, $1-Y\n")),
+       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Run(c.job), 2);
     EXPECT_EQ(err, (root_ / "job" / "test.job").string() + c.message);
-    EXPECT_FALSE(pf_test::fs::exists(Project()));
+    EXPECT_FALSE(pf_test::fs::exists(root_ / "job" / "Program"));
+    EXPECT_FALSE(pf_test::fs::exists(root_ / "job" / "esc-IJ"));
   }
 }
 
@@ -202,37 +224,6 @@ TEST_F(BatchJobTest, NonAsciiFoldersAndJobPathsAreUtf8) {
     EXPECT_EQ(ReadBytes(project / "Project.dat"), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=0\r\n");
     EXPECT_EQ(out.substr(out.size() - (project / "Project.dat").string().size() - 1),
               (project / "Project.dat").string() + "\n");
-  }
-}
-
-TEST_F(BatchJobTest, LabelsThatWouldLeaveTheProjectFolderAreRefused) {
-  const ErrorCase cases[] = {
-      {"plane label climbing out", Header(1, 2, "$1-X, $1-Y", "Planes=../../esc-IJ\nPlaneAxes=$1-X, $1-Y\n"),
-       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
-      {"plane label with a separator", Header(1, 2, "$1-X, $1-Y", "Planes=a/IJ\nPlaneAxes=$1-X, $1-Y\n"),
-       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
-      {"plane label twice", Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ, $1-IJ\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n"),
-       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
-      {"empty plane label", Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ,\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n"),
-       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
-      {"axis label of the parent folder", Header(1, 2, ".."), ":6: axis labels must be distinct usable names, such as $1-X\n"},
-      {"axis label without its letter", Header(1, 2, "$1-X, $1-)"), ":6: an axis label ends in its axis letter, such as $1-X\n"},
-      {"incremental name that is no address", Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U, W)G00\n",
-       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
-      {"incremental names too few", Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U\n",
-       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
-      {"axis label of the project folder", Header(1, 2, "$1-X, ."), ":6: axis labels must be distinct usable names, such as $1-X\n"},
-      {"axis label that Windows folds into another", Header(1, 2, "$1-X, $1-X."),
-       ":6: axis labels must be distinct usable names, such as $1-X\n"},
-      {"plane label that names a device", Header(1, 2, "$1-X, $1-Y", "Planes=con.IJ\nPlaneAxes=$1-X, $1-Y\n"),
-       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
-  };
-  for (const ErrorCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(Run(c.job + "[Program]\nKind=4\nAxis=$1-X\n"), 2);
-    EXPECT_EQ(err, (root_ / "job" / "test.job").string() + c.message);
-    EXPECT_FALSE(pf_test::fs::exists(root_ / "job" / "Program"));
-    EXPECT_FALSE(pf_test::fs::exists(root_ / "job" / "esc-IJ"));
   }
 }
 

@@ -16,23 +16,17 @@ namespace {
 
 // The runtime folder the module looks for its log viewer in, for the life
 // of the program: a viewer's own folder, or an empty one of its own.
-class RuntimeFolder {
- public:
-  explicit RuntimeFolder(const std::string& viewerFolder) : path_(viewerFolder), owned_(viewerFolder.empty()) {
+struct RuntimeFolder {
+  explicit RuntimeFolder(const std::string& viewerFolder) : path(viewerFolder) {
     char name[] = "/tmp/pf-runtime-XXXXXX";
-    if (owned_ && mkdtemp(name) != nullptr) path_ = name;
-    setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
+    if (path.empty() && mkdtemp(name) != nullptr) path = owned = name;
+    setenv("XDG_RUNTIME_DIR", path.c_str(), 1);
   }
   ~RuntimeFolder() {
     std::error_code ignored;
-    if (owned_) std::filesystem::remove_all(path_, ignored);
+    if (!owned.empty()) std::filesystem::remove_all(owned, ignored);
   }
-  RuntimeFolder(const RuntimeFolder&) = delete;
-  RuntimeFolder& operator=(const RuntimeFolder&) = delete;
-
- private:
-  std::string path_;
-  bool owned_;
+  std::string path, owned;
 };
 
 }  // namespace
@@ -54,17 +48,6 @@ ScriptOutcome RunScript(const PluginModule& plugin, const Script& script, const 
   ScriptedWizard run(script, scriptFolder, report);
   run.Run(plugin);
   return {run.runner().passed(), run.runner().failed(), report.str()};
-}
-
-ScriptOutcome RunScriptText(const PluginModule& plugin, const std::string& text) {
-  Script script;
-  script.fileName = L"inline.script";
-  std::wstring error;
-  if (!ParseScript(text, script, error)) {
-    ADD_FAILURE() << ToNarrow(error);
-    return {};
-  }
-  return RunScript(plugin, script, L"");
 }
 
 }  // namespace pf::test

@@ -1,7 +1,7 @@
 // The plug-in as the tests' host: loaded once per test program by its bare
 // name (the program's run path finds it), after XDG_RUNTIME_DIR was pointed
-// at an empty folder of its own, so that the module finds no log viewer.
-// Scripts run through its StartIF on the headless toolkit.
+// at the log viewer's folder or an empty one. Scripts run through its StartIF
+// on the headless toolkit.
 #pragma once
 
 #include <string>
@@ -12,8 +12,6 @@
 namespace pf::test {
 
 // The loaded plug-in; a failed load fails the calling test and gives null.
-// The first call of a program loads it, looking for its log viewer in
-// `viewerFolder` when one is named, else in an empty folder.
 const PluginModule* LoadedPlugin(const std::string& viewerFolder = {});
 
 struct ScriptOutcome {
@@ -25,8 +23,5 @@ struct ScriptOutcome {
 // Runs the script through StartIF; same-as files are found in `scriptFolder`
 // (ending in a separator).
 ScriptOutcome RunScript(const PluginModule& plugin, const Script& script, const std::wstring& scriptFolder);
-
-// Parses a script text (named "inline.script") and runs it.
-ScriptOutcome RunScriptText(const PluginModule& plugin, const std::string& text);
 
 }  // namespace pf::test

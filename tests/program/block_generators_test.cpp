@@ -31,15 +31,6 @@ TEST(CheckNumber, AcceptsAndRejects) {
   }
 }
 
-TEST(CheckAxisName, ResultByIndex) {
-  const std::vector<std::wstring> names = {L"X", L"", L"Z"};
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 0), 0);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 1), -1);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 2), 0);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, -1), -2);
-  EXPECT_EQ(CProgramInfo::CheckAxisName(names, 4), -2);
-}
-
 struct Axis {
   const wchar_t* name;
   const wchar_t* position;
@@ -73,6 +64,7 @@ TEST(MakePositionBlock, PositionTexts) {
       {L"1..2", nullptr},
       {L".", nullptr},
       {L"5+", nullptr},
+      {L"1-2", nullptr},
       {L"12a", nullptr},
       {L"-100000.5", nullptr},
       {L"99999999999", nullptr},
@@ -137,29 +129,6 @@ TEST(MakePositionBlock, LinesPerOrder) {
     std::wstring output;
     EXPECT_EQ(info.MakePositionBlock(c.machineType, output, c.gCodeList, names), 1);
     EXPECT_EQ(output, c.block);
-  }
-}
-
-TEST(MakePositionBlock, FailureKeepsTheLinesOfEarlierOrders) {
-  const struct {
-    const char* name;
-    std::vector<Axis> axes;
-    const wchar_t* output;
-  } cases[] = {
-      {"first order invalid", {{L"X", L"x", 0}, {L"Z", L"1", 1}}, L"before\r\n"},
-      {"second order invalid", {{L"X", L"1", 0}, {L"Z", L"x", 1}}, L"before\r\nG98G97G40G00\r\nX1.\r\n"},
-      {"third order invalid", {{L"X", L"1", 0}, {L"Y", L"2", 1}, {L"Z", L"3", 1}, {L"C", L"x", 2}},
-       L"before\r\nG98G97G40G00\r\nX1.\r\nY2.Z3.\r\n"},
-      {"later axis of the same order invalid", {{L"X", L"1", 0}, {L"Y", L"2", 1}, {L"Z", L"x", 1}},
-       L"before\r\nG98G97G40G00\r\nX1.\r\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::vector<std::wstring> names;
-    const CProgramInfo info = WithAxes(c.axes, names);
-    std::wstring output = L"before\r\n";
-    EXPECT_EQ(info.MakePositionBlock(0, output, 2, names), 0);
-    EXPECT_EQ(output, c.output);
   }
 }
 

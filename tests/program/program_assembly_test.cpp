@@ -10,8 +10,6 @@
 namespace {
 
 using pf::CProgramInfo;
-using pf_test::ReadBytes;
-using pf_test::Wide;
 
 const std::vector<std::wstring> kMoveNames = {L"X", L"Y", L"Z"};
 const std::vector<std::wstring> kPositionNames = {L"X", L"Y", L"Z"};
@@ -43,56 +41,6 @@ std::wstring Make(CProgramInfo& info, int machineType, int fileIndex, int gCodeL
   EXPECT_TRUE(sink.shown.empty());
   EXPECT_EQ(info.at(fileIndex).m_bModified, 0);
   return info.at(fileIndex).m_strText;
-}
-
-class CompleteFiles : public pf_test::TempDataHome {
- protected:
-  // Saves the program's files below the project folder and returns the bytes
-  // of one of them.
-  std::string SavedBytes(CProgramInfo& info, int machineType, const std::wstring& subFolder, const char* folder,
-                         const char* file) {
-    EXPECT_TRUE(info.SaveFiles(machineType, Wide(root_ / "P"), subFolder));
-    return ReadBytes(root_ / "P" / pf::ToNarrow(subFolder) / folder / file);
-  }
-};
-
-TEST_F(CompleteFiles, CuttingFeedTimeConstantForthAndBack) {
-  CProgramInfo info = Program(1);
-  EXPECT_EQ(Make(info, 1, 2, 2),
-            L"(smptime=5)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n");
-  EXPECT_EQ(SavedBytes(info, 1, L"$1-X", "POSITION", "G1aa.eia"),
-            "(smptime=5)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n%");
-}
-
-TEST_F(CompleteFiles, LatheDoubledMove) {
-  CProgramInfo info = Program(1);
-  info.m_strSmpTime2 = L"2";
-  EXPECT_EQ(Make(info, 0, 2, 3),
-            L"(smptime=2)\r\nG94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\n"
-            L"G01X-100.F3000.\r\nM30\r\n");
-  EXPECT_EQ(SavedBytes(info, 0, L"$1-X", "POSITION", "G1ab.eia"),
-            "(smptime=2)\r\nG94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\n"
-            "G01X-100.F3000.\r\nM30\r\n%");
-}
-
-TEST_F(CompleteFiles, PositionFile) {
-  CProgramInfo info = Program(3);
-  EXPECT_EQ(Make(info, 1, 0, 2), L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n");
-  EXPECT_EQ(SavedBytes(info, 1, L"$1-X", "TimeConstant", "G1Pos.eia"),
-            "(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n%");
-}
-
-TEST_F(CompleteFiles, LatheCircle) {
-  CProgramInfo info = Program(7);
-  info.m_strPlane = L"$1-IJ";
-  info.m_strRadius = L"100";
-  info.m_strSmpTime = L"9";
-  info.resize(2);
-  // Circle programs get the circle axis labels; the plane index is beyond them.
-  EXPECT_EQ(Make(info, 0, 1, 2, 5, {L"$1-X", L"$1-Y"}),
-            L"(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG98G64\r\nG17\r\nG02I100.F3000.\r\nG02I100.F3000.\r\nM30\r\n");
-  EXPECT_EQ(SavedBytes(info, 0, L"$1-IJ", "LostMotion2", "Circle1.eia"),
-            "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG98G64\r\nG17\r\nG02I100.F3000.\r\nG02I100.F3000.\r\nM30\r\n%");
 }
 
 struct DispatchCase {
@@ -152,56 +100,30 @@ TEST(MakeProgram, SamplingTimeIsCopiedUnchanged) {
   }
 }
 
-struct FailureCase {
-  const char* name;
-  int kind;
-  int machineType;
-  int fileIndex;
-  int error;  // 0: the file is made
-};
-
-TEST(MakeProgram, InvalidDwellStopsOnlyFilesWithTimedDwell) {
-  const FailureCase cases[] = {
-      {"position file", 5, 1, 0, 0},
-      {"G1a without dwell", 5, 1, 1, 0},
-      {"G1b with dwell", 5, 1, 2, pf::kErrDwellInvalid},
-      {"doubled G1ab", 1, 0, 2, 0},
-      {"G1aa with dwell", 1, 0, 1, pf::kErrDwellInvalid},
-  };
-  for (const FailureCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    CProgramInfo info = Program(c.kind);
-    info.m_strDwell = L"x";
-    pf_test::RecordingSink sink;
-    pf::ScopedMessageSink scoped(sink);
-    EXPECT_EQ(info.MakeProgram(c.machineType, kMoveNames, kPositionNames, 0, c.fileIndex, 2), c.error ? 0 : 1);
-    if (c.error) {
-      ASSERT_EQ(sink.shown.size(), 1u);
-      EXPECT_EQ(sink.shown[0].stringId, static_cast<unsigned>(c.error));
-      EXPECT_EQ(sink.shown[0].icon, pf::MsgIcon::Error);
-      EXPECT_EQ(sink.shown[0].buttons, pf::MsgButtons::Ok);
-      EXPECT_EQ(info[c.fileIndex].m_strText, L"old\r\n");
-      EXPECT_EQ(info[c.fileIndex].m_bModified, 1);
-    } else {
-      EXPECT_TRUE(sink.shown.empty());
-    }
-  }
-}
-
-TEST(MakeProgram, ErrorIdsOfEachBlock) {
+// A refused value stops only the files that use it: one error box, and the
+// file keeps its old text.
+TEST(MakeProgram, RefusedValuesStopTheFilesThatUseThem) {
   struct Row {
     const char* name;
     int kind;
+    int machineType;
     int fileIndex;
     void (*spoil)(CProgramInfo&);
-    int error;
+    int error;  // 0: the file is made
   };
+  const auto badDwell = [](CProgramInfo& p) { p.m_strDwell = L"x"; };
   const Row rows[] = {
-      {"start position", 3, 0, [](CProgramInfo& p) { p.m_aryAxis[2].m_strPosition = L"1..2"; },
+      {"position file, bad dwell", 5, 1, 0, badDwell, 0},
+      {"G1a without dwell", 5, 1, 1, badDwell, 0},
+      {"G1b with dwell", 5, 1, 2, badDwell, pf::kErrDwellInvalid},
+      {"doubled G1ab", 1, 0, 2, badDwell, 0},
+      {"G1aa with dwell", 1, 0, 1, badDwell, pf::kErrDwellInvalid},
+      {"start position", 3, 1, 0, [](CProgramInfo& p) { p.m_aryAxis[2].m_strPosition = L"1..2"; },
        pf::kErrPositionInvalid},
-      {"feed", 3, 1, [](CProgramInfo& p) { p.m_strFeed = L"-1"; }, pf::kErrFeedInvalid},
-      {"distance", 0, 1, [](CProgramInfo& p) { p.m_strDistance = L""; }, pf::kErrDistanceInvalid},
-      {"radius", 9, 1, [](CProgramInfo& p) { p.m_strRadius = L"r"; }, pf::kErrRadiusInvalid},
+      {"position file ignores the sampling time", 3, 1, 0, [](CProgramInfo& p) { p.m_strSmpTime = L"bad"; }, 0},
+      {"feed", 3, 1, 1, [](CProgramInfo& p) { p.m_strFeed = L"-1"; }, pf::kErrFeedInvalid},
+      {"distance", 0, 1, 1, [](CProgramInfo& p) { p.m_strDistance = L""; }, pf::kErrDistanceInvalid},
+      {"radius", 9, 1, 1, [](CProgramInfo& p) { p.m_strRadius = L"r"; }, pf::kErrRadiusInvalid},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -210,18 +132,17 @@ TEST(MakeProgram, ErrorIdsOfEachBlock) {
     row.spoil(info);
     pf_test::RecordingSink sink;
     pf::ScopedMessageSink scoped(sink);
-    EXPECT_EQ(info.MakeProgram(1, kMoveNames, kPositionNames, 0, row.fileIndex, 2), 0);
-    ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].stringId, static_cast<unsigned>(row.error));
-    EXPECT_EQ(info[row.fileIndex].m_strText, L"old\r\n");
+    EXPECT_EQ(info.MakeProgram(row.machineType, kMoveNames, kPositionNames, 0, row.fileIndex, 2), row.error ? 0 : 1);
+    EXPECT_EQ(info[row.fileIndex].m_bModified, row.error ? 1 : 0);
+    if (row.error) {
+      ASSERT_EQ(sink.shown.size(), 1u);
+      EXPECT_EQ(sink.shown[0].stringId, static_cast<unsigned>(row.error));
+      EXPECT_EQ(sink.shown[0].icon, pf::MsgIcon::Error);
+      EXPECT_EQ(info[row.fileIndex].m_strText, L"old\r\n");
+    } else {
+      EXPECT_TRUE(sink.shown.empty());
+    }
   }
-}
-
-TEST(MakeProgram, PositionFileIgnoresTheSamplingTimes) {
-  CProgramInfo info = Program(1);
-  info.m_strSmpTime = L"bad";
-  info.m_strSmpTime2 = L"";
-  EXPECT_EQ(Make(info, 1, 0, 2), L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n");
 }
 
 }  // namespace

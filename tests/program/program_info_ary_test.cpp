@@ -72,28 +72,6 @@ TEST_F(CircleSettings, CircleKindsStartFromTheSettingsRoundedToWholeNumbers) {
   }
 }
 
-// Settings values are free text: the circle's radius and feed lines show
-// the number the standard conversion reads from them.
-TEST_F(CircleSettings, FreeTextValuesReachTheCircleFile) {
-  const struct {
-    const char* radius;
-    const wchar_t* radiusLine;
-  } rows[] = {
-      {"--5", L"(R=0.)"}, {"+-5", L"(R=0.)"}, {"0x10", L"(R=16.)"}, {" 12.25mm", L"(R=12.)"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.radius);
-    WriteBytes(DataFolder() / "OVX.ini",
-               std::string("[LostMotionAdjust2_Adjust]\r\nRadius1=") + row.radius + "\r\nFeedRate1=0X20\r\n");
-    pf::CProgramInfoAry lm2;
-    lm2.Init(7, 0, Wide(root_ / "project"), kAxes, kPlanes);
-    ASSERT_EQ(lm2.size(), 2u);
-    std::wstring circle;
-    lm2[0].MakeCircle(1, circle);
-    EXPECT_EQ(circle.substr(0, circle.find(L"\r\nG")), std::wstring(row.radiusLine) + L"\r\n(F=32.)");
-  }
-}
-
 TEST_F(CircleSettings, UnwritableSettingsFileGivesTheDefaults) {
   // The data folder does not exist, so the file can be neither read nor made.
   pf::CProgramInfoAry programs;

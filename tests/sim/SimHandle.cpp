@@ -17,66 +17,19 @@ namespace {
 
 constexpr char kFill = '#';
 
-// "status", "status changed" or "0 value".
-std::string Render(int32_t status, bool untouched, const std::string& value) {
-  if (status == 0) return "0 " + value;
-  return std::to_string(status) + (untouched ? "" : " changed");
-}
-
-// An integer output that starts as a marker value.
-constexpr int32_t kUnset = 0x5A5A5A5A;
-
-std::string RenderInteger(int32_t status, int32_t value) {
-  return Render(status, value == kUnset, std::to_string(value));
-}
-
 // A text buffer of `size` fill bytes; the text before the first NUL.
 std::string TextOf(const std::string& buffer) { return buffer.substr(0, buffer.find('\0')); }
 bool Untouched(const std::string& buffer) { return buffer.find_first_not_of(kFill) == std::string::npos; }
 
 }  // namespace
 
+std::string Render(int32_t status, bool untouched, const std::string& value) {
+  if (status == 0) return "0 " + value;
+  return std::to_string(status) + (untouched ? "" : " changed");
+}
+
 std::string SimFolder() { return OVXSIM_DIR; }
 std::string SimVariantFolder(const std::string& name) { return SimFolder() + "/without-" + name; }
-
-SimHandle::SimHandle(const std::string& folder) {
-  const std::string path = folder + "/libOVXIF.so";
-  handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (handle_ == nullptr) ADD_FAILURE() << "cannot open " << path << ": " << dlerror();
-}
-
-SimHandle::~SimHandle() {
-  if (handle_ != nullptr) dlclose(handle_);
-}
-
-void* SimHandle::Symbol(const char* name) const { return handle_ == nullptr ? nullptr : dlsym(handle_, name); }
-
-int32_t SimHandle::LoadMachine(const std::string& path) const {
-  return Get<decltype(&SimLoadMachine)>("SimLoadMachine")(path.c_str());
-}
-
-void SimHandle::SetFailure(const char* entryPoint, int32_t status) const {
-  Get<decltype(&SimSetFailure)>("SimSetFailure")(entryPoint, status);
-}
-
-int32_t SimHandle::SetBehaviour(const char* entryPoint, const char* behaviour) const {
-  return Get<decltype(&SimSetBehaviour)>("SimSetBehaviour")(entryPoint, behaviour);
-}
-
-void SimHandle::ClearJournal() const { Get<decltype(&SimClearJournal)>("SimClearJournal")(); }
-
-std::vector<std::string> SimHandle::Journal() const {
-  const auto line = Get<decltype(&SimJournalLine)>("SimJournalLine");
-  std::vector<std::string> lines;
-  const int32_t count = Get<decltype(&SimJournalCount)>("SimJournalCount")();
-  for (int32_t i = 0; i < count; ++i) {
-    std::string text(static_cast<std::size_t>(line(i, nullptr, 0)) + 1, '\0');
-    line(i, text.data(), static_cast<int32_t>(text.size()));
-    text.pop_back();
-    lines.push_back(text);
-  }
-  return lines;
-}
 
 std::string SimHandle::LastLoadedProgram() const {
   const auto program = Get<decltype(&SimLastLoadedProgram)>("SimLastLoadedProgram");
@@ -108,7 +61,7 @@ std::string SimHandle::ParameterText(int32_t system, int32_t index, const char* 
 std::string SimHandle::ParameterInteger(int32_t system, int32_t index, const char* name) const {
   int32_t value = kUnset;
   const int32_t status = Get<ovx::NcGetParameterFn>("NcGetParameter")(system, index, name, &value, ovx::kValueInteger);
-  return RenderInteger(status, value);
+  return Render(status, value == kUnset, std::to_string(value));
 }
 
 std::string SimHandle::Limit(int32_t system, int32_t axis, const char* item) const {
@@ -126,66 +79,12 @@ std::string SimHandle::AxisName(int32_t system, int32_t axis) const {
   return Render(status, Untouched(buffer), TextOf(buffer));
 }
 
-std::string SimHandle::Acceleration(int32_t system, int32_t axis, const char* name) const {
-  int32_t value = kUnset;
-  const int32_t status =
-      Get<ovx::NcGetAccelerationParameterFn>("NcGetAccelerationParameter")(1, system, axis, 1, name, &value);
-  return RenderInteger(status, value);
-}
-
-std::string SimHandle::SerialToSystem(int32_t serial) const {
-  int32_t system = kUnset;
-  int32_t axis = kUnset;
-  const int32_t status =
-      Get<ovx::ConvertSerialAxisToSystemAxisFn>("ConvertSerialAxisToSystemAxis")(serial, &system, &axis);
-  return Render(status, system == kUnset && axis == kUnset, std::to_string(system) + " " + std::to_string(axis));
-}
-
-std::string SimHandle::SerialToSystemPermitted(int32_t serial) const {
-  int32_t system = kUnset;
-  int32_t axis = kUnset;
-  const int32_t status = Get<ovx::ConvertSerialAxisToSystemAxisPermittedSPCFn>(
-      "ConvertSerialAxisToSystemAxisPermittedSPC")(serial, &system, &axis);
-  return Render(status, system == kUnset && axis == kUnset, std::to_string(system) + " " + std::to_string(axis));
-}
-
-std::string SimHandle::SystemToSerial(int32_t system, int32_t axis) const {
-  int32_t serial = kUnset;
-  const int32_t status =
-      Get<ovx::ConvertSystemAxisToSerialAxisFn>("ConvertSystemAxisToSerialAxis")(system, axis, &serial);
-  return RenderInteger(status, serial);
-}
-
 std::string SimHandle::Comm(const char* name) const {
   std::u16string buffer(ovx::kCommBufferLength, u'#');
   const int32_t status = Get<ovx::CommGetParameterFn>("CommGetParameter")(name, buffer.data());
   std::string text;
   for (char16_t c : buffer.substr(0, buffer.find(u'\0'))) text += c < 0x80 ? static_cast<char>(c) : '?';
   return Render(status, buffer == std::u16string(ovx::kCommBufferLength, u'#'), text);
-}
-
-std::string SimHandle::TwoPort() const {
-  int32_t value = kUnset;
-  const int32_t status = Get<ovx::IsTwoPortSettingFn>("IsTwoPortSetting")(&value);
-  return RenderInteger(status, value);
-}
-
-std::string SimHandle::TuningReady(int32_t system) const {
-  int32_t state = kUnset;
-  const int32_t status = Get<ovx::CheckTuningExecReadyFn>("CheckTuningExecReady")(system, 0, &state);
-  return RenderInteger(status, state);
-}
-
-std::string SimHandle::BasicParaExt(int32_t number) const {
-  int32_t value = kUnset;
-  const int32_t status = Get<ovx::GetBasicParaExtFn>("GetBasicParaExt")(number, &value);
-  return RenderInteger(status, value);
-}
-
-std::string SimHandle::NcStatus() const {
-  int32_t value = kUnset;
-  const int32_t status = Get<ovx::CheckNcStatusForOVXFunctionFn>("CheckNcStatusForOVXFunction")(0, &value);
-  return RenderInteger(status, value);
 }
 
 std::string SimHandle::Spax(int32_t system, int32_t axis) const {

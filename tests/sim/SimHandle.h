@@ -10,34 +10,23 @@
 #include <string>
 #include <vector>
 
+#include "nclink/OvxContract.h"
+#include "support/SimLibrary.h"
+
 namespace pf::test {
+
+// "status", "status changed" (the call touched its output anyway) or
+// "0 value".
+std::string Render(int32_t status, bool untouched, const std::string& value);
 
 // The folder of the built library, and of the variant lacking `name`.
 std::string SimFolder();
 std::string SimVariantFolder(const std::string& name);
 
-class SimHandle {
+class SimHandle : public SimLibrary {
  public:
-  // Opens folder + "/libOVXIF.so"; fails the test when it cannot.
-  explicit SimHandle(const std::string& folder = SimFolder());
-  ~SimHandle();
-  SimHandle(const SimHandle&) = delete;
-  SimHandle& operator=(const SimHandle&) = delete;
+  explicit SimHandle(const std::string& folder = SimFolder()) : SimLibrary(folder + "/libOVXIF.so") {}
 
-  // The exported symbol, or nullptr.
-  void* Symbol(const char* name) const;
-
-  template <class Fn>
-  Fn Get(const char* name) const {
-    return reinterpret_cast<Fn>(Symbol(name));
-  }
-
-  // The controls.
-  int32_t LoadMachine(const std::string& path) const;
-  void SetFailure(const char* entryPoint, int32_t status) const;
-  int32_t SetBehaviour(const char* entryPoint, const char* behaviour) const;
-  void ClearJournal() const;
-  std::vector<std::string> Journal() const;
   // The bytes NcLoadProgram last received; "(none)" when it received none.
   std::string LastLoadedProgram() const;
 
@@ -48,21 +37,50 @@ class SimHandle {
   std::string ParameterInteger(int32_t system, int32_t index, const char* name) const;
   std::string Limit(int32_t system, int32_t axis, const char* item) const;  // "%.3f"
   std::string AxisName(int32_t system, int32_t axis) const;
-  std::string Acceleration(int32_t system, int32_t axis, const char* name) const;
-  std::string SerialToSystem(int32_t serial) const;
-  std::string SerialToSystemPermitted(int32_t serial) const;
-  std::string SystemToSerial(int32_t system, int32_t axis) const;
+  std::string Acceleration(int32_t system, int32_t axis, const char* name) const {
+    return Integer<ovx::NcGetAccelerationParameterFn>("NcGetAccelerationParameter", 1, system, axis, 1, name);
+  }
+  std::string SerialToSystem(int32_t serial) const {
+    return Pair<ovx::ConvertSerialAxisToSystemAxisFn>("ConvertSerialAxisToSystemAxis", serial);
+  }
+  std::string SerialToSystemPermitted(int32_t serial) const {
+    return Pair<ovx::ConvertSerialAxisToSystemAxisPermittedSPCFn>("ConvertSerialAxisToSystemAxisPermittedSPC", serial);
+  }
+  std::string SystemToSerial(int32_t system, int32_t axis) const {
+    return Integer<ovx::ConvertSystemAxisToSerialAxisFn>("ConvertSystemAxisToSerialAxis", system, axis);
+  }
   std::string Comm(const char* name) const;
-  std::string TwoPort() const;
-  std::string TuningReady(int32_t system) const;
-  std::string BasicParaExt(int32_t number) const;
-  std::string NcStatus() const;
+  std::string TwoPort() const { return Integer<ovx::IsTwoPortSettingFn>("IsTwoPortSetting"); }
+  std::string TuningReady(int32_t system) const {
+    return Integer<ovx::CheckTuningExecReadyFn>("CheckTuningExecReady", system, 0);
+  }
+  std::string BasicParaExt(int32_t number) const { return Integer<ovx::GetBasicParaExtFn>("GetBasicParaExt", number); }
+  std::string NcStatus() const { return Integer<ovx::CheckNcStatusForOVXFunctionFn>("CheckNcStatusForOVXFunction", 0); }
   std::string Spax(int32_t system, int32_t axis) const;
   std::string Target(int32_t system, int32_t axis) const;
   std::string LoadProgram(const std::string& path) const;
 
  private:
-  void* handle_ = nullptr;
+  // An integer output that starts as a marker value.
+  static constexpr int32_t kUnset = 0x5A5A5A5A;
+
+  // The entry point with the arguments and, last, the integer output.
+  template <class Fn, class... Args>
+  std::string Integer(const char* name, Args... args) const {
+    int32_t value = kUnset;
+    const int32_t status = Get<Fn>(name)(args..., &value);
+    return Render(status, value == kUnset, std::to_string(value));
+  }
+
+  // A conversion to a system and an axis: "0 system axis".
+  template <class Fn>
+  std::string Pair(const char* name, int32_t serial) const {
+    int32_t system = kUnset;
+    int32_t axis = kUnset;
+    const int32_t status = Get<Fn>(name)(serial, &system, &axis);
+    return Render(status, system == kUnset && axis == kUnset, std::to_string(system) + " " + std::to_string(axis));
+  }
+
 };
 
 // A fresh temporary folder per test, and no simulator environment variables.

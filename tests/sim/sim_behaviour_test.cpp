@@ -61,15 +61,15 @@ TEST_F(SimTest, ChosenBehaviourBendsTheOutputsOfItsEntryPointOnly) {
   const std::string builtIn = ReadmeIniBlock(1);
   for (const BehaviourRow& row : kRows) {
     SCOPED_TRACE(std::string(row.entryPoint) + "=" + row.behaviour);
-    ASSERT_EQ(sim.LoadMachine(""), 0);
-    ASSERT_EQ(sim.SetBehaviour(row.entryPoint, row.behaviour), 0);
+    ASSERT_TRUE(sim.LoadMachine(""));
+    ASSERT_TRUE(sim.SetBehaviour(row.entryPoint, row.behaviour));
     EXPECT_EQ(row.ask(sim), row.expected) << "by SimSetBehaviour";
 
     const std::string description = builtIn + "\n[Fail]\n" + row.entryPoint + "=" + row.behaviour + "\n";
-    ASSERT_EQ(sim.LoadMachine(WriteFile("fail.ini", description)), 0);
+    ASSERT_TRUE(sim.LoadMachine(WriteFile("fail.ini", description)));
     EXPECT_EQ(row.ask(sim), row.expected) << "by [Fail]";
 
-    ASSERT_EQ(sim.SetBehaviour(row.entryPoint, "0"), 0);
+    ASSERT_TRUE(sim.SetBehaviour(row.entryPoint, "0"));
     EXPECT_NE(row.ask(sim), row.expected) << "normal again";
   }
 }
@@ -78,20 +78,20 @@ TEST_F(SimTest, BehaviourBendsOnlyAnswersAndOnlyKnownWordsCount) {
   SimHandle sim;
   // Items other than counts, and reads that fail in the machine, stay as
   // they are.
-  ASSERT_EQ(sim.SetBehaviour("NcGetInformation", "far-count"), 0);
+  ASSERT_TRUE(sim.SetBehaviour("NcGetInformation", "far-count"));
   EXPECT_EQ(sim.Information("OVX", 0), "0 OVX simulator 1.0");
-  ASSERT_EQ(sim.SetBehaviour("GetInformation", "nan"), 0);
+  ASSERT_TRUE(sim.SetBehaviour("GetInformation", "nan"));
   EXPECT_EQ(sim.Limit(0, 3, "OT_PLUS"), "-100");
 
-  ASSERT_EQ(sim.SetBehaviour("NcGetInformation", nullptr), 0);
-  EXPECT_EQ(sim.SetBehaviour("NcGetInformation", "sideways"), -1);
+  ASSERT_TRUE(sim.SetBehaviour("NcGetInformation", nullptr));
+  EXPECT_FALSE(sim.SetBehaviour("NcGetInformation", "sideways"));
   EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");
-  EXPECT_EQ(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Fail]\nCheckSPAX=sideways\n")), -1);
-  EXPECT_EQ(sim.SetBehaviour("NcGetInformation", nullptr), 0);
+  EXPECT_FALSE(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Fail]\nCheckSPAX=sideways\n")));
+  EXPECT_TRUE(sim.SetBehaviour("NcGetInformation", nullptr));
 
   // "@k": only the k-th call since the machine was loaded.
-  EXPECT_EQ(sim.SetBehaviour("NcGetInformation", "-6@0"), -1);
-  ASSERT_EQ(sim.LoadMachine(WriteFile("second.ini", ReadmeIniBlock(1) + "\n[Fail]\nNcGetInformation=-6@2\n")), 0);
+  EXPECT_FALSE(sim.SetBehaviour("NcGetInformation", "-6@0"));
+  ASSERT_TRUE(sim.LoadMachine(WriteFile("second.ini", ReadmeIniBlock(1) + "\n[Fail]\nNcGetInformation=-6@2\n")));
   EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");
   EXPECT_EQ(sim.Information("SYSNUM", 0), "-6");
   EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");

@@ -29,13 +29,6 @@ TEST(SimExports, OffersEveryEntryPointAndControl) {
   for (const char* name : kControls) EXPECT_NE(sim.Symbol(name), nullptr) << name;
 }
 
-TEST(SimExports, AStubAnswersZeroAndIsJournaled) {
-  SimHandle sim;
-  sim.ClearJournal();
-  EXPECT_EQ(sim.Get<int32_t (*)()>("InitMSmpTimeout")(), 0);
-  EXPECT_EQ(sim.Journal(), std::vector<std::string>{"InitMSmpTimeout() -> 0"});
-}
-
 constexpr const char* kLacking[] = {"OvxNcIfInit", "InitMSmpTimeout", "OvxNcIfCallPinType",
                                     "ConvertSerialAxisToSystemAxisPermittedSPC"};
 

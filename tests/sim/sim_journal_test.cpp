@@ -14,52 +14,17 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// The module's calls are journaled as its own tests show; here the rest.
 TEST_F(SimTest, JournalShowsEachCallAsReceived) {
   SimHandle sim;
-  sim.Init();
-  sim.Information("AXISNUM_SPC", 0);
-  sim.ParameterText(1, 0, "BASE_I");
-  sim.ParameterInteger(0, 2, "AFTER_INTERP_G0_MAX_SPEED");
-  sim.AxisName(0, 0);
-  sim.Limit(1, 1, "OT_MINUS");
-  sim.Acceleration(0, 2, "MAX_SPEED");
   sim.SerialToSystem(4);
   sim.SerialToSystemPermitted(7);
   sim.SystemToSerial(1, 2);
-  sim.Spax(0, 1);
-  sim.Comm("Controller");
-  sim.TwoPort();
-  sim.TuningReady(1);
-  sim.Target(1, 0);
-  sim.LoadProgram("/no/such/test.eia");
-  sim.BasicParaExt(3);
-  sim.NcStatus();
-  sim.Get<ovx::OvxNcIfCallPinTypeFn>("OvxNcIfCallPinType")(2);
-  sim.Get<ovx::OvxNcIfQuitFn>("OvxNcIfQuit")();
-  sim.Get<ovx::OvxIfFreeDataFn>("OvxIfFreeData")();
   sim.Get<ovx::NcGetInformationFn>("NcGetInformation")(nullptr, std::string(32, '\0').data(), 0);
   EXPECT_EQ(sim.Journal(), (Lines{
-                               "OvxNcIfInit() -> 0",
-                               "NcGetInformation(\"AXISNUM_SPC\", 0) -> 0",
-                               "NcGetParameter(1, 0, \"BASE_I\", 16) -> 0",
-                               "NcGetParameter(0, 2, \"AFTER_INTERP_G0_MAX_SPEED\", 3) -> 0",
-                               "GetInformation(0, 0, \"AXISNAME\", 4) -> 0",
-                               "GetInformation(1, 1, \"OT_MINUS\", 3) -> 0",
-                               "NcGetAccelerationParameter(1, 0, 2, 1, \"MAX_SPEED\") -> 0",
                                "ConvertSerialAxisToSystemAxis(4) -> 0",
                                "ConvertSerialAxisToSystemAxisPermittedSPC(7) -> -100",
                                "ConvertSystemAxisToSerialAxis(1, 2) -> 0",
-                               "CheckSPAX(0, 1) -> 0",
-                               "CommGetParameter(\"Controller\") -> 0",
-                               "IsTwoPortSetting() -> 0",
-                               "CheckTuningExecReady(1, 0) -> 0",
-                               "NonSamplingSetTarget(1, 0) -> 0",
-                               "NcLoadProgram(\"/no/such/test.eia\", 1) -> -100",
-                               "GetBasicParaExt(3) -> 0",
-                               "CheckNcStatusForOVXFunction(0) -> 0",
-                               "OvxNcIfCallPinType(2) -> 0",
-                               "OvxNcIfQuit() -> 0",
-                               "OvxIfFreeData() -> 0",
                                "NcGetInformation(null, 0) -> -100",
                            }));
   sim.ClearJournal();
@@ -79,10 +44,9 @@ TEST_F(SimTest, JournalFileGetsEveryLine) {
 
 TEST_F(SimTest, FailSectionMakesCallsFailWithoutTouchingOutputs) {
   SimHandle sim;
-  ASSERT_EQ(sim.LoadMachine(WriteFile("fail.ini", "[System1]\nAxes=X\n[Axes]\nOT_PLUS=5\n"
+  ASSERT_TRUE(sim.LoadMachine(WriteFile("fail.ini", "[System1]\nAxes=X\n[Axes]\nOT_PLUS=5\n"
                                                   "[Fail]\nNcGetInformation=-7\nGetInformation=3\n"
-                                                  "ConvertSerialAxisToSystemAxis=-9\n")),
-            0);
+                                                  "ConvertSerialAxisToSystemAxis=-9\n")));
   EXPECT_EQ(sim.Information("SYSNUM", 0), "-7");
   EXPECT_EQ(sim.Limit(0, 0, "OT_PLUS"), "3");
   EXPECT_EQ(sim.SerialToSystem(0), "-9");
@@ -109,8 +73,11 @@ TEST_F(SimTest, SetFailureTakesAnyEntryPoint) {
   sim.SetFailure("MsigSetGain", -3);
   EXPECT_EQ(sim.Comm("Controller"), "12");
   EXPECT_EQ(sim.Get<int32_t (*)()>("MsigSetGain")(), -3);
+  EXPECT_EQ(sim.Get<int32_t (*)()>("InitMSmpTimeout")(), 0);  // a stub answers 0
   sim.SetFailure("CommGetParameter", 0);
   EXPECT_EQ(sim.Comm("Controller"), "0 H52");
+  EXPECT_EQ(sim.Journal(), (Lines{"CommGetParameter(\"Controller\") -> 12", "MsigSetGain() -> -3",
+                                  "InitMSmpTimeout() -> 0", "CommGetParameter(\"Controller\") -> 0"}));
 }
 
 TEST_F(SimTest, LoadingAMachineResetsEverything) {
@@ -118,7 +85,7 @@ TEST_F(SimTest, LoadingAMachineResetsEverything) {
   sim.SetFailure("NcGetInformation", 5);
   sim.LoadProgram(WriteFile("test.eia", "%\r\n"));
   sim.Information("SYSNUM", 0);
-  ASSERT_EQ(sim.LoadMachine(""), 0);
+  ASSERT_TRUE(sim.LoadMachine(""));
   EXPECT_EQ(sim.Journal(), Lines{});
   EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
   EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");
@@ -127,7 +94,7 @@ TEST_F(SimTest, LoadingAMachineResetsEverything) {
 TEST_F(SimTest, ReloadedLibraryStartsAfresh) {
   {
     SimHandle sim;
-    ASSERT_EQ(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))), 0);
+    ASSERT_TRUE(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))));
     sim.SetFailure("CheckSPAX", 8);
     sim.TwoPort();
   }

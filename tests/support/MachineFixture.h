@@ -1,7 +1,7 @@
 // The fixture of the tests that read a machine through the wrapper: the
 // simulated NC library held by the test, opened and initialised as the start
-// sequence does, and a log channel that finds no viewer (the runtime and data
-// folders point at a fresh folder of the test's own).
+// sequence does, and a log channel that finds no viewer unless asked to (the
+// runtime and data folders point at a fresh folder of the test's own).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,24 +20,41 @@ namespace pf::test {
 
 class MachineTest : public ::testing::Test {
  protected:
+  // `listen`: a viewer listens before the log channel is made; `open`: SetUp
+  // opens the library.
+  explicit MachineTest(bool listen = false, bool open = true) : folder_(listen), open_(open) {}
+
   void SetUp() override {
+    if (open_) Open();
+  }
+
+  void TearDown() override {
+    if (ovx_.IsLoaded()) ovx_.Unload(2);
+  }
+
+  // Loads and initialises the library, as the start sequence does, and
+  // forgets the records and journal lines that made.
+  void Open() {
     ovx_.Load();
     ovx_.SetClosed(ovx_.OvxNcIfInit());
     ASSERT_TRUE(ovx_.IsUsable());
+    folder_.TakeRecords();
+    sim_.ClearJournal();
   }
 
-  void TearDown() override { ovx_.Unload(2); }
+  // Writes a file into the test's own folder; returns its path.
+  std::string WriteFile(const std::string& name, const std::string& text) {
+    const std::string path = folder_.folder() + "/" + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
 
   // Puts a machine description in force (an empty journal, no failures but
   // its own); nullptr puts the built-in machine in force.
   void UseMachine(const char* description) {
-    std::string path;
-    if (description != nullptr) {
-      path = folder_.folder() + "/machine.ini";
-      std::ofstream(path, std::ios::binary) << description;
-    }
-    ASSERT_TRUE(sim_.LoadMachine(path));
+    ASSERT_TRUE(sim_.LoadMachine(description == nullptr ? "" : WriteFile("machine.ini", description)));
   }
+  void UseMachine(const std::string& description) { UseMachine(description.c_str()); }
 
   // How many journal lines read exactly `line`.
   long CountCalls(const std::string& line) {
@@ -52,7 +69,8 @@ class MachineTest : public ::testing::Test {
                        [&](const std::string& line) { return line.compare(0, call.size(), call) == 0; });
   }
 
-  TestViewer folder_{false};
+  TestViewer folder_;
+  bool open_;
   SimLibrary sim_;
   CLogChannel log_;
   COVXIF ovx_{log_};

@@ -9,22 +9,34 @@
 #include "sim/SimControl.h"
 
 namespace pf::test {
+namespace {
 
-SimLibrary::SimLibrary() {
+// The library's bare name, once no variable chooses its machine or journal.
+const char* WithoutSimulatorEnvironment() {
   unsetenv("OVXSIM_MACHINE");
   unsetenv("OVXSIM_JOURNAL");
-  handle_ = dlopen("libOVXIF.so", RTLD_NOW | RTLD_LOCAL);
+  return "libOVXIF.so";
+}
+
+}  // namespace
+
+SimLibrary::SimLibrary() : SimLibrary(WithoutSimulatorEnvironment()) {
+  LoadMachine("");
+}
+
+SimLibrary::SimLibrary(const std::string& path) : handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
   if (handle_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the simulated NC library: ") + dlerror());
   }
-  LoadMachine("");
 }
 
 SimLibrary::~SimLibrary() { dlclose(handle_); }
 
+void* SimLibrary::Symbol(const char* name) const { return dlsym(handle_, name); }
+
 template <class Fn>
 Fn SimLibrary::Find(const char* name) {
-  const auto fn = reinterpret_cast<Fn>(dlsym(handle_, name));
+  const auto fn = Get<Fn>(name);
   if (fn == nullptr) {
     throw std::runtime_error(std::string("the simulated NC library lacks ") + name);
   }

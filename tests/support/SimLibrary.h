@@ -13,6 +13,8 @@ class SimLibrary {
   // Clears OVXSIM_MACHINE and OVXSIM_JOURNAL, opens "libOVXIF.so" and puts
   // the built-in machine in force (no failures, empty journal).
   SimLibrary();
+  // Opens the library at `path` as the environment has it.
+  explicit SimLibrary(const std::string& path);
   ~SimLibrary();
   SimLibrary(const SimLibrary&) = delete;
   SimLibrary& operator=(const SimLibrary&) = delete;
@@ -25,6 +27,13 @@ class SimLibrary {
   void ClearJournal();
   // The journal lines made since the last ClearJournal.
   std::vector<std::string> Journal();
+
+  // The exported symbol, or nullptr.
+  void* Symbol(const char* name) const;
+  template <class Fn>
+  Fn Get(const char* name) const {
+    return reinterpret_cast<Fn>(Symbol(name));
+  }
 
  private:
   template <class Fn>

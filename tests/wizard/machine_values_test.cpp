@@ -93,11 +93,5 @@ TEST_F(MachineValuesTest, UnfoundLabelsTakeSerialAxisZero) {
   }
 }
 
-TEST_F(MachineValuesTest, TooFewRecordsIsAnInvalidArgument) {
-  UseMachine(nullptr);
-  MakeRecords(1);
-  EXPECT_THROW(FillMachineValues(ovx_, {L"$1-X", L"$1-Y"}, programs_), std::out_of_range);
-}
-
 }  // namespace
 }  // namespace pf

@@ -27,11 +27,6 @@ class ProjectFileTest : public ::testing::Test {
   std::wstring folder_ = ProjectFolderPath(L"Line1");
 };
 
-TEST_F(ProjectFileTest, PathsLieInTheDataFolder) {
-  EXPECT_EQ(folder_, data_.DataFolder() + L"Program/Line1");
-  EXPECT_EQ(ProjectFilePath(folder_), data_.DataFolder() + L"Program/Line1/Project.dat");
-}
-
 TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissingOrCannotBeShown) {
   struct Row {
     const char* what;
@@ -48,7 +43,7 @@ TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissingOrCannotBeShown) {
       {"key in another section", "[Other]\r\nMachineInfo=1\r\nNumber=2\r\n", -1, -1},
       // Pairs that would lock the machine page on a choice it cannot show.
       {"machine type 7", "[Machine]\r\nMachineInfo=7\r\n[GCode]\r\nNumber=0\r\n", -1, -1},
-      {"G-code list 9", "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=9\r\n", -1, -1},
+      {"G-code list 8", "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=6\r\n", -1, -1},
       {"last choices", "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=5\r\n", 1, 5},
       {"machine type 2, no G-code", "[Machine]\r\nMachineInfo=2\r\n", 2, -1},
   };

@@ -163,21 +163,6 @@ TEST_F(WizardBaseTest, StartUpNamesTheButtonsAndAddsTheMinimizeBox) {
   }
 }
 
-TEST_F(WizardBaseTest, DoModalRunsTheSheetAsAWizard97Sheet) {
-  BaseSheet sheet(2, false);
-  unsigned flagsWhileOpen = 0;
-  ui.queue().Add([&](HeadlessUi& u) {
-    flagsWhileOpen = sheet.m_psh.dwFlags;
-    u.PressNext();
-  });
-  ui.queue().Add([](HeadlessUi& u) { u.PressCancel(); });
-  EXPECT_EQ(sheet.DoModal(), kIdCancel);
-  EXPECT_EQ(flagsWhileOpen & 0x01000000u, 0x01000000u);
-  ASSERT_EQ(ui.closed().size(), 1u);
-  EXPECT_FALSE(ui.closed()[0].inputRanOut);
-  EXPECT_TRUE(ui.rejected().empty());
-}
-
 TEST_F(WizardBaseTest, PagesHandNavigationToTheSheet) {
   struct Row {
     const char* name;
