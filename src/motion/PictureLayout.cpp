@@ -80,7 +80,7 @@ class ViewMap {
   ViewMap(const AxisRange& x, const AxisRange& y, const SceneBox& view) {
     const double spanX = x.max - x.min;
     const double spanY = y.max - y.min;
-    // NOLINTNEXTLINE(bugprone-narrowing-conversions): infinity (no extent) is taken for an out-of-range constant
+    // NOLINTNEXTLINE(bugprone-narrowing-conversions): the check takes infinity (no extent) for a double out of range
     scale_ = std::min(spanX > 0.0 ? Width(view) / spanX : kInfinity, spanY > 0.0 ? Height(view) / spanY : kInfinity);
     if (std::isinf(scale_)) scale_ = 1.0;
     left_ = view.left + (Width(view) - spanX * scale_) / 2.0 - x.min * scale_;
