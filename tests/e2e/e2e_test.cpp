@@ -16,7 +16,7 @@
 #include "common/Path.h"
 #include "support/TempFolder.h"
 #include "common/Text.h"
-#include "plugin/PluginHost.h"
+#include "support/PluginHost.h"
 
 namespace pf {
 namespace {

@@ -66,32 +66,12 @@ TEST(DrawGraph, ClearSwapAndSizeAgree) {
   CGraphInfo cleared = Named(L"stale");
   graph.GetGraphInfo(&cleared, At(1));
   EXPECT_TRUE(cleared.IsEmpty());
-}
-
-TEST(DrawGraph, GlobalInfoTextAndRedraws) {
-  CDrawGraph graph;
-  CGlobalInfo global;
-  global.m_strTitle = L"Servo";
-  global.SetViewPattern(At(3));
-  graph.SetGlobalInfo(global);
-  CGlobalInfo read;
-  graph.GetGlobalInfo(&read);
-  CViewPattern pattern;
-  read.GetViewPattern(pattern);
-  EXPECT_EQ(read.m_strTitle, L"Servo");
-  EXPECT_EQ(pattern.GetPos(), 3);
 
   CTextInfo text;
   text.m_aryText = {L"one", L"two"};
   graph.SetTextInfo(text);
   EXPECT_EQ(graph.ClearTextData(), 2);
   EXPECT_EQ(graph.ClearTextData(), 0);
-
-  graph.RedrawGraph();
-  graph.RedrawGraph();
-  graph.RedrawText();
-  EXPECT_EQ(graph.GetGraphRedrawCount(), 2);
-  EXPECT_EQ(graph.GetTextRedrawCount(), 1);
 }
 
 }  // namespace

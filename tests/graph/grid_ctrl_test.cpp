@@ -83,6 +83,8 @@ TEST_F(GridTest, FixedCellsAndCellsOutsideCannotBeEdited) {
     EXPECT_FALSE(grid.EditCell(cell[0], cell[1], L"1"));
   }
   EXPECT_TRUE(dialog.edits.empty());
+  EXPECT_TRUE(grid.EditCell(2, 2, L"-12345.123456"));   // no limit: the whole text
+  EXPECT_EQ(grid.GetItemText(2, 2), L"-12345.123456");
 }
 
 TEST_F(GridTest, ResizingKeepsTheCellsThatStayAndFormatsFallBackToTheColumn) {
@@ -97,6 +99,8 @@ TEST_F(GridTest, ResizingKeepsTheCellsThatStayAndFormatsFallBackToTheColumn) {
   EXPECT_EQ(grid.GetItemFormat(2, 1), kDtRight | kDtVCenter);  // row 2 was dropped and made anew
   EXPECT_EQ(grid.GetItemLimitText(1, 1), 4);
   EXPECT_FALSE(grid.SetFixedRowCount(5));
+  grid.SetColumnCount(2);
+  EXPECT_EQ(grid.GetItemText(1, 1), L"12.5");   // a column fewer: the cells keep their places
 }
 
 }  // namespace

@@ -26,38 +26,33 @@ class GridLayoutTest : public ::testing::Test {
 };
 
 TEST_F(GridLayoutTest, CellsSitInsideTheFrameWithTheFixedRowsAboveTheScrolledOnes) {
-  struct Row {
-    int topRow;
-    int row;
-    int column;
+  const struct {
+    int topRow, row, column;
     Rect expected;
-  };
-  const Row rows[] = {
+  } rows[] = {
       {1, 0, 0, {1, 1, 41, 21}},     {1, 0, 1, {41, 1, 125, 21}},  {1, 1, 2, {125, 21, 165, 41}},
       {1, 5, 1, {41, 101, 125, 121}}, {3, 0, 2, {125, 1, 165, 21}}, {3, 3, 1, {41, 21, 125, 41}},
       {3, 4, 0, {1, 41, 41, 61}},     {3, 2, 1, {}},                {1, 6, 1, {}},
       {1, 1, 3, {}},                  {1, -1, 0, {}},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(Format(L"top %d, cell %d,%d", row.topRow, row.row, row.column));
     EXPECT_EQ(CGridLayout(grid, kRowHeight, row.topRow).CellRect(row.row, row.column), row.expected);
   }
 }
 
 TEST_F(GridLayoutTest, APointHitsTheCellDrawnThere) {
-  struct Row {
+  const struct {
     int topRow;
     Point pt;
     bool hit;
-    int row;
-    int column;
-  };
-  const Row rows[] = {
+    int row, column;
+  } rows[] = {
       {1, {1, 1}, true, 0, 0},    {1, {41, 21}, true, 1, 1},   {1, {164, 120}, true, 5, 2},
       {3, {50, 25}, true, 3, 1},  {3, {50, 5}, true, 0, 1},    {1, {0, 5}, false, 0, 0},
       {1, {165, 5}, false, 0, 0}, {1, {10, 121}, false, 0, 0}, {4, {10, 61}, false, 0, 0},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(Format(L"top %d, point %d,%d", row.topRow, row.pt.x, row.pt.y));
     int hitRow = -1;
     int hitColumn = -1;
@@ -77,32 +72,23 @@ TEST_F(GridLayoutTest, ScrollingKeepsTheTopRowAmongTheScrollableRows) {
   EXPECT_EQ(layout.LastTopRow(3), 3);
   EXPECT_EQ(layout.LastTopRow(10), 1);
 
-  struct Row {
-    int topRow;
-    int row;
-    int expected;
-  };
-  const Row rows[] = {{1, 0, 1}, {1, 3, 1}, {1, 4, 2}, {1, 5, 3}, {3, 1, 1}, {3, 4, 3}, {3, 2, 2}};
-  for (const Row& row : rows) {
+  const struct {
+    int topRow, row, expected;
+  } rows[] = {{1, 0, 1}, {1, 3, 1}, {1, 4, 2}, {1, 5, 3}, {3, 1, 1}, {3, 4, 3}, {3, 2, 2}};
+  for (const auto& row : rows) {
     SCOPED_TRACE(Format(L"top %d, row %d", row.topRow, row.row));
     EXPECT_EQ(CGridLayout(grid, kRowHeight, row.topRow).TopRowShowing(row.row, 3), row.expected);
   }
 }
 
 TEST_F(GridLayoutTest, ArrowKeysMoveTheFocusedCellInsideTheEditableCells) {
-  struct Row {
-    int row;
-    int column;
-    int rowStep;
-    int columnStep;
-    int toRow;
-    int toColumn;
-  };
-  const Row rows[] = {
+  const struct {
+    int row, column, rowStep, columnStep, toRow, toColumn;
+  } rows[] = {
       {-1, -1, 1, 0, 1, 1}, {0, 1, 0, 1, 1, 1}, {1, 1, -1, 0, 1, 1}, {1, 1, 0, 1, 1, 2},
       {1, 2, 0, 1, 1, 2},   {5, 1, 1, 0, 5, 1}, {2, 2, 0, -1, 2, 1}, {3, 1, 1, 0, 4, 1},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(Format(L"%d,%d by %d,%d", row.row, row.column, row.rowStep, row.columnStep));
     int toRow = row.row;
     int toColumn = row.column;

@@ -66,22 +66,5 @@ TEST(GridView, TheViewLearnsWhenTheGridDiesAndADetachedViewHearsNothing) {
   EXPECT_EQ(detached.changes, 0);
 }
 
-TEST(GridView, OnlyCellsOutsideTheFixedRowsAndColumnsCanBeEdited) {
-  CGridCtrlEx grid;
-  grid.SetColumnCount(3);
-  grid.SetRowCount(3);
-  grid.SetFixedRowCount(1);
-  grid.SetFixedColumnCount(1);
-  const struct {
-    int row;
-    int column;
-    bool editable;
-  } cells[] = {{1, 1, true}, {2, 2, true}, {0, 1, false}, {1, 0, false}, {3, 1, false}, {1, -1, false}};
-  for (const auto& cell : cells) {
-    SCOPED_TRACE(::testing::Message() << cell.row << "," << cell.column);
-    EXPECT_EQ(grid.CanEditCell(cell.row, cell.column), cell.editable);
-  }
-}
-
 }  // namespace
 }  // namespace pf

@@ -13,11 +13,7 @@ namespace {
 struct OptionRow {
   std::vector<std::wstring> args;
   bool accepted;
-  const wchar_t* script;
-  const wchar_t* shots;
-  const wchar_t* machine;
-  const wchar_t* report;
-  const wchar_t* plugin;
+  const wchar_t *script, *shots, *machine, *report, *plugin;
   int paceMs;
   bool waitViewer;
 };
@@ -25,12 +21,10 @@ struct OptionRow {
 const OptionRow kRows[] = {
     {{}, true, L"", L"", L"", L"", L"", 0, false},
     {{L"--script", L"a.script"}, true, L"a.script", L"", L"", L"", L"", 0, false},
-    {{L"--script", L"a.script", L"--shots", L"out", L"--pace", L"250"},
-     true, L"a.script", L"out", L"", L"", L"", 250, false},
+    {{L"--script", L"a.script", L"--shots", L"out", L"--pace", L"250000"},
+     true, L"a.script", L"out", L"", L"", L"", 250000, false},
     {{L"--machine", L"m.ini", L"--wait-viewer", L"--script", L"a.script"},
      true, L"a.script", L"", L"m.ini", L"", L"", 0, true},
-    {{L"--machine", L"m.ini"}, true, L"", L"", L"m.ini", L"", L"", 0, false},
-    {{L"--script", L"a.script", L"--report", L"r.txt"}, true, L"a.script", L"", L"", L"r.txt", L"", 0, false},
     {{L"--plugin", L"..\\x86\\40.PathForge.pin"}, true, L"", L"", L"", L"", L"..\\x86\\40.PathForge.pin", 0, false},
     {{L"--report", L"r.txt"}, true, L"", L"", L"", L"r.txt", L"", 0, false},
     // Pictures and pace belong to a script.
@@ -46,9 +40,7 @@ const OptionRow kRows[] = {
 
 TEST(HostOptionsTest, AcceptsTheOptionsAndRefusesTheRest) {
   for (const OptionRow& row : kRows) {
-    std::wstring line;
-    for (const std::wstring& arg : row.args) line += arg + L" ";
-    SCOPED_TRACE(std::string(line.begin(), line.end()));
+    SCOPED_TRACE(&row - kRows);
     HostOptions options;
     EXPECT_EQ(ParseHostOptions(row.args, options), row.accepted);
     if (!row.accepted) continue;

@@ -7,9 +7,7 @@ namespace pf {
 namespace {
 
 struct DestinationRow {
-  bool scripted;
-  bool reportFile;
-  bool hasStandardOutput;
+  bool scripted, reportFile, hasStandardOutput;
   ReportDestination destination;
   bool counts;
 };

@@ -81,7 +81,7 @@ TEST_F(LogBookTest, FormatsEachKindOfLine) {
       {"start unknown", {LineKind::SessionStart, 1, kNoTime, 0, 0, false, L""},
        L"== session 1: process unknown, started at an unknown time"},
       {"end", {LineKind::SessionEnd, 3, kT0 + 999, 0, 0, false, L""}, L"== session 3 ended 21:13:28.119"},
-      {"call", {LineKind::Record, 12, kT0, 0, 0, false, L"call X"}, L"21:13:27.120 #12    call X"},
+      {"call", {LineKind::Record, 12, kT0 + 885, 0, 0, false, L"call X"}, L"21:13:28.005 #12    call X"},
       {"failed deep", {LineKind::Record, 1, kT0, 0, 2, true, L"failed Y"}, L"21:13:27.120 #1 !!     failed Y"},
       {"no time", {LineKind::Record, 1, kNoTime, 0, 1, false, L"ok Z"}, L"--:--:--.--- #1      ok Z"},
   };

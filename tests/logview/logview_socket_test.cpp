@@ -1,23 +1,20 @@
 // The terminal viewer end to end: a real process listening on its socket in a
 // private runtime folder, fed by a test connection like the module's.
-#include "LogRecord.h"
+#include "Records.h"
 #include "ViewerProcess.h"
 
 namespace pf {
 namespace {
 
-std::string LineFrame(uint8_t mark, const std::string& ascii) {
-  std::string payload{'\0', static_cast<char>(mark)};
-  for (char c : ascii) payload += std::string{c, '\0'};
-  return EncodeLogFrame({kLogLine, payload + std::string(2, '\0')});
+std::string Frames(std::initializer_list<LogRecord> records) {
+  std::string frames;
+  for (const LogRecord& record : records) frames += EncodeLogFrame(record);
+  return frames;
 }
 
-std::string GroupFrame(uint32_t type) { return EncodeLogFrame({type, std::string(1, '\0')}); }
-
 // One NC call as the module reports it: call line, group, outcome, close.
-std::string CallFrames(const std::string& call, uint8_t mark, const std::string& outcome) {
-  return LineFrame(kMarkCall, call) + GroupFrame(kLogGroupOpen) + LineFrame(mark, outcome) +
-         GroupFrame(kLogGroupClose);
+std::string CallFrames(const std::u16string& call, uint8_t mark, const std::u16string& outcome) {
+  return Frames({Line(kMarkCall, call), Open(), Line(mark, outcome), Close()});
 }
 
 // The module's records of a record file, without the viewer's own frames.
@@ -35,10 +32,10 @@ TEST_F(LogviewSocketTest, OneSessionPrintsTheTreeAndRecordsTheBytes) {
   const pid_t viewer = Start("viewer", {"--once", "--record", (folder_ / "records.bin").string()});
   const int fd = Connect();
   ASSERT_GE(fd, 0);
-  const std::string frames = CallFrames("COVXIF::Load()", kMarkSuccess, "COVXIF::Load() was succeeded.") +
-                             LineFrame(kMarkCall, "COVXIF::Unload( 2 )") + GroupFrame(kLogGroupOpen) +
-                             CallFrames("COVXIF::OvxNcIfQuit()", kMarkFailure, " was not succeeded(-1).") +
-                             GroupFrame(kLogGroupClose);
+  const std::string frames = CallFrames(u"COVXIF::Load()", kMarkSuccess, u"COVXIF::Load() was succeeded.") +
+                             Frames({Line(kMarkCall, u"COVXIF::Unload( 2 )"), Open()}) +
+                             CallFrames(u"COVXIF::OvxNcIfQuit()", kMarkFailure, u" was not succeeded(-1).") +
+                             Frames({Close()});
   Send(fd, frames.substr(0, 13));  // a record split across reads
   Send(fd, frames.substr(13));
   close(fd);
@@ -76,10 +73,10 @@ TEST_F(LogviewSocketTest, ServesSessionsInARowUntilTerminated) {
     close(stale);
   }
   const pid_t viewer = Start("viewer", {});
-  for (const char* call : {"COVXIF::Load()", "COVXIF::OvxNcIfInit()"}) {
+  for (const char16_t* call : {u"COVXIF::Load()", u"COVXIF::OvxNcIfInit()"}) {
     const int fd = Connect();
     ASSERT_GE(fd, 0);
-    Send(fd, LineFrame(kMarkCall, call) + GroupFrame(kLogGroupOpen));  // the module went away inside a group
+    Send(fd, Frames({Line(kMarkCall, call), Open()}));  // the module went away inside a group
     close(fd);
     AwaitText(folder_ / "viewer.out", "ended");
   }
@@ -101,18 +98,18 @@ TEST_F(LogviewSocketTest, ServesAModuleWhileAnotherHoldsItsConnection) {
   const pid_t viewer = Start("viewer", {"--once"});
   const int holding = Connect();
   ASSERT_GE(holding, 0);
-  Send(holding, LineFrame(kMarkCall, "COVXIF::Load()"));
+  Send(holding, Frames({Line(kMarkCall, u"COVXIF::Load()")}));
   const int sending = Connect();
   ASSERT_GE(sending, 0);
   const timeval patience{5, 0};  // a viewer that does not read fails the write instead of hanging the test
   ASSERT_EQ(setsockopt(sending, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience), 0);
   std::string many;
-  for (int call = 0; call < 2000; ++call) many += CallFrames("COVXIF::GetTimeNcCycle()", kMarkSuccess, " was succeeded.");
-  Send(sending, many + LineFrame(kMarkCall, "last of the second"));  // more than a socket buffer takes
+  for (int call = 0; call < 2000; ++call) many += CallFrames(u"COVXIF::GetTimeNcCycle()", kMarkSuccess, u" was succeeded.");
+  Send(sending, many + Frames({Line(kMarkCall, u"last of the second")}));  // more than a socket buffer takes
   close(sending);
   EXPECT_NE(AwaitText(folder_ / "viewer.out", "session 2 ended").find("#2    call last of the second\n== session 2 ended"),
             std::string::npos);
-  Send(holding, GroupFrame(kLogGroupOpen) + LineFrame(kMarkSuccess, "done"));
+  Send(holding, Frames({Open(), Line(kMarkSuccess, u"done")}));
   close(holding);
   EXPECT_EQ(Finish(viewer), 0);
   EXPECT_NE(ReadFile(folder_ / "viewer.out").find("#1      ok done\n== session 1 ended"), std::string::npos);
@@ -125,7 +122,7 @@ TEST_F(LogviewSocketTest, AFloodStaysSmallAndAStopEndsItPromptly) {
   const int fd = Connect();
   ASSERT_GE(fd, 0);
   std::string lines;
-  for (int i = 0; i < 1000; ++i) lines += LineFrame(kMarkFailure, std::string(1000, 'x'));
+  for (int i = 0; i < 1000; ++i) lines += Frames({Line(kMarkFailure, std::u16string(1000, u'x'))});
   std::thread flood([&] {
     for (int i = 0; i < 200 && send(fd, lines.data(), lines.size(), MSG_NOSIGNAL) > 0; ++i) {
     }

@@ -8,6 +8,7 @@
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/MachineFixture.h"
 
@@ -19,6 +20,16 @@ inline std::wstring Hex32(const void* p) {
   text << L"0x" << std::hex << std::uppercase << std::setw(8) << std::setfill(L'0')
        << (reinterpret_cast<std::uintptr_t>(p) & 0xFFFFFFFFu);
   return text.str();
+}
+
+// The records of Unload( 2 ): its line, then the groups of the shut-down
+// calls inside its own group.
+inline std::vector<ViewerRecord> UnloadRecords(const std::vector<std::vector<ViewerRecord>>& calls) {
+  std::vector<ViewerRecord> records = {LineRecord(0, L"COVXIF::Unload( 2 )"), GroupOpen()};
+  for (const auto& group : calls) records.insert(records.end(), group.begin(), group.end());
+  records.push_back(LineRecord(1, L"COVXIF::Unload( 2 ) was succeeded."));
+  records.push_back(GroupClose());
+  return records;
 }
 
 // A viewer listens from the start; the library is opened by Open() alone.

@@ -13,10 +13,6 @@ namespace pf {
 namespace {
 
 using test::CallGroup;
-using test::GroupClose;
-using test::GroupOpen;
-using test::LineRecord;
-using test::ViewerRecord;
 
 // Load rejects the library, frees it and names the missing entry point.
 void ExpectRejected(const std::wstring& missing) {
@@ -44,14 +40,8 @@ TEST_F(OvxIfPartialLibrary, DISABLED_WithoutOvxNcIfCallPinType) {
   EXPECT_EQ(ovx_.OvxNcIfCallPinType(2), kNcRefused);
   EXPECT_TRUE(viewer_.TakeRecords().empty());
   ovx_.Unload(2);
-  std::vector<ViewerRecord> expected = {LineRecord(0, L"COVXIF::Unload( 2 )"), GroupOpen()};
-  for (const auto& group : {CallGroup(L"COVXIF::OvxNcIfQuit()", L" was succeeded.", 1),
-                            CallGroup(L"COVXIF::OvxIfFreeData()", L" was succeeded.", 1)}) {
-    expected.insert(expected.end(), group.begin(), group.end());
-  }
-  expected.push_back(LineRecord(1, L"COVXIF::Unload( 2 ) was succeeded."));
-  expected.push_back(GroupClose());
-  EXPECT_EQ(viewer_.TakeRecords(), expected);
+  EXPECT_EQ(viewer_.TakeRecords(), test::UnloadRecords({CallGroup(L"COVXIF::OvxNcIfQuit()", L" was succeeded.", 1),
+                                                        CallGroup(L"COVXIF::OvxIfFreeData()", L" was succeeded.", 1)}));
   EXPECT_EQ(sim_.Journal(), (std::vector<std::string>{"OvxNcIfQuit() -> 0", "OvxIfFreeData() -> 0"}));
 }
 

@@ -1,8 +1,6 @@
-// The fixture of the program page and summary page tests: the simulated
-// machine and headless toolkit of ShellFixture.h, and a
-// wizard sheet that holds the eleven program pages by kind and the summary
-// page as the program sheet does, without its page flow: a test shows the
-// page of a kind for a record directly.
+// The fixture of the program page and summary page tests: ShellFixture.h's
+// machine and toolkit, and a sheet of the eleven program pages by kind and
+// the summary page without the page flow: a test shows a page directly.
 #pragma once
 
 #include <array>
@@ -90,16 +88,12 @@ class PagesTest : public ShellTest {
   CProgramPage& Show(int kind, int index) {
     CProgramPage& page = sheet.Page(kind);
     page.m_nCurrent = index;
-    EXPECT_TRUE(ui.RunInput(L"show page", [&] {
-      return sheet.SetActivePage(&page) ? std::wstring() : std::wstring(L"not shown");
-    }));
+    Activate(page);
     return page;
   }
-
-  void ShowSummary() {
-    EXPECT_TRUE(ui.RunInput(L"show summary", [&] {
-      return sheet.SetActivePage(&sheet.summary) ? std::wstring() : std::wstring(L"not shown");
-    }));
+  void ShowSummary() { Activate(sheet.summary); }
+  void Activate(CWizardBasePage& page) {
+    EXPECT_TRUE(ui.RunInput(L"show page", [&] { return sheet.SetActivePage(&page) ? L"" : L"not shown"; }));
   }
 
   // A person edits a grid cell in place.

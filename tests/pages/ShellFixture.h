@@ -1,8 +1,6 @@
 // The fixture of the project, machine and selection page tests: a simulated
-// machine read through the wrapper (support/MachineFixture.h, whose fresh
-// folder is also the data folder's base), the headless toolkit in force, and
-// a wizard sheet that holds those pages and the program records as the
-// program sheet does.
+// machine (support/MachineFixture.h), the headless toolkit in force, and a
+// wizard sheet that holds those pages and the program records.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -100,19 +98,31 @@ class ShellTest : public MachineTest {
   ScopedUiBackend backend{ui};
 };
 
+// One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
+// wizard lists X, Y and Z and offers programs for X and Y only. All three
+// base axes are listed: three planes.
+constexpr const char kTandemMachine[] = "[System1]\nAxes=X Y Z W\nBASE_I=X\nBASE_J=Y\nBASE_K=Z\n[$1-Z]\nTANDEM_AXISNUM_SPC=4\n";
+
+// The children of a tree item, in order.
+inline std::vector<HTreeItem> Children(const CTreeCtrl& tree, HTreeItem item) {
+  std::vector<HTreeItem> children;
+  for (HTreeItem child = tree.GetChildItem(item); child != nullptr; child = tree.GetNextSiblingItem(child)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
 // The tree shows the two program marks: 15 x 15 images with a mask, bitmap
 // 2503 (not in the project) and 2502 (in it), white transparent.
 inline void ExpectProgramMarks(const HeadlessTree& tree) {
   const auto& images = tree.imageList();
   ASSERT_TRUE(images.has_value());
-  EXPECT_EQ(images->cx(), 15);
-  EXPECT_EQ(images->cy(), 15);
-  EXPECT_NE(images->flags() & kIlcMask, 0u);
+  EXPECT_EQ(std::vector<int>({images->cx(), images->cy(), images->flags() & kIlcMask ? 1 : 0}), std::vector<int>({15, 15, 1}));
   ASSERT_EQ(images->entries().size(), 2u);
-  EXPECT_EQ(images->entries()[0].bitmapId, 2503u);
-  EXPECT_EQ(images->entries()[1].bitmapId, 2502u);
-  EXPECT_EQ(images->entries()[0].maskColor, 0xFFFFFFu);
-  EXPECT_EQ(images->entries()[1].maskColor, 0xFFFFFFu);
+  for (unsigned i = 0; i < 2; ++i) {
+    EXPECT_EQ(images->entries()[i].bitmapId, 2503u - i);
+    EXPECT_EQ(images->entries()[i].maskColor, 0xFFFFFFu);
+  }
 }
 
 }  // namespace pf::test

@@ -1,5 +1,5 @@
 // The axes of a circle plane: circle axis labels from the systems' base
-// axes, and the plane's axes shown from the plane table.
+// axes.
 #include "pages/CircleAxes.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "res/controls.h"
 #include "support/MachineFixture.h"
 
 namespace pf {
@@ -42,32 +41,6 @@ TEST_F(CircleAxesTest, LabelsArePrefixAndBaseAxis) {
       EXPECT_EQ(journal.front(), row.firstRead);
     }
   }
-}
-
-TEST_F(CircleAxesTest, FailedReadGivesThePrefixAlone) {
-  UseMachine(nullptr);
-  sim_.SetFailure("NcGetParameter", -4);
-  EXPECT_EQ(GetCircleAxisLabels(ovx_, L"$1-KI"), (Names{L"$1-", L"$1-"}));
-}
-
-TEST(PlaneAxesTexts, ShowsBothAxesOfTheNamedPlane) {
-  CPlaneArray planes;
-  CPlane plane;
-  plane.m_strName = L"$1-IJ";
-  plane.m_axis[0] = {L"$1-X", L"-500.0000", L"500.0000"};
-  plane.m_axis[1] = {L"$1-Y", L"", L""};
-  planes.push_back(plane);
-  plane.m_strName = L"$1-JK";
-  planes.push_back(plane);
-
-  EXPECT_EQ(PlaneAxesTexts(planes, L"$1-IJ"), (std::vector<ControlText>{{PF_IDC_AXIS, L"$1-X"},
-                                                                         {PF_IDC_MINUS, L"-500.0000"},
-                                                                         {PF_IDC_PLUS, L"500.0000"},
-                                                                         {PF_IDC_AXIS2, L"$1-Y"},
-                                                                         {PF_IDC_MINUS2, L""},
-                                                                         {PF_IDC_PLUS2, L""}}));
-  EXPECT_TRUE(PlaneAxesTexts(planes, L"$1-ij").empty());
-  EXPECT_TRUE(PlaneAxesTexts(planes, L"$2-IJ").empty());
 }
 
 }  // namespace

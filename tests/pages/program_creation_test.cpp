@@ -1,6 +1,5 @@
-// Program creation against simulated machines: the files made for a
-// program, the NC values stored with it, the axis names used, and what a
-// failing file leaves.
+// Program creation against simulated machines: the NC values stored with a
+// program and what a failing file leaves.
 #include "pages/ProgramCreation.h"
 
 #include <gtest/gtest.h>
@@ -85,55 +84,6 @@ TEST_F(ProgramCreationTest, StoresTheControllerTypeAndParameter3) {
   }
 }
 
-TEST_F(ProgramCreationTest, LatheListsWithIncrementalMovesUseTheIncrementalNames) {
-  struct Row {
-    const char* what;
-    int machineType;
-    int gCodeNumber;
-    int axis;
-    Names incrementalNames;
-    const wchar_t* move;  // the first move of the forth-and-back file
-  };
-  const Names ownNames = {L"999", L"999", L"999", L"P", L"999", L"999"};
-  const Row kRows[] = {
-      {"list 4, X becomes U", 0, 2, 0, kNoIncrementalNames, L"G01U100.F36000."},
-      {"list 4, Y becomes V", 0, 2, 1, kNoIncrementalNames, L"G01V100.F36000."},
-      {"list 4, Z becomes W", 0, 2, 4, kNoIncrementalNames, L"G01W100.F36000."},
-      {"list 4, C stays", 0, 2, 5, kNoIncrementalNames, L"G01C100.F36000."},
-      {"list 2, the axis's own name", 0, 0, 3, ownNames, L"G01P100.F36000."},
-      {"list 3, no mapping", 0, 1, 0, kNoIncrementalNames, L"G01X100.F36000."},
-      {"list 7, no mapping", 0, 5, 0, kNoIncrementalNames, L"G01X100.F36000."},
-      {"machining centre, no mapping", 1, 2, 0, kNoIncrementalNames, L"G01X100.F36000."},
-  };
-  UseMachine(nullptr);
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.what);
-    CProgramInfo record = Record(3, row.machineType, row.axis);
-    ASSERT_TRUE(CreateProgramFiles(ovx_, Request(record, 3, row.machineType, row.gCodeNumber, row.axis,
-                                                 row.incrementalNames),
-                                   record));
-    EXPECT_NE(record.at(1).m_strText.find(row.move), std::wstring::npos) << record.at(1).m_strText;
-  }
-}
-
-TEST_F(ProgramCreationTest, PositionFileMovesTheAxesOfTheProgramsSystemOnly) {
-  UseMachine(nullptr);
-  CProgramInfo record = Record(0, 1, 4);  // $2-Z
-  ASSERT_TRUE(CreateProgramFiles(ovx_, Request(record, 0, 1, 0, 4), record));
-  EXPECT_EQ(record.at(0).m_strText, L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Z0C0\r\nM30\r\n");
-}
-
-TEST_F(ProgramCreationTest, CircleProgramTakesThePlanesSystem) {
-  UseMachine(nullptr);
-  CProgramInfo record = Record(9, 1, 1, {L"$1-IJ", L"$2-KI"});
-  record.m_strRadius = L"10";
-  CreationRequest request = Request(record, 9, 1, 0, 1);
-  request.circleAxisLabels = {L"$2-Z", L"$2-X"};
-  ASSERT_TRUE(CreateProgramFiles(ovx_, request, record));
-  EXPECT_EQ(record.at(0).m_strText, L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Z0C0\r\nM30\r\n");
-  EXPECT_FALSE(record.at(1).m_strText.empty());
-}
-
 TEST_F(ProgramCreationTest, AFailingFileStopsCreationAndLosesItsText) {
   UseMachine(nullptr);
   CProgramInfo record = Record(3, 1, 0);
@@ -145,17 +95,6 @@ TEST_F(ProgramCreationTest, AFailingFileStopsCreationAndLosesItsText) {
   EXPECT_EQ(record.at(1).m_strText, L"");
   EXPECT_EQ(record.at(2).m_strText, L"old\r\n");
   EXPECT_EQ(record.at(3).m_strText, L"old\r\n");
-}
-
-TEST(ProgramFileList, LatheLeavesOutFilesBeforeInterpolation) {
-  CProgramInfo record;
-  record.resize(4);
-  record[0].m_strTitle = L"Start position";
-  record[1].m_strTitle = L"Forth and back \u88DC\u9593\u524D";
-  record[2].m_strTitle = L"Forth and back";
-  record[3].m_strTitle = L"\u88DC\u9593\u524D twice";
-  EXPECT_EQ(ListedFileNumbers(record, 0), (std::vector<int>{0, 2}));
-  EXPECT_EQ(ListedFileNumbers(record, 1), (std::vector<int>{0, 1, 2, 3}));
 }
 
 }  // namespace

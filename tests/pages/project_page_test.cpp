@@ -36,22 +36,6 @@ class ProjectPageTest : public ShellTest {
   }
 };
 
-TEST_F(ProjectPageTest, WithoutProjectsNextWaitsForAName) {
-  ShellSheet sheet(ovx_);
-  ASSERT_TRUE(ui.OpenSheet(sheet));
-  EXPECT_TRUE(ListedProjects(sheet).empty());
-  EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT), L"");
-  EXPECT_EQ(sheet.project.m_strProject, L"");
-  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-  EXPECT_FALSE(Enabled(sheet, kIdWizBack));
-
-  ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
-  EXPECT_EQ(sheet.project.m_strProject, L"Line1");
-  EXPECT_EQ(sheet.ProjectName(), L"Line1");
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  EXPECT_FALSE(Enabled(sheet, kIdWizBack));
-}
-
 TEST_F(ProjectPageTest, OnlyFolderNamesOfTheirOwnEnableNextAndTheLineSaysWhy) {
   struct Row {
     std::wstring name;
@@ -115,18 +99,6 @@ TEST_F(ProjectPageTest, ExistingProjectsAreListedAndTheFirstIsSelected) {
   ASSERT_TRUE(ui.PickItem(PF_IDC_PROJECT, 1));
   EXPECT_EQ(sheet.project.m_strProject, sheet.project.m_comboProject.GetLBText(1));
   EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-}
-
-TEST_F(ProjectPageTest, TheCurrentNameSelectsItsProjectIgnoringCase) {
-  MakeTwoProjects();
-  ShellSheet sheet(ovx_);
-  sheet.project.m_strProject = L"BETA";
-  ASSERT_TRUE(ui.OpenSheet(sheet));
-  const int selected = sheet.project.m_comboProject.GetCurSel();
-  ASSERT_GE(selected, 0);
-  EXPECT_EQ(sheet.project.m_comboProject.GetLBText(selected), L"beta");
-  EXPECT_EQ(sheet.project.m_strProject, L"beta");
-  EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT), L"beta");
 }
 
 TEST_F(ProjectPageTest, ANewNameGivesWayToTheFirstProjectWhenThePageComesBack) {

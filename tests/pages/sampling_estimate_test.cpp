@@ -1,5 +1,5 @@
-// The sampling-time estimate: the formulas per kind, the inputs each kind
-// reads, the G0 speed from the CNC and the shown text.
+// The sampling-time estimate: the inputs each kind reads, the G0 speed from
+// the CNC and the shown text.
 #include "pages/SamplingEstimate.h"
 
 #include <gtest/gtest.h>
@@ -8,39 +8,6 @@
 
 namespace pf {
 namespace {
-
-struct EstimateRow {
-  const char* what;
-  int kind;
-  double distance;
-  double dwell;
-  double feed;
-  double radius;
-  const wchar_t* first;
-  const wchar_t* second;
-};
-
-TEST(SamplingEstimate, FormulaPerKind) {
-  constexpr EstimateRow kRows[] = {
-      {"feed 0 counts as 1000", 1, 100, 0, 0, 0, L"14.40", L"28.80"},
-      {"lost motion with dwell", 4, 100, 0.5, 1000, 0, L"7.80", L"0.00"},
-      {"circle: two turns", 9, 0, 0, 1000, 10, L"7.54", L"0.00"},
-      {"rapid forth and back", 0, 100, 0.5, 1000, 0, L"15.60", L"0.00"},
-      {"feed forth and back", 3, 200, 1, 2000, 0, L"16.80", L"28.80"},
-      {"one way with a second file", 5, 100, 0.5, 1000, 0, L"7.80", L"7.20"},
-      {"inertia ratio", 6, 50, 0, 3000, 0, L"1.20", L"1.20"},
-      {"capped", 1, 1e6, 0, 1, 0, L"10000.00", L"10000.00"},
-      {"negative", 5, -100, 0, 1000, 0, L"0.00", L"0.00"},
-      {"negative circle", 7, 0, 0, 1000, -10, L"0.00", L"0.00"},
-      {"no such kind", 11, 100, 1, 1000, 10, L"0.00", L"0.00"},
-  };
-  for (const EstimateRow& row : kRows) {
-    SCOPED_TRACE(row.what);
-    const SamplingTimes times = EstimateSamplingTimes(row.kind, row.distance, row.dwell, row.feed, row.radius);
-    EXPECT_EQ(FormatSamplingTime(times.first), row.first);
-    EXPECT_EQ(FormatSamplingTime(times.second), row.second);
-  }
-}
 
 TEST(SamplingEstimate, EachKindReadsItsInputs) {
   struct Row {
@@ -76,13 +43,6 @@ TEST(SamplingEstimate, EachKindReadsItsInputs) {
     EXPECT_EQ(FormatSamplingTime(times.first), row.first);
     EXPECT_EQ(FormatSamplingTime(times.second), row.second);
   }
-}
-
-TEST(SamplingEstimate, TextsAreReadByTheStandardConversion) {
-  const SamplingTimes times = EstimateFromFields(3, {L"1e2mm", L"x", L"abc", L"", true}, [] { return 0.0; });
-  EXPECT_EQ(FormatSamplingTime(times.first), L"14.40");
-  EXPECT_EQ(FormatSamplingTime(times.second), L"28.80");
-  EXPECT_EQ(EstimateFromFields(3, {L"0x64", L"", L"+-5", L"", true}, [] { return 0.0; }).second, times.second);
 }
 
 class RapidSpeedTest : public test::MachineTest {};

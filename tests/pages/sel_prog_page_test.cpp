@@ -2,12 +2,10 @@
 // planes and the project's programs, ticks by check box and space bar, the
 // selection written into the program records, the warning about existing
 // programs, and the fresh start each time the page comes back.
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "ShellFixture.h"
-#include "common/Format.h"
 #include "common/Path.h"
 #include "res/controls.h"
 #include "ui/headless/HeadlessTree.h"
@@ -17,19 +15,6 @@ namespace pf::test {
 namespace {
 
 using Names = std::vector<std::wstring>;
-
-// One system with axes X, Y, Z and W; Z leads a tandem pair with W, so the
-// wizard lists X, Y and Z and offers programs for X and Y only. All three
-// base axes are listed: three planes.
-constexpr const char kTandemMachine[] = R"(
-[System1]
-Axes=X Y Z W
-BASE_I=X
-BASE_J=Y
-BASE_K=Z
-[$1-Z]
-TANDEM_AXISNUM_SPC=4
-)";
 
 // The kinds whose records the page selects.
 constexpr int kSelectedKinds[] = {0, 1, 2, 3, 4, 9, 10};
@@ -66,14 +51,6 @@ class SelProgPageTest : public ShellTest {
     ASSERT_EQ(sheet.GetActiveIndex(), kSelectionPage);
   }
 
-  static std::vector<HTreeItem> Children(const CTreeCtrl& tree, HTreeItem item) {
-    std::vector<HTreeItem> children;
-    for (HTreeItem child = tree.GetChildItem(item); child != nullptr; child = tree.GetNextSiblingItem(child)) {
-      children.push_back(child);
-    }
-    return children;
-  }
-
   static std::vector<int> SaveFlags(ShellSheet& sheet, int kind) {
     std::vector<int> flags;
     for (const CProgramInfo& record : sheet.Programs(kind)) flags.push_back(record.m_bSaveFiles);
@@ -97,87 +74,14 @@ class SelProgPageTest : public ShellTest {
     return dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)).IsExpanded(item);
   }
 
-  // True when nothing is ticked in the tree and no record is selected.
+  // True when nothing is ticked and no record is selected.
   void ExpectNothingSelected(ShellSheet& sheet) {
-    const CTreeCtrl& tree = sheet.selection.m_treeProgram;
-    for (HTreeItem group = tree.GetRootItem(); group != nullptr; group = tree.GetNextSiblingItem(group)) {
-      EXPECT_FALSE(tree.GetCheck(group));
-      for (HTreeItem child : Children(tree, group)) {
-        EXPECT_FALSE(tree.GetCheck(child));
-        EXPECT_EQ(tree.GetItemData(child), 0u);
-      }
-    }
-    for (int kind : kSelectedKinds) {
-      SCOPED_TRACE(kind);
-      EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 0));
-    }
+    for (int kind : kSelectedKinds) EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 0));
+    for (int group : {0, 1, 2, 6}) EXPECT_FALSE(sheet.selection.m_treeProgram.GetCheck(sheet.selection.m_hGroup[group]));
     EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-    EXPECT_FALSE(Enabled(sheet, kIdWizBack));
     EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), L"");
   }
 };
-
-TEST_F(SelProgPageTest, TheTreeOffersEachGroupPerAxisOrPlaneAndMarksExistingPrograms) {
-  WriteProgram(L"$1-X", 2);
-  WriteProgram(L"$1-X", 3);    // time constant for X: both kinds exist
-  WriteProgram(L"$1-Y", 0);    // positioning for Y: the cutting-feed kind is missing
-  WriteProgram(L"$1-JK", 9);
-  WriteProgram(L"$1-JK", 10);
-  ShellSheet sheet(ovx_, kSelectionPage);
-  Open(sheet);
-  ASSERT_EQ(sheet.machine.m_aryAxisName, (Names{L"$1-X", L"$1-Y", L"$1-Z"}));
-  ASSERT_EQ(sheet.machine.m_aryTandemMaster, (std::vector<int>{0, 0, 1}));
-
-  struct Row {
-    int group;
-    unsigned label;
-    Names children;
-    std::vector<int> marks;
-    int groupMark;
-  };
-  const std::wstring x = Format(LoadResString(14004), L"$1-X");
-  const std::wstring y = Format(LoadResString(14004), L"$1-Y");
-  const Row kRows[] = {
-      {0, 14011, {x, y}, {0, 0}, 0},
-      {1, 14002, {x, y}, {1, 0}, 1},
-      {2, 14032, {x, y}, {0, 0}, 0},
-      {6, 14034,
-       {Format(LoadResString(14038), L"$1-IJ"), Format(LoadResString(14038), L"$1-JK"),
-        Format(LoadResString(14038), L"$1-KI")},
-       {0, 1, 0},
-       1},
-  };
-  const CTreeCtrl& tree = sheet.selection.m_treeProgram;
-  HTreeItem groupItem = tree.GetRootItem();
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.group);
-    ASSERT_NE(groupItem, nullptr);
-    EXPECT_EQ(groupItem, sheet.selection.m_hGroup[row.group]);
-    EXPECT_EQ(tree.GetItemText(groupItem), LoadResString(row.label));
-    EXPECT_FALSE(IsExpanded(sheet, groupItem));
-    int image = -1;
-    int selectedImage = -1;
-    tree.GetItemImage(groupItem, image, selectedImage);
-    EXPECT_EQ(image, row.groupMark);
-    Names texts;
-    std::vector<int> marks;
-    for (HTreeItem child : Children(tree, groupItem)) {
-      texts.push_back(tree.GetItemText(child));
-      tree.GetItemImage(child, image, selectedImage);
-      EXPECT_EQ(selectedImage, image);
-      marks.push_back(image);
-    }
-    EXPECT_EQ(texts, row.children);
-    EXPECT_EQ(marks, row.marks);
-    groupItem = tree.GetNextSiblingItem(groupItem);
-  }
-  EXPECT_EQ(groupItem, nullptr);
-  ExpectNothingSelected(sheet);
-  // The kinds the page does not offer keep their records as they were.
-  for (int kind : {5, 6, 7, 8}) EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 1));
-
-  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)));
-}
 
 // Three part systems; $2-Z leads a tandem pair with $2-W in the middle of
 // the axis list, so the entries after it belong to the axes after the lead.
@@ -219,43 +123,6 @@ TEST_F(SelProgPageTest, EntriesAfterATandemLeadSelectTheirOwnAxes) {
   }
 }
 
-TEST_F(SelProgPageTest, TickingAGroupTicksItsEntriesAndAllowsNext) {
-  ShellSheet sheet(ovx_, kSelectionPage);
-  Open(sheet);
-  CTreeCtrl& tree = sheet.selection.m_treeProgram;
-  const HTreeItem group = sheet.selection.m_hGroup[0];
-  ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, group, TreePart::StateIcon));
-  EXPECT_TRUE(tree.GetCheck(group));
-  for (HTreeItem child : Children(tree, group)) {
-    EXPECT_TRUE(tree.GetCheck(child));
-    EXPECT_EQ(tree.GetItemData(child), 1u);
-  }
-  // The tandem lead $1-Z has no entry and stays unselected.
-  EXPECT_EQ(SaveFlags(sheet, 0), (std::vector<int>{1, 1, 0}));
-  EXPECT_EQ(SaveFlags(sheet, 1), (std::vector<int>{1, 1, 0}));
-  EXPECT_EQ(SaveFlags(sheet, 2), (std::vector<int>{0, 0, 0}));
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  EXPECT_FALSE(Enabled(sheet, kIdWizBack));
-
-  // One entry unticked: the group stays ticked while the other one is.
-  ClickCheckBox(sheet, 0, 1);
-  EXPECT_TRUE(tree.GetCheck(group));
-  EXPECT_FALSE(tree.GetCheck(Child(sheet, 0, 1)));
-  EXPECT_EQ(SaveFlags(sheet, 0), (std::vector<int>{1, 0, 0}));
-  EXPECT_EQ(SaveFlags(sheet, 1), (std::vector<int>{1, 0, 0}));
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-
-  ClickCheckBox(sheet, 0, 0);
-  ExpectNothingSelected(sheet);
-
-  // Ticking one entry ticks its group.
-  ClickCheckBox(sheet, 6, 2);
-  EXPECT_TRUE(tree.GetCheck(sheet.selection.m_hGroup[6]));
-  EXPECT_EQ(SaveFlags(sheet, 9), (std::vector<int>{0, 0, 1}));
-  EXPECT_EQ(SaveFlags(sheet, 10), (std::vector<int>{0, 0, 1}));
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-}
-
 TEST_F(SelProgPageTest, ATickedProgramThatExistsRaisesTheWarning) {
   WriteProgram(L"$1-X", 2);
   WriteProgram(L"$1-X", 3);
@@ -288,49 +155,6 @@ TEST_F(SelProgPageTest, ATickedProgramThatExistsRaisesTheWarning) {
   ClickCheckBox(sheet, 1, 0);
   ClickCheckBox(sheet, 2, 0);
   EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), LoadResString(14003));
-}
-
-// Whatever a person does to an entry, its box and its programs agree.
-TEST_F(SelProgPageTest, TheSpaceBarAndClicksOnTheCheckBoxTickButTheTextDoesNot) {
-  struct Row {
-    const char* name;
-    std::function<void(HeadlessUi&, HTreeItem)> input;
-    bool ticked;
-  };
-  const Row kRows[] = {
-      {"three quick clicks on the check box",
-       [](HeadlessUi& u, HTreeItem i) {
-         u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon);
-         u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::StateIcon);
-       },
-       true},
-      {"text", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Label); }, false},
-      {"two quick clicks on the text",
-       [](HeadlessUi& u, HTreeItem i) { u.DoubleClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Label); }, false},
-      {"picture", [](HeadlessUi& u, HTreeItem i) { u.ClickTreeItem(PF_IDC_SELECTION_TREE, i, TreePart::Icon); }, false},
-      {"another key", [](HeadlessUi& u, HTreeItem i) {
-         u.SelectTreeItem(PF_IDC_SELECTION_TREE, i);
-         u.PressTreeKey(PF_IDC_SELECTION_TREE, 0x41);
-       },
-       false},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    ShellSheet sheet(ovx_, kSelectionPage);
-    Open(sheet);
-    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.selection.m_hGroup[1], TreePart::Button));
-    const HTreeItem child = Child(sheet, 1, 1);
-    row.input(ui, child);
-    const CTreeCtrl& tree = sheet.selection.m_treeProgram;
-    EXPECT_EQ(tree.GetCheck(child) != FALSE, row.ticked);
-    EXPECT_EQ(tree.GetItemData(child), row.ticked ? 1u : 0u);
-    EXPECT_EQ(tree.GetCheck(sheet.selection.m_hGroup[1]) != FALSE, row.ticked);
-    const std::vector<int> expected = {0, row.ticked ? 1 : 0, 0};
-    EXPECT_EQ(SaveFlags(sheet, 2), expected);
-    EXPECT_EQ(SaveFlags(sheet, 3), expected);
-    EXPECT_EQ(Enabled(sheet, kIdWizNext), row.ticked);
-    ui.PressCancel();
-  }
 }
 
 TEST_F(SelProgPageTest, ComingBackStartsAgainWithNothingTicked) {

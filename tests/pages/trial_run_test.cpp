@@ -123,7 +123,6 @@ TEST_F(TrialRunTest, NotReadyNamesThePartSystem) {
   EXPECT_FALSE(Run(L"$2-X"));
   ASSERT_EQ(log_.texts.size(), 1u);
   EXPECT_EQ(log_.texts[0], Format(LoadResString(12537), 2));
-  EXPECT_NE(log_.texts[0].find(L'2'), std::wstring::npos);
   EXPECT_EQ(CountCalls("CheckTuningExecReady(1, 0) -> 0"), 1);
 }
 

@@ -58,15 +58,15 @@ TEST_F(BatchJobTest, WritesTheReferenceProgramsByteForByte) {
            "[Program]\nKind=1\nAxis=$1-X\nDistance=100\nFeed=3000\nDwellTime=0.5\nSmpTime=5\n",
        "$1-X/POSITION/G1aa.eia",
        "(smptime=5)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n%"},
-      {"doubled forth and back, lathe list 3",
-       Header(0, 3, "$1-X, $1-Z") +
+      {"position file, three axes of order 0",
+       Header(1, 2, "$1-X, $1-Y, $1-Z") + "[Program]\nKind=3\nAxis=$1-X\nFeed=3000\n",
+       "$1-X/TimeConstant/G1Pos.eia", "(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n%"},
+      {"doubled forth and back, lathe list 7",
+       Header(0, 7, "$1-X, $1-Z") +
            "[Program]\nKind=1\nAxis=$1-X\nDistance=100\nFeed=3000\nDwellTime=0.5\nSmpTime2=2\n",
        "$1-X/POSITION/G1ab.eia",
        "(smptime=2)\r\nG94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\n"
        "G01X-100.F3000.\r\nM30\r\n%"},
-      {"position file, three axes of order 0",
-       Header(1, 2, "$1-X, $1-Y, $1-Z") + "[Program]\nKind=3\nAxis=$1-X\nFeed=3000\n",
-       "$1-X/TimeConstant/G1Pos.eia", "(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n%"},
       {"position file, lathe, orders and another part system",
        Header(0, 2, "$1-X, $2-Y, $1-Z") +
            "[Program]\nKind=0\nAxis=$1-X\nPosition $1-Z=50\nOrder $1-Z=1\nPosition $2-Y=7\n",
@@ -76,11 +76,6 @@ TEST_F(BatchJobTest, WritesTheReferenceProgramsByteForByte) {
            "[Program]\nKind=7\nPlane=$1-IJ\nRadius=100\nFeed=3000\nSmpTime=9\n",
        "$1-IJ/LostMotion2/Circle1.eia",
        "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG98G64\r\nG17\r\nG02I100.F3000.\r\nG02I100.F3000.\r\nM30\r\n%"},
-      {"circle, machining centre",
-       Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ\nPlaneAxes=$1-X, $1-Y\n") +
-           "[Program]\nKind=9\nPlane=$1-IJ\nRadius=100\nFeed=3000\nSmpTime=9\n",
-       "$1-IJ/LostMotion3/Circle1.eia",
-       "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG91G61.1\r\nG17\r\nG02I100.F3000.P2\r\nM30\r\n%"},
       {"lathe list 4 moves the incremental axis",
        Header(0, 4, "$1-X, $1-Z") + "[Program]\nKind=4\nAxis=$1-Z\nDistance=10\nFeed=500\nDwell=0\n",
        "$1-Z/LostMotion/G1Pls.eia", "(smptime=5)\r\nG98G97\r\nG01W10.F500.\r\nG04X0\r\nM30\r\n%"},
@@ -146,6 +141,8 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
        ":10: SmpTime must be a number of zero or more, such as 7.2\n"},
       {"sampling time that is not ASCII", axes + "[Program]\nKind=3\nAxis=$1-X\nSmpTime2=7,2\xc2\xb5\n",
        ":10: SmpTime2 must be a number of zero or more, such as 7.2\n"},
+      {"a \";\" after no blank is text", axes + "[Program]\nKind=3\nAxis=$1-X\nFeed=1;5\n",
+       ":10: The feed rate is invalid. Enter a number of zero or more, for example 3000.\n"},
       {"unknown key", axes + "[Program]\nKind=3\nAxis=$1-X\nFed=1\n", ":10: unknown key Fed\n"},
       {"kind out of range", axes + "[Program]\nKind=11\n", ":8: Kind must be a whole number from 0 to 10\n"},
       {"machine type", Header(2, 2, "$1-X"), ":3: MachineType must be a whole number from 0 to 1\n"},
@@ -165,19 +162,16 @@ TEST_F(BatchJobTest, RejectsBadJobsNamingTheLineAndWritesNothing) {
        "with a superscript 1, 2 or 3 name devices, also with an extension. Type another name.\n"},
       {"plane label climbing out", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=../../esc-IJ\nPlaneAxes=$1-X, $1-Y\n")),
        ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
-      {"plane label with a separator", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=a/IJ\nPlaneAxes=$1-X, $1-Y\n")),
-       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
       {"plane label twice", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ, $1-IJ\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n")),
-       ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
-      {"empty plane label", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=$1-IJ,\nPlaneAxes=$1-X, $1-Y, $1-X, $1-Y\n")),
        ":7: plane labels must be distinct usable names, such as $1-IJ\n"},
       {"axis label of the parent folder", Labels(Header(1, 2, "..")), ":6: axis labels must be distinct usable names, such as $1-X\n"},
       {"axis label without its letter", Labels(Header(1, 2, "$1-X, $1-)")), ":6: an axis label ends in its axis letter, such as $1-X\n"},
       {"incremental name that is no address", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U, W)G00\n"),
        ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
+      {"incremental name starting with a digit", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U, 9W\n"),
+       ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
       {"incremental names too few", Labels(Header(0, 2, "$1-X, $1-Z") + "IncrementalNames=U\n"),
        ":7: IncrementalNames needs one address per axis, such as U, or 999 for none\n"},
-      {"axis label of the project folder", Labels(Header(1, 2, "$1-X, .")), ":6: axis labels must be distinct usable names, such as $1-X\n"},
       {"axis label that Windows folds into another", Labels(Header(1, 2, "$1-X, $1-X.")),
        ":6: axis labels must be distinct usable names, such as $1-X\n"},
       {"plane label that names a device", Labels(Header(1, 2, "$1-X, $1-Y", "Planes=con.IJ\nPlaneAxes=$1-X, $1-Y\n")),
@@ -228,7 +222,7 @@ TEST_F(BatchJobTest, NonAsciiFoldersAndJobPathsAreUtf8) {
 }
 
 TEST_F(BatchJobTest, ASingleAxisLatheMachineGeneratesItsCircle) {
-  for (int list : {2, 4, 6}) {
+  for (int list : {2, 6}) {
     SCOPED_TRACE(list);
     ASSERT_EQ(Run(Header(0, list, "$1-X", "Planes=$1-IJ\nPlaneAxes=$1-X, $1-Y\n") +
                   "IncrementalNames=U\n[Program]\nKind=7\nPlane=$1-IJ\nRadius=10\nFeed=500\nSmpTime=1\n"),

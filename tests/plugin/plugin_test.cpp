@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "PluginHost.h"
+#include "support/PluginHost.h"
 #include "common/Path.h"
 #include "common/StringTable.h"
 #include "common/Text.h"

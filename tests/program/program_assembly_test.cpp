@@ -91,15 +91,6 @@ TEST(MakeProgram, FileContentByKindMachineTypeAndFile) {
   }
 }
 
-TEST(MakeProgram, SamplingTimeIsCopiedUnchanged) {
-  for (const wchar_t* smpTime : {L"5", L"1.25", L"", L"abc"}) {
-    CProgramInfo info = Program(4);
-    info.m_strSmpTime = smpTime;
-    const std::wstring text = Make(info, 1, 1, 2);
-    EXPECT_EQ(text.substr(0, text.find(L"\r\n")), std::wstring(L"(smptime=") + smpTime + L")");
-  }
-}
-
 // A refused value stops only the files that use it: one error box, and the
 // file keeps its old text.
 TEST(MakeProgram, RefusedValuesStopTheFilesThatUseThem) {

@@ -74,7 +74,9 @@ TEST_F(ProgramFiles, SaveWritesCrLfAndTheEndLine) {
     data.m_strText = c.text;
     data.m_bModified = 1;
     EXPECT_EQ(data.Save(Wide(path)), c.bytes != nullptr);
-    if (c.bytes) EXPECT_EQ(ReadBytes(path), c.bytes);
+    if (c.bytes) {
+      EXPECT_EQ(ReadBytes(path), c.bytes);
+    }
     EXPECT_EQ(data.m_bModified, c.modified);
   }
 }
@@ -105,14 +107,6 @@ TEST_F(ProgramFiles, MissingSecondFileLeavesTheProgramUnloaded) {
   EXPECT_EQ(info.m_bLoaded, 1);
 }
 
-TEST_F(ProgramFiles, ProgramWithoutFileListIsNotLoaded) {
-  pf::CProgramInfo info;
-  info.resize(2);
-  EXPECT_TRUE(info.LoadFiles(Wide(root_ / "P"), 0, 5, L"$1-X"));
-  EXPECT_EQ(info.size(), 0u);
-  EXPECT_EQ(info.m_bLoaded, 0);
-}
-
 TEST_F(ProgramFiles, SaveFilesWritesTheFilesTheProgramHolds) {
   pf::CProgramInfo info;
   info.m_nKind = 3;
@@ -126,14 +120,6 @@ TEST_F(ProgramFiles, SaveFilesWritesTheFilesTheProgramHolds) {
   EXPECT_EQ(ReadBytes(folder / "G1b.eia"), "G91\r\n%");
   EXPECT_FALSE(pf_test::fs::exists(folder / "G1aa.eia"));
   EXPECT_FALSE(pf_test::fs::exists(folder / "G1ab.eia"));
-}
-
-TEST_F(ProgramFiles, SaveFilesFailsWhenTheFolderCannotBeMade) {
-  WriteBytes(root_ / "P" / "$1-X", "a file where the folder should be");
-  pf::CProgramInfo info;
-  info.m_nKind = 4;
-  info.resize(3);
-  EXPECT_FALSE(info.SaveFiles(0, Wide(root_ / "P"), L"$1-X"));
 }
 
 TEST_F(ProgramFiles, SaveAllWritesTheMarkedPrograms) {
@@ -160,14 +146,6 @@ TEST_F(ProgramFiles, SaveAllWritesTheMarkedPrograms) {
   EXPECT_FALSE(programs.SaveAll(Wide(root_ / "Q"), 0, axes));
   EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia"));
   EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia.tmp"));
-}
-
-TEST_F(ProgramFiles, SaveAllWithoutMarkedProgramsSucceeds) {
-  pf::CProgramInfoAry programs;
-  EXPECT_TRUE(programs.SaveAll(Wide(root_ / "P"), 0, {}));
-  programs.resize(2);
-  EXPECT_TRUE(programs.SaveAll(Wide(root_ / "P"), 0, {L"$1-X", L"$1-Y"}));
-  EXPECT_FALSE(pf_test::fs::exists(root_ / "P"));
 }
 
 }  // namespace

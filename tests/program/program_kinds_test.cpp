@@ -8,59 +8,26 @@
 
 namespace {
 
-using pf::GetProgramFileTable;
-
-struct FileListCase {
-  int kind;
-  int machineType;
-  std::vector<std::wstring> names;
-  std::vector<unsigned> titles;
-};
-
-TEST(ProgramKinds, FileListsByKindAndMachineType) {
-  const FileListCase cases[] = {
-      {0, 0, {L"G0Pos.eia", L"G0a.eia"}, {12599, 12600}},
-      {2, 1, {L"G0Pos.eia", L"G0b.eia", L"G0a.eia"}, {12599, 12601, 12600}},
-      {3, 0, {L"G1Pos.eia", L"G1aa.eia", L"G1ab.eia"}, {12599, 12602, 12603}},
-      {3, 1, {L"G1Pos.eia", L"G1b.eia", L"G1aa.eia", L"G1ab.eia"}, {12599, 12601, 12602, 12603}},
-      {4, 1, {L"G1Pos.eia", L"G1Pls.eia", L"G1Min.eia"}, {12599, 12604, 12605}},
-      {6, 0, {L"G1Pos.eia", L"G1a.eia", L"G1b.eia"}, {12599, 12606, 12607}},
-      {7, 0, {L"InitCircle1.eia", L"Circle1.eia"}, {12599, 12608}},
-      {9, 1, {L"InitCircle1.eia", L"Circle1.eia"}, {12599, 12608}},
-      {10, 0, {L"InitCircle2.eia", L"Circle2.eia"}, {12599, 12608}},
+// The kinds whose folders and files no saved project of the other tests holds.
+TEST(ProgramKinds, FeedForwardKindsFoldersAndFiles) {
+  const struct {
+    int kind;
+    int machineType;
+    const wchar_t* folder;
+    const wchar_t* files;  // each file's name and title
+  } rows[] = {
+      {5, 1, L"VKS-FF", L"G1Pos.eia 12599, G1a.eia 12606, G1b.eia 12607, "},
+      {6, 0, L"InertiaRatio", L"G1Pos.eia 12599, G1a.eia 12606, G1b.eia 12607, "},
   };
-  for (const FileListCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "kind " << c.kind << " machine " << c.machineType);
-    int count = -1;
-    const pf::ProgramFileEntry* files = GetProgramFileTable(c.kind, c.machineType, count);
-    ASSERT_NE(files, nullptr);
-    ASSERT_EQ(count, static_cast<int>(c.names.size()));
-    for (int i = 0; i < count; ++i) {
-      EXPECT_EQ(files[i].fileName, c.names[i]);
-      EXPECT_EQ(files[i].titleId, c.titles[i]);
-    }
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.kind);
+    int count = 0;
+    const pf::ProgramFileEntry* files = pf::GetProgramFileTable(row.kind, row.machineType, count);
+    std::wstring listed;
+    for (int i = 0; i < count; ++i) listed += files[i].fileName + (L" " + std::to_wstring(files[i].titleId) + L", ");
+    EXPECT_EQ(listed, row.files);
+    EXPECT_EQ(pf::GetProgramKindName(row.kind), row.folder);
   }
-}
-
-TEST(ProgramKinds, InvalidPairsGiveNoListAndKeepTheCount) {
-  const int pairs[][2] = {{-1, 0}, {11, 1}, {0, 2}, {3, -1}};
-  for (const auto& pair : pairs) {
-    SCOPED_TRACE(testing::Message() << "kind " << pair[0] << " machine " << pair[1]);
-    int count = 42;
-    EXPECT_EQ(GetProgramFileTable(pair[0], pair[1], count), nullptr);
-    EXPECT_EQ(count, 42);
-  }
-}
-
-TEST(ProgramKinds, FolderNames) {
-  const wchar_t* expected[] = {L"POSITION",    L"POSITION",     L"TimeConstant", L"TimeConstant",
-                               L"LostMotion",  L"VKS-FF",       L"InertiaRatio", L"LostMotion2",
-                               L"LostMotion2", L"LostMotion3",  L"LostMotion3"};
-  for (int kind = 0; kind < pf::kProgramKindCount; ++kind) {
-    EXPECT_EQ(pf::GetProgramKindName(kind), expected[kind]) << "kind " << kind;
-  }
-  EXPECT_EQ(pf::GetProgramKindName(-1), L"");
-  EXPECT_EQ(pf::GetProgramKindName(11), L"");
 }
 
 struct LatheCase {

@@ -76,13 +76,15 @@ TEST_F(HeadlessDriverTest, MessageBoxesTakeTheQueuedAnswerOrTheirDefault) {
   wizard.project.onNext = [&] {
     answers.push_back(ShowMessage(14043, MsgIcon::Question, MsgButtons::YesNo, 1));
     answers.push_back(ShowMessage(12518, MsgIcon::Error));
+    wizard.sheet.PostWizardButtons(kWizBack | kWizNext | kWizFinish);   // Finish hides the enabled Next
   };
+  wizard.project.nextAnswer = -1;
   EXPECT_EQ(RunWizard(R"(expect messages 0
 answer yes
 next
 expect messages 2
 expect message 12518
-expect page 1
+expect buttons back finish
 cancel
 expect closed cancel
 )"),
@@ -101,7 +103,8 @@ TEST_F(HeadlessDriverTest, AnAbandonedHandlerFailsItsStep) {
 }
 
 TEST_F(HeadlessDriverTest, AScriptThatEndsWithTheWizardOpenFails) {
-  EXPECT_EQ(RunWizard("next\nexpect page 1\n"), "w.script:2: the script ended while the wizard was still open\n");
+  EXPECT_EQ(RunWizard("next\nexpect page 1\nexpect closed cancel\n"),
+            "w.script:3: a window is still open\nw.script:3: the script ended while the wizard was still open\n");
   EXPECT_EQ(result, kIdCancel);
   ASSERT_FALSE(ui.closed().empty());
   EXPECT_TRUE(ui.closed().back().inputRanOut);

@@ -39,8 +39,6 @@ class FullDisk {
   FullDisk(const FullDisk&) = delete;
   FullDisk& operator=(const FullDisk&) = delete;
 
-  bool mounted() const { return mounted_; }
-
   // Leaves about `room` bytes that can still be written.
   void LeaveRoom(std::size_t room) { mounted_ ? Fill(room) : Limit(room); }
 

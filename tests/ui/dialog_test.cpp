@@ -194,6 +194,7 @@ TEST_F(DialogTest, RadioButtonsOfAGroupAreExclusiveAndExchangeTheirIndex) {
   dialog.circleDir = -1;
   dialog.UpdateData(FALSE);
   EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_COUNTER_CLOCKWISE), kBstUnchecked);
+  dialog.circleDir = 1;   // no button is checked: the read gives -1
   dialog.UpdateData(TRUE);
   EXPECT_EQ(dialog.circleDir, -1);
 }

@@ -1,6 +1,6 @@
 // The Windows resources that the cross resource compiler makes from
 // res/module.rc hold exactly what the C++ tables hold: every dialog with every
-// control (class, id, text, style, rectangle), every bitmap, every string.
+// control (class, id, text, style, rectangle) and every string.
 // Runs when the build found x86_64-w64-mingw32-windres.
 #include <gtest/gtest.h>
 
@@ -18,7 +18,6 @@
 namespace pf {
 namespace {
 
-constexpr std::uint16_t kTypeBitmap = 2;
 constexpr std::uint16_t kTypeDialog = 5;
 constexpr std::uint16_t kTypeString = 6;
 
@@ -155,17 +154,6 @@ TEST_F(ResourceFile, DialogsMatchTheTemplateTable) {
       EXPECT_EQ(in.NameOrOrdinal(), control.text);
       in.Skip(in.U16());           // creation data
     }
-  }
-}
-
-TEST_F(ResourceFile, BitmapsMatchTheBitmapTable) {
-  for (const BitmapResource& bitmap : BitmapResources()) {
-    SCOPED_TRACE(bitmap.file);
-    const Resource* resource = Find(kTypeBitmap, static_cast<std::uint16_t>(bitmap.id));
-    ASSERT_NE(resource, nullptr);
-    Reader in(resource->data, 4);  // BITMAPINFOHEADER after its size
-    EXPECT_EQ(static_cast<int>(in.U32()), bitmap.cx);
-    EXPECT_EQ(static_cast<int>(in.U32()), bitmap.cy);
   }
 }
 

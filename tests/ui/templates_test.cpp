@@ -1,6 +1,6 @@
-// The dialog templates and bitmaps of res/: every control the pages address
-// exists with the kind and styles they rely on, layouts stay inside their
-// dialogs, and the bitmap files match their table.
+// The dialog templates and bitmaps of res/: controls have the styles the
+// pages rely on, layouts stay inside their dialogs, and the bitmap files
+// match their table.
 #include <cstdint>
 #include <cwctype>
 #include <fstream>
@@ -19,40 +19,6 @@
 
 namespace pf::testing {
 namespace {
-
-struct ControlRow {
-  unsigned dialog;
-  int id;
-  const wchar_t* windowClass;
-};
-
-constexpr ControlRow kAddressedControls[] = {
-    {2504, PF_IDC_AXIS_NAME, L"" PF_WC_EDIT}, {2504, kIdOk, L"" PF_WC_BUTTON}, {2504, kIdCancel, L"" PF_WC_BUTTON},
-    {2505, PF_IDC_MACHINE_TYPE, L"" PF_WC_COMBOBOX}, {2505, PF_IDC_MACHINE_TYPE_LABEL, L"" PF_WC_STATIC},
-    {2505, PF_IDC_GCODE_GROUP, L"" PF_WC_BUTTON}, {2505, PF_IDC_GCODE_LIST2, L"" PF_WC_BUTTON},
-    {2505, PF_IDC_GCODE_LIST3, L"" PF_WC_BUTTON}, {2505, PF_IDC_GCODE_LIST4, L"" PF_WC_BUTTON},
-    {2505, PF_IDC_GCODE_LIST5, L"" PF_WC_BUTTON}, {2505, PF_IDC_GCODE_LIST6, L"" PF_WC_BUTTON},
-    {2505, PF_IDC_GCODE_LIST7, L"" PF_WC_BUTTON}, {2505, PF_IDC_AXIS_LIST, L"" PF_WC_LISTBOX},
-    {2505, PF_IDC_ADD_AXIS, L"" PF_WC_BUTTON}, {2505, PF_IDC_DELETE_AXIS, L"" PF_WC_BUTTON},
-    {2506, PF_IDC_HEADING, L"" PF_WC_STATIC}, {2506, PF_IDC_AXIS, L"" PF_WC_STATIC},
-    {2506, PF_IDC_MINUS, L"" PF_WC_STATIC}, {2506, PF_IDC_PLUS, L"" PF_WC_STATIC},
-    {2506, PF_IDC_AXIS2, L"" PF_WC_STATIC}, {2506, PF_IDC_MINUS2, L"" PF_WC_STATIC},
-    {2506, PF_IDC_PLUS2, L"" PF_WC_STATIC}, {2506, PF_IDC_MINUS_LABEL2, L"" PF_WC_STATIC},
-    {2506, PF_IDC_PLUS_LABEL2, L"" PF_WC_STATIC}, {2506, PF_IDC_HINT, L"" PF_WC_STATIC},
-    {2506, PF_IDC_DISTANCE, L"" PF_WC_EDIT}, {2506, PF_IDC_FEED, L"" PF_WC_EDIT},
-    {2506, PF_IDC_FEED_LABEL, L"" PF_WC_STATIC}, {2506, PF_IDC_DWELL, L"" PF_WC_EDIT},
-    {2506, PF_IDC_DWELL_CHECK, L"" PF_WC_BUTTON}, {2506, PF_IDC_SMP_TIME, L"" PF_WC_EDIT},
-    {2506, PF_IDC_RADIUS, L"" PF_WC_EDIT}, {2506, PF_IDC_RADIUS_LABEL, L"" PF_WC_STATIC},
-    {2506, PF_IDC_CLOCKWISE, L"" PF_WC_BUTTON}, {2506, PF_IDC_COUNTER_CLOCKWISE, L"" PF_WC_BUTTON},
-    {2506, PF_IDC_CREATE, L"" PF_WC_BUTTON}, {2506, PF_IDC_TRIAL_RUN, L"" PF_WC_BUTTON},
-    {2506, PF_IDC_FILE_LIST, L"" PF_WC_LISTBOX}, {2506, PF_IDC_PROGRAM_TEXT, L"" PF_WC_EDIT},
-    {2506, PF_IDC_GRID_PLACE, L"" PF_WC_STATIC}, {2507, PF_IDC_PROJECT, L"" PF_WC_COMBOBOX},
-    {2508, PF_IDC_SUMMARY_TREE, L"" PF_WC_TREEVIEW}, {2508, PF_IDC_PROGRAM_TEXT, L"" PF_WC_EDIT},
-    {2508, PF_IDC_MACHINE_TYPE, L"" PF_WC_STATIC}, {2508, PF_IDC_SUMMARY_PROJECT, L"" PF_WC_STATIC},
-    {2506, PF_IDC_MOTION_VERDICT, L"" PF_WC_STATIC}, {2506, PF_IDC_MOTION_PICTURE, L"" PF_WC_STATIC},
-    {2508, PF_IDC_MOTION_VERDICT, L"" PF_WC_STATIC}, {2508, PF_IDC_MOTION_PICTURE, L"" PF_WC_STATIC},
-    {2509, PF_IDC_SELECTION_TREE, L"" PF_WC_TREEVIEW}, {2509, PF_IDC_SELECTION_WARNING, L"" PF_WC_STATIC},
-};
 
 struct StyleRow {
   const char* name;
@@ -112,17 +78,6 @@ bool SameClass(const std::wstring& a, const std::wstring& b) {
     if (std::towlower(a[i]) != std::towlower(b[i])) return false;
   }
   return true;
-}
-
-TEST(Templates, EveryControlThePagesAddressExistsWithItsKind) {
-  for (const ControlRow& row : kAddressedControls) {
-    SCOPED_TRACE(::testing::Message() << row.dialog << " / " << row.id);
-    const DialogTemplate* dialog = FindDialogTemplate(row.dialog);
-    ASSERT_NE(dialog, nullptr);
-    const ControlTemplate* control = dialog->Find(row.id);
-    ASSERT_NE(control, nullptr);
-    EXPECT_TRUE(SameClass(control->windowClass, row.windowClass)) << control->windowClass;
-  }
 }
 
 TEST(Templates, ControlsHaveTheStylesThePagesRelyOn) {
@@ -214,32 +169,6 @@ TEST(Templates, NoTwoControlsOfADialogShareAnAccessKey) {
       const auto [owner, fresh] = owners.emplace(key, label);
       EXPECT_TRUE(fresh) << "\"" << ToNarrow(label) << "\" and \"" << ToNarrow(owner->second) << "\"";
     }
-  }
-}
-
-using RadioGroupTest = UiTest;
-
-TEST_F(RadioGroupTest, RadioGroupsRunToTheNextGroupStart) {
-  struct Row {
-    unsigned dialog;
-    int first;
-    std::vector<int> group;
-  };
-  const Row kRows[] = {
-      {2505, PF_IDC_GCODE_LIST2,
-       {PF_IDC_GCODE_LIST2, PF_IDC_GCODE_LIST3, PF_IDC_GCODE_LIST4, PF_IDC_GCODE_LIST5, PF_IDC_GCODE_LIST6,
-        PF_IDC_GCODE_LIST7}},
-      {2506, PF_IDC_CLOCKWISE, {PF_IDC_CLOCKWISE, PF_IDC_COUNTER_CLOCKWISE}},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.dialog);
-    CDialog dialog(row.dialog);
-    ASSERT_TRUE(ui.OpenDialog(dialog));
-    for (int id : row.group) dialog.GetDlgItem(id).ShowWindow(kSwShow);
-    EXPECT_EQ(dialog.Peer().RadioGroup(row.first), row.group);
-    ui.Click(row.group.back());
-    for (int id : row.group) EXPECT_EQ(dialog.IsDlgButtonChecked(id), id == row.group.back() ? 1 : 0);
-    ui.CloseWindow();
   }
 }
 

@@ -1,5 +1,5 @@
 // The headless tree view: check boxes toggled by the state icon and the
-// space bar, hit tests, navigation, expand state and image lists.
+// space bar, hit tests, expand state and image lists.
 #include "TestPages.h"
 #include "res/controls.h"
 #include "ui/ImageList.h"
@@ -139,38 +139,6 @@ TEST_F(TreeTest, HitTestsNameThePartOfTheRowUnderThePoint) {
   unsigned flags = 0;
   EXPECT_EQ(dialog.tree.HitTest(Point{5, 3 * kTreeRowHeight + 2}, &flags), nullptr);
   EXPECT_EQ(flags, kTvhtNowhere);
-}
-
-TEST_F(TreeTest, ItemsKeepTheirRelationsDataAndImages) {
-  CTreeCtrl& tree = dialog.tree;
-  EXPECT_EQ(tree.GetCount(), 3u);
-  EXPECT_EQ(tree.GetRootItem(), group);
-  EXPECT_EQ(tree.GetChildItem(group), first);
-  EXPECT_EQ(tree.GetNextSiblingItem(first), second);
-  EXPECT_EQ(tree.GetPrevSiblingItem(second), first);
-  EXPECT_EQ(tree.GetNextSiblingItem(second), nullptr);
-  EXPECT_EQ(tree.GetParentItem(first), group);
-  EXPECT_EQ(tree.GetParentItem(group), nullptr);
-  EXPECT_EQ(tree.GetItemData(first), 7u);
-  EXPECT_TRUE(tree.SetItemData(first, 1));
-  EXPECT_EQ(tree.GetItemData(first), 1u);
-  int image = -1;
-  int selected = -1;
-  EXPECT_TRUE(tree.GetItemImage(first, image, selected));
-  EXPECT_EQ(image, 1);
-  EXPECT_EQ(selected, 1);
-  EXPECT_TRUE(tree.SetItemImage(group, 1, 1));
-  EXPECT_TRUE(tree.GetItemImage(group, image, selected));
-  EXPECT_EQ(image, 1);
-  EXPECT_TRUE(tree.DeleteItem(first));
-  EXPECT_EQ(tree.GetChildItem(group), second);
-  EXPECT_EQ(tree.GetItemData(first), 0u);
-  EXPECT_FALSE(tree.SetCheck(first, TRUE));
-  tree.RedrawWindow();
-  EXPECT_EQ(Peer().redraws(), 1);
-  EXPECT_TRUE(tree.DeleteAllItems());
-  EXPECT_EQ(tree.GetRootItem(), nullptr);
-  EXPECT_TRUE(dialog.events.empty());
 }
 
 TEST_F(TreeTest, CollapsingMovesTheCaretUpAndHidesTheChildrenFromInput) {

@@ -25,15 +25,15 @@
 
 #include "RecordReceiver.h"
 #include "ViewerCommands.h"
-#include "WindowInput.h"
 #include "common/Text.h"
+#include "tools/script/win32/WindowQueries.h"
 
 namespace pf {
 namespace {
 
-using proof::Send;
-using proof::SetText;
-using proof::Text;
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendMessageW(hwnd, message, wParam, lParam);
+}
 
 struct Search {
   bool (*wanted)(HWND);
@@ -95,7 +95,9 @@ bool Press(const std::wstring& wanted) {
 
 std::wstring StaticTexts(HWND dialog) {
   std::wstring texts;
-  for (HWND at = nullptr; (at = FindWindowExW(dialog, at, L"Static", nullptr)) != nullptr;) texts += L" " + Text(at);
+  for (HWND at = nullptr; (at = FindWindowExW(dialog, at, L"Static", nullptr)) != nullptr;) {
+    texts += L" " + WindowTextOf(at);
+  }
   return texts;
 }
 
@@ -108,8 +110,8 @@ HWND Child(const wchar_t* kind) { return FindWindowExW(Viewer(), nullptr, kind, 
 int Answer(const std::wstring& action, const std::wstring& value) {
   const HWND dialog = Await(action == L"box" ? IsMessageBox : IsInputDialog);
   if (dialog == nullptr) return 1;
-  if (action == L"fill") SetText(Edit(dialog), value);
-  if (action == L"box") Print(Text(dialog) + L":" + StaticTexts(dialog));
+  if (action == L"fill") Send(Edit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+  if (action == L"box") Print(WindowTextOf(dialog) + L":" + StaticTexts(dialog));
   return PostMessageW(dialog, WM_COMMAND, action == L"dismiss" ? IDCANCEL : IDOK, 0) ? 0 : 1;
 }
 
@@ -132,9 +134,9 @@ int PrintState(HWND list) {
   const bool onTop = (GetWindowLongW(Viewer(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   std::wstring widths;
   for (int column = 0; column < 4; ++column) widths += L" " + std::to_wstring(Send(list, LVM_GETCOLUMNWIDTH, column));
-  Print(L"title " + Text(Viewer()) + L"\non top " + (onTop ? L"yes" : L"no") + L"\nrows " +
+  Print(L"title " + WindowTextOf(Viewer()) + L"\non top " + (onTop ? L"yes" : L"no") + L"\nrows " +
         std::to_wstring(Send(list, LVM_GETITEMCOUNT)) + L"\nwidths" + widths + L"\nstatus " +
-        Text(Child(STATUSCLASSNAMEW)));
+        WindowTextOf(Child(STATUSCLASSNAMEW)));
   return 0;
 }
 
