@@ -45,7 +45,7 @@ rm -f "$artefacts"/*.log "$artefacts"/*.records "$artefacts"/*.txt "$artefacts"/
 source scripts/wine-display.sh
 unset OVXSIM_MACHINE
 receiver=""
-on_wine_exit 'if [ -n "$receiver" ]; then kill "$receiver" 2>/dev/null || true; fi'
+kill_on_wine_exit receiver
 start_wine_display logview
 data=$(wine_data_folder)
 wineserver -w
@@ -56,7 +56,12 @@ cp "$build/tools/host/host.exe" "$build/src/plugin/40.PathForge.pin" "$work/miss
 
 script_path() { windows_path "$(realpath "$1")"; }
 probe() { wine "$build/tools/uiproof/logprobe.exe" "$@" 2>/dev/null | tr -d '\r'; }
-holds() { grep -qF -- "$2" <<<"$1"; }
+# Whether the text (the first argument) holds each of the others.
+holds() {
+  local text=$1 needle
+  shift
+  for needle; do grep -qF -- "$needle" <<<"$text" || return 1; done
+}
 # An ok line when the command succeeds, else a not-ok line.
 check() {
   local what=$1
@@ -81,7 +86,7 @@ close_viewer() {
   probe press "Exit"
   for ((tries = 0; tries < 300; tries++)); do
     state=$(awk '{ print $3 }' "/proc/$receiver/stat" 2>/dev/null)
-    [ -n "$state" ] && [ "$state" != Z ] || break
+    if [ -z "$state" ] || [ "$state" = Z ]; then break; fi
     sleep 0.1
   done
   stop_receiver
@@ -193,7 +198,7 @@ close_viewer
 start_receiver logview.exe
 state=$(probe state)
 check "column widths, Always on top and Auto scroll are kept between runs" \
-  eval 'holds "$state" "widths 96 60 64 400" && holds "$state" "on top yes" && holds "$state" "auto scroll off"'
+  holds "$state" "widths 96 60 64 400" "on top yes" "auto scroll off"
 probe press "Auto scroll"
 probe press "Always on top"
 probe menu

@@ -49,14 +49,14 @@ unzip -q "$zip" -d "$unpacked"
 
 declare -A objdumps=([x64]=x86_64-w64-mingw32-objdump [x86]=i686-w64-mingw32-objdump)
 declare -A formats=([x64]=pei-x86-64 [x86]=pei-i386)
-wanted="README.txt LICENSES.txt"
+listed=(README.txt LICENSES.txt)
 for arch in x64 x86; do
-  wanted+=" $arch/40.PathForge.pin"
+  listed+=("$arch/40.PathForge.pin")
   for file in OVXIF.dll host.exe logview.exe machine.ini try-pathforge.bat; do
-    wanted+=" try-without-a-cnc/$arch/$file"
+    listed+=("try-without-a-cnc/$arch/$file")
   done
 done
-wanted=$(printf '%s\n' $wanted | sort)
+wanted=$(printf '%s\n' "${listed[@]}" | sort)
 found=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | sort)
 [ "$found" = "$wanted" ]
 result $? "the package holds exactly the plug-ins, the try-it folders, README.txt and LICENSES.txt"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Wine checks: their "ok" / "not ok" lines and the summary.
 #
 #   source scripts/check-tally.sh

@@ -13,7 +13,7 @@
 # screenshots there as BMP files; they become PNG files and stay as
 # artefacts.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 2
 build=${1:-build/windows}
 shots=${2:-build/win32-ui-shots}
 proofs=(uiproof)

@@ -18,7 +18,7 @@
 # (shots/<case>/NN-page-P.png, NN-message-ID.png), each run's output
 # (<case>.log) and the records the log viewer received (logview.records).
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 2
 build=${1:-build/windows}
 artefacts=${2:-artifacts/wine-e2e}
 timeout_s=300
@@ -37,7 +37,7 @@ mkdir -p "$artefacts/shots"
 source scripts/wine-display.sh
 unset OVXSIM_MACHINE
 viewer=""
-on_wine_exit 'if [ -n "$viewer" ]; then kill "$viewer" 2>/dev/null || true; fi'
+kill_on_wine_exit viewer
 start_wine_display wine-e2e
 data=$(wine_data_folder)
 wineserver -w

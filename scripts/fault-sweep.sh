@@ -65,7 +65,7 @@ outcome_line() {
 }
 LINE_START=$(outcome_line "the start-up showed no message (12501, NCType Not Found, 12506, 12550)")
 LINE_AXES=$(outcome_line "the machine page offers axes (Next enabled)")
-LINE_NAMES=$(outcome_line 'the selection offers axis $1-X (the NC named its axes so)')
+LINE_NAMES=$(outcome_line "the selection offers axis \$1-X (the NC named its axes so)")
 LINE_CLOSED=$(outcome_line "the wizard closed by Finish")
 LINE_COUNT=$(outcome_line "the trial question was the only message")
 LINE_LAST=$(outcome_line "the trial question was the last message")
@@ -122,7 +122,7 @@ files_verdict() {
   while read -r file; do
     case $file in
       *.eia) [ "$(tail -c 1 "$project/$file")" = % ] || { echo "$file cut short"; return; } ;;
-      */Project.dat) grep -q '^\[GCode\]' "$project/$file" && grep -q '^\[Machine\]' "$project/$file" ||
+      */Project.dat) { grep -q '^\[GCode\]' "$project/$file" && grep -q '^\[Machine\]' "$project/$file"; } ||
         { echo "$file cut short"; return; } ;;
     esac
   done <<<"$files"

@@ -9,7 +9,7 @@
 # in artifacts/fuzz/<target>/. Prints one line per target with its
 # executions, then `fuzz: N passed, M failed`; exits 1 when a target failed.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 2
 
 build=${1:?usage: scripts/fuzz.sh BUILD_DIR [SECONDS]}
 seconds=${2:-30}

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# The whole test suite: the native build and its tests through CTest; the
-# fuzz targets and the fault sweep on a sanitized build; then for each
-# Windows architecture (x64, x86) its build, the checks of that
-# build and the Windows programs under Wine on a virtual display (the Win32
-# proofs, the end-to-end scripts against the real plug-in); then the package
-# as a user unpacks it. Every suite runs even when one before it failed, so
-# that each leaves its artefacts in artifacts/ (git-ignored); a failed build
-# fails the suites that need it. The last line counts the suites.
+# The whole test suite: the static analysers (beside all the others); the
+# native build and its tests through CTest; the fuzz targets and the fault
+# sweep on a sanitized build; then for each Windows architecture (x64, x86)
+# its build, the checks of that build and the Windows programs under Wine
+# on a virtual display (the Win32 proofs, the end-to-end scripts against the
+# real plug-in); then the package as a user unpacks it. Every suite runs
+# even when one before it failed, so that each leaves its artefacts in
+# artifacts/ (git-ignored); a failed build fails the suites that need it.
+# The last line counts the suites.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 2
 
 scripts/need-packages.sh build-essential cmake ninja-build googletest libgtest-dev libgmock-dev \
   libbenchmark-dev mingw-w64 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 wine32:i386 \
-  xvfb x11-apps x11-utils imagemagick zip unzip clang-14 libclang-rt-14-dev || exit 1
+  xvfb x11-apps x11-utils imagemagick zip unzip clang-14 libclang-rt-14-dev clang-tidy cppcheck shellcheck jq \
+  locales || exit 1
 
 passed=0
 failed=0
@@ -37,6 +39,19 @@ skip() {
 }
 build_preset() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1"; }
 native_tests() { build_preset native && ctest --preset native -j"$(nproc)"; }
+
+# The static analysers read the sources, not the builds: they run from the
+# start beside the other suites, at the lowest priority so that they take
+# the time the builds and the Wine checks leave, and are collected at the end.
+mkdir -p artifacts
+nice -n 19 scripts/static-analysis.sh >artifacts/static-analysis.log 2>&1 &
+analysis=$!
+analysis_result() {
+  wait "$analysis"
+  local status=$?
+  cat artifacts/static-analysis.log
+  return "$status"
+}
 
 suite "native build and tests" native_tests
 
@@ -73,6 +88,7 @@ package_check() {
   zip=$(scripts/package.sh | tail -1) && scripts/check-package.sh "$zip" artifacts/package
 }
 suite "package" package_check
+suite "static analysis (the wait for it)" analysis_result
 
 printf '%s\n' "${results[@]}"
 echo "# $SECONDS s in all"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Wine checks: a virtual display, a fresh Wine prefix on it,
 # and their removal when the calling script exits.
 #
@@ -5,7 +6,8 @@
 #   start_wine_display NAME    # sets DISPLAY, WINEPREFIX, WINEDEBUG, work (a
 #                              # scratch folder), display (its number)
 #   wine_data_folder           # prints the prefix's data folder (POSIX path)
-#   on_wine_exit COMMAND       # runs COMMAND first when the script exits
+#   kill_on_wine_exit NAME     # kills the process whose id the variable NAME
+#                              # holds (when not empty) as the script exits
 #   wine_window_frames yes|no  # whether a window manager frames Wine's windows
 #   windows_path PATH          # the Windows form of a POSIX path in the prefix
 #   shots_to_png FOLDER        # the host's BMP screenshots there become PNG files
@@ -15,9 +17,9 @@
 
 source scripts/wine-loader.sh
 
-_wine_exit_hooks=()
+_wine_exit_pids=()
 
-on_wine_exit() { _wine_exit_hooks+=("$1"); }
+kill_on_wine_exit() { _wine_exit_pids+=("$1"); }
 
 windows_path() { winepath -w "$1" 2>/dev/null; }
 
@@ -46,8 +48,10 @@ wine_screenshot() {
 }
 
 _stop_wine_display() {
-  local hook
-  for hook in "${_wine_exit_hooks[@]}"; do eval "$hook"; done
+  local name
+  for name in "${_wine_exit_pids[@]}"; do
+    if [ -n "${!name}" ]; then kill "${!name}" 2>/dev/null || true; fi
+  done
   if [ -n "${WINEPREFIX:-}" ]; then WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true; fi
   if [ -n "${_xvfb:-}" ]; then
     kill "$_xvfb" 2>/dev/null || true

@@ -231,7 +231,7 @@ int32_t OVX_CALL NcGetAccelerationParameter(int32_t kind, int32_t system, int32_
 
 // Every served entry point has the contract's signature.
 #define OVXSIM_MATCHES_CONTRACT(name) \
-  static_assert(std::is_same_v<decltype(&name), ovx::name##Fn>, #name " differs from the contract");
+  static_assert(std::is_same_v<decltype(&(name)), ovx::name##Fn>, #name " differs from the contract");
 OVXSIM_MATCHES_CONTRACT(OvxNcIfInit)
 OVXSIM_MATCHES_CONTRACT(OvxNcIfCallPinType)
 OVXSIM_MATCHES_CONTRACT(OvxNcIfQuit)

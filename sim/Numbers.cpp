@@ -16,7 +16,7 @@ bool ParseNumber(const std::string& text, int32_t& value) {
   }
   uint64_t magnitude = 0;
   const auto result = std::from_chars(first, last, magnitude, base);
-  if (first == last || result.ec != std::errc() || result.ptr != last || magnitude > 0x80000000u) return false;
+  if (first == last || result.ec != std::errc() || result.ptr != last || magnitude > 0x80000000U) return false;
   const int64_t signedValue = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
   if (signedValue > INT32_MAX) return false;
   value = static_cast<int32_t>(signedValue);

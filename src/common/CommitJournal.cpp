@@ -59,8 +59,8 @@ std::size_t BatchSuffixLength() { return std::max(std::wcslen(kStagedSuffix), st
 bool IsBatchLeftover(const std::wstring& name) { return EndsWith(name, kStagedSuffix) || EndsWith(name, kBackupSuffix); }
 
 std::uint64_t ContentHash(const std::string& bytes) {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char byte : bytes) hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (const char byte : bytes) hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
   return hash;
 }
 

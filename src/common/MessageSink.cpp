@@ -62,7 +62,10 @@ int ShowRequest(MessageRequest request, MsgIcon icon, MsgButtons buttons, int de
 
 }  // namespace
 
-IMessageSink& CurrentMessageSink() { return g_messageSink ? *g_messageSink : g_defaultSink; }
+IMessageSink& CurrentMessageSink() {
+  if (g_messageSink != nullptr) return *g_messageSink;
+  return g_defaultSink;
+}
 
 IMessageSink* SetMessageSink(IMessageSink* sink) {
   IMessageSink* previous = g_messageSink;

@@ -53,7 +53,7 @@ void Classify(const std::string& text, std::size_t first, std::size_t last, Line
     }
   }
   line.kind = Line::Kind::Key;
-  const std::size_t equals = std::find(text.begin() + first, text.begin() + last, '=') - text.begin();
+  const std::size_t equals = std::min(text.find('=', first), last);
   std::size_t nameEnd = equals;
   TrimRange(text, first, nameEnd);
   line.name = text.substr(first, nameEnd - first);

@@ -13,7 +13,7 @@ std::vector<T> Relaid(const std::vector<T>& old, int oldColumns, int rows, int c
   std::vector<T> cells(static_cast<std::size_t>(rows * columns), T());
   for (int r = 0; r < std::min(rows, oldRows); ++r)
     for (int c = 0; c < std::min(columns, oldColumns); ++c)
-      cells[static_cast<std::size_t>(r * columns + c)] = old[static_cast<std::size_t>(r * oldColumns + c)];
+      cells[GridCellIndex(r, columns, c)] = old[GridCellIndex(r, oldColumns, c)];
   return cells;
 }
 

@@ -9,6 +9,7 @@
 // own with id PF_IDC_GRID_EDITOR (res/controls.h).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ namespace pf {
 inline constexpr unsigned kDtCenter = 0x1;
 inline constexpr unsigned kDtRight = 0x2;
 inline constexpr unsigned kDtVCenter = 0x4;
+
+// Where a cell of a grid `columns` wide lies in its row-by-row storage.
+inline std::size_t GridCellIndex(int row, int columns, int column) {
+  return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column);
+}
 
 // The platform window class of the grid's window.
 inline constexpr wchar_t kGridWindowClass[] = L"PathForgeGridCtrl";
@@ -77,7 +83,7 @@ class CGridCtrl : public CChildControl {
 
  protected:
   bool IsCell(int row, int column) const { return row >= 0 && row < rows_ && column >= 0 && column < columns_; }
-  std::size_t CellIndex(int row, int column) const { return static_cast<std::size_t>(row * columns_ + column); }
+  std::size_t CellIndex(int row, int column) const { return GridCellIndex(row, columns_, column); }
 
   // Called after the rows or columns changed (the cells were re-laid).
   virtual void OnResize(int oldRows, int oldColumns);

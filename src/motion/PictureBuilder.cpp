@@ -81,7 +81,7 @@ MotionPicture BuildPicture(const MotionSetup& setup, PictureAxes axes, const std
   for (const MotionStep& step : followed.steps) {
     if (!Known(step.to, axes)) continue;
     if (picture.path.empty() && Known(step.from, axes)) picture.path.push_back(Project(step.from, axes));
-    if (step.isArc && picture.path.size() > 0) {
+    if (step.isArc && !picture.path.empty()) {
       AddArc(step, axes, picture.path);
     } else {
       picture.path.push_back(Project(step.to, axes));

@@ -80,6 +80,7 @@ class ViewMap {
   ViewMap(const AxisRange& x, const AxisRange& y, const SceneBox& view) {
     const double spanX = x.max - x.min;
     const double spanY = y.max - y.min;
+    // NOLINTNEXTLINE(bugprone-narrowing-conversions): the check takes infinity (no extent) for a double out of range
     scale_ = std::min(spanX > 0.0 ? Width(view) / spanX : kInfinity, spanY > 0.0 ? Height(view) / spanY : kInfinity);
     if (std::isinf(scale_)) scale_ = 1.0;
     left_ = view.left + (Width(view) - spanX * scale_) / 2.0 - x.min * scale_;
@@ -168,7 +169,7 @@ void AddTravelArrow(SceneLayer& layer, const MotionPicture& picture, const ViewM
 // `left`..`right` as far as its width can be told.
 SceneText TextWithin(Ink ink, ScenePoint at, TextAlign align, std::wstring text, double textHeight, double left,
                      double right) {
-  const double width = text.size() * kCharWidth * textHeight;
+  const double width = static_cast<double>(text.size()) * kCharWidth * textHeight;
   if (align == TextAlign::Left) at.x = std::max(left, std::min(at.x, right - width));
   if (align == TextAlign::Right) at.x = std::min(right, std::max(at.x, left + width));
   return {ink, at, align, std::move(text)};
@@ -185,7 +186,7 @@ void AddLimits(SceneLayer& layer, const MotionPicture& picture, const ViewMap& m
   const double rowMiddle = view.bottom + labelRow / 2;
   const std::wstring minusText = Format(L"%.3f", across.minus);
   const std::wstring plusText = Format(L"%.3f", across.plus);
-  const double labels = (minusText.size() + plusText.size() + 2) * kCharWidth * (labelRow - 2);
+  const double labels = static_cast<double>(minusText.size() + plusText.size() + 2) * kCharWidth * (labelRow - 2);
   const bool inside = map.X(across.plus) - map.X(across.minus) >= labels;
   for (const double value : {across.minus, across.plus}) {
     const double x = map.X(value);
@@ -300,7 +301,7 @@ SceneLine Frame(const SceneBox& box) {
 // Whether `box` hides part of `text` (one row high), as far as its width
 // can be told.
 bool Hides(const SceneBox& box, const SceneText& text, double row) {
-  const double width = text.text.size() * kCharWidth * (row - 2);
+  const double width = static_cast<double>(text.text.size()) * kCharWidth * (row - 2);
   const double left = text.align == TextAlign::Left    ? text.at.x
                       : text.align == TextAlign::Right ? text.at.x - width
                                                        : text.at.x - width / 2;

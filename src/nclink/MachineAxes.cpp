@@ -104,7 +104,7 @@ int32_t FindTandemAxis(TandemReads& reads, int32_t axis, int32_t& isPartner, int
 
 std::wstring ProposeAxisName(const std::vector<std::wstring>& names) {
   for (const wchar_t* letter = kProposedLetters; *letter != L'\0'; ++letter) {
-    const std::wstring name(1, *letter);
+    std::wstring name(1, *letter);
     if (std::find(names.begin(), names.end(), name) == names.end()) {
       return name;
     }

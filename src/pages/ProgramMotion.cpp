@@ -43,9 +43,9 @@ void AddCentreAxes(const ProgramMotionInput& input, const std::wstring& digit, M
     const std::wstring& plane = input.planeNames[p];
     if (plane.size() < 2 || SystemDigit(plane) != digit) continue;
     for (std::size_t k = 0; k < 2; ++k) {
-      const int letter = std::wstring(L"IJK").find(plane[plane.size() - 2 + k]);
+      const std::size_t letter = std::wstring(L"IJK").find(plane[plane.size() - 2 + k]);
       const int axis = IndexOf(input.machine.axisLabels, input.planeAxes[2 * p + k]);
-      if (letter >= 0 && axis >= 0) setup.centreAxis[letter] = axis;
+      if (letter != std::wstring::npos && axis >= 0) setup.centreAxis[letter] = axis;
     }
   }
 }
@@ -75,6 +75,7 @@ std::vector<MotionFile> FilesOf(const ProgramMotionInput& input) {
 
 std::vector<StrokeLimitTexts> AxisLimitsOf(const std::vector<CProgramInfo>& axisRecords) {
   std::vector<StrokeLimitTexts> limits;
+  limits.reserve(axisRecords.size());
   for (const CProgramInfo& record : axisRecords) {
     limits.push_back(
         {record.m_strLimitMinus, record.m_strLimitPlus, record.m_bLimitMinusRead, record.m_bLimitPlusRead});

@@ -118,6 +118,7 @@ bool CProgramInfo::CheckNumber(const std::wstring& text, int& dotCount) {
 
 int CProgramInfo::CheckAxisName(const std::vector<std::wstring>& names, int index) {
   if (index < 0 || index > static_cast<int>(names.size())) return -2;
+  // cppcheck-suppress containerOutOfBounds ; an index equal to the count is the caller's fault, which at() reports
   return names.at(static_cast<std::size_t>(index)).empty() ? -1 : 0;
 }
 

@@ -14,10 +14,16 @@ namespace pf {
 // make them fall back to the selective copy and lose fields.
 static_assert(std::is_nothrow_move_constructible_v<CProgramInfo>);
 
-CProgramInfo::CProgramInfo(const CProgramInfo& other) : std::vector<CProgramData>() { *this = other; }
+CProgramInfo::CProgramInfo(const CProgramInfo& other) : std::vector<CProgramData>(other) { CopyParameters(other); }
 
 CProgramInfo& CProgramInfo::operator=(const CProgramInfo& other) {
   if (this == &other) return *this;
+  CopyParameters(other);
+  std::vector<CProgramData>::operator=(other);
+  return *this;
+}
+
+void CProgramInfo::CopyParameters(const CProgramInfo& other) {
   m_nKind = other.m_nKind;
   m_strDistance = other.m_strDistance;
   m_bDwell = other.m_bDwell;
@@ -28,8 +34,6 @@ CProgramInfo& CProgramInfo::operator=(const CProgramInfo& other) {
   m_aryAxis = other.m_aryAxis;
   m_strSmpTime = other.m_strSmpTime;
   m_strSmpTime2 = other.m_strSmpTime2;
-  std::vector<CProgramData>::operator=(other);
-  return *this;
 }
 
 std::wstring CProgramInfo::ProgramFolder(const std::wstring& projectFolder, const std::wstring& subFolder,

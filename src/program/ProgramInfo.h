@@ -140,6 +140,8 @@ class CProgramInfo : public std::vector<CProgramData> {
   CProgramAxisInfoAry m_aryAxis;
 
  private:
+  // The fields that copying takes over, the files aside.
+  void CopyParameters(const CProgramInfo& other);
   // How many files SaveFiles writes: as many as both the kind's file list
   // and the array hold.
   int WrittenFileCount(int machineType) const;

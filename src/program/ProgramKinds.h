@@ -26,12 +26,12 @@ inline constexpr bool IsCircleKind(int kind) { return kind >= 7 && kind <= 10; }
 // KindSet(0, 2) holds kinds 0 and 2.
 template <class... Kinds>
 constexpr unsigned KindSet(Kinds... kinds) {
-  return ((1u << kinds) | ...);
+  return ((1U << kinds) | ...);
 }
 
 // True when `kind` is a valid kind that belongs to the set.
 inline constexpr bool InKindSet(unsigned set, int kind) {
-  return kind >= 0 && kind < kProgramKindCount && (set & (1u << kind)) != 0;
+  return kind >= 0 && kind < kProgramKindCount && (set & (1U << kind)) != 0;
 }
 
 // One file of a program: its file name and the string id of its title.

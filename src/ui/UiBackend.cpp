@@ -18,7 +18,10 @@ IUiBackend* g_backend = nullptr;
 
 }  // namespace
 
-IUiBackend& CurrentUiBackend() { return g_backend != nullptr ? *g_backend : g_noWindowBackend; }
+IUiBackend& CurrentUiBackend() {
+  if (g_backend != nullptr) return *g_backend;
+  return g_noWindowBackend;
+}
 
 IUiBackend* SetUiBackend(IUiBackend* backend) {
   IUiBackend* previous = g_backend;

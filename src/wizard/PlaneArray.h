@@ -19,7 +19,7 @@ struct CPlaneAxis {
   bool m_bPlusRead = false;
 };
 
-struct CPlane {
+struct CPlane {  // NOLINT(bugprone-reserved-identifier): the implicit copy of m_axis loops over the compiler's __i0
   std::wstring m_strName;  // the plane label, for example $1-IJ
   CPlaneAxis m_axis[2];    // first and second axis, in plane-axis list order
 };

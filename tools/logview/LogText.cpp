@@ -102,6 +102,7 @@ std::string LinesAsText(const ShownLines& lines, const char* lineEnd) {
 std::string ToUtf8(const std::wstring& text) {
   std::string bytes;
   for (std::size_t i = 0; i < text.size(); ++i) {
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse): a wide character is a UTF-16 or UTF-32 code unit, never negative
     uint32_t code = static_cast<uint32_t>(text[i]);
     const bool highSurrogate = code >= 0xD800 && code < 0xDC00 && i + 1 < text.size();
     const uint32_t next = highSurrogate ? static_cast<uint32_t>(text[i + 1]) : 0;

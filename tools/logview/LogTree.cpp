@@ -31,7 +31,9 @@ std::wstring DescribeLogLine(const LogLine& line) {
   return MarkText(line.mark) + level + L" " + FromUtf16(line.text);
 }
 
-std::wstring IndentLogEntry(const LogEntry& entry) { return std::wstring(2 * entry.depth, L' ') + entry.text; }
+std::wstring IndentLogEntry(const LogEntry& entry) {
+  return std::wstring(2 * static_cast<std::size_t>(entry.depth), L' ') + entry.text;
+}
 
 LogEntry LogTree::Entry(std::wstring text, bool failed) {
   hasParent_ = true;

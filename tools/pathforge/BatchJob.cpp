@@ -296,7 +296,7 @@ class LastMessageSink : public IMessageSink {
 
 ProgramAxisNames NamesFor(const BatchJob& job, const JobProgram& program) {
   if (!IsCircleKind(program.kind)) return BuildAxisNames(job.machine, program.index);
-  const auto first = job.planeAxes.begin() + 2 * program.index;
+  const auto first = job.planeAxes.begin() + 2 * std::ptrdiff_t{program.index};
   return BuildCircleAxisNames(job.machine, std::vector<std::wstring>(first, first + 2));
 }
 

@@ -137,7 +137,7 @@ std::wstring ScriptRunner::Click(const ScriptCommand& command) { return driver_.
 std::wstring ScriptRunner::Pick(const ScriptCommand& command) {
   if (!command.byText) return driver_.Pick(command.id, command.number);
   std::vector<std::wstring> entries;
-  const std::wstring failure = driver_.ReadEntries(command.id, entries);
+  std::wstring failure = driver_.ReadEntries(command.id, entries);
   if (!failure.empty()) return failure;
   const auto entry = std::find(entries.begin(), entries.end(), command.text);
   if (entry == entries.end()) return Format(L"control %d has no entry %s", command.id, QuoteScriptText(command.text));
@@ -190,7 +190,7 @@ std::wstring ScriptRunner::Screenshot(const ScriptCommand& command) {
 
 std::wstring ScriptRunner::ExpectText(const ScriptCommand& command) {
   ControlState state;
-  const std::wstring failure = driver_.ReadControl(command.id, state);
+  std::wstring failure = driver_.ReadControl(command.id, state);
   if (!failure.empty() || state.text == command.text) return failure;
   return Format(L"control %d shows %s, expected %s", command.id, QuoteScriptText(state.text),
                 QuoteScriptText(command.text));
@@ -200,21 +200,21 @@ std::wstring ScriptRunner::ExpectState(const ScriptCommand& command) {
   const auto* check = std::find_if(std::begin(kStateChecks), std::end(kStateChecks),
                                    [&](const StateCheck& c) { return c.op == command.op; });
   ControlState state;
-  const std::wstring failure = driver_.ReadControl(command.id, state);
+  std::wstring failure = driver_.ReadControl(command.id, state);
   if (!failure.empty() || state.*check->flag == check->wanted) return failure;
   return Format(L"control %d is %s, expected %s", command.id, check->opposite, check->word);
 }
 
 std::wstring ScriptRunner::ExpectPage(const ScriptCommand& command) {
   int index = -1;
-  const std::wstring failure = driver_.ReadPage(index);
+  std::wstring failure = driver_.ReadPage(index);
   if (!failure.empty() || index == command.number) return failure;
   return Format(L"page %d is active, expected page %d", index, command.number);
 }
 
 std::wstring ScriptRunner::ExpectButtons(const ScriptCommand& command) {
   unsigned buttons = 0;
-  const std::wstring failure = driver_.ReadButtons(buttons);
+  std::wstring failure = driver_.ReadButtons(buttons);
   const unsigned wanted = static_cast<unsigned>(command.number);
   if (!failure.empty() || buttons == wanted) return failure;
   return Format(L"the buttons are %s, expected %s", ScriptButtonWords(buttons), ScriptButtonWords(wanted));
@@ -222,7 +222,7 @@ std::wstring ScriptRunner::ExpectButtons(const ScriptCommand& command) {
 
 std::wstring ScriptRunner::ExpectMessage(const ScriptCommand& command) {
   ShownMessage message;
-  const std::wstring failure = driver_.ReadLastMessage(message);
+  std::wstring failure = driver_.ReadLastMessage(message);
   if (!failure.empty()) return failure;
   const bool same = command.byText ? message.text == command.text
                                    : message.stringId == static_cast<unsigned>(command.number) &&
@@ -253,7 +253,7 @@ std::wstring ScriptRunner::ExpectNoFile(const ScriptCommand& command) {
 
 std::wstring ScriptRunner::ExpectClosed(const ScriptCommand& command) {
   ScriptClose how = ScriptClose::Cancel;
-  const std::wstring failure = driver_.ReadClosed(how);
+  std::wstring failure = driver_.ReadClosed(how);
   const auto wanted = static_cast<ScriptClose>(command.number);
   if (!failure.empty() || how == wanted) return failure;
   return Format(L"the wizard closed by %s, expected %s", ClosingWord(how), ClosingWord(wanted));

@@ -86,7 +86,7 @@ HWND Await(bool (*wanted)(HWND)) {
 bool Press(const std::wstring& wanted) {
   for (const CommandRow& row : kViewerCommands) {
     std::wstring text = row.text;
-    text = text.substr(0, text.find(L'\t'));
+    text.resize(std::min(text.size(), text.find(L'\t')));
     text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
     if (_wcsicmp(text.c_str(), wanted.c_str()) == 0) return PostMessageW(Viewer(), WM_COMMAND, row.id, 0) != 0;
   }
@@ -105,6 +105,41 @@ void Print(const std::wstring& text) { std::fputs((ToNarrow(text) + "\n").c_str(
 
 HWND Child(const wchar_t* kind) { return FindWindowExW(Viewer(), nullptr, kind, nullptr); }
 
+// Fills and confirms the input dialog, prints and confirms the message box,
+// or cancels the input dialog.
+int Answer(const std::wstring& action, const std::wstring& value) {
+  const HWND dialog = Await(action == L"box" ? IsMessageBox : IsInputDialog);
+  if (dialog == nullptr) return 1;
+  if (action == L"fill") Send(Edit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+  if (action == L"box") Print(WindowTextOf(dialog) + L":" + StaticTexts(dialog));
+  return PostMessageW(dialog, WM_COMMAND, action == L"dismiss" ? IDCANCEL : IDOK, 0) ? 0 : 1;
+}
+
+// Prints the viewer's lines, all selected and copied through the clipboard.
+int PrintLines() {
+  Send(Viewer(), WM_COMMAND, kCmdSelectAll);
+  Send(Viewer(), WM_COMMAND, kCmdCopy);
+  if (!OpenClipboard(nullptr)) return 1;
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  if (text != nullptr) std::fputs(ToNarrow(text).c_str(), stdout);
+  if (text != nullptr) GlobalUnlock(data);
+  CloseClipboard();
+  return text != nullptr ? 0 : 1;
+}
+
+// Prints the viewer's title, whether it stays on top, its rows, its column
+// widths and its status line.
+int PrintState(HWND list) {
+  const bool onTop = (GetWindowLongW(Viewer(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  std::wstring widths;
+  for (int column = 0; column < 4; ++column) widths += L" " + std::to_wstring(Send(list, LVM_GETCOLUMNWIDTH, column));
+  Print(L"title " + WindowTextOf(Viewer()) + L"\non top " + (onTop ? L"yes" : L"no") + L"\nrows " +
+        std::to_wstring(Send(list, LVM_GETITEMCOUNT)) + L"\nwidths" + widths + L"\nstatus " +
+        WindowTextOf(Child(STATUSCLASSNAMEW)));
+  return 0;
+}
+
 int Run(int argc, wchar_t** argv) {
   const std::wstring action = argc > 1 ? argv[1] : L"";
   const std::wstring value = argc > 2 ? argv[2] : L"";
@@ -114,13 +149,7 @@ int Run(int argc, wchar_t** argv) {
     Print(L"viewers " + std::to_wstring(count));
     return 0;
   }
-  if (action == L"fill" || action == L"box" || action == L"dismiss") {
-    const HWND dialog = Await(action == L"box" ? IsMessageBox : IsInputDialog);
-    if (dialog == nullptr) return 1;
-    if (action == L"fill") Send(Edit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
-    if (action == L"box") Print(WindowTextOf(dialog) + L":" + StaticTexts(dialog));
-    return PostMessageW(dialog, WM_COMMAND, action == L"dismiss" ? IDCANCEL : IDOK, 0) ? 0 : 1;
-  }
+  if (action == L"fill" || action == L"box" || action == L"dismiss") return Answer(action, value);
   if (Await([](HWND window) { return window == Viewer(); }) == nullptr) return 1;
   const HWND list = Child(WC_LISTVIEWW);
   if (action == L"press") return Press(value) ? 0 : 1;
@@ -129,26 +158,8 @@ int Run(int argc, wchar_t** argv) {
     return PostMessageW(Viewer(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(200, 200)) ? 0 : 1;
   if (action == L"cancel") return PostMessageW(Viewer(), WM_CANCELMODE, 0, 0) ? 0 : 1;
   if (action == L"width") return Send(list, LVM_SETCOLUMNWIDTH, std::stoi(value), std::stoi(argv[3])) ? 0 : 1;
-  if (action == L"lines") {
-    Send(Viewer(), WM_COMMAND, kCmdSelectAll);
-    Send(Viewer(), WM_COMMAND, kCmdCopy);
-    if (!OpenClipboard(nullptr)) return 1;
-    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-    if (text != nullptr) std::fputs(ToNarrow(text).c_str(), stdout);
-    if (text != nullptr) GlobalUnlock(data);
-    CloseClipboard();
-    return text != nullptr ? 0 : 1;
-  }
-  if (action == L"state") {
-    const bool onTop = (GetWindowLongW(Viewer(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    std::wstring widths;
-    for (int column = 0; column < 4; ++column) widths += L" " + std::to_wstring(Send(list, LVM_GETCOLUMNWIDTH, column));
-    Print(L"title " + WindowTextOf(Viewer()) + L"\non top " + (onTop ? L"yes" : L"no") + L"\nrows " +
-          std::to_wstring(Send(list, LVM_GETITEMCOUNT)) + L"\nwidths" + widths + L"\nstatus " +
-          WindowTextOf(Child(STATUSCLASSNAMEW)));
-    return 0;
-  }
+  if (action == L"lines") return PrintLines();
+  if (action == L"state") return PrintState(list);
   return 2;
 }
 

@@ -94,7 +94,7 @@ class Win32FileSystem : public IFileSystem {
     DWORD count = 0;
     BOOL done = TRUE;
     while (done && written < bytes.size()) {
-      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
+      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1U << 20));
       done = WriteFile(handle, bytes.data() + written, chunk, &count, nullptr) && count > 0;
       written += count;
     }

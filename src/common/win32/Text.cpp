@@ -10,7 +10,7 @@ std::string ToNarrow(const std::wstring& text) {
   const int length = static_cast<int>(text.size());
   const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) WideCharToMultiByte(CP_THREAD_ACP, 0, text.data(), length, &out[0], size, nullptr, nullptr);
+  if (size > 0) WideCharToMultiByte(CP_THREAD_ACP, 0, text.data(), length, out.data(), size, nullptr, nullptr);
   return out;
 }
 
@@ -19,7 +19,7 @@ std::wstring ToWide(const std::string& text) {
   const int length = static_cast<int>(text.size());
   const int size = MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), length, nullptr, 0);
   std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), length, &out[0], size);
+  if (size > 0) MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), length, out.data(), size);
   return out;
 }
 

@@ -7,7 +7,7 @@
 
 namespace pf {
 
-class BackendWaitCursor : public IWaitCursor {
+class BackendWaitCursor final : public IWaitCursor {
  public:
   BackendWaitCursor() = default;
   ~BackendWaitCursor() override;

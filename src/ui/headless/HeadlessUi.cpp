@@ -277,7 +277,7 @@ std::wstring HeadlessUi::WithControl(int id, const std::function<std::wstring(He
   if (dialog == nullptr) return L"no window takes input";
   HeadlessControl* control = dialog->Find(id);
   if (control == nullptr) return Format(L"the window has no control %d", id);
-  const std::wstring refusal = Refusal(*control);
+  std::wstring refusal = Refusal(*control);
   if (!refusal.empty()) return refusal;
   SetFocus(dialog, id);
   return act(*control);
@@ -294,7 +294,7 @@ bool HeadlessUi::Click(int id) {
   return RunInput(Format(L"click %d", id), [&]() -> std::wstring {
     auto* sheet = dynamic_cast<HeadlessSheet*>(Top());
     if (sheet != nullptr && sheet->IsSheetButton(id)) {
-      const std::wstring refusal = Refusal(*sheet->Find(id));
+      std::wstring refusal = Refusal(*sheet->Find(id));
       if (!refusal.empty()) return refusal;
       SetFocus(sheet, id);
       sheet->Press(id);
@@ -371,7 +371,7 @@ bool HeadlessUi::EditInPlace(int id, int editorId, const std::function<std::wstr
                              const std::function<std::wstring(HeadlessControl&)>& end) {
   return RunInput(Format(L"open the editor of %d", id),
                   [&] {
-                    const std::wstring failure = WithControl(id, open);
+                    std::wstring failure = WithControl(id, open);
                     if (failure.empty()) focusId_ = editorId;
                     return failure;
                   }) &&

@@ -84,7 +84,7 @@ std::wstring Win32Sheet::Create(HWND owner) {
   if ((header.dwFlags & (kPshWizard | kPshWizard97)) == 0) return L"the sheet is not a wizard";
   if (sheet_.GetPageCount() == 0) return L"the sheet has no page";
   std::vector<HPROPSHEETPAGE> handles;
-  const std::wstring refused = MakePages(handles);
+  std::wstring refused = MakePages(handles);
   if (!refused.empty()) {
     DestroyPages(handles);
     return refused;

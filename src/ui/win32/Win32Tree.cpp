@@ -84,7 +84,7 @@ std::wstring Win32Tree::GetItemText(HTreeItem item) const {
     query.cchTextMax = static_cast<int>(buffer.size());
     buffer[0] = 0;
     if (!GetItem(query)) return L"";
-    const std::wstring text(query.pszText);
+    std::wstring text(query.pszText);
     if (text.size() + 1 < buffer.size()) return text;
     buffer.resize(buffer.size() * 2);
   }

@@ -11,7 +11,7 @@
 namespace pf {
 namespace {
 
-constexpr std::size_t kChunk = 64 * 1024;
+constexpr std::size_t kChunk = std::size_t{64} * 1024;
 constexpr std::chrono::milliseconds kBatchEvery(50);
 constexpr int kWaitForRoomMs = 10;
 

@@ -38,7 +38,7 @@ class SessionServer {
   void Run(bool once, const std::function<void()>& afterBatch);
 
   // Bytes received that may wait for the lines at most.
-  static constexpr std::size_t kMaxQueuedBytes = 4 * 1024 * 1024;
+  static constexpr std::size_t kMaxQueuedBytes = std::size_t{4} * 1024 * 1024;
 
  private:
   enum class EventKind { Start, Bytes, End };

@@ -76,6 +76,7 @@ void LogList::ApplyDpi(const std::vector<int>& widths) {
 std::vector<int> LogList::Widths() const {
   const int dpi = WindowDpi(list_);
   std::vector<int> widths;
+  widths.reserve(kColumnCount);
   for (int i = 0; i < kColumnCount; ++i) {
     widths.push_back(MulDiv(static_cast<int>(SendMessageW(list_, LVM_GETCOLUMNWIDTH, i, 0)), 96, dpi));
   }

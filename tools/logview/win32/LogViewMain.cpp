@@ -56,7 +56,7 @@ int HandOver(const pf::ViewerOptions& options) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nShowCmd) {
   pf::ViewerOptions options;
   std::wstring usageError;
   if (pf::ParseViewerOptions(pf::CommandLineArguments(), options, usageError) && options.once) {
@@ -69,7 +69,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   CreateMutexW(nullptr, FALSE, kRunningMutex);
   if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOver(options);
   pf::LogWindow window;
-  if (!window.Create(instance, show, options)) return 1;
+  if (!window.Create(hInstance, nShowCmd, options)) return 1;
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (window.TakeMessage(message)) continue;

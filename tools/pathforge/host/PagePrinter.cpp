@@ -86,10 +86,12 @@ void PrintControl(std::ostream& out, const HeadlessControl& control, const wchar
     Lines(out, control.GetText(), L"        ");
   } else if (const auto* list = dynamic_cast<const HeadlessListBox*>(&control)) {
     std::vector<std::wstring> entries;
+    entries.reserve(static_cast<std::size_t>(list->GetCount()));
     for (int i = 0; i < list->GetCount(); ++i) entries.push_back(list->GetText(i));
     PrintEntries(out, entries, list->GetCurSel());
   } else if (const auto* combo = dynamic_cast<const HeadlessComboBox*>(&control)) {
     std::vector<std::wstring> entries;
+    entries.reserve(static_cast<std::size_t>(combo->GetCount()));
     for (int i = 0; i < combo->GetCount(); ++i) entries.push_back(combo->GetLBText(i));
     PrintEntries(out, entries, combo->GetCurSel());
   } else if (const auto* tree = dynamic_cast<const HeadlessTree*>(&control)) {

@@ -130,7 +130,7 @@ std::wstring HeadlessScriptDriver::ClickItem(int id, const std::vector<std::wstr
                                              TreeClick click) {
   HeadlessTree* tree = nullptr;
   HTreeItem item = nullptr;
-  const std::wstring missing = FindItem(id, itemPath, tree, item);
+  std::wstring missing = FindItem(id, itemPath, tree, item);
   if (!missing.empty()) return missing;
   return Input([&] { return OpenParents(id, *tree, item) && (ui_.*click)(id, item, part); });
 }
@@ -150,7 +150,7 @@ std::wstring HeadlessScriptDriver::ClickItemText(int id, const std::vector<std::
 std::wstring HeadlessScriptDriver::SelectItem(int id, const std::vector<std::wstring>& itemPath) {
   HeadlessTree* tree = nullptr;
   HTreeItem item = nullptr;
-  const std::wstring missing = FindItem(id, itemPath, tree, item);
+  std::wstring missing = FindItem(id, itemPath, tree, item);
   if (!missing.empty()) return missing;
   return Input([&] { return OpenParents(id, *tree, item) && ui_.SelectTreeItem(id, item); });
 }

@@ -261,7 +261,7 @@ void Win32ScriptDriver::TendMessageBoxes() {
 
 std::wstring Win32ScriptDriver::Real(HWND control, const std::function<void()>& give,
                                      const std::function<bool()>& effect, const std::wstring& noEffect) {
-  const std::wstring failure = Carry([control] {
+  std::wstring failure = Carry([control] {
     Activate(control);
     return std::wstring();
   });
@@ -359,7 +359,7 @@ std::wstring Win32ScriptDriver::DoubleTick(int id, const std::vector<std::wstrin
 std::wstring Win32ScriptDriver::ClickCheckBox(int id, const std::vector<std::wstring>& itemPath, int clicks) {
   HWND tree = nullptr;
   HTREEITEM item = nullptr;
-  const std::wstring missing = OpenItem(id, itemPath, tree, item);
+  std::wstring missing = OpenItem(id, itemPath, tree, item);
   if (!missing.empty()) return missing;
   POINT box{};
   if (!TreeStateIconPoint(tree, item, &box)) return Format(L"the check box of \"%s\" is not shown", JoinPath(itemPath));
@@ -377,7 +377,7 @@ std::wstring Win32ScriptDriver::ClickCheckBox(int id, const std::vector<std::wst
 std::wstring Win32ScriptDriver::ClickItemText(int id, const std::vector<std::wstring>& itemPath) {
   HWND tree = nullptr;
   HTREEITEM item = nullptr;
-  const std::wstring missing = OpenItem(id, itemPath, tree, item);
+  std::wstring missing = OpenItem(id, itemPath, tree, item);
   if (!missing.empty()) return missing;
   POINT label{};
   if (!TreeLabelPoint(tree, item, &label)) return Format(L"the text of \"%s\" is not shown", JoinPath(itemPath));
@@ -390,7 +390,7 @@ std::wstring Win32ScriptDriver::ClickItemText(int id, const std::vector<std::wst
 std::wstring Win32ScriptDriver::SelectItem(int id, const std::vector<std::wstring>& itemPath) {
   HWND tree = nullptr;
   HTREEITEM item = nullptr;
-  const std::wstring missing = OpenItem(id, itemPath, tree, item);
+  std::wstring missing = OpenItem(id, itemPath, tree, item);
   if (!missing.empty()) return missing;
   return Carry([tree, item] {
     TreeView_SelectItem(tree, item);
@@ -404,7 +404,7 @@ std::wstring Win32ScriptDriver::PressKey(int id, ScriptKey) {
   HWND tree = Control(id, true, why);
   if (tree == nullptr) return why;
   if (!IsWindowClass(tree, WC_TREEVIEWW)) return WrongKind(id);
-  const std::wstring failure = Carry([tree] {
+  std::wstring failure = Carry([tree] {
     FocusControl(tree);
     return std::wstring();
   });

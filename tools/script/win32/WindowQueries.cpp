@@ -25,7 +25,7 @@ BOOL CALLBACK KeepProcessWindow(HWND hwnd, LPARAM found) {
 
 // TVM_GETITEMRECT takes the item in the rectangle it fills.
 static bool TreeLabelRect(HWND tree, HTREEITEM item, RECT* label) {
-  std::memcpy(label, &item, sizeof(item));
+  std::memcpy(label, &item, sizeof(item));  // NOLINT(bugprone-sizeof-expression): the handle itself goes in
   LRESULT shown = 0;
   return AskWindow(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(label), &shown) && shown != 0;
 }

@@ -21,16 +21,16 @@ LRESULT CALLBACK SinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nShowCmd) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = SinkProc;
-  windowClass.hInstance = instance;
+  windowClass.hInstance = hInstance;
   windowClass.lpszClassName = L"PathForgeLogSink";
   if (RegisterClassW(&windowClass) == 0) return 1;
   const HWND window = CreateWindowW(windowClass.lpszClassName, pf::kLogViewerTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, 320, 120, nullptr, nullptr, instance, nullptr);
+                                    CW_USEDEFAULT, 320, 120, nullptr, nullptr, hInstance, nullptr);
   if (window == nullptr) return 1;
-  ShowWindow(window, show);
+  ShowWindow(window, nShowCmd);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   return 0;
