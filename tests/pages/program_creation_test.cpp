@@ -19,7 +19,6 @@ using Names = std::vector<std::wstring>;
 
 // The axes of the built-in machine.
 const Names kAxes = {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"};
-const Names kNoIncrementalNames(kAxes.size(), L"999");
 
 class RecordingSink : public IMessageSink {
  public:
@@ -32,23 +31,23 @@ class RecordingSink : public IMessageSink {
 
 class ProgramCreationTest : public test::MachineTest {
  protected:
-  // The record of `kind` for axis or plane `index`, as the sheet builds it
-  // for a new project, with the feed that the CNC would have given it.
-  CProgramInfo Record(int kind, int machineType, int index, const Names& planes = {}) {
+  // The record of `kind` for the first axis of a machining centre, as the
+  // sheet builds it for a new project, with the feed the CNC would have given it.
+  CProgramInfo Record(int kind) {
     CProgramInfoAry programs;
-    programs.Init(kind, machineType, L"/nonexistent/project", kAxes, planes);
-    CProgramInfo record = programs.at(static_cast<std::size_t>(index));
+    programs.Init(kind, 1, L"/nonexistent/project", kAxes, {});
+    CProgramInfo record = programs.at(0);
     record.m_strFeed = L"36000";
     return record;
   }
 
-  CreationRequest Request(const CProgramInfo& record, int kind, int machineType, int gCodeNumber, int index,
-                          const Names& incrementalNames = kNoIncrementalNames) {
+  // The request that creates the files of `record`, on G-code list 0.
+  CreationRequest Request(const CProgramInfo& record, int kind) {
     CreationRequest request;
-    request.machine = MakeAxisNameSource(kAxes, incrementalNames, machineType, gCodeNumber);
+    request.machine = MakeAxisNameSource(kAxes, Names(kAxes.size(), L"999"), 1, 0);
     request.kind = kind;
-    request.currentIndex = index;
-    request.fileNumbers = ListedFileNumbers(record, machineType);
+    request.currentIndex = 0;
+    request.fileNumbers = ListedFileNumbers(record, 1);
     return request;
   }
 
@@ -74,10 +73,10 @@ TEST_F(ProgramCreationTest, StoresTheControllerTypeAndParameter3) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.what);
     UseMachine(row.machine);
-    CProgramInfo record = Record(0, 1, 0);
+    CProgramInfo record = Record(0);
     record.m_nNcType = 7;
     record.m_nParaExt3 = 7;
-    EXPECT_TRUE(CreateProgramFiles(ovx_, Request(record, 0, 1, 0, 0), record));
+    EXPECT_TRUE(CreateProgramFiles(ovx_, Request(record, 0), record));
     EXPECT_EQ(record.m_nNcType, row.ncType);
     EXPECT_EQ(record.m_nParaExt3, row.paraExt3);
     EXPECT_NE(record.at(1).m_strText.find(row.highAccuracy), std::wstring::npos) << record.at(1).m_strText;
@@ -86,10 +85,10 @@ TEST_F(ProgramCreationTest, StoresTheControllerTypeAndParameter3) {
 
 TEST_F(ProgramCreationTest, AFailingFileStopsCreationAndLosesItsText) {
   UseMachine(nullptr);
-  CProgramInfo record = Record(3, 1, 0);
+  CProgramInfo record = Record(3);
   for (CProgramData& file : record) file.m_strText = L"old\r\n";
   record.m_strDistance = L"1..5";
-  EXPECT_FALSE(CreateProgramFiles(ovx_, Request(record, 3, 1, 0, 0), record));
+  EXPECT_FALSE(CreateProgramFiles(ovx_, Request(record, 3), record));
   EXPECT_EQ(sink_.shown, (std::vector<unsigned>{12525}));
   EXPECT_EQ(record.at(0).m_strText, L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n");
   EXPECT_EQ(record.at(1).m_strText, L"");

@@ -122,11 +122,7 @@ TEST(ProgramMotion, VerdictOfHandComputedPrograms) {
     SCOPED_TRACE(c.what);
     CProgramInfo program;
     program.m_nKind = c.kind;
-    for (const std::wstring& text : c.files) {
-      CProgramData file;
-      file.m_strText = text;
-      program.push_back(file);
-    }
+    for (const std::wstring& text : c.files) program.emplace_back().m_strText = text;
     ProgramMotionInput input;
     input.program = &program;
     input.kind = c.kind;

@@ -21,9 +21,7 @@ class ProjectPageTest : public ShellTest {
   // them that are no projects.
   void MakeTwoProjects() {
     const std::wstring root = GetProgramRoot();
-    for (const wchar_t* folder : {L"Alpha", L"beta", L".backup"}) {
-      ASSERT_TRUE(MakeDirectory(root + PathSep() + folder));
-    }
+    for (const wchar_t* folder : {L"Alpha", L"beta", L".backup"}) ASSERT_TRUE(MakeDirectory(root + PathSep() + folder));
     ASSERT_TRUE(WriteFileBytes(root + PathSep() + L"test.eia", "%\r\n"));
   }
 
@@ -102,14 +100,9 @@ TEST_F(ProjectPageTest, ExistingProjectsAreListedAndTheFirstIsSelected) {
 }
 
 TEST_F(ProjectPageTest, ANewNameGivesWayToTheFirstProjectWhenThePageComesBack) {
-  struct Row {
-    const char* name;
-    bool projects;
-  };
-  static constexpr Row kRows[] = {{"no project folder", false}, {"two project folders", true}};
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    if (row.projects) MakeTwoProjects();
+  for (const bool projects : {false, true}) {   // without and with two project folders
+    SCOPED_TRACE(projects);
+    if (projects) MakeTwoProjects();
     ShellSheet sheet(ovx_);
     ASSERT_TRUE(ui.OpenSheet(sheet));
     ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line2"));
@@ -117,7 +110,7 @@ TEST_F(ProjectPageTest, ANewNameGivesWayToTheFirstProjectWhenThePageComesBack) {
     ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
     ASSERT_TRUE(ui.PressBack());
     ASSERT_EQ(sheet.GetActiveIndex(), kProjectPage);
-    const std::wstring expected = row.projects ? ListProjectFolders()[0] : L"Line2";
+    const std::wstring expected = projects ? ListProjectFolders()[0] : L"Line2";
     EXPECT_EQ(sheet.project.m_strProject, expected);
     EXPECT_EQ(Text(sheet.project, PF_IDC_PROJECT), expected);
     EXPECT_TRUE(Enabled(sheet, kIdWizNext));

@@ -3,6 +3,7 @@
 // selection written into the program records, the warning about existing
 // programs, and the fresh start each time the page comes back.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ShellFixture.h"
@@ -102,24 +103,16 @@ TEST_F(SelProgPageTest, EntriesAfterATandemLeadSelectTheirOwnAxes) {
   Open(sheet);
   ASSERT_EQ(sheet.machine.m_aryAxisName, (Names{L"$1-X", L"$1-Y", L"$2-Z", L"$3-X"}));
   ASSERT_EQ(sheet.machine.m_aryTandemMaster, (std::vector<int>{0, 0, 1, 0}));
-  struct Row {
-    int group;
-    int entry;
-    int kind;
-    std::vector<int> flags;
-  };
-  const Row kRows[] = {
-      {0, 2, 0, {0, 0, 0, 1}},
-      {1, 1, 2, {0, 1, 0, 0}},
-      {2, 2, 4, {0, 0, 0, 1}},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.group);
-    ASSERT_EQ(Children(sheet.selection.m_treeProgram, sheet.selection.m_hGroup[row.group]).size(), 3u);
-    ClickCheckBox(sheet, row.group, row.entry);
-    EXPECT_EQ(SaveFlags(sheet, row.kind), row.flags);
-    ClickCheckBox(sheet, row.group, row.entry);
-    EXPECT_EQ(SaveFlags(sheet, row.kind), std::vector<int>(4, 0));
+  // Group, entry, the kind it selects and the records' flags.
+  const std::tuple<int, int, int, std::vector<int>> kRows[] = {
+      {0, 2, 0, {0, 0, 0, 1}}, {1, 1, 2, {0, 1, 0, 0}}, {2, 2, 4, {0, 0, 0, 1}}};
+  for (const auto& [group, entry, kind, flags] : kRows) {
+    SCOPED_TRACE(group);
+    ASSERT_EQ(Children(sheet.selection.m_treeProgram, sheet.selection.m_hGroup[group]).size(), 3u);
+    ClickCheckBox(sheet, group, entry);
+    EXPECT_EQ(SaveFlags(sheet, kind), flags);
+    ClickCheckBox(sheet, group, entry);
+    EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(4, 0));
   }
 }
 

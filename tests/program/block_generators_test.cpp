@@ -72,14 +72,9 @@ TEST(MakePositionBlock, PositionTexts) {
     std::vector<std::wstring> names;
     const CProgramInfo info = WithAxes({{L"X", c.position, 0}}, names);
     std::wstring output = L"(smptime=0)\r\n";
-    const int result = info.MakePositionBlock(0, output, 2, names);
-    if (c.line) {
-      EXPECT_EQ(result, 1);
-      EXPECT_EQ(output, std::wstring(L"(smptime=0)\r\nG98G97G40G00\r\n") + c.line + L"\r\n");
-    } else {
-      EXPECT_EQ(result, 0);
-      EXPECT_EQ(output, L"(smptime=0)\r\n");
-    }
+    EXPECT_EQ(info.MakePositionBlock(0, output, 2, names), c.line ? 1 : 0);
+    EXPECT_EQ(output,
+              c.line ? L"(smptime=0)\r\nG98G97G40G00\r\n" + std::wstring(c.line) + L"\r\n" : L"(smptime=0)\r\n");
   }
 }
 

@@ -46,6 +46,7 @@ TEST(BuildAxisNames, MoveAndPositionNames) {
 
 struct CircleCase {
   const char* name;
+  Names labels;
   Names incremental;
   int machineType;
   Names circleLabels;
@@ -56,34 +57,23 @@ struct CircleCase {
 TEST(BuildCircleAxisNames, MoveAndPositionNames) {
   const Names labels = {L"$1-X", L"$1-Y", L"$2-X", L"$2-Y"};
   const CircleCase cases[] = {
-      {"circle labels replace the move names", {}, 1, {L"$2-X", L"$2-Y"}, {L"$2-X", L"$2-Y"},
+      {"circle labels replace the move names", labels, {}, 1, {L"$2-X", L"$2-Y"}, {L"$2-X", L"$2-Y"},
        {L"", L"", L"X", L"Y"}},
-      {"incremental name of the labelled axis", {L"A", L"B", L"U2", L"V2"}, 0, {L"$2-X", L"$2-Y"},
+      {"incremental name of the labelled axis", labels, {L"A", L"B", L"U2", L"V2"}, 0, {L"$2-X", L"$2-Y"},
        {L"U2", L"V2"}, {L"", L"", L"X", L"Y"}},
-      {"label not among the axes takes entry j", {L"A", L"B", L"C", L"D"}, 0, {L"$2-X", L"$2-Q"},
+      {"label not among the axes takes entry j", labels, {L"A", L"B", L"C", L"D"}, 0, {L"$2-X", L"$2-Q"},
        {L"C", L"B"}, {L"", L"", L"X", L"Y"}},
-      {"999 at entry j: fixed pairs leave labels alone", {L"999", L"999", L"U2", L"V2"}, 0,
+      {"999 at entry j: fixed pairs leave labels alone", labels, {L"999", L"999", L"U2", L"V2"}, 0,
        {L"$1-X", L"$1-Y"}, {L"$1-X", L"$1-Y"}, {L"X", L"Y", L"", L""}},
-      {"no circle labels", {}, 0, {}, {L"U", L"V", L"U", L"V"}, {L"", L"", L"", L""}},
+      {"no circle labels", labels, {}, 0, {}, {L"U", L"V", L"U", L"V"}, {L"", L"", L"", L""}},
+      // A one-axis lathe takes fixed pairs beyond its names.
+      {"a name for the one axis", {L"$1-X"}, {L"U"}, 0, {L"$1-X", L"$1-Y"}, {L"U", L"$1-Y"}, {L"X"}},
+      {"no name set", {L"$1-X"}, {L"999"}, 0, {L"$1-X", L"$1-Y"}, {L"$1-X", L"$1-Y"}, {L"X"}},
+      {"second circle label is the axis", {L"$1-X"}, {L"U"}, 0, {L"$1-Y", L"$1-X"}, {L"U", L"$1-X"}, {L"X"}},
   };
   for (const CircleCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const pf::AxisNameSource source{labels, c.incremental, c.machineType, 2};
-    const pf::ProgramAxisNames names = pf::BuildCircleAxisNames(source, c.circleLabels);
-    EXPECT_EQ(names.moveNames, c.moveNames);
-    EXPECT_EQ(names.positionNames, c.positionNames);
-  }
-}
-
-TEST(BuildCircleAxisNames, OneAxisLatheTakesFixedPairsBeyondItsNames) {
-  const CircleCase cases[] = {
-      {"a name for the one axis", {L"U"}, 0, {L"$1-X", L"$1-Y"}, {L"U", L"$1-Y"}, {L"X"}},
-      {"no name set", {L"999"}, 0, {L"$1-X", L"$1-Y"}, {L"$1-X", L"$1-Y"}, {L"X"}},
-      {"second circle label is the axis", {L"U"}, 0, {L"$1-Y", L"$1-X"}, {L"U", L"$1-X"}, {L"X"}},
-  };
-  for (const CircleCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const pf::AxisNameSource source{{L"$1-X"}, c.incremental, c.machineType, 4};
+    const pf::AxisNameSource source{c.labels, c.incremental, c.machineType, c.labels.size() == 1 ? 4 : 2};
     const pf::ProgramAxisNames names = pf::BuildCircleAxisNames(source, c.circleLabels);
     EXPECT_EQ(names.moveNames, c.moveNames);
     EXPECT_EQ(names.positionNames, c.positionNames);

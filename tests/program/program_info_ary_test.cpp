@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "ProgramTestSupport.h"
-#include "common/StringTable.h"
 #include "program/ProgramInfoAry.h"
+#include "program/ProgramKinds.h"
 
 namespace {
 
@@ -20,55 +22,36 @@ class CircleSettings : public pf_test::TempDataHome {};
 
 TEST_F(CircleSettings, MissingSectionIsWrittenBackAndPresentKeysAreLeftAlone) {
   const std::string before =
-      "[LostMotionAdjust2_Adjust]\r\n"
-      "Radius1=50\r\n"
-      "Radius2=60\r\n"
-      "FeedRate1=abc\r\n"
-      "FeedRate2=4000\r\n";
+      "[LostMotionAdjust2_Adjust]\r\nRadius1=50\r\nRadius2=60\r\nFeedRate1=abc\r\nFeedRate2=4000\r\n";
   const auto ini = DataFolder() / "OVX.ini";
   WriteBytes(ini, before);
 
   pf::CProgramInfoAry programs;
   programs.LoadCircleSettings();
 
-  EXPECT_EQ(ReadBytes(ini), before +
-                                "[LostMotionAdjust3_Adjust]\r\n"
-                                "Radius1=100.000000\r\n"
-                                "Radius2=100.000000\r\n"
-                                "FeedRate1=3000.000000\r\n"
-                                "FeedRate2=5000.000000\r\n");
-  EXPECT_EQ(programs.m_dLM2Radius1, 50.0);
-  EXPECT_EQ(programs.m_dLM2Radius2, 60.0);
-  EXPECT_EQ(programs.m_dLM2Feed1, 0.0);
-  EXPECT_EQ(programs.m_dLM2Feed2, 4000.0);
-  EXPECT_EQ(programs.m_dLM3Radius1, 100.0);
-  EXPECT_EQ(programs.m_dLM3Feed1, 3000.0);
-  EXPECT_EQ(programs.m_dLM3Feed2, 5000.0);
+  EXPECT_EQ(ReadBytes(ini), before + "[LostMotionAdjust3_Adjust]\r\nRadius1=100.000000\r\nRadius2=100.000000\r\n"
+                                     "FeedRate1=3000.000000\r\nFeedRate2=5000.000000\r\n");
+  const pf::CProgramInfoAry& p = programs;
+  EXPECT_EQ((std::vector<double>{p.m_dLM2Radius1, p.m_dLM2Radius2, p.m_dLM2Feed1, p.m_dLM2Feed2, p.m_dLM3Radius1,
+                                 p.m_dLM3Feed1, p.m_dLM3Feed2}),
+            (std::vector<double>{50, 60, 0, 4000, 100, 3000, 5000}));
 }
 
 TEST_F(CircleSettings, CircleKindsStartFromTheSettingsRoundedToWholeNumbers) {
   WriteBytes(DataFolder() / "OVX.ini",
              "[LostMotionAdjust2_Adjust]\r\nRadius1=2500.7\r\nFeedRate1=abc\r\nRadius2=99.49\r\nFeedRate2=1e3\r\n");
   const std::wstring project = Wide(root_ / "project");
-  struct Row {
-    int kind;
-    std::size_t plane;
-    const wchar_t* feed;
-    const wchar_t* radius;
-  };
-  const Row rows[] = {
-      {7, 0, L"0", L"2501"},
-      {8, 1, L"1000", L"99"},
-      {9, 1, L"3000", L"100"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.kind);
+  // Kind, plane, feed and radius.
+  const std::tuple<int, std::size_t, const wchar_t*, const wchar_t*> rows[] = {
+      {7, 0, L"0", L"2501"}, {8, 1, L"1000", L"99"}, {9, 1, L"3000", L"100"}};
+  for (const auto& [kind, plane, feed, radius] : rows) {
+    SCOPED_TRACE(kind);
     pf::CProgramInfoAry programs;
-    programs.Init(row.kind, 0, project, kAxes, kPlanes);
+    programs.Init(kind, 0, project, kAxes, kPlanes);
     ASSERT_EQ(programs.size(), 2u);
-    EXPECT_EQ(programs[row.plane].m_strFeed, row.feed);
-    EXPECT_EQ(programs[row.plane].m_strRadius, row.radius);
-    EXPECT_EQ(programs[row.plane].m_strPlane, kPlanes[row.plane]);
+    EXPECT_EQ(programs[plane].m_strFeed, feed);
+    EXPECT_EQ(programs[plane].m_strRadius, radius);
+    EXPECT_EQ(programs[plane].m_strPlane, kPlanes[plane]);
   }
 }
 
@@ -76,54 +59,39 @@ TEST_F(CircleSettings, UnwritableSettingsFileGivesTheDefaults) {
   // The data folder does not exist, so the file can be neither read nor made.
   pf::CProgramInfoAry programs;
   programs.LoadCircleSettings();
-  EXPECT_EQ(programs.m_dLM2Feed1, 3000.0);
-  EXPECT_EQ(programs.m_dLM2Feed2, 5000.0);
-  EXPECT_EQ(programs.m_dLM3Radius2, 100.0);
+  EXPECT_EQ((std::vector<double>{programs.m_dLM2Feed1, programs.m_dLM2Feed2, programs.m_dLM3Radius2}),
+            (std::vector<double>{3000, 5000, 100}));
 }
-
-struct KindDefaultsCase {
-  int kind;
-  std::size_t count;
-  const wchar_t* distance;
-  const wchar_t* dwell;
-  const wchar_t* smpTime;
-  const wchar_t* feed;
-  const wchar_t* radius;
-  const wchar_t* plane;
-  const wchar_t* limit;   // minus and plus limit texts
-  const wchar_t* limit2;  // second minus and plus limit texts
-};
 
 class ProgramInfoAryInit : public pf_test::TempDataHome {};
 
+// The first record's distance, dwell, sampling time, feed, radius, plane and
+// limits (minus, plus, second minus, second plus), joined by "|".
 TEST_F(ProgramInfoAryInit, KindDefaults) {
   DataFolder();
-  const KindDefaultsCase cases[] = {
-      {0, 3, L"300", L"0.5", L"5", L"0", L"", L"", L"****", L""},
-      {4, 3, L"100", L"0.5", L"5", L"0", L"", L"", L"", L""},
-      {5, 3, L"100", L"1", L"5", L"0", L"", L"", L"****", L""},
-      {7, 2, L"100", L"0.5", L"5", L"3000", L"100", L"$1-IJ", L"****", L"****"},
-      {8, 2, L"100", L"0.5", L"5", L"5000", L"100", L"$1-IJ", L"****", L"****"},
+  const std::pair<int, const wchar_t*> cases[] = {
+      {0, L"300|0.5|5|0|||****|****||"},
+      {4, L"100|0.5|5|0||||||"},
+      {5, L"100|1|5|0|||****|****||"},
+      {7, L"100|0.5|5|3000|100|$1-IJ|****|****|****|****"},
+      {8, L"100|0.5|5|5000|100|$1-IJ|****|****|****|****"},
   };
-  for (const KindDefaultsCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "kind " << c.kind);
+  for (const auto& [kind, fields] : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << kind);
     pf::CProgramInfoAry programs;
-    programs.Init(c.kind, 1, Wide(root_ / "project"), kAxes, kPlanes);
-    EXPECT_EQ(programs.m_nAryKind, c.kind);
-    ASSERT_EQ(programs.size(), c.count);
+    programs.Init(kind, 1, Wide(root_ / "project"), kAxes, kPlanes);
+    EXPECT_EQ(programs.m_nAryKind, kind);
+    ASSERT_EQ(programs.size(), pf::IsCircleKind(kind) ? kPlanes.size() : kAxes.size());
     const pf::CProgramInfo& first = programs[0];
-    EXPECT_EQ(first.m_nKind, c.kind);
+    EXPECT_EQ(first.m_nKind, kind);
     EXPECT_EQ(first.m_bLoaded, 0);
-    EXPECT_EQ(first.m_strDistance, c.distance);
-    EXPECT_EQ(first.m_strDwell, c.dwell);
-    EXPECT_EQ(first.m_strSmpTime, c.smpTime);
-    EXPECT_EQ(first.m_strFeed, c.feed);
-    EXPECT_EQ(first.m_strRadius, c.radius);
-    EXPECT_EQ(first.m_strPlane, c.plane);
-    EXPECT_EQ(first.m_strLimitMinus, c.limit);
-    EXPECT_EQ(first.m_strLimitPlus, c.limit);
-    EXPECT_EQ(first.m_strLimitMinus2, c.limit2);
-    EXPECT_EQ(first.m_strLimitPlus2, c.limit2);
+    std::wstring joined;
+    for (const std::wstring* field : {&first.m_strDistance, &first.m_strDwell, &first.m_strSmpTime, &first.m_strFeed,
+                                      &first.m_strRadius, &first.m_strPlane, &first.m_strLimitMinus,
+                                      &first.m_strLimitPlus, &first.m_strLimitMinus2}) {
+      joined += *field + L"|";
+    }
+    EXPECT_EQ(joined + first.m_strLimitPlus2, fields);
     ASSERT_EQ(first.m_aryAxis.size(), kAxes.size());
     EXPECT_EQ(first.m_aryAxis[2].m_strPosition, L"0");
     EXPECT_EQ(first.m_aryAxis[2].m_nOrder, 0);
@@ -146,8 +114,6 @@ TEST_F(ProgramInfoAryInit, ReadsTheProgramFilesOfEachAxis) {
   EXPECT_EQ(programs[1].m_bLoaded, 1);
   ASSERT_EQ(programs[1].size(), 4u);
   EXPECT_EQ(programs[1][2].m_strText, L"G1aa.eia\r\nM30\r\n");
-  EXPECT_EQ(programs[1][1].m_strTitle, pf::LoadResString(12601));
-  EXPECT_EQ(programs[0][0].m_strTitle, pf::LoadResString(12599));
 }
 
 TEST_F(ProgramInfoAryInit, DiscardsEarlierPrograms) {

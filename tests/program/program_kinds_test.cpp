@@ -1,43 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "program/ModeWords.h"
 #include "program/ProgramKinds.h"
 
 namespace {
 
-// The kinds whose folders and files no saved project of the other tests holds.
-TEST(ProgramKinds, FeedForwardKindsFoldersAndFiles) {
-  const struct {
-    int kind;
-    int machineType;
-    const wchar_t* folder;
-    const wchar_t* files;  // each file's name and title
-  } rows[] = {
-      {5, 1, L"VKS-FF", L"G1Pos.eia 12599, G1a.eia 12606, G1b.eia 12607, "},
-      {6, 0, L"InertiaRatio", L"G1Pos.eia 12599, G1a.eia 12606, G1b.eia 12607, "},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.kind);
-    int count = 0;
-    const pf::ProgramFileEntry* files = pf::GetProgramFileTable(row.kind, row.machineType, count);
-    std::wstring listed;
-    for (int i = 0; i < count; ++i) listed += files[i].fileName + (L" " + std::to_wstring(files[i].titleId) + L", ");
-    EXPECT_EQ(listed, row.files);
-    EXPECT_EQ(pf::GetProgramKindName(row.kind), row.folder);
-  }
-}
-
-struct LatheCase {
-  int list;
-  const wchar_t* header;
-  const wchar_t* modeWords;
-};
-
+// G-code list, position header and move mode words.
 TEST(ModeWords, LatheWordsByGCodeList) {
-  const LatheCase cases[] = {
+  const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
       {1, L"", L""},
       {2, L"G98G97G40G00", L"G98G97"},
       {3, L"G94G97G90G40G00", L"G94G97G91"},
@@ -45,10 +18,10 @@ TEST(ModeWords, LatheWordsByGCodeList) {
       {7, L"G94G97G90G40G00", L"G94G97G91"},
       {8, L"", L""},
   };
-  for (const LatheCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "list " << c.list);
-    EXPECT_EQ(pf::GetPositionHeaderLathe(c.list), c.header);
-    EXPECT_EQ(pf::GetMoveModeWordsLathe(c.list), c.modeWords);
+  for (const auto& [list, header, modeWords] : cases) {
+    SCOPED_TRACE(testing::Message() << "list " << list);
+    EXPECT_EQ(pf::GetPositionHeaderLathe(list), header);
+    EXPECT_EQ(pf::GetMoveModeWordsLathe(list), modeWords);
   }
 }
 

@@ -1,57 +1,46 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "program/ProgramInfo.h"
 #include "program/ProgramInfoAry.h"
 
 namespace {
 
-// A circle program with every field away from its default.
-pf::CProgramInfo CircleProgram() {
-  pf::CProgramInfo info;
-  info.m_strDistance = L"12";
-  info.m_strSmpTime2 = L"8";
-  info.m_strRadius = L"50";
-  info.m_strPlane = L"$1-JK";
-  info.m_nParaExt3 = 3;
-  info.m_aryAxis.resize(2);
-  info.m_aryAxis[1].m_nOrder = 4;
-  info.resize(2);
-  info[1].m_strText = L"M30\r\n";
-  return info;
-}
-
-void ExpectCopiedFields(const pf::CProgramInfo& copy) {
-  EXPECT_EQ(copy.m_strDistance, L"12");
-  EXPECT_EQ(copy.m_strSmpTime2, L"8");
-  ASSERT_EQ(copy.m_aryAxis.size(), 2u);
-  EXPECT_EQ(copy.m_aryAxis[1].m_nOrder, 4);
-  ASSERT_EQ(copy.size(), 2u);
-  EXPECT_EQ(copy[1].m_strText, L"M30\r\n");
+// The copied fields (distance, second sampling time, an axis order, a file
+// text and the file count), then the circle fields (radius, plane, G08 form).
+std::wstring Fields(const pf::CProgramInfo& p) {
+  return p.m_strDistance + L"|" + p.m_strSmpTime2 + L"|" + std::to_wstring(p.m_aryAxis.at(1).m_nOrder) + L"|" +
+         p.at(1).m_strText + L"|" + std::to_wstring(p.size()) + L"|" + p.m_strRadius + L"|" + p.m_strPlane + L"|" +
+         std::to_wstring(p.m_nParaExt3);
 }
 
 // A copy leaves the circle fields at their defaults; an assignment keeps the
 // target's; growing an array (which relocates its elements) loses nothing.
 TEST(ProgramInfo, CopiesLeaveOutTheCircleFields) {
-  const pf::CProgramInfo source = CircleProgram();
-  const pf::CProgramInfo copy(source);
-  ExpectCopiedFields(copy);
-  EXPECT_EQ(copy.m_strRadius, L"");
-  EXPECT_EQ(copy.m_nParaExt3, 0);
+  pf::CProgramInfo source;   // every field away from its default
+  source.m_strDistance = L"12";
+  source.m_strSmpTime2 = L"8";
+  source.m_strRadius = L"50";
+  source.m_strPlane = L"$1-JK";
+  source.m_nParaExt3 = 3;
+  source.m_aryAxis.resize(2);
+  source.m_aryAxis[1].m_nOrder = 4;
+  source.resize(2);
+  source[1].m_strText = L"M30";
+  EXPECT_EQ(Fields(pf::CProgramInfo(source)), L"12|8|4|M30|2|||0");
 
   pf::CProgramInfo target;
   target.m_strPlane = L"$2-IJ";
   target.resize(5);
   target = source;
-  ExpectCopiedFields(target);
-  EXPECT_EQ(target.m_strPlane, L"$2-IJ");
-  EXPECT_EQ(target.m_strRadius, L"");
+  EXPECT_EQ(Fields(target), L"12|8|4|M30|2||$2-IJ|0");
 
   pf::CProgramInfoAry programs;
-  programs.push_back(CircleProgram());
+  programs.push_back(std::move(source));
   for (int i = 0; i < 40; ++i) programs.emplace_back();
-  ExpectCopiedFields(programs[0]);
-  EXPECT_EQ(programs[0].m_strPlane, L"$1-JK");
-  EXPECT_EQ(programs[0].m_nParaExt3, 3);
+  EXPECT_EQ(Fields(programs[0]), L"12|8|4|M30|2|50|$1-JK|3");
 }
 
 }  // namespace

@@ -20,23 +20,18 @@ constexpr int kSel = kWalkSelectionPage;
 constexpr int kReq = kWalkRequestPage;
 
 // The program pages as the walk sees them: NA records per axis kind, NP per
-// plane kind, a set of selected records, and every question asked.
-class Pages {
- public:
+// plane kind and a set of selected records.
+struct Pages {
   Pages(int axes, int planes, std::set<Record> selected) : axes_(axes), planes_(planes), selected_(selected) {}
 
   RecordSelected Query() {
     return [this](int kind, int& index) {
       const int count = IsCircleKind(kind) ? planes_ : axes_;
       index = std::max(0, std::min(index, count - 1));
-      asked.push_back({kind, index});
       return selected_.count({kind, index}) != 0;
     };
   }
 
-  std::vector<Record> asked;
-
- private:
   int axes_;
   int planes_;
   std::set<Record> selected_;
@@ -105,43 +100,15 @@ TEST(PageWalk, EndsWhereTheSheetShowsTheNextPage) {
   }
 }
 
-TEST(PageWalk, AsksEachPageInOrderAndNeverPastTheEnd) {
-  {
-    Pages pages(1, 1, {});
-    EXPECT_EQ(WalkNext({kSel, 0}, {1, 1, 1}, pages.Query()), (WalkPosition{kReq, 0}));
-    EXPECT_EQ(pages.asked, (std::vector<Record>{{0, 0}, {2, 0}, {1, 0}, {3, 0}, {4, 0}, {9, 0}, {10, 0}}));
-  }
-  {
-    Pages pages(1, 1, {});
-    EXPECT_EQ(WalkBack({kReq, 0}, {1, 1, 1}, pages.Query()), (WalkPosition{kSel, 0}));
-    EXPECT_EQ(pages.asked, (std::vector<Record>{{10, 0}, {9, 0}, {4, 0}, {3, 0}, {1, 0}, {2, 0}, {0, 0}}));
-  }
-  {
-    // With no axes and no planes no page is asked at all.
-    Pages pages(0, 0, {});
-    EXPECT_EQ(WalkNext({kSel, 0}, {0, 0, 0}, pages.Query()), (WalkPosition{kReq, 0}));
-    EXPECT_EQ(WalkBack({kReq, 0}, {0, 0, 0}, pages.Query()), (WalkPosition{kSel, 0}));
-    EXPECT_TRUE(pages.asked.empty());
-  }
-}
-
-// Every page that Next shows from the selection page up to the request page.
-std::vector<WalkPosition> ForwardPages(Pages& pages, const WalkCounts& counts) {
+// Every page that Next (Back) shows from the selection (request) page up to
+// the request (selection) page.
+std::vector<WalkPosition> PagesShown(Pages& pages, const WalkCounts& counts, Way way) {
+  const auto step = [&](WalkPosition at) {
+    return way == Way::Next ? WalkNext(at, counts, pages.Query()) : WalkBack(at, counts, pages.Query());
+  };
   std::vector<WalkPosition> shown;
-  for (WalkPosition at = WalkNext({kSel, 0}, counts, pages.Query()); at.page != kReq;
-       at = WalkNext(at, counts, pages.Query())) {
-    shown.push_back(at);
-  }
-  return shown;
-}
-
-// Every page that Back shows from the request page down to the selection page.
-std::vector<WalkPosition> BackwardPages(Pages& pages, const WalkCounts& counts) {
-  std::vector<WalkPosition> shown;
-  for (WalkPosition at = WalkBack({kReq, 0}, counts, pages.Query()); at.page != kSel;
-       at = WalkBack(at, counts, pages.Query())) {
-    shown.push_back(at);
-  }
+  WalkPosition at = step({way == Way::Next ? kSel : kReq, 0});
+  for (; at.page != kSel && at.page != kReq; at = step(at)) shown.push_back(at);
   return shown;
 }
 
@@ -162,8 +129,8 @@ TEST(PageWalk, BackRetracesNextForRandomSelections) {
                                     << selected.size() << " selected");
     Pages pages(axes, planes, selected);
     const WalkCounts counts{axes, planes, axes};
-    std::vector<WalkPosition> forward = ForwardPages(pages, counts);
-    const std::vector<WalkPosition> backward = BackwardPages(pages, counts);
+    std::vector<WalkPosition> forward = PagesShown(pages, counts, Way::Next);
+    const std::vector<WalkPosition> backward = PagesShown(pages, counts, Way::Back);
     EXPECT_EQ(forward.size(), selected.size());
     std::reverse(forward.begin(), forward.end());
     EXPECT_EQ(forward, backward);
