@@ -136,7 +136,9 @@ window_box() {
     /Width:/ { w = $NF } /Height:/ { h = $NF } END { if (w) print x, y, x + w, y + h }'
 }
 wizard_title="PathForge program wizard $version"
-viewer_title="Drive Composer log viewer"
+# The viewer's own window carries its version; the bare title belongs to the
+# hidden window that takes the records.
+viewer_title="Drive Composer log viewer $version"
 
 # The architectures whose programs this machine can run under Wine.
 runnable=(x64)
