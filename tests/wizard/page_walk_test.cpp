@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -21,40 +22,27 @@ constexpr int kReq = kWalkRequestPage;
 
 // The program pages as the walk sees them: NA records per axis kind, NP per
 // plane kind and a set of selected records.
-struct Pages {
-  Pages(int axes, int planes, std::set<Record> selected) : axes_(axes), planes_(planes), selected_(selected) {}
-
-  RecordSelected Query() {
-    return [this](int kind, int& index) {
-      const int count = IsCircleKind(kind) ? planes_ : axes_;
-      index = std::max(0, std::min(index, count - 1));
-      return selected_.count({kind, index}) != 0;
-    };
-  }
-
-  int axes_;
-  int planes_;
-  std::set<Record> selected_;
-};
+RecordSelected Pages(int axes, int planes, const std::set<Record>& selected) {
+  return [=](int kind, int& index) {
+    const int count = IsCircleKind(kind) ? planes : axes;
+    index = std::max(0, std::min(index, count - 1));
+    return selected.count({kind, index}) != 0;
+  };
+}
 
 enum class Way { Next, Back };
 
-struct WalkRow {
-  const char* what;
-  int axes;
-  int planes;
-  int sheetAxisCount;
-  std::set<Record> selected;
-  Way way;
-  WalkPosition from;
-  WalkPosition to;
-};
+// The walk from `from` in one direction.
+WalkPosition Step(Way way, WalkPosition from, const WalkCounts& counts, const RecordSelected& selected) {
+  return way == Way::Next ? WalkNext(from, counts, selected) : WalkBack(from, counts, selected);
+}
 
 TEST(PageWalk, EndsWhereTheSheetShowsTheNextPage) {
   const std::set<Record> firstGroup = {{0, 0}, {1, 0}, {4, 1}};
   const std::set<Record> bothGroups = {{0, 0}, {2, 0}, {1, 0}, {3, 0}};
   const std::set<Record> planes = {{9, 1}, {10, 0}};
-  const WalkRow kRows[] = {
+  // What; NA, NP and the sheet's axis count; the selected records; the way, from, to.
+  const std::tuple<const char*, int, int, int, std::set<Record>, Way, WalkPosition, WalkPosition> kRows[] = {
       {"empty machine: Next goes to the request page", 0, 0, 0, {}, Way::Next, {kSel, 0}, {kReq, 0}},
       {"empty machine: Back goes to the selection page", 0, 0, 0, {}, Way::Back, {kReq, 0}, {kSel, 0}},
       {"only kind 4 of axis 1 is shown", 2, 0, 0, {{4, 1}}, Way::Next, {kSel, 0}, {4, 1}},
@@ -89,26 +77,20 @@ TEST(PageWalk, EndsWhereTheSheetShowsTheNextPage) {
       {"Next on the request page stays", 1, 0, 1, {{0, 0}}, Way::Next, {kReq, 0}, {kReq, 0}},
       {"Back on the selection page stays", 1, 0, 1, {{0, 0}}, Way::Back, {kSel, 0}, {kSel, 0}},
   };
-  for (const WalkRow& row : kRows) {
-    SCOPED_TRACE(row.what);
-    Pages pages(row.axes, row.planes, row.selected);
-    const WalkCounts counts{row.axes, row.planes, row.sheetAxisCount};
-    const WalkPosition to = row.way == Way::Next ? WalkNext(row.from, counts, pages.Query())
-                                                 : WalkBack(row.from, counts, pages.Query());
-    EXPECT_EQ(to.page, row.to.page);
-    EXPECT_EQ(to.index, row.to.index);
+  for (const auto& [what, axes, planes, sheetAxisCount, selected, way, from, to] : kRows) {
+    SCOPED_TRACE(what);
+    const WalkPosition reached = Step(way, from, {axes, planes, sheetAxisCount}, Pages(axes, planes, selected));
+    EXPECT_EQ(reached.page, to.page);
+    EXPECT_EQ(reached.index, to.index);
   }
 }
 
 // Every page that Next (Back) shows from the selection (request) page up to
 // the request (selection) page.
-std::vector<WalkPosition> PagesShown(Pages& pages, const WalkCounts& counts, Way way) {
-  const auto step = [&](WalkPosition at) {
-    return way == Way::Next ? WalkNext(at, counts, pages.Query()) : WalkBack(at, counts, pages.Query());
-  };
+std::vector<WalkPosition> PagesShown(const RecordSelected& pages, const WalkCounts& counts, Way way) {
   std::vector<WalkPosition> shown;
-  WalkPosition at = step({way == Way::Next ? kSel : kReq, 0});
-  for (; at.page != kSel && at.page != kReq; at = step(at)) shown.push_back(at);
+  WalkPosition at = Step(way, {way == Way::Next ? kSel : kReq, 0}, counts, pages);
+  for (; at.page != kSel && at.page != kReq; at = Step(way, at, counts, pages)) shown.push_back(at);
   return shown;
 }
 
@@ -127,7 +109,7 @@ TEST(PageWalk, BackRetracesNextForRandomSelections) {
     }
     SCOPED_TRACE(testing::Message() << "run " << run << ": " << axes << " axes, " << planes << " planes, "
                                     << selected.size() << " selected");
-    Pages pages(axes, planes, selected);
+    const RecordSelected pages = Pages(axes, planes, selected);
     const WalkCounts counts{axes, planes, axes};
     std::vector<WalkPosition> forward = PagesShown(pages, counts, Way::Next);
     const std::vector<WalkPosition> backward = PagesShown(pages, counts, Way::Back);
