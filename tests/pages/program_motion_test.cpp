@@ -19,18 +19,17 @@ const std::vector<std::wstring> kPlaneAxes = {L"$1-X", L"$1-Y", L"$1-Y", L"$1-Z"
 const std::vector<StrokeLimitTexts> kLimits = {
     {L"-500.000", L"500.000", true, true}, {L"-300.000", L"300.000", true, true}, {L"-400.000", L"100.000", true, true}};
 
+// The planes with the stroke ends of their axes.
 CPlaneArray PlaneTable() {
   CPlaneArray planes;
-  const wchar_t* ends[3][2] = {{L"-500.0000", L"500.0000"}, {L"-300.0000", L"300.0000"}, {L"-400.0000", L"100.0000"}};
   for (std::size_t p = 0; p < kPlaneNames.size(); ++p) {
-    CPlane plane;
+    CPlane& plane = planes.emplace_back();
     plane.m_strName = kPlaneNames[p];
     for (std::size_t k = 0; k < 2; ++k) {
       const std::wstring& axis = kPlaneAxes[2 * p + k];
-      const std::size_t a = static_cast<std::size_t>(axis.back() - L'X');
-      plane.m_axis[k] = {axis, ends[a][0], ends[a][1], true, true};
+      const StrokeLimitTexts& ends = kLimits[static_cast<std::size_t>(axis.back() - L'X')];
+      plane.m_axis[k] = {axis, ends.minus, ends.plus, true, true};
     }
-    planes.push_back(plane);
   }
   return planes;
 }

@@ -71,7 +71,16 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
   EXPECT_EQ(Image(Child(0, 1)), 1);
   EXPECT_EQ(Tree().GetCount(), 4u + 2u + 2u + 2u + 3u);
 
-  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)));
+  // The two program marks: 15 x 15 images with a mask, bitmap 2503 (not in
+  // the project) and 2502 (in it), white transparent.
+  const auto& images = dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).imageList();
+  ASSERT_TRUE(images.has_value());
+  EXPECT_EQ(std::vector<int>({images->cx(), images->cy(), images->flags() & kIlcMask ? 1 : 0}), std::vector<int>({15, 15, 1}));
+  ASSERT_EQ(images->entries().size(), 2u);
+  for (unsigned i = 0; i < 2; ++i) {
+    EXPECT_EQ(images->entries()[i].bitmapId, 2503u - i);
+    EXPECT_EQ(images->entries()[i].maskColor, 0xFFFFFFu);
+  }
 }
 
 TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
