@@ -112,17 +112,4 @@ inline std::vector<HTreeItem> Children(const CTreeCtrl& tree, HTreeItem item) {
   return children;
 }
 
-// The tree shows the two program marks: 15 x 15 images with a mask, bitmap
-// 2503 (not in the project) and 2502 (in it), white transparent.
-inline void ExpectProgramMarks(const HeadlessTree& tree) {
-  const auto& images = tree.imageList();
-  ASSERT_TRUE(images.has_value());
-  EXPECT_EQ(std::vector<int>({images->cx(), images->cy(), images->flags() & kIlcMask ? 1 : 0}), std::vector<int>({15, 15, 1}));
-  ASSERT_EQ(images->entries().size(), 2u);
-  for (unsigned i = 0; i < 2; ++i) {
-    EXPECT_EQ(images->entries()[i].bitmapId, 2503u - i);
-    EXPECT_EQ(images->entries()[i].maskColor, 0xFFFFFFu);
-  }
-}
-
 }  // namespace pf::test

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/MachineFixture.h"
@@ -17,12 +18,8 @@ using Names = std::vector<std::wstring>;
 class CircleAxesTest : public test::MachineTest {};
 
 TEST_F(CircleAxesTest, LabelsArePrefixAndBaseAxis) {
-  struct Row {
-    const wchar_t* plane;
-    Names labels;
-    const char* firstRead;  // the journal line of the first base axis read
-  };
-  const Row kRows[] = {
+  // The plane, its axis labels, the journal line of the first base axis read.
+  const std::tuple<const wchar_t*, Names, const char*> kRows[] = {
       {L"$1-IJ", {L"$1-X", L"$1-Y"}, "NcGetParameter(0, 0, \"BASE_I\", 16) -> 0"},
       {L"$1-JK", {L"$1-Y", L"$1-Z"}, "NcGetParameter(0, 0, \"BASE_J\", 16) -> 0"},
       {L"$2-KI", {L"$2-Z", L"$2-X"}, "NcGetParameter(1, 0, \"BASE_K\", 16) -> 0"},
@@ -31,14 +28,14 @@ TEST_F(CircleAxesTest, LabelsArePrefixAndBaseAxis) {
       {L"$1-XY", {}, ""},
   };
   UseMachine(nullptr);
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(testing::Message() << row.plane);
+  for (const auto& [plane, labels, firstRead] : kRows) {
+    SCOPED_TRACE(testing::Message() << plane);
     sim_.ClearJournal();
-    EXPECT_EQ(GetCircleAxisLabels(ovx_, row.plane), row.labels);
+    EXPECT_EQ(GetCircleAxisLabels(ovx_, plane), labels);
     const std::vector<std::string> journal = sim_.Journal();
-    EXPECT_EQ(journal.size(), row.labels.size());
+    EXPECT_EQ(journal.size(), labels.size());
     if (!journal.empty()) {
-      EXPECT_EQ(journal.front(), row.firstRead);
+      EXPECT_EQ(journal.front(), firstRead);
     }
   }
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ShellFixture.h"
@@ -55,14 +56,8 @@ class MakeInfoPageTest : public ShellTest {
 // or deleting an axis; unlocked, the G-code list serves only the lathe type.
 TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
   enum Action { kNone, kDelete, kAdd, kPickCentre, kPickCentreThenLathe };
-  struct Row {
-    const char* name;
-    int fixedType, fixedGCode;
-    Action action;
-    bool locked;
-    int shownType, shownGCode;
-  };
-  static constexpr Row kRows[] = {
+  // What; the stored type and G-code list; the action; whether locked; the type and list shown.
+  const std::tuple<const char*, int, int, Action, bool, int, int> kRows[] = {
       {"new project", -1, -1, kNone, false, 0, 0},
       {"machining centre, list 5", 1, 3, kNone, true, 1, 3},
       {"lathe, list 2", 0, 0, kNone, true, 0, 0},
@@ -73,23 +68,23 @@ TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
       {"unlocked, machining centre picked", -1, -1, kPickCentre, false, 1, 0},
       {"unlocked, lathe picked again", -1, -1, kPickCentreThenLathe, false, 0, 0},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, fixedType, fixedGCode, action, locked, shownType, shownGCode] : kRows) {
+    SCOPED_TRACE(name);
     ShellSheet sheet(ovx_, kMachinePage);
-    Open(sheet, row.fixedType, row.fixedGCode);
-    if (row.action == kAdd) ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
-    if (row.action == kAdd || row.action == kDelete) {
-      ASSERT_TRUE(ui.Click(row.action == kAdd ? PF_IDC_ADD_AXIS : PF_IDC_DELETE_AXIS));
+    Open(sheet, fixedType, fixedGCode);
+    if (action == kAdd) ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
+    if (action == kAdd || action == kDelete) {
+      ASSERT_TRUE(ui.Click(action == kAdd ? PF_IDC_ADD_AXIS : PF_IDC_DELETE_AXIS));
     }
-    if (row.action >= kPickCentre) ui.PickItem(PF_IDC_MACHINE_TYPE, 1);
-    if (row.action == kPickCentreThenLathe) ui.PickItem(PF_IDC_MACHINE_TYPE, 0);
-    EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE_LABEL), !row.locked);
-    EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE), !row.locked);
-    EXPECT_TRUE(GCodeControlsEnabled(sheet, !row.locked && row.shownType == 0));
-    EXPECT_EQ(CComboBox(&sheet.machine, PF_IDC_MACHINE_TYPE).GetCurSel(), row.shownType);
-    EXPECT_EQ(CheckedGCode(sheet), row.shownGCode);
-    EXPECT_EQ(sheet.machine.m_nMachineType, row.shownType);
-    EXPECT_EQ(sheet.machine.m_nGCodeNumber, row.shownGCode);
+    if (action >= kPickCentre) ui.PickItem(PF_IDC_MACHINE_TYPE, 1);
+    if (action == kPickCentreThenLathe) ui.PickItem(PF_IDC_MACHINE_TYPE, 0);
+    EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE_LABEL), !locked);
+    EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE), !locked);
+    EXPECT_TRUE(GCodeControlsEnabled(sheet, !locked && shownType == 0));
+    EXPECT_EQ(CComboBox(&sheet.machine, PF_IDC_MACHINE_TYPE).GetCurSel(), shownType);
+    EXPECT_EQ(CheckedGCode(sheet), shownGCode);
+    EXPECT_EQ(sheet.machine.m_nMachineType, shownType);
+    EXPECT_EQ(sheet.machine.m_nGCodeNumber, shownGCode);
     ui.PressCancel();
   }
 }
@@ -112,15 +107,8 @@ TEST_F(MakeInfoPageTest, AnUnlockedPageStartsFromTheFirstChoicesOnEveryVisit) {
 }
 
 TEST_F(MakeInfoPageTest, DeletingAnAxisTakesItsPlanesAlong) {
-  struct Row {
-    const char* name;
-    int pick;
-    Names axes;
-    int selected;
-    Names planes;
-    Names planeAxes;
-  };
-  const Row kRows[] = {
+  // What, the axis picked; the axes left, the one selected; the planes left and their axes.
+  const std::tuple<const char*, int, Names, int, Names, Names> kRows[] = {
       {"$1-Y: two planes go", 1, {L"$1-X", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0, {L"$1-KI", L"$2-KI"},
        {L"$1-Z", L"$1-X", L"$2-Z", L"$2-X"}},
       {"$1-X, the first: the new first is selected", 0, {L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0,
@@ -129,19 +117,19 @@ TEST_F(MakeInfoPageTest, DeletingAnAxisTakesItsPlanesAlong) {
        {L"$1-IJ", L"$1-JK", L"$1-KI", L"$2-KI"},
        {L"$1-X", L"$1-Y", L"$1-Y", L"$1-Z", L"$1-Z", L"$1-X", L"$2-Z", L"$2-X"}},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, pick, axes, selected, planes, planeAxes] : kRows) {
+    SCOPED_TRACE(name);
     ShellSheet sheet(ovx_, kMachinePage);
     Open(sheet);
-    ASSERT_TRUE(ui.PickItem(PF_IDC_AXIS_LIST, row.pick));
+    ASSERT_TRUE(ui.PickItem(PF_IDC_AXIS_LIST, pick));
     ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
-    EXPECT_EQ(ListedAxes(sheet), row.axes);
-    EXPECT_EQ(sheet.machine.m_aryAxisName, row.axes);
-    EXPECT_EQ(sheet.machine.m_aryIncAxis.size(), row.axes.size());
-    EXPECT_EQ(sheet.machine.m_aryTandemMaster.size(), row.axes.size());
-    EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), row.selected);
-    EXPECT_EQ(sheet.machine.m_aryPlaneName, row.planes);
-    EXPECT_EQ(sheet.machine.m_aryPlaneAxis, row.planeAxes);
+    EXPECT_EQ(ListedAxes(sheet), axes);
+    EXPECT_EQ(sheet.machine.m_aryAxisName, axes);
+    EXPECT_EQ(sheet.machine.m_aryIncAxis.size(), axes.size());
+    EXPECT_EQ(sheet.machine.m_aryTandemMaster.size(), axes.size());
+    EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), selected);
+    EXPECT_EQ(sheet.machine.m_aryPlaneName, planes);
+    EXPECT_EQ(sheet.machine.m_aryPlaneAxis, planeAxes);
     ui.PressCancel();
   }
 }

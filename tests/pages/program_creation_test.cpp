@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/MessageSink.h"
@@ -56,30 +57,24 @@ class ProgramCreationTest : public test::MachineTest {
 };
 
 TEST_F(ProgramCreationTest, StoresTheControllerTypeAndParameter3) {
-  struct Row {
-    const char* what;
-    const char* machine;
-    int ncType;
-    int paraExt3;
-    const wchar_t* highAccuracy;  // the mode word of the high-accuracy file
-  };
-  const Row kRows[] = {
+  // What, the machine, the NC type and parameter 3 stored, the mode word of the high-accuracy file.
+  const std::tuple<const char*, const char*, int, int, const wchar_t*> kRows[] = {
       {"Q4RT with parameter 3 set", "[Comm]\nController=Q4RT\nTCP=a,683\n[BasicParaExt]\n3=5\n[System1]\nAxes=X\n", 0, 5,
        L"G8P1"},
       {"parameter 3 unreadable", "[Comm]\nController=H52\nTCP=a,64758\n[System1]\nAxes=X\n", 1, 0, L"G61.1"},
       {"controller unknown", "[Comm]\nController=Z9\nTCP=a,1\n[BasicParaExt]\n3=1\n[System1]\nAxes=X\n", -1, 1,
        L"G61.1"},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.what);
-    UseMachine(row.machine);
+  for (const auto& [what, machine, ncType, paraExt3, highAccuracy] : kRows) {
+    SCOPED_TRACE(what);
+    UseMachine(machine);
     CProgramInfo record = Record(0);
     record.m_nNcType = 7;
     record.m_nParaExt3 = 7;
     EXPECT_TRUE(CreateProgramFiles(ovx_, Request(record, 0), record));
-    EXPECT_EQ(record.m_nNcType, row.ncType);
-    EXPECT_EQ(record.m_nParaExt3, row.paraExt3);
-    EXPECT_NE(record.at(1).m_strText.find(row.highAccuracy), std::wstring::npos) << record.at(1).m_strText;
+    EXPECT_EQ(record.m_nNcType, ncType);
+    EXPECT_EQ(record.m_nParaExt3, paraExt3);
+    EXPECT_NE(record.at(1).m_strText.find(highAccuracy), std::wstring::npos) << record.at(1).m_strText;
   }
 }
 

@@ -19,18 +19,17 @@ const std::vector<std::wstring> kPlaneAxes = {L"$1-X", L"$1-Y", L"$1-Y", L"$1-Z"
 const std::vector<StrokeLimitTexts> kLimits = {
     {L"-500.000", L"500.000", true, true}, {L"-300.000", L"300.000", true, true}, {L"-400.000", L"100.000", true, true}};
 
+// The planes with the stroke ends of their axes.
 CPlaneArray PlaneTable() {
   CPlaneArray planes;
-  const wchar_t* ends[3][2] = {{L"-500.0000", L"500.0000"}, {L"-300.0000", L"300.0000"}, {L"-400.0000", L"100.0000"}};
   for (std::size_t p = 0; p < kPlaneNames.size(); ++p) {
-    CPlane plane;
+    CPlane& plane = planes.emplace_back();
     plane.m_strName = kPlaneNames[p];
     for (std::size_t k = 0; k < 2; ++k) {
       const std::wstring& axis = kPlaneAxes[2 * p + k];
-      const std::size_t a = static_cast<std::size_t>(axis.back() - L'X');
-      plane.m_axis[k] = {axis, ends[a][0], ends[a][1], true, true};
+      const StrokeLimitTexts& ends = kLimits[static_cast<std::size_t>(axis.back() - L'X')];
+      plane.m_axis[k] = {axis, ends.minus, ends.plus, true, true};
     }
-    planes.push_back(plane);
   }
   return planes;
 }
@@ -86,15 +85,6 @@ std::vector<Case> Cases() {
         L"(smptime=9)\r\nG94G97G91\r\nG01Z100.F3000.\r\nG04X0.5\r\nG01Z-100.F3000.\r\nG04X0.5\r\nM30\r\n"},
        MotionStatus::BeyondLimits, L"Z reaches 120.000, beyond the stroke end 100.000 (G1aa.eia, line 3)",
        {kLimits[0], kLimits[2]}},
-      {"edited file with an unknown word", 3, 1, 2, 0,
-       {kMcPosition, L"(smptime=9)\r\nG91G64G95\r\nG01X100.F3000.\r\nM30\r\n"},
-       MotionStatus::NotChecked, L"G1b.eia not checked: G95, line 2"},
-      {"a sampling time that the return move outlasts (the estimate leaves the dwell out)", 3, 1, 2, 0,
-       {kMcPosition, L"",
-        L"(smptime=0.40)\r\nG91G64\r\nG01X100.F36000.\r\nG04X0.5\r\nG01X-100.F36000.\r\nG04X0.5\r\nM30\r\n"},
-       MotionStatus::Within,
-       L"Within the stroke limits: X 350.000 \u2026 450.000\r\n"
-       L"Sampling 0.40 s ends before the return move of G1aa.eia (0.67-0.83 s); 1.00 s covers both moves"},
       {"rapid moves at the axis's G0 speed", 2, 1, 2, 0,
        {kMcPosition, L"",
         L"(smptime=2.40)\r\nG91G64\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\nM30\r\n"},

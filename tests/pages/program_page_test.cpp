@@ -3,6 +3,7 @@
 // trial-run rules, and program creation.
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "PagesFixture.h"
@@ -65,6 +66,19 @@ TEST_F(ProgramPageTest, InputsWriteThroughAndReestimate) {
   ASSERT_TRUE(ui.Click(PF_IDC_CLOCKWISE));
   EXPECT_EQ(Record(10, 0).m_nCircleDir, 0);
   EXPECT_FALSE(Enabled(circle, PF_IDC_DISTANCE));
+}
+
+TEST_F(ProgramPageTest, EachKindShowsItsDwellAndFeedControls) {
+  // Kind; the dwell check box shown, enabled; the feed shown.
+  const std::tuple<int, bool, bool, bool> kRows[] = {
+      {0, false, false, false}, {1, false, false, true}, {4, true, true, true}, {7, true, false, true}};
+  for (const auto& [kind, checkShown, checkEnabled, feedShown] : kRows) {
+    SCOPED_TRACE(kind);
+    CProgramPage& page = Show(kind, 0);
+    EXPECT_EQ(Shown(page, PF_IDC_DWELL_CHECK), checkShown);
+    EXPECT_EQ(Enabled(page, PF_IDC_DWELL_CHECK), checkEnabled);
+    EXPECT_EQ(Shown(page, PF_IDC_FEED), feedShown);
+  }
 }
 
 TEST_F(ProgramPageTest, TheAxisGridListsThePartSystemAndStoresEdits) {

@@ -1,6 +1,7 @@
 // The requirements page: the tree of the offered groups with their marks
 // and the text of the selected entry.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "PagesFixture.h"
@@ -46,21 +47,18 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
   ShowSummary();
 
   // The offered groups in order, each closed, with its mark and its entries' marks.
-  struct Row {
-    int group;
-    std::vector<int> marks;
-    int groupMark;
-  };
-  const Row kRows[] = {{0, {1, 0}, 1}, {1, {0, 0}, 0}, {2, {0, 1}, 1}, {6, {0, 1, 0}, 1}};
+  // The group, its entries' marks, its own mark.
+  const std::tuple<int, std::vector<int>, int> kRows[] = {
+      {0, {1, 0}, 1}, {1, {0, 0}, 0}, {2, {0, 1}, 1}, {6, {0, 1, 0}, 1}};
   HTreeItem groupItem = Tree().GetRootItem();
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.group);
-    ASSERT_EQ(groupItem, sheet.summary.m_hGroup[row.group]);
-    EXPECT_EQ(Image(groupItem), row.groupMark);
+  for (const auto& [group, entryMarks, groupMark] : kRows) {
+    SCOPED_TRACE(group);
+    ASSERT_EQ(groupItem, sheet.summary.m_hGroup[group]);
+    EXPECT_EQ(Image(groupItem), groupMark);
     EXPECT_FALSE(dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).IsExpanded(groupItem));
     std::vector<int> marks;
     for (HTreeItem child : Children(Tree(), groupItem)) marks.push_back(Image(child));
-    EXPECT_EQ(marks, row.marks);
+    EXPECT_EQ(marks, entryMarks);
     groupItem = Tree().GetNextSiblingItem(groupItem);
   }
   EXPECT_EQ(groupItem, nullptr);
@@ -73,7 +71,16 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
   EXPECT_EQ(Image(Child(0, 1)), 1);
   EXPECT_EQ(Tree().GetCount(), 4u + 2u + 2u + 2u + 3u);
 
-  ExpectProgramMarks(dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)));
+  // The two program marks: 15 x 15 images with a mask, bitmap 2503 (not in
+  // the project) and 2502 (in it), white transparent.
+  const auto& images = dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).imageList();
+  ASSERT_TRUE(images.has_value());
+  EXPECT_EQ(std::vector<int>({images->cx(), images->cy(), images->flags() & kIlcMask ? 1 : 0}), std::vector<int>({15, 15, 1}));
+  ASSERT_EQ(images->entries().size(), 2u);
+  for (unsigned i = 0; i < 2; ++i) {
+    EXPECT_EQ(images->entries()[i].bitmapId, 2503u - i);
+    EXPECT_EQ(images->entries()[i].maskColor, 0xFFFFFFu);
+  }
 }
 
 TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
@@ -83,16 +90,11 @@ TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
   Record(9, 2).at(1).m_strText = L"G02I10.F2000\r\n";
   ShowSummary();
 
-  struct Row {
-    const char* name;
-    int group;
-    int position;   // -1: the group itself
-    std::wstring text;
-  };
   const std::wstring title0 = Record(0, 0).at(0).m_strTitle;
   const std::wstring title2 = Record(1, 0).at(2).m_strTitle;
   const std::wstring circleTitle = Record(9, 2).at(1).m_strTitle;
-  const Row kRows[] = {
+  // What, the group and the entry's place in it (-1: the group itself), the text shown.
+  const std::tuple<const char*, int, int, std::wstring> kRows[] = {
       {"positioning X", 0, 0,
        L"<< G0 " + title0 + L" >>\r\nG28U0.\r\n\r\n\r\n<< G1 " + title2 + L" >>\r\nG01W10.F1000\r\n\r\n\r\n"},
       {"group", 0, -1, L""},
@@ -100,17 +102,33 @@ TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
       {"circle $1-KI", 6, 2, L"<< " + LoadResString(14010) + L" " + circleTitle + L" >>\r\nG02I10.F2000\r\n\r\n\r\n"},
       {"circle group", 6, -1, L""},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    const HTreeItem item = row.position < 0 ? sheet.summary.m_hGroup[row.group] : Child(row.group, row.position);
-    const HTreeItem groupItem = sheet.summary.m_hGroup[row.group];
+  for (const auto& [name, group, position, text] : kRows) {
+    SCOPED_TRACE(name);
+    const HTreeItem groupItem = sheet.summary.m_hGroup[group];
+    const HTreeItem item = position < 0 ? groupItem : Child(group, position);
     if (!dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).IsExpanded(groupItem)) {
       ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SUMMARY_TREE, groupItem, TreePart::Button));
     }
     sheet.summary.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"(before)");
     ASSERT_TRUE(ui.SelectTreeItem(PF_IDC_SUMMARY_TREE, item));
-    EXPECT_EQ(Text(sheet.summary, PF_IDC_PROGRAM_TEXT), row.text);
+    EXPECT_EQ(Text(sheet.summary, PF_IDC_PROGRAM_TEXT), text);
   }
+}
+
+// Of two programs within the limits the entry shows the one with a remark.
+TEST_F(ProgramReqPageTest, AnEntryShowsTheMotionWithARemarkFirst) {
+  UseMachine(nullptr);
+  sheet.ReadMachine(kMachineCentre);
+  Record(0, 0).at(0).m_strText = L"G90G00X0\r\n";
+  Record(0, 0).at(1).m_strText = L"G91G00X10.\r\nG00X-10.\r\n";
+  Record(1, 0).at(0).m_strText = L"G90G00X0\r\n";
+  Record(1, 0).at(1).m_strText = L"(smptime=0.1)\r\nG91G01X10.F600.\r\nG01X-10.\r\n";
+  ShowSummary();
+  ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SUMMARY_TREE, sheet.summary.m_hGroup[0], TreePart::Button));
+  ASSERT_TRUE(ui.SelectTreeItem(PF_IDC_SUMMARY_TREE, Child(0, 0)));
+  EXPECT_EQ(Text(sheet.summary, PF_IDC_MOTION_VERDICT),
+            L"Within the stroke limits: X 0.000 \u2026 10.000\r\n"
+            L"Sampling 0.10 s ends during the move on line 2 of G1b.eia (0.00-1.00 s); 2.00 s covers both moves");
 }
 
 }  // namespace

@@ -24,14 +24,6 @@ class ProjectPageTest : public ShellTest {
     for (const wchar_t* folder : {L"Alpha", L"beta", L".backup"}) ASSERT_TRUE(MakeDirectory(root + PathSep() + folder));
     ASSERT_TRUE(WriteFileBytes(root + PathSep() + L"test.eia", "%\r\n"));
   }
-
-  std::vector<std::wstring> ListedProjects(ShellSheet& sheet) {
-    std::vector<std::wstring> names;
-    for (int i = 0; i < sheet.project.m_comboProject.GetCount(); ++i) {
-      names.push_back(sheet.project.m_comboProject.GetLBText(i));
-    }
-    return names;
-  }
 };
 
 TEST_F(ProjectPageTest, OnlyFolderNamesOfTheirOwnEnableNextAndTheLineSaysWhy) {
@@ -80,7 +72,8 @@ TEST_F(ProjectPageTest, ExistingProjectsAreListedAndTheFirstIsSelected) {
   MakeTwoProjects();
   ShellSheet sheet(ovx_);
   ASSERT_TRUE(ui.OpenSheet(sheet));
-  std::vector<std::wstring> listed = ListedProjects(sheet);
+  std::vector<std::wstring> listed;
+  for (int i = 0; i < sheet.project.m_comboProject.GetCount(); ++i) listed.push_back(sheet.project.m_comboProject.GetLBText(i));
   ASSERT_EQ(listed.size(), 2u);
   const std::wstring first = listed[0];
   EXPECT_EQ(first, ListProjectFolders()[0]);   // in the order the file system gives them

@@ -4,21 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/MachineFixture.h"
 
 namespace pf {
 namespace {
 
 TEST(SamplingEstimate, EachKindReadsItsInputs) {
-  struct Row {
-    int kind;
-    bool checked;
-    bool asksRapidSpeed;
-    const wchar_t* first;
-    const wchar_t* second;
-  };
+  // Kind, dwell checked, whether the G0 speed is asked, the two times.
   // Distance 100, dwell 0.5, feed 2000, radius 10; the G0 speed is 6000.
-  constexpr Row kRows[] = {
+  const std::tuple<int, bool, bool, const wchar_t*, const wchar_t*> kRows[] = {
       {0, false, true, L"3.60", L"0.00"},    // dwell always, F = G0 speed
       {2, true, true, L"3.60", L"0.00"},
       {1, false, false, L"7.20", L"14.40"},  // unchecked: no dwell
@@ -30,18 +26,28 @@ TEST(SamplingEstimate, EachKindReadsItsInputs) {
       {8, true, false, L"3.77", L"0.00"},    // radius and feed only
   };
   const SamplingFields fields{L"100", L"0.5", L"2000", L"10", false};
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(testing::Message() << "kind " << row.kind << (row.checked ? " checked" : ""));
+  for (const auto& [kind, checked, asksRapidSpeed, first, second] : kRows) {
+    SCOPED_TRACE(testing::Message() << "kind " << kind << (checked ? " checked" : ""));
     SamplingFields input = fields;
-    input.dwellChecked = row.checked;
+    input.dwellChecked = checked;
     bool asked = false;
-    const SamplingTimes times = EstimateFromFields(row.kind, input, [&asked] {
+    const SamplingTimes times = EstimateFromFields(kind, input, [&asked] {
       asked = true;
       return 6000.0;
     });
-    EXPECT_EQ(asked, row.asksRapidSpeed);
-    EXPECT_EQ(FormatSamplingTime(times.first), row.first);
-    EXPECT_EQ(FormatSamplingTime(times.second), row.second);
+    EXPECT_EQ(asked, asksRapidSpeed);
+    EXPECT_EQ(FormatSamplingTime(times.first), first);
+    EXPECT_EQ(FormatSamplingTime(times.second), second);
+  }
+}
+
+TEST(SamplingEstimate, AnUnreadFeedIsReadAs1000AndTheTimeStaysWithin0To10000Seconds) {
+  // Distance, feed and the lost-motion time (one way, no dwell).
+  const std::tuple<double, double, const wchar_t*> kRows[] = {
+      {100, 0, L"7.20"}, {100000, 1, L"10000.00"}, {-10, 1000, L"0.00"}};
+  for (const auto& [distance, feed, first] : kRows) {
+    SCOPED_TRACE(distance);
+    EXPECT_EQ(FormatSamplingTime(EstimateSamplingTimes(4, distance, 0.0, feed, 0.0).first), first);
   }
 }
 

@@ -58,29 +58,14 @@ class SelProgPageTest : public ShellTest {
     return flags;
   }
 
-  static HTreeItem Child(ShellSheet& sheet, int group, int index) {
-    return Children(sheet.selection.m_treeProgram, sheet.selection.m_hGroup[group]).at(index);
-  }
-
   // The user opens a group and clicks an entry's check box.
   void ClickCheckBox(ShellSheet& sheet, int group, int index) {
     const HTreeItem groupItem = sheet.selection.m_hGroup[group];
-    if (!IsExpanded(sheet, groupItem)) {
+    if (!dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)).IsExpanded(groupItem)) {
       ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, groupItem, TreePart::Button));
     }
-    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, Child(sheet, group, index), TreePart::StateIcon));
-  }
-
-  bool IsExpanded(ShellSheet& sheet, HTreeItem item) {
-    return dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)).IsExpanded(item);
-  }
-
-  // True when nothing is ticked and no record is selected.
-  void ExpectNothingSelected(ShellSheet& sheet) {
-    for (int kind : kSelectedKinds) EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 0));
-    for (int group : {0, 1, 2, 6}) EXPECT_FALSE(sheet.selection.m_treeProgram.GetCheck(sheet.selection.m_hGroup[group]));
-    EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-    EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), L"");
+    const HTreeItem entry = Children(sheet.selection.m_treeProgram, groupItem).at(index);
+    ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, entry, TreePart::StateIcon));
   }
 };
 
@@ -122,13 +107,8 @@ TEST_F(SelProgPageTest, ATickedProgramThatExistsRaisesTheWarning) {
   WriteProgram(L"$1-Y", 0);
   WriteProgram(L"$1-JK", 9);
   WriteProgram(L"$1-JK", 10);
-  struct Row {
-    const char* name;
-    int group;
-    int index;
-    bool warning;
-  };
-  static constexpr Row kRows[] = {
+  // What, the group and entry ticked, whether the warning shows.
+  const std::tuple<const char*, int, int, bool> kRows[] = {
       {"time constant of X exists", 1, 0, true},
       {"positioning of Y lacks a kind", 0, 1, false},
       {"method 3 on $1-JK exists", 6, 1, true},
@@ -136,18 +116,20 @@ TEST_F(SelProgPageTest, ATickedProgramThatExistsRaisesTheWarning) {
   };
   ShellSheet sheet(ovx_, kSelectionPage);
   Open(sheet);
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    ClickCheckBox(sheet, row.group, row.index);
-    EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), row.warning ? LoadResString(14003) : L"");
-    ClickCheckBox(sheet, row.group, row.index);
+  for (const auto& [name, group, index, warning] : kRows) {
+    SCOPED_TRACE(name);
+    ClickCheckBox(sheet, group, index);
+    EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), warning ? LoadResString(14003) : L"");
+    ClickCheckBox(sheet, group, index);
     EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), L"");
   }
-  // A new program ticked beside an existing one keeps the warning.
-  ClickCheckBox(sheet, 2, 0);
+  // A new program ticked beside an existing one keeps the warning, and the
+  // group its tick.
+  ClickCheckBox(sheet, 1, 1);
   ClickCheckBox(sheet, 1, 0);
-  ClickCheckBox(sheet, 2, 0);
+  ClickCheckBox(sheet, 1, 1);
   EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), LoadResString(14003));
+  EXPECT_TRUE(sheet.selection.m_treeProgram.GetCheck(sheet.selection.m_hGroup[1]));
 }
 
 TEST_F(SelProgPageTest, ComingBackStartsAgainWithNothingTicked) {
@@ -156,13 +138,18 @@ TEST_F(SelProgPageTest, ComingBackStartsAgainWithNothingTicked) {
   ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.selection.m_hGroup[6], TreePart::StateIcon));
   ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.selection.m_hGroup[2], TreePart::StateIcon));
   EXPECT_EQ(SaveFlags(sheet, 9), (std::vector<int>{1, 1, 1}));
+  const CTreeCtrl& tree = sheet.selection.m_treeProgram;
+  for (HTreeItem entry : Children(tree, sheet.selection.m_hGroup[6])) EXPECT_TRUE(tree.GetCheck(entry));
   ASSERT_TRUE(ui.PressNext());
   ASSERT_EQ(sheet.GetActiveIndex(), kProgramPage);
   // What was ticked stays in the records while the program pages run.
   EXPECT_EQ(SaveFlags(sheet, 4), (std::vector<int>{1, 1, 0}));
   ASSERT_TRUE(ui.PressBack());
   ASSERT_EQ(sheet.GetActiveIndex(), kSelectionPage);
-  ExpectNothingSelected(sheet);
+  for (int kind : kSelectedKinds) EXPECT_EQ(SaveFlags(sheet, kind), std::vector<int>(sheet.Programs(kind).size(), 0));
+  for (int group : {0, 1, 2, 6}) EXPECT_FALSE(sheet.selection.m_treeProgram.GetCheck(sheet.selection.m_hGroup[group]));
+  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
+  EXPECT_EQ(Text(sheet.selection, PF_IDC_SELECTION_WARNING), L"");
 }
 
 }  // namespace

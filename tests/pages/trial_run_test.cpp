@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/Format.h"
@@ -44,13 +45,12 @@ class EventLog : public IWaitCursor, public IMessageSink {
  public:
   void Begin() override { events.push_back("begin wait"); }
   void Restore() override { events.push_back("restore"); }
+  // A message given as text is logged with its text.
   int Show(const MessageRequest& request) override {
-    events.push_back("message " + std::to_string(request.stringId));
-    texts.push_back(request.text);
+    events.push_back("message " + (request.stringId != 0 ? std::to_string(request.stringId) : ToNarrow(request.text)));
     return kAnswerOk;
   }
   Events events;
-  std::vector<std::wstring> texts;
 };
 
 const char kTwoSystems[] =
@@ -85,19 +85,14 @@ TEST_F(TrialRunTest, LoadsTheEditorTextForTheAxis) {
 }
 
 TEST_F(TrialRunTest, MessagesFollowTheRestoredCursor) {
-  struct Row {
-    const char* what;
-    const char* machine;
-    const char* failing;  // an entry point made to fail with -9, or ""
-    const wchar_t* axis;
-    Events events;
-    bool received;  // the CNC received the program
-  };
-  const Row kRows[] = {
+  // What, the machine, an entry point made to fail with -9 (or ""), the axis, the
+  // events, whether the CNC received the program.
+  const std::tuple<const char*, const char*, const char*, const wchar_t*, Events, bool> kRows[] = {
       {"axis not found", kTwoSystems, "", L"$1-Z", {"begin wait", "restore", "message 14009"}, false},
       {"readiness unknown", kTwoSystems, "CheckTuningExecReady", L"$1-X",
        {"begin wait", "restore", "message 12556"}, false},
-      {"system 2 not ready", kTwoSystems, "", L"$2-Z", {"begin wait", "restore", "message 0"}, false},
+      {"system 2 not ready", kTwoSystems, "", L"$2-Z",
+       {"begin wait", "restore", "message " + ToNarrow(Format(LoadResString(12537), 2))}, false},
       {"load refused", "[Machine]\nNcLoadProgram=-6\n[System1]\nAxes=X\n", "", L"$1-X",
        {"begin wait", "restore", "message 12531", "message 12538"}, true},
       {"load failed", "[Machine]\nNcLoadProgram=-2\n[System1]\nAxes=X\n", "", L"$1-X",
@@ -107,23 +102,15 @@ TEST_F(TrialRunTest, MessagesFollowTheRestoredCursor) {
       {"no axes: system and axis 0", "[System1]\nAxes=X\n", "NcGetInformation", L"$1-Q", {"begin wait", "restore"},
        true},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.what);
-    UseMachine(row.machine);
-    if (*row.failing != '\0') sim_.SetFailure(row.failing, -9);
-    const bool loaded = Run(row.axis);
-    EXPECT_EQ(loaded, row.events.size() == 2);
-    EXPECT_EQ(log_.events, row.events);
-    EXPECT_EQ(LastLoadedProgram() != "<none>", row.received);
+  for (const auto& [what, machine, failing, axis, events, received] : kRows) {
+    SCOPED_TRACE(what);
+    UseMachine(machine);
+    if (*failing != '\0') sim_.SetFailure(failing, -9);
+    const bool loaded = Run(axis);
+    EXPECT_EQ(loaded, events.size() == 2);
+    EXPECT_EQ(log_.events, events);
+    EXPECT_EQ(LastLoadedProgram() != "<none>", received);
   }
-}
-
-TEST_F(TrialRunTest, NotReadyNamesThePartSystem) {
-  UseMachine(kTwoSystems);
-  EXPECT_FALSE(Run(L"$2-X"));
-  ASSERT_EQ(log_.texts.size(), 1u);
-  EXPECT_EQ(log_.texts[0], Format(LoadResString(12537), 2));
-  EXPECT_EQ(CountCalls("CheckTuningExecReady(1, 0) -> 0"), 1);
 }
 
 TEST_F(TrialRunTest, UnwritableTrialFile) {

@@ -27,19 +27,6 @@ constexpr const char kSmallMachine[] =
 
 class ProgramSheetTest : public ShellTest {
  protected:
-  void ShowPage(CPropertyPage& page) {
-    ASSERT_TRUE(ui.RunInput(L"show page", [&] { return sheet.SetActivePage(&page) ? L"" : L"not shown"; }));
-  }
-
-  // Creates the files on each program page and goes on with Next until the
-  // summary page.
-  void WalkForward() {
-    for (int page = 0; sheet.GetActivePage() != &sheet.m_pageProgramReq && page < 40; ++page) {
-      EXPECT_TRUE(ui.Click(PF_IDC_CREATE));
-      EXPECT_TRUE(ui.PressNext());
-    }
-  }
-
   void EditStartPosition(int kind, const wchar_t* typed) {
     ASSERT_TRUE(ui.RunInput(
         L"edit cell", [&] { return sheet.ProgramPage(kind).m_gridAxis.EditCell(2, 1, typed) ? L"" : L"refused"; }));
@@ -137,7 +124,8 @@ TEST_F(ProgramSheetTest, TheWalkCarriesTheStartPositionsAndFinishWritesAllTicked
   UseMachine(kSmallMachine);
   ui.queue().Add([&](HeadlessUi&) {
     ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1") && ui.PressNext() && ui.PressNext());
-    ShowPage(sheet.m_pageMakeInfo);   // the selection page offers no Back
+    // The selection page offers no Back.
+    ASSERT_TRUE(ui.RunInput(L"show", [&] { return sheet.SetActivePage(&sheet.m_pageMakeInfo) ? L"" : L"not shown"; }));
     ASSERT_TRUE(ui.PressNext());
     for (int group : {0, 1, 2, 6}) {
       ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, sheet.m_pageSelProg.m_hGroup.at(group), TreePart::StateIcon));
@@ -152,10 +140,12 @@ TEST_F(ProgramSheetTest, TheWalkCarriesTheStartPositionsAndFinishWritesAllTicked
     ASSERT_TRUE(ui.PressBack());
     EXPECT_EQ(Position(0), L"3.25");
     EXPECT_EQ(Position(1), L"0");
-    WalkForward();
+    // The files of every page made, on to the summary page.
+    for (int page = 0; sheet.GetActivePage() != &sheet.m_pageProgramReq && page < 40; ++page) {
+      EXPECT_TRUE(ui.Click(PF_IDC_CREATE) && ui.PressNext());
+    }
     EXPECT_EQ(Position(10), L"3.25");
     EXPECT_EQ(Position(5), L"0");
-    EXPECT_TRUE(Shown(sheet, kIdWizFinish));
     oldFiles = writeOld();
     FaultyFileSystem clean;
     ASSERT_TRUE(finishWith(clean));
@@ -195,6 +185,27 @@ TEST_F(ProgramSheetTest, TheWalkCarriesTheStartPositionsAndFinishWritesAllTicked
   expected[ProjectFilePath(ProjectFolder())] = "[Machine]\r\nMachineInfo=0\r\n[GCode]\r\nNumber=0\r\n";
   EXPECT_EQ(newFiles, expected);
   EXPECT_EQ(ProjectFiles(), expected);
+}
+
+// A Finish cut short is finished when the project is opened again; the
+// project page says so and lets the user on at the next Next.
+TEST_F(ProgramSheetTest, OpeningAProjectFinishesACutShortFinishAndSaysSo) {
+  ASSERT_TRUE(MakeDirectory(ProjectFolder()));
+  {
+    FaultyFileSystem dying(FaultyFileSystem::Mode::Crash, 10);   // after the first rename
+    ScopedFileSystem scope(dying);
+    CFileBatch batch(ProjectFolder());
+    ASSERT_TRUE(StageProjectFile(batch, ProjectFolder(), 1, 0).ok());
+    ASSERT_TRUE(batch.Stage(ProjectFolder() + L"/note.txt", "new").ok());
+    EXPECT_FALSE(batch.Commit().ok());
+  }
+  ui.queue().Add([&](HeadlessUi&) {
+    ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1") && ui.PressNext());
+    EXPECT_EQ(Text(sheet.m_pageProject, PF_IDC_PROJECT_REASON), LoadResString(14080));
+    ASSERT_TRUE(ui.PressNext());
+    EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageMakeInfo);
+  });
+  sheet.Execute();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/MachineFixture.h"
@@ -67,13 +68,8 @@ TEST_F(MachineValuesTest, EachAxisTakesTheValuesOfItsCncAxis) {
 }
 
 TEST_F(MachineValuesTest, UnfoundLabelsTakeSerialAxisZero) {
-  struct Row {
-    const char* what;
-    const char* failing;  // an entry point made to fail, or ""
-    Names labels;
-    Expected expected;
-  };
-  const Row kRows[] = {
+  // What, an entry point made to fail (or ""), the labels, the values of both labelled records.
+  const std::tuple<const char*, const char*, Names, Expected> kRows[] = {
       {"labels not among the CNC's axes", "", {L"$1-Q", L"$9-X"}, {L"36000", L"-500.000", L"500.000", false}},
       {"axis count unreadable", "NcGetInformation", {L"$1-Z", L"$2-C"}, {L"36000", L"-500.000", L"500.000", false}},
       {"speed read fails: its start value", "NcGetAccelerationParameter", {L"$1-Q", L"$9-X"},
@@ -81,14 +77,14 @@ TEST_F(MachineValuesTest, UnfoundLabelsTakeSerialAxisZero) {
       {"limit reads fail: their start values", "GetInformation", {L"$1-Z", L"$2-C"},
        {L"36000", L"0.000", L"0.000", false}},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.what);
+  for (const auto& [what, failing, labels, expected] : kRows) {
+    SCOPED_TRACE(what);
     UseMachine(nullptr);
-    if (*row.failing != '\0') sim_.SetFailure(row.failing, -7);
-    MakeRecords(row.labels.size() + 1);
-    FillMachineValues(ovx_, row.labels, programs_);
-    ExpectRecord(0, row.expected);
-    ExpectRecord(1, row.expected);
+    if (*failing != '\0') sim_.SetFailure(failing, -7);
+    MakeRecords(labels.size() + 1);
+    FillMachineValues(ovx_, labels, programs_);
+    ExpectRecord(0, expected);
+    ExpectRecord(1, expected);
     EXPECT_EQ(lists_[0].at(2).m_strFeed, L"0");  // a record without a label keeps its values
   }
 }

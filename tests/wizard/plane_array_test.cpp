@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/Text.h"
@@ -39,14 +40,8 @@ class PlaneArrayTest : public test::MachineTest {
 };
 
 TEST_F(PlaneArrayTest, RebuildReadsTheLimitsOfEveryPlaneAxis) {
-  struct Row {
-    const char* what;
-    const char* machine;
-    const char* failing;  // an entry point made to fail, or ""
-    AxisTexts first;
-    AxisTexts second;
-  };
-  const Row kRows[] = {
+  // What, the machine, an entry point made to fail (or ""), the plane's two axes.
+  const std::tuple<const char*, const char*, const char*, AxisTexts, AxisTexts> kRows[] = {
       {"both limits read", "[System1]\nAxes=X Y\n[$1-X]\nOT_MINUS=-500\nOT_PLUS=500\n[$1-Y]\nOT_MINUS=-0.00004\nOT_PLUS=99999.999\n",
        "", {L"$1-X", L"-500.0000", L"500.0000"}, {L"$1-Y", L"-0.0000", L"99999.9990"}},
       {"failed limit reads keep their start values",
@@ -55,15 +50,15 @@ TEST_F(PlaneArrayTest, RebuildReadsTheLimitsOfEveryPlaneAxis) {
       {"axis count unreadable", "[System1]\nAxes=X Y\n[Axes]\nOT_MINUS=-1\nOT_PLUS=1\n", "NcGetInformation",
        {L"$1-X", L"", L""}, {L"$1-Y", L"", L""}},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.what);
-    UseMachine(row.machine);
-    if (*row.failing != '\0') sim_.SetFailure(row.failing, -5);
+  for (const auto& [what, machine, failing, first, second] : kRows) {
+    SCOPED_TRACE(what);
+    UseMachine(machine);
+    if (*failing != '\0') sim_.SetFailure(failing, -5);
     planes_.Rebuild(ovx_, {L"$1-IJ"}, {L"$1-X", L"$1-Y"});
     ASSERT_EQ(planes_.size(), 1u);
     EXPECT_EQ(planes_[0].m_strName, L"$1-IJ");
-    ExpectAxis(planes_[0].m_axis[0], row.first);
-    ExpectAxis(planes_[0].m_axis[1], row.second);
+    ExpectAxis(planes_[0].m_axis[0], first);
+    ExpectAxis(planes_[0].m_axis[1], second);
   }
 }
 
@@ -95,18 +90,15 @@ TEST_F(PlaneArrayTest, SharedAxisIsReadOncePerPlaneAndRebuildReplaces) {
 TEST_F(PlaneArrayTest, FindIsExactAndCaseSensitive) {
   UseMachine(nullptr);
   planes_.Rebuild(ovx_, {L"$1-IJ", L"$1-KI"}, {L"$1-X", L"$1-Y", L"$1-Z", L"$1-X"});
-  struct Row {
-    const wchar_t* name;
-    int found;
-    const wchar_t* firstAxis;
-  };
-  constexpr Row kRows[] = {{L"$1-KI", 1, L"$1-Z"}, {L"$1-ki", 0, L"untouched"}, {L"$1-K", 0, L"untouched"}};
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(ToNarrow(row.name));
+  // The name looked for, whether it is found, the first axis of the plane given back.
+  const std::tuple<const wchar_t*, int, const wchar_t*> kRows[] = {
+      {L"$1-KI", 1, L"$1-Z"}, {L"$1-ki", 0, L"untouched"}, {L"$1-K", 0, L"untouched"}};
+  for (const auto& [name, found, firstAxis] : kRows) {
+    SCOPED_TRACE(ToNarrow(name));
     CPlane plane;
     plane.m_axis[0].m_strAxis = L"untouched";
-    EXPECT_EQ(planes_.Find(row.name, plane), row.found);
-    EXPECT_EQ(plane.m_axis[0].m_strAxis, row.firstAxis);
+    EXPECT_EQ(planes_.Find(name, plane), found);
+    EXPECT_EQ(plane.m_axis[0].m_strAxis, firstAxis);
   }
 }
 

@@ -1,8 +1,8 @@
 // The project file "Project.dat" read and written in a temporary data folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "common/Path.h"
 #include "support/TempFolder.h"
@@ -28,13 +28,8 @@ class ProjectFileTest : public ::testing::Test {
 };
 
 TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissingOrCannotBeShown) {
-  struct Row {
-    const char* what;
-    const char* text;  // nullptr: no file
-    int machineType;
-    int gCodeNumber;
-  };
-  constexpr Row kRows[] = {
+  // What, the file's text (nullptr: no file), the machine type and G-code number read.
+  const std::tuple<const char*, const char*, int, int> kRows[] = {
       {"no file", nullptr, -1, -1},
       {"both entries", "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=3\r\n", 1, 3},
       {"lower-case section, no [GCode]", "[machine]\r\nMachineInfo=1\r\n", 1, -1},
@@ -47,14 +42,14 @@ TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissingOrCannotBeShown) {
       {"last choices", "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=5\r\n", 1, 5},
       {"machine type 2, no G-code", "[Machine]\r\nMachineInfo=2\r\n", 2, -1},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.what);
+  for (const auto& [what, text, machineType, gCodeNumber] : kRows) {
+    SCOPED_TRACE(what);
     DeleteFilePath(ProjectFilePath(folder_));
-    ASSERT_TRUE(row.text == nullptr || WriteFileBytes(ProjectFilePath(folder_), row.text));
-    int machineType = 99, gCodeNumber = 99;
-    ReadProjectFile(folder_, machineType, gCodeNumber);
-    EXPECT_EQ(machineType, row.machineType);
-    EXPECT_EQ(gCodeNumber, row.gCodeNumber);
+    ASSERT_TRUE(text == nullptr || WriteFileBytes(ProjectFilePath(folder_), text));
+    int readType = 99, readGCode = 99;
+    ReadProjectFile(folder_, readType, readGCode);
+    EXPECT_EQ(readType, machineType);
+    EXPECT_EQ(readGCode, gCodeNumber);
   }
 }
 

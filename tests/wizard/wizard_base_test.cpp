@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "common/StringTable.h"
@@ -87,41 +89,16 @@ class WizardBaseTest : public ::testing::Test {
   ScopedUiBackend backend{ui};
 };
 
-TEST_F(WizardBaseTest, ActivationSetsTheButtonsByThePlaceOfThePage) {
-  struct Row {
-    const char* name;
-    int pages;
-    int active;
-    const char* buttons;
-    unsigned cancelText;
-  };
-  static constexpr Row kRows[] = {
-      {"first of three", 3, 0, "-SES--", 12618},
-      {"middle of three", 3, 1, "ESES--", 12618},
-      {"last of three: one button that closes", 3, 2, "------", 12615},
+// Activation sets the buttons by the page's place; SetNextEnable then switches
+// Next and leaves the last page alone.
+TEST_F(WizardBaseTest, TheButtonsFollowThePlaceOfThePageAndSetNextEnable) {
+  // Name; the sheet's pages, the active one; SetNextEnable's argument (-1: not called); the buttons.
+  const std::tuple<const char*, int, int, int, const char*> kRows[] = {
+      {"first of three", 3, 0, -1, "-SES--"},
+      {"middle of three", 3, 1, -1, "ESES--"},
+      {"last of three: one button that closes", 3, 2, -1, "------"},
       // The start-up names the buttons after the first page's activation.
-      {"one page: the first is the last", 1, 0, "------", 12618},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    BaseSheet sheet(row.pages);
-    OpenAt(sheet, row.active);
-    EXPECT_EQ(Buttons(sheet), row.buttons);
-    EXPECT_EQ(sheet.GetDlgItemText(kIdCancel), LoadResString(row.cancelText));
-    EXPECT_TRUE(ui.PressCancel());
-    EXPECT_FALSE(ui.IsOpen(sheet));
-  }
-}
-
-TEST_F(WizardBaseTest, SetNextEnableSwitchesNextAndLeavesTheLastPageAlone) {
-  struct Row {
-    const char* name;
-    int pages;
-    int active;
-    BOOL enable;
-    const char* buttons;
-  };
-  static constexpr Row kRows[] = {
+      {"one page: the first is the last", 1, 0, -1, "------"},
       {"first, enable", 3, 0, TRUE, "-SES--"},
       {"first, disable: no button", 3, 0, FALSE, "-S-S--"},
       {"middle, enable", 3, 1, TRUE, "ESES--"},
@@ -129,14 +106,19 @@ TEST_F(WizardBaseTest, SetNextEnableSwitchesNextAndLeavesTheLastPageAlone) {
       {"last: nothing is posted", 3, 2, TRUE, "------"},
       {"one page: nothing is posted", 1, 0, TRUE, "------"},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    BaseSheet sheet(row.pages);
-    OpenAt(sheet, row.active);
-    sheet.SetNextEnable(row.enable);
-    EXPECT_TRUE(ui.Focus(kFocusIds[row.active]));   // lets the posted request run
-    EXPECT_EQ(Buttons(sheet), row.buttons);
-    ui.PressCancel();
+  for (const auto& [name, pages, active, enable, buttons] : kRows) {
+    SCOPED_TRACE(name);
+    BaseSheet sheet(pages);
+    OpenAt(sheet, active);
+    if (enable >= 0) {
+      sheet.SetNextEnable(enable);
+      EXPECT_TRUE(ui.Focus(kFocusIds[active]));   // lets the posted request run
+    }
+    EXPECT_EQ(Buttons(sheet), buttons);
+    // On the last of several pages Cancel is the one button that closes.
+    EXPECT_EQ(sheet.GetDlgItemText(kIdCancel), LoadResString(active == 2 ? 12615 : 12618));
+    EXPECT_TRUE(ui.PressCancel());
+    EXPECT_FALSE(ui.IsOpen(sheet));
   }
 }
 
@@ -149,30 +131,21 @@ TEST_F(WizardBaseTest, StartUpNamesTheButtonsAndAddsTheMinimizeBox) {
     EXPECT_EQ((sheet.GetStyle() & PF_WS_MINIMIZEBOX) != 0, minimizeBox == 1);
     const std::vector<SystemMenuEntry>& menu = ui.SheetWindow(sheet)->systemMenu();
     ASSERT_EQ(menu.size(), minimizeBox == 1 ? 2u : 0u);
-    if (minimizeBox == 1) {
-      EXPECT_EQ(menu[0].command, 0xF020u);
-      EXPECT_EQ(menu[0].text, LoadResString(12616));
-      EXPECT_EQ(menu[1].command, 0xF120u);
-      EXPECT_EQ(menu[1].text, LoadResString(12617));
+    const std::pair<unsigned, unsigned> kMenu[] = {{0xF020u, 12616}, {0xF120u, 12617}};
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+      EXPECT_EQ(menu[i].command, kMenu[i].first);
+      EXPECT_EQ(menu[i].text, LoadResString(kMenu[i].second));
     }
     const std::pair<int, unsigned> kTexts[] = {{12324, 12614}, {12325, 12615}, {12323, 12613}, {2, 12618}};
-    for (const auto& [id, stringId] : kTexts) {
-      EXPECT_EQ(sheet.GetDlgItemText(id), LoadResString(stringId));
-    }
+    for (const auto& [id, stringId] : kTexts) EXPECT_EQ(sheet.GetDlgItemText(id), LoadResString(stringId));
     ui.PressCancel();
   }
 }
 
 TEST_F(WizardBaseTest, PagesHandNavigationToTheSheet) {
-  struct Row {
-    const char* name;
-    int start;
-    int button;
-    LRESULT answer;
-    int expectedPage;   // -1: the sheet closed
-    const wchar_t* calls;   // what the sheet was asked, in order
-  };
-  static constexpr Row kRows[] = {
+  // Name; the page, the button pressed there, the sheet's answer; the page then (-1: the
+  // sheet closed); what the sheet was asked, in order.
+  const std::tuple<const char*, int, int, LRESULT, int, const wchar_t*> kRows[] = {
       {"Next 0: the next page", 0, kIdWizNext, 0, 1, L"next 0;activate 1;"},
       {"Next -1: the sheet decided", 0, kIdWizNext, -1, 0, L"next 0;"},
       {"Back 0: the previous page", 1, kIdWizBack, 0, 0, L"back 1;activate 0;"},
@@ -180,20 +153,20 @@ TEST_F(WizardBaseTest, PagesHandNavigationToTheSheet) {
       {"Finish 0: the sheet stays open", 2, kIdWizFinish, 0, 2, L"finish 2;"},
       {"Finish 1: the sheet closes", 2, kIdWizFinish, 1, -1, L"finish 2;"},
   };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, start, button, answer, expectedPage, calls] : kRows) {
+    SCOPED_TRACE(name);
     DecidingSheet sheet;
-    OpenAt(sheet, row.start);
+    OpenAt(sheet, start);
     sheet.calls.clear();
-    sheet.backAnswer = sheet.nextAnswer = row.answer;
-    sheet.finishAnswer = static_cast<BOOL>(row.answer);
-    EXPECT_TRUE(ui.Click(row.button));
-    std::wstring calls;   // every activation asks the sheet for the buttons
-    for (const std::wstring& call : sheet.calls) calls += call + L";";
-    EXPECT_EQ(calls, row.calls);
-    EXPECT_EQ(ui.IsOpen(sheet), row.expectedPage >= 0);
-    if (row.expectedPage < 0) continue;
-    EXPECT_EQ(sheet.GetActiveIndex(), row.expectedPage);
+    sheet.backAnswer = sheet.nextAnswer = answer;
+    sheet.finishAnswer = static_cast<BOOL>(answer);
+    EXPECT_TRUE(ui.Click(button));
+    std::wstring asked;   // every activation asks the sheet for the buttons
+    for (const std::wstring& call : sheet.calls) asked += call + L";";
+    EXPECT_EQ(asked, calls);
+    EXPECT_EQ(ui.IsOpen(sheet), expectedPage >= 0);
+    if (expectedPage < 0) continue;
+    EXPECT_EQ(sheet.GetActiveIndex(), expectedPage);
     ui.PressCancel();
   }
 }
