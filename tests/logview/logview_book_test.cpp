@@ -69,28 +69,6 @@ TEST_F(LogBookTest, SessionsAtTheSameTimeKeepTheirOwnTree) {
   EXPECT_EQ(Shown(viewer.book()), kTwoSessionsShown);
 }
 
-struct FormatRow {
-  const char* what;
-  ShownLine line;
-  const wchar_t* text;
-};
-
-TEST_F(LogBookTest, FormatsEachKindOfLine) {
-  const FormatRow rows[] = {
-      {"start", {LineKind::SessionStart, 3, kT0, 77, 0, false, L""}, L"== session 3: process 77, started 2026-12-06 21:13:27.120"},
-      {"start unknown", {LineKind::SessionStart, 1, kNoTime, 0, 0, false, L""},
-       L"== session 1: process unknown, started at an unknown time"},
-      {"end", {LineKind::SessionEnd, 3, kT0 + 999, 0, 0, false, L""}, L"== session 3 ended 21:13:28.119"},
-      {"call", {LineKind::Record, 12, kT0 + 885, 0, 0, false, L"call X"}, L"21:13:28.005 #12    call X"},
-      {"failed deep", {LineKind::Record, 1, kT0, 0, 2, true, L"failed Y"}, L"21:13:27.120 #1 !!     failed Y"},
-      {"no time", {LineKind::Record, 1, kNoTime, 0, 1, false, L"ok Z"}, L"--:--:--.--- #1      ok Z"},
-  };
-  for (const FormatRow& row : rows) {
-    SCOPED_TRACE(row.what);
-    EXPECT_EQ(FormatShownLine(row.line), row.text);
-  }
-}
-
 struct FindRow {
   const wchar_t* text;
   std::size_t from;

@@ -1,7 +1,12 @@
 // The terminal viewer end to end: a real process listening on its socket in a
-// private runtime folder, fed by a test connection like the module's.
+// private runtime folder, fed by a test connection like the module's or by
+// the wrapper's own log channels talking to the simulated NC library.
+#include <sstream>
+
 #include "Records.h"
 #include "ViewerProcess.h"
+#include "nclink/LogChannel.h"
+#include "nclink/OVXIF.h"
 
 namespace pf {
 namespace {
@@ -143,23 +148,85 @@ TEST_F(LogviewSocketTest, AFloodStaysSmallAndAStopEndsItPromptly) {
   close(fd);
 }
 
-TEST_F(LogviewSocketTest, SecondViewerLeavesTheFirstAlone) {
+// A second viewer and unusable arguments end with their status and leave
+// the first viewer listening.
+TEST_F(LogviewSocketTest, RefusesASecondViewerAnUnknownArgumentAndTheWindowsHistory) {
   const pid_t first = Start("first", {});
   const int fd = Connect();
   ASSERT_GE(fd, 0);
   close(fd);
-  EXPECT_EQ(Finish(Start("second", {})), 1);
-  EXPECT_NE(ReadFile(folder_ / "second.err").find("another log viewer is listening"), std::string::npos);
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* error;
+  } rows[] = {
+      {{}, 1, "another log viewer is listening"},
+      {{"--verbose"}, 2, "usage: logview"},
+      {{"--history", "10"}, 2, "--history is for the window"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.error);
+    EXPECT_EQ(Finish(Start("second", row.args)), row.status);
+    EXPECT_NE(ReadFile(folder_ / "second.err").find(row.error), std::string::npos);
+  }
   EXPECT_TRUE(fs::exists(fs::symlink_status(socket_)));
   kill(first, SIGINT);
   EXPECT_EQ(Finish(first), 0);
 }
 
-TEST_F(LogviewSocketTest, RefusesAnUnknownArgumentAndTheWindowsHistory) {
-  EXPECT_EQ(Finish(Start("viewer", {"--verbose"})), 2);
-  EXPECT_NE(ReadFile(folder_ / "viewer.err").find("usage: logview"), std::string::npos);
-  EXPECT_EQ(Finish(Start("viewer", {"--history", "10"})), 2);
-  EXPECT_NE(ReadFile(folder_ / "viewer.err").find("--history is for the window"), std::string::npos);
+// The lines of one session, in the order shown.
+std::string SessionLines(const std::string& shown, const std::string& tag) {
+  std::string lines;
+  std::istringstream in(shown);
+  for (std::string line; std::getline(in, line);) {
+    if (line.find(tag) != std::string::npos) lines += line + "\n";
+  }
+  return lines;
+}
+
+// Two real modules at once: the wrapper's log channels to the viewer
+// process show as two sessions, each with all of its lines.
+TEST_F(LogviewSocketTest, TwoModulesAtOnceShowAsTwoSessions) {
+  unsetenv("OVXSIM_MACHINE");
+  const pid_t viewer = StartListening("viewer", {"--once"});
+  {
+    CLogChannel firstLog;
+    CLogChannel secondLog;
+    ASSERT_TRUE(firstLog.IsOn() && secondLog.IsOn());
+    COVXIF first(firstLog);
+    COVXIF second(secondLog);
+    first.Load();
+    second.Load();
+    first.SetClosed(first.OvxNcIfInit());
+    EXPECT_EQ(first.CheckSPAX(7, 0), -100);
+    second.Unload(2);
+    first.Unload(2);
+  }
+  EXPECT_EQ(Finish(viewer), 0);
+  const std::string shown = Untimed(ReadFile(folder_ / "viewer.out"));
+  EXPECT_EQ(SessionLines(shown, "session 1") + SessionLines(shown, "#1 "),
+            "== session 1: process P, started T\n"
+            "== session 1 ended T\n"
+            "T #1    call COVXIF::Load()\n"
+            "T #1      ok COVXIF::Load() was succeeded.\n"
+            "T #1    call COVXIF::OvxNcIfInit()\n"
+            "T #1      ok  was succeeded.\n"
+            "T #1    call COVXIF::CheckSPAX( 7, 0 )\n"
+            "T #1 !!   failed  was not succeeded(-100).\n"
+            "T #1    call COVXIF::Unload( 2 )\n"
+            "T #1      call COVXIF::OvxNcIfCallPinType( 2 )\n"
+            "T #1        ok  was succeeded.\n"
+            "T #1      call COVXIF::OvxNcIfQuit()\n"
+            "T #1        ok  was succeeded.\n"
+            "T #1      call COVXIF::OvxIfFreeData()\n"
+            "T #1        ok  was succeeded.\n"
+            "T #1      ok COVXIF::Unload( 2 ) was succeeded.\n");
+  EXPECT_EQ(SessionLines(shown, "#2 "),
+            "T #2    call COVXIF::Load()\n"
+            "T #2      ok COVXIF::Load() was succeeded.\n"
+            "T #2    call COVXIF::Unload( 2 )\n"
+            "T #2      ok COVXIF::Unload( 2 ) was succeeded.\n");
+  EXPECT_NE(shown.find("== session 2: process P, started T\n"), std::string::npos);
 }
 
 }  // namespace
