@@ -28,8 +28,14 @@ TEST_F(IniFileTest, PathRules) {
   EXPECT_EQ(CIniFile(L"/elsewhere/a.ini").m_strPath, L"/elsewhere/a.ini");
 }
 
-TEST_F(IniFileTest, FileIsCreatedOnFirstWrite) {
+TEST_F(IniFileTest, AMissingFileReadsAsNotFoundAndIsMadeByTheFirstWrite) {
   CIniFile ini;
+  std::wstring text;
+  EXPECT_EQ(ini.GetString(L"Circle", L"Radius", text), 0);
+  EXPECT_EQ(text, L"NotFound");
+  double number = -1.0;
+  EXPECT_EQ(ini.GetDouble(L"Circle", L"Radius", number), 0);
+  EXPECT_EQ(number, 0.0);
   EXPECT_FALSE(PathExists(ini.m_strPath));
   EXPECT_EQ(ini.WriteString(L"Circle", L"Radius", L"10"), 1);
   EXPECT_EQ(ini.WriteInt(L"Circle", L"Count", -3), 1);
@@ -81,16 +87,6 @@ TEST_F(IniFileTest, GetStringAndGetDouble) {
     EXPECT_EQ(ini.GetDouble(L"Circle", row.key, number), row.result);
     EXPECT_EQ(number, row.number);
   }
-}
-
-TEST_F(IniFileTest, MissingFileReadsAsNotFound) {
-  CIniFile ini(L"none.ini");
-  std::wstring text;
-  EXPECT_EQ(ini.GetString(L"S", L"k", text), 0);
-  EXPECT_EQ(text, L"NotFound");
-  double number = -1.0;
-  EXPECT_EQ(ini.GetDouble(L"S", L"k", number), 0);
-  EXPECT_EQ(number, 0.0);
 }
 
 TEST_F(IniFileTest, LongValuesAreCutToTheBuffer) {

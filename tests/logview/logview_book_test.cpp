@@ -136,6 +136,15 @@ TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
   LogViewer cut(nullptr);
   EXPECT_FALSE(cut.Replay(bytes.substr(0, bytes.size() - 3)));
   EXPECT_EQ(Shown(cut.book()).size(), kTwoSessionsShown.size() - 1);
+  // A recording of bare records is one session without times.
+  LogViewer bare(nullptr);
+  EXPECT_TRUE(bare.Replay(EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()")) + EncodeLogFrame(Open()) +
+                          EncodeLogFrame(Line(kMarkFailure, u" was not succeeded(-1).")) + EncodeLogFrame(Close())));
+  EXPECT_EQ(Shown(bare.book()), (std::vector<std::wstring>{
+                                    L"== session 1: process unknown, started at an unknown time",
+                                    L"--:--:--.--- #1    call COVXIF::Load()",
+                                    L"--:--:--.--- #1 !!   failed  was not succeeded(-1).",
+                                }));
 }
 
 // A recording opened beside live sessions: its sessions take new numbers
@@ -195,17 +204,6 @@ TEST_F(LogBookTest, SessionsWithoutSenderStartAtEachLoad) {
       L"== session 4 began before session 3" + mixed,
       L"21:13:27.120 #4    call COVXIF::Load()",
   }));
-}
-
-TEST_F(LogBookTest, ReplaysARecordingOfBareRecordsAsOneSessionWithoutTimes) {
-  LogViewer viewer(nullptr);
-  EXPECT_TRUE(viewer.Replay(EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()")) + EncodeLogFrame(Open()) +
-                            EncodeLogFrame(Line(kMarkFailure, u" was not succeeded(-1).")) + EncodeLogFrame(Close())));
-  EXPECT_EQ(Shown(viewer.book()), (std::vector<std::wstring>{
-                                      L"== session 1: process unknown, started at an unknown time",
-                                      L"--:--:--.--- #1    call COVXIF::Load()",
-                                      L"--:--:--.--- #1 !!   failed  was not succeeded(-1).",
-                                  }));
 }
 
 struct Utf8Row {
