@@ -211,7 +211,7 @@ struct Utf8Row {
   std::string bytes;
 };
 
-TEST(LogText, WritesUtf8AndMatchesWithoutCase) {
+TEST(LogText, WritesUtf8) {
   const Utf8Row rows[] = {
       {L"ok", "ok"},
       {L"\u00B5m", "\xC2\xB5m"},
@@ -219,9 +219,6 @@ TEST(LogText, WritesUtf8AndMatchesWithoutCase) {
       {L"\U0001F600", "\xF0\x9F\x98\x80"},
   };
   for (const Utf8Row& row : rows) EXPECT_EQ(ToUtf8(row.text), row.bytes);
-  EXPECT_TRUE(MatchesText(L"call COVXIF::CheckSPAX", L"checkspax"));
-  EXPECT_TRUE(MatchesText(L"anything", L""));
-  EXPECT_FALSE(MatchesText(L"call", L"calls"));
 }
 
 }  // namespace

@@ -119,13 +119,10 @@ struct OptionRow {
 TEST(ViewerOptions, ReadsTheCommandLine) {
   const OptionRow rows[] = {
       {{}, true, L"", L"", L"", L"", false},
-      {{L"--once"}, true, L"", L"", L"", L"", true},
       {{L"--record", L"/tmp/r.bin", L"--once"}, true, L"/tmp/r.bin", L"", L"", L"", true},
       {{L"--replay", L"a.bin", L"--save", L"a.txt", L"--filter", L"failed"}, true, L"", L"a.bin", L"a.txt", L"failed",
        false},
       {{L"--record"}, false, L"", L"", L"", L"", false},
-      {{L"--filter"}, false, L"", L"", L"", L"", false},
-      {{L"--verbose"}, false, L"", L"", L"", L"", false},
       {{L"--history", L"150"}, true, L"", L"", L"", L"", false, 150},
       {{L"--history", L"-5"}, false, L"", L"", L"", L"", false},
   };
