@@ -77,7 +77,7 @@ TEST_F(SafeFileTest, ABatchIsWrittenWholeOrNotAtAll) {
     SCOPED_TRACE(fault.name);
     const bool clean = fault.error == FileError::None;
     fs::remove_all(Root());
-    test::FullDisk disk(Root());
+    test::FullDisk disk;
     ASSERT_TRUE(MakeDirectory(In("a")) && MakeDirectory(In("b")));
     for (const char* old : {"a/one.eia", "b/two.eia", "b/three.eia"}) ASSERT_TRUE(WriteFileBytes(In(old), old));
     fault.arrange(Root(), disk);

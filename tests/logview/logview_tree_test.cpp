@@ -76,17 +76,11 @@ TEST(LogRecord, TheWrappersLoadCallStartsAModuleLog) {
   }
 }
 
-TEST(LogFrame, EncodesTypeSizeAndPayload) {
-  const std::string frame = EncodeLogFrame(Line(kMarkCall, u"COVXIF::Load()"));
-  ASSERT_EQ(frame.size(), 8u + 32u);
-  EXPECT_EQ(frame.substr(0, 8), std::string("\x05\0\0\0\x20\0\0\0", 8));
-  EXPECT_EQ(frame.substr(8, 4), std::string("\0\0C\0", 4));
-}
-
-TEST(LogFrame, ReaderTakesRecordsFromAnyChunks) {
+TEST(LogFrame, EncodesTypeSizeAndPayloadAndTheReaderTakesThemFromAnyChunks) {
   const std::vector<LogRecord> sent = {Line(0, u"a"), Open(), Line(1, u"bc"), Close(), {kLogLine, ""}};
   std::string stream;
   for (const LogRecord& record : sent) stream += EncodeLogFrame(record);
+  EXPECT_EQ(stream.substr(0, 12), std::string("\x05\0\0\0\x06\0\0\0\0\0a\0", 12));  // type, size, payload
   LogFrameReader reader;
   std::vector<LogRecord> received;
   for (char byte : stream) {
@@ -125,13 +119,10 @@ struct OptionRow {
 TEST(ViewerOptions, ReadsTheCommandLine) {
   const OptionRow rows[] = {
       {{}, true, L"", L"", L"", L"", false},
-      {{L"--once"}, true, L"", L"", L"", L"", true},
       {{L"--record", L"/tmp/r.bin", L"--once"}, true, L"/tmp/r.bin", L"", L"", L"", true},
       {{L"--replay", L"a.bin", L"--save", L"a.txt", L"--filter", L"failed"}, true, L"", L"a.bin", L"a.txt", L"failed",
        false},
       {{L"--record"}, false, L"", L"", L"", L"", false},
-      {{L"--filter"}, false, L"", L"", L"", L"", false},
-      {{L"--verbose"}, false, L"", L"", L"", L"", false},
       {{L"--history", L"150"}, true, L"", L"", L"", L"", false, 150},
       {{L"--history", L"-5"}, false, L"", L"", L"", L"", false},
   };

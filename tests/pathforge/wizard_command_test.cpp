@@ -98,14 +98,6 @@ expect file "note.txt" same-as "note.txt"
   EXPECT_EQ(Run({"--script", script}), 0);
   EXPECT_EQ(out.str(), "3 passed, 0 failed\n");
   EXPECT_EQ(err.str(), "");
-
-  const std::string home = folder_ + "/D\xc3\xa4ten";
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  out.str("");
-  err.str("");
-  EXPECT_EQ(Run({}), 0);
-  EXPECT_NE(out.str().find("== Program/Demo/Project.dat (45 bytes)\n"), std::string::npos);
-  EXPECT_EQ(err.str(), "");
 }
 
 struct UsageCase {

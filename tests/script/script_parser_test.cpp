@@ -1,6 +1,7 @@
 // Reading wizard scripts: the text escapes, comments, and the line that an
-// error is about. (What each step and check reads is seen through the
-// runner's tests: the driver calls and the checks it makes.)
+// error is about. (What each step and check reads, item paths and button
+// words too, is seen through the runner's tests: the driver calls and the
+// checks it makes.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,19 +20,15 @@ Script Parse(const std::string& text) {
   return script;
 }
 
-TEST(ScriptParser, SkipsAByteOrderMarkCommentsAndBlankLinesAndKeepsLineNumbers) {
-  const Script script = Parse("\xEF\xBB\xBF# heading\r\n\r\n  next   # to page 1\r\t# indented\nexpect page 1\n");
+TEST(ScriptParser, SkipsAByteOrderMarkCommentsAndBlankLinesAndTakesTextsWithEscapes) {
+  const Script script = Parse("\xEF\xBB\xBF# heading\r\n\r\n  next   # to page 1\r\t# indented\n"
+                              R"(type 35024 "a # b\r\nq\"uote\\ ")" "\n");
   ASSERT_EQ(script.commands.size(), 2u);
   EXPECT_EQ(script.commands[0].line, 3);
   EXPECT_EQ(script.commands[0].op, ScriptOp::Next);
   EXPECT_EQ(script.commands[1].line, 5);
-}
-
-TEST(ScriptParser, TextsKeepBlanksAndHashesAndTakeEscapes) {
-  const Script script = Parse(R"(type 35024 "a # b\r\nq\"uote\\ ")" "\n");
-  ASSERT_EQ(script.commands.size(), 1u);
-  EXPECT_EQ(script.commands[0].text, L"a # b\r\nq\"uote\\ ");
-  EXPECT_EQ(QuoteScriptText(script.commands[0].text), LR"("a # b\r\nq\"uote\\ ")");
+  EXPECT_EQ(script.commands[1].text, L"a # b\r\nq\"uote\\ ");
+  EXPECT_EQ(QuoteScriptText(script.commands[1].text), LR"("a # b\r\nq\"uote\\ ")");
 }
 
 struct ErrorCase {
@@ -67,13 +64,6 @@ TEST(ScriptParser, NamesTheLineOfAnError) {
     EXPECT_FALSE(ParseScript(c.text, script, error));
     EXPECT_EQ(error, c.error);
   }
-}
-
-TEST(ScriptParser, SplitsItemPathsAndNamesButtons) {
-  EXPECT_EQ(SplitItemPath(L"Time constant/Axis $1-X"), (std::vector<std::wstring>{L"Time constant", L"Axis $1-X"}));
-  EXPECT_EQ(SplitItemPath(L"Positioning"), (std::vector<std::wstring>{L"Positioning"}));
-  EXPECT_EQ(ScriptButtonWords(kScriptNext | kScriptBack), L"back next");
-  EXPECT_EQ(ScriptButtonWords(0), L"none");
 }
 
 }  // namespace

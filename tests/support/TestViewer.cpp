@@ -54,18 +54,6 @@ std::wstring LineText(const ViewerRecord& record) {
   return text;
 }
 
-void PrintTo(const ViewerRecord& record, std::ostream* os) {
-  *os << "{type " << record.type << ", size " << record.payload.size();
-  if (record.type == kLogLine && record.payload.size() >= kLogLineHeader) {
-    std::string text;
-    for (const wchar_t c : LineText(record)) {
-      text.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    }
-    *os << ", level " << int{record.payload[0]} << ", mark " << int{record.payload[1]} << ", \"" << text << "\"";
-  }
-  *os << "}";
-}
-
 TestViewer::TestViewer(bool listen) {
   std::string pattern = (std::filesystem::temp_directory_path() / "nclink-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {

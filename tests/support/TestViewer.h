@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,8 +29,6 @@ std::vector<ViewerRecord> CallGroup(const std::wstring& callLine, const std::wst
 
 // The text of a line record's payload.
 std::wstring LineText(const ViewerRecord& record);
-
-void PrintTo(const ViewerRecord& record, std::ostream* os);
 
 class TestViewer {
  public:
