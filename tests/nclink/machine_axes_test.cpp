@@ -129,15 +129,6 @@ TEST_F(MachineAxesTest, EachTandemPartnerIsReadOnce) {
   EXPECT_EQ(tandemReads, 512);
 }
 
-TEST_F(MachineAxesTest, WithoutTheInterfaceNothingIsRead) {
-  ovx_.SetClosed(1);
-  sim_.ClearJournal();
-  EXPECT_EQ(info_.MakeAxisInfo(), 0);
-  EXPECT_TRUE(info_.m_aryAxisName.empty());
-  EXPECT_EQ(info_.MakePlaneInfo(), 0);
-  EXPECT_TRUE(sim_.Journal().empty());
-}
-
 TEST_F(MachineAxesTest, MakePlaneInfoListsThePlanesOfTheListedBaseAxes) {
   struct Row {
     const char* what;
