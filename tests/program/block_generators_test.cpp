@@ -153,8 +153,6 @@ TEST(MakeReciprocMove, Blocks) {
   const ReciprocCase cases[] = {
       {"feed, cutting mode, timed dwell", {}, 1, 1, true, 2, false, 0,
        L"G91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\n"},
-      {"rapid, high accuracy", {}, 1, 0, false, 2, false, 0,
-       L"G91G61.1\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\n"},
       {"G08 form", {L"100", L"3000", 1, L"0.5", 1}, 1, 0, false, 2, false, 0,
        L"G91\r\nG8P1\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\n"},
       {"doubled, lathe list 3", {}, 0, 1, true, 3, true, 0,
