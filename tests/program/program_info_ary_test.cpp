@@ -2,6 +2,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "ProgramTestSupport.h"
@@ -50,6 +51,7 @@ TEST_F(CircleSettings, CircleKindsStartFromTheSettingsRoundedToWholeNumbers) {
     EXPECT_EQ(programs[plane].m_strFeed, feed);
     EXPECT_EQ(programs[plane].m_strRadius, radius);
     EXPECT_EQ(programs[plane].m_strPlane, kPlanes[plane]);
+    EXPECT_EQ(programs[plane].m_strLimitMinus2 + programs[plane].m_strLimitPlus2, L"********");
   }
 }
 
@@ -59,6 +61,22 @@ TEST_F(CircleSettings, UnwritableSettingsFileGivesTheDefaults) {
   programs.LoadCircleSettings();
   EXPECT_EQ((std::vector<double>{programs.m_dLM2Feed1, programs.m_dLM2Feed2, programs.m_dLM3Radius2}),
             (std::vector<double>{3000, 5000, 100}));
+}
+
+class ProgramInfoAryInit : public pf_test::TempDataHome {};
+
+// The dwell and the stroke limits (minus, plus) a kind starts with; one array
+// for both kinds, so nothing of the first may stay.
+TEST_F(ProgramInfoAryInit, KindsStartAfreshWithTheirDwellAndLimits) {
+  DataFolder();
+  pf::CProgramInfoAry programs;
+  const std::pair<int, const wchar_t*> cases[] = {{5, L"1|****|****"}, {4, L"0.5||"}};
+  for (const auto& [kind, fields] : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << kind);
+    programs.Init(kind, 1, Wide(root_ / "project"), kAxes, kPlanes);
+    const pf::CProgramInfo& first = programs.at(0);
+    EXPECT_EQ(first.m_strDwell + L"|" + first.m_strLimitMinus + L"|" + first.m_strLimitPlus, fields);
+  }
 }
 
 }  // namespace
