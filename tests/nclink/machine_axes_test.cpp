@@ -43,12 +43,13 @@ class MachineAxesTest : public test::MachineTest {
 TEST_F(MachineAxesTest, MakeAxisInfoListsTheOfferedAxes) {
   struct Row {
     const char* what;
-    const char* machine;
+    const char* machine;  // nullptr: the built-in machine
     int32_t result;
     Names names;
     Names incAxes;
     std::vector<int> tandem;
     const char* neverCalled;  // a call the loop must not reach, or ""
+    const char* countBehaviour = nullptr;  // of NcGetInformation, or none
   };
   const Row kRows[] = {
       {"two systems", kTwoSystems, 1, kTwoSystemAxes, Names(6, L"999"), {0, 0, 0, 0, 0, 0}, ""},
@@ -72,10 +73,20 @@ TEST_F(MachineAxesTest, MakeAxisInfoListsTheOfferedAxes) {
       {"axis count 0", "[Information]\nAXISNUM_SPC=0\n[System1]\nAxes=X\n", 0, {}, {}, {}, "GetInformation"},
       {"axis count unreadable", "[System1]\nAxes=X\n[Fail]\nNcGetInformation=-5\n", 0, {}, {}, {},
        "GetInformation"},
+      // Counts beyond any machine are unreadable too.
+      {"513 axes", "[Information]\nAXISNUM_SPC=513\n[System1]\nAxes=X Y Z\n", 0, {}, {}, {}, "GetInformation"},
+      {"a count in an unterminated buffer", nullptr, 0, {}, {}, {}, "GetInformation", "unterminated"},
+      {"a count 1000 beyond the axes", nullptr, 0, {}, {}, {}, "GetInformation", "far-count"},
+      {"a count of INT_MAX", nullptr, 0, {}, {}, {}, "GetInformation", "int-max"},
+      {"a count of -huge", nullptr, 0, {}, {}, {}, "GetInformation", "-huge"},
+      {"an untouched buffer: no axes", nullptr, 0, {}, {}, {}, "GetInformation", "untouched"},
   };
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.what);
     UseMachine(row.machine);
+    if (row.countBehaviour != nullptr) {
+      ASSERT_TRUE(sim_.SetBehaviour("NcGetInformation", row.countBehaviour));
+    }
     info_.AppendAxis(L"left over");
     EXPECT_EQ(info_.MakeAxisInfo(), row.result);
     EXPECT_EQ(info_.m_bAxisInfoOK, row.result);
@@ -85,31 +96,6 @@ TEST_F(MachineAxesTest, MakeAxisInfoListsTheOfferedAxes) {
     if (*row.neverCalled != '\0') {
       EXPECT_FALSE(WasCalled(row.neverCalled));
     }
-  }
-}
-
-TEST_F(MachineAxesTest, AxisCountsBeyondAnyMachineAreUnreadable) {
-  struct Row {
-    const char* what;
-    const char* machine;    // nullptr: the built-in machine
-    const char* behaviour;  // of NcGetInformation
-    int32_t result;
-  };
-  const Row kRows[] = {
-      {"513 axes", "[Information]\nAXISNUM_SPC=513\n[System1]\nAxes=X Y Z\n", "0", 0},
-      {"a count in an unterminated buffer", nullptr, "unterminated", 0},
-      {"a count 1000 beyond the axes", nullptr, "far-count", 0},
-      {"a count of INT_MAX", nullptr, "int-max", 0},
-      {"a count of -huge", nullptr, "-huge", 0},
-      {"an untouched buffer: no axes", nullptr, "untouched", 0},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.what);
-    UseMachine(row.machine);
-    ASSERT_TRUE(sim_.SetBehaviour("NcGetInformation", row.behaviour));
-    EXPECT_EQ(info_.MakeAxisInfo(), row.result);
-    EXPECT_TRUE(info_.m_aryAxisName.empty());
-    EXPECT_FALSE(WasCalled("GetInformation(")) << "no axis name is read";
   }
 }
 
@@ -127,15 +113,6 @@ TEST_F(MachineAxesTest, EachTandemPartnerIsReadOnce) {
     return line.rfind("NcGetInformation(\"TANDEM_AXISNUM_SPC\"", 0) == 0;
   });
   EXPECT_EQ(tandemReads, 512);
-}
-
-TEST_F(MachineAxesTest, WithoutTheInterfaceNothingIsRead) {
-  ovx_.SetClosed(1);
-  sim_.ClearJournal();
-  EXPECT_EQ(info_.MakeAxisInfo(), 0);
-  EXPECT_TRUE(info_.m_aryAxisName.empty());
-  EXPECT_EQ(info_.MakePlaneInfo(), 0);
-  EXPECT_TRUE(sim_.Journal().empty());
 }
 
 TEST_F(MachineAxesTest, MakePlaneInfoListsThePlanesOfTheListedBaseAxes) {

@@ -82,7 +82,7 @@ struct BlockCase {
   const char* name;
   int machineType;
   int gCodeList;
-  int paraExt3;
+  int paraExt3;  // the G08 form needs NC type 0: the NC type is 1 when this is 5
   std::vector<Axis> axes;
   const wchar_t* block;
 };
@@ -96,6 +96,9 @@ TEST(MakePositionBlock, LinesPerOrder) {
       {"order without named axes adds nothing", 0, 3, 0,
        {{L"X", L"1", 0}, {L"", L"2", 1}, {L"Z", L"3", 2}}, L"G94G97G90G40G00\r\nX1.\r\nZ3.\r\n"},
       {"G08 form header", 1, 2, 1, {{L"X", L"0", 0}}, L"G90G94G49G40G00\r\nG8P0\r\nX0\r\n"},
+      {"no G08 form for NC type 1", 1, 2, 5, {}, L"G90G94G64G49G40G00\r\n"},
+      {"list 7 like list 3", 0, 7, 0, {}, L"G94G97G90G40G00\r\n"},
+      {"no header for list 1", 0, 1, 0, {}, L"\r\n"},
       {"no axes", 0, 2, 0, {}, L"G98G97G40G00\r\n"},
       {"no named axes", 1, 2, 0, {{L"", L"1", 0}, {L"", L"2", 1}}, L"G90G94G64G49G40G00\r\n"},
       {"no header for list 8", 0, 8, 0, {}, L"\r\n"},
@@ -108,6 +111,7 @@ TEST(MakePositionBlock, LinesPerOrder) {
     std::vector<std::wstring> names;
     CProgramInfo info = WithAxes(c.axes, names);
     info.m_nParaExt3 = c.paraExt3;
+    info.m_nNcType = c.paraExt3 == 5 ? 1 : 0;
     std::wstring output;
     EXPECT_EQ(info.MakePositionBlock(c.machineType, output, c.gCodeList, names), 1);
     EXPECT_EQ(output, c.block);
@@ -149,8 +153,6 @@ TEST(MakeReciprocMove, Blocks) {
   const ReciprocCase cases[] = {
       {"feed, cutting mode, timed dwell", {}, 1, 1, true, 2, false, 0,
        L"G91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\n"},
-      {"rapid, high accuracy", {}, 1, 0, false, 2, false, 0,
-       L"G91G61.1\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\n"},
       {"G08 form", {L"100", L"3000", 1, L"0.5", 1}, 1, 0, false, 2, false, 0,
        L"G91\r\nG8P1\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\n"},
       {"doubled, lathe list 3", {}, 0, 1, true, 3, true, 0,
@@ -164,6 +166,8 @@ TEST(MakeReciprocMove, Blocks) {
       {"invalid distance first", {L"-1", L"x", 1, L"x"}, 1, 1, true, 2, false, pf::kErrDistanceInvalid, nullptr},
       {"rapid ignores the feed", {L"100", L"", 0, L"0.5"}, 1, 1, false, 2, false, 0,
        L"G91G64\r\nG00X100.\r\nG04X0\r\nG00X-100.\r\nG04X0\r\n"},
+      {"no mode words for mode 2", {L"100", L"1", 0}, 1, 2, false, 2, false, 0,
+       L"\r\nG00X100.\r\nG04X0\r\nG00X-100.\r\nG04X0\r\n"},
       {"invalid dwell unused when doubled", {L"100", L"3000", 1, L".5"}, 1, 1, true, 2, true, 0,
        L"G91G64\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\n"},
       {"invalid dwell unused without timed dwell", {L"100", L"3000", 0, L"abc"}, 1, 1, true, 2, false, 0,
@@ -193,20 +197,23 @@ struct CircleCase {
 TEST(MakeCircle, Blocks) {
   const CircleCase cases[] = {
       {"centre, IJ, clockwise", 1, L"$1-IJ", L"100", L"3000", 0, 0,
-       L"(R=100.)\r\n(F=3000.)\r\nG91G61.1\r\nG17\r\nG02I100.F3000.P2\r\n"},
+       L"(R=100.)\r\n(F=3000.)\r\nG91\r\nG8P1\r\nG17\r\nG02I100.F3000.P2\r\n"},
       {"centre, JK, counter-clockwise", 1, L"$2-JK", L"10.5", L"500", 1, 0,
-       L"(R=10.5)\r\n(F=500.)\r\nG91G61.1\r\nG19\r\nG03J10.5F500.P2\r\n"},
+       L"(R=10.5)\r\n(F=500.)\r\nG91\r\nG8P1\r\nG19\r\nG03J10.5F500.P2\r\n"},
       {"lathe, KI: two blocks", 0, L"$1-KI", L"50", L"1000.5", 0, 0,
        L"(R=50.)\r\n(F=1000.5)\r\nG98G64\r\nG18\r\nG02K50.F1000.5\r\nG02K50.F1000.5\r\n"},
       {"reversed letters KJ: both letters pick Y-Z", 1, L"$3-KJ", L"2", L"9", 0, 0,
-       L"(R=2.)\r\n(F=9.)\r\nG91G61.1\r\nG19\r\nG02J2.F9.P2\r\n"},
+       L"(R=2.)\r\n(F=9.)\r\nG91\r\nG8P1\r\nG19\r\nG02J2.F9.P2\r\n"},
       {"reversed letters IK: both letters pick Z-X", 1, L"$1-IK", L"2", L"9", 1, 0,
-       L"(R=2.)\r\n(F=9.)\r\nG91G61.1\r\nG18\r\nG03K2.F9.P2\r\n"},
+       L"(R=2.)\r\n(F=9.)\r\nG91\r\nG8P1\r\nG18\r\nG03K2.F9.P2\r\n"},
       {"reversed letters JI: both letters pick X-Y", 0, L"$1-JI", L"2", L"9", 0, 0,
        L"(R=2.)\r\n(F=9.)\r\nG98G64\r\nG17\r\nG02I2.F9.\r\nG02I2.F9.\r\n"},
-      {"short plane text", 1, L"$1", L"1", L"2", 0, 0, L"(R=1.)\r\n(F=2.)\r\nG91G61.1\r\nG17\r\nG02I1.F2.P2\r\n"},
+      {"short plane text", 1, L"$1", L"1", L"2", 0, 0,
+       L"(R=1.)\r\n(F=2.)\r\nG91\r\nG8P1\r\nG17\r\nG02I1.F2.P2\r\n"},
       {"unknown plane", 0, L"$1-XY", L"1", L"2", 1, 0,
        L"(R=1.)\r\n(F=2.)\r\nG98G64\r\n\r\nG03K1.F2.\r\nG03K1.F2.\r\n"},
+      {"lower-case letters name no plane", 1, L"$1-ij", L"1", L"2", 0, 0,
+       L"(R=1.)\r\n(F=2.)\r\nG91\r\nG8P1\r\n\r\nG02K1.F2.P2\r\n"},
       {"invalid feed first", 1, L"$1-IJ", L"", L"-5", 0, pf::kErrFeedInvalid, nullptr},
       {"invalid radius", 1, L"$1-IJ", L"", L"3000", 0, pf::kErrRadiusInvalid, nullptr},
   };
@@ -217,6 +224,7 @@ TEST(MakeCircle, Blocks) {
     info.m_strRadius = c.radius;
     info.m_strFeed = c.feed;
     info.m_nCircleDir = c.direction;
+    info.m_nParaExt3 = 1;  // the G08 form, which a lathe's circle does not take
     std::wstring output;
     EXPECT_EQ(info.MakeCircle(c.machineType, output), c.error);
     EXPECT_EQ(output, c.block ? c.block : L"");

@@ -7,7 +7,6 @@
 
 #include "ProgramTestSupport.h"
 #include "program/ProgramInfoAry.h"
-#include "program/ProgramKinds.h"
 
 namespace {
 
@@ -52,6 +51,7 @@ TEST_F(CircleSettings, CircleKindsStartFromTheSettingsRoundedToWholeNumbers) {
     EXPECT_EQ(programs[plane].m_strFeed, feed);
     EXPECT_EQ(programs[plane].m_strRadius, radius);
     EXPECT_EQ(programs[plane].m_strPlane, kPlanes[plane]);
+    EXPECT_EQ(programs[plane].m_strLimitMinus2 + programs[plane].m_strLimitPlus2, L"********");
   }
 }
 
@@ -65,66 +65,18 @@ TEST_F(CircleSettings, UnwritableSettingsFileGivesTheDefaults) {
 
 class ProgramInfoAryInit : public pf_test::TempDataHome {};
 
-// The first record's distance, dwell, sampling time, feed, radius, plane and
-// limits (minus, plus, second minus, second plus), joined by "|".
-TEST_F(ProgramInfoAryInit, KindDefaults) {
+// The dwell and the stroke limits (minus, plus) a kind starts with; one array
+// for both kinds, so nothing of the first may stay.
+TEST_F(ProgramInfoAryInit, KindsStartAfreshWithTheirDwellAndLimits) {
   DataFolder();
-  const std::pair<int, const wchar_t*> cases[] = {
-      {0, L"300|0.5|5|0|||****|****||"},
-      {4, L"100|0.5|5|0||||||"},
-      {5, L"100|1|5|0|||****|****||"},
-      {7, L"100|0.5|5|3000|100|$1-IJ|****|****|****|****"},
-      {8, L"100|0.5|5|5000|100|$1-IJ|****|****|****|****"},
-  };
+  pf::CProgramInfoAry programs;
+  const std::pair<int, const wchar_t*> cases[] = {{5, L"1|****|****"}, {4, L"0.5||"}};
   for (const auto& [kind, fields] : cases) {
     SCOPED_TRACE(testing::Message() << "kind " << kind);
-    pf::CProgramInfoAry programs;
     programs.Init(kind, 1, Wide(root_ / "project"), kAxes, kPlanes);
-    EXPECT_EQ(programs.m_nAryKind, kind);
-    ASSERT_EQ(programs.size(), pf::IsCircleKind(kind) ? kPlanes.size() : kAxes.size());
-    const pf::CProgramInfo& first = programs[0];
-    EXPECT_EQ(first.m_nKind, kind);
-    EXPECT_EQ(first.m_bLoaded, 0);
-    std::wstring joined;
-    for (const std::wstring* field : {&first.m_strDistance, &first.m_strDwell, &first.m_strSmpTime, &first.m_strFeed,
-                                      &first.m_strRadius, &first.m_strPlane, &first.m_strLimitMinus,
-                                      &first.m_strLimitPlus, &first.m_strLimitMinus2}) {
-      joined += *field + L"|";
-    }
-    EXPECT_EQ(joined + first.m_strLimitPlus2, fields);
-    ASSERT_EQ(first.m_aryAxis.size(), kAxes.size());
-    EXPECT_EQ(first.m_aryAxis[2].m_strPosition, L"0");
-    EXPECT_EQ(first.m_aryAxis[2].m_nOrder, 0);
+    const pf::CProgramInfo& first = programs.at(0);
+    EXPECT_EQ(first.m_strDwell + L"|" + first.m_strLimitMinus + L"|" + first.m_strLimitPlus, fields);
   }
-}
-
-TEST_F(ProgramInfoAryInit, ReadsTheProgramFilesOfEachAxis) {
-  DataFolder();
-  const auto folder = root_ / "project" / "$1-Y" / "TimeConstant";
-  for (const char* name : {"G1Pos.eia", "G1b.eia", "G1aa.eia", "G1ab.eia"}) {
-    WriteBytes(folder / name, std::string(name) + "\r\nM30\r\n%");
-  }
-
-  pf::CProgramInfoAry programs;
-  programs.Init(3, 1, Wide(root_ / "project"), kAxes, kPlanes);
-
-  ASSERT_EQ(programs.size(), 3u);
-  EXPECT_EQ(programs[0].m_bLoaded, 0);
-  EXPECT_EQ(programs[0][0].m_strText, L"");
-  EXPECT_EQ(programs[1].m_bLoaded, 1);
-  ASSERT_EQ(programs[1].size(), 4u);
-  EXPECT_EQ(programs[1][2].m_strText, L"G1aa.eia\r\nM30\r\n");
-}
-
-TEST_F(ProgramInfoAryInit, DiscardsEarlierPrograms) {
-  DataFolder();
-  pf::CProgramInfoAry programs;
-  programs.Init(1, 0, Wide(root_ / "project"), kAxes, kPlanes);
-  programs[0].m_strDistance = L"7";
-  programs.Init(1, 0, Wide(root_ / "project"), {L"$1-X"}, kPlanes);
-  ASSERT_EQ(programs.size(), 1u);
-  EXPECT_EQ(programs[0].m_strDistance, L"100");
-  EXPECT_EQ(programs[0].m_aryAxis.size(), 1u);
 }
 
 }  // namespace

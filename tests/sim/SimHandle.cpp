@@ -28,9 +28,6 @@ std::string Render(int32_t status, bool untouched, const std::string& value) {
   return std::to_string(status) + (untouched ? "" : " changed");
 }
 
-std::string SimFolder() { return OVXSIM_DIR; }
-std::string SimVariantFolder(const std::string& name) { return SimFolder() + "/without-" + name; }
-
 std::string SimHandle::LastLoadedProgram() const {
   const auto program = Get<decltype(&SimLastLoadedProgram)>("SimLastLoadedProgram");
   const int32_t length = program(nullptr, 0);

@@ -19,13 +19,9 @@ namespace pf::test {
 // "0 value".
 std::string Render(int32_t status, bool untouched, const std::string& value);
 
-// The folder of the built library, and of the variant lacking `name`.
-std::string SimFolder();
-std::string SimVariantFolder(const std::string& name);
-
 class SimHandle : public SimLibrary {
  public:
-  explicit SimHandle(const std::string& folder = SimFolder()) : SimLibrary(folder + "/libOVXIF.so") {}
+  SimHandle() : SimLibrary(OVXSIM_DIR "/libOVXIF.so") {}
 
   // The bytes NcLoadProgram last received; "(none)" when it received none.
   std::string LastLoadedProgram() const;

@@ -31,17 +31,6 @@ TEST_F(SimTest, JournalShowsEachCallAsReceived) {
   EXPECT_EQ(sim.Journal(), Lines{});
 }
 
-TEST_F(SimTest, JournalFileGetsEveryLine) {
-  const std::string journal = folder_ + "/journal.txt";
-  setenv("OVXSIM_JOURNAL", journal.c_str(), 1);
-  SimHandle sim;
-  sim.Information("SYSNUM", 0);
-  sim.ClearJournal();  // the file keeps what it was given
-  sim.SetFailure("CheckSPAX", 4);
-  sim.Spax(0, 0);
-  EXPECT_EQ(ReadFile(journal), "NcGetInformation(\"SYSNUM\", 0) -> 0\nCheckSPAX(0, 0) -> 4\n");
-}
-
 TEST_F(SimTest, FailSectionMakesCallsFailWithoutTouchingOutputs) {
   SimHandle sim;
   ASSERT_TRUE(sim.LoadMachine(WriteFile("fail.ini", "[System1]\nAxes=X\n[Axes]\nOT_PLUS=5\n"
@@ -70,17 +59,6 @@ TEST_F(SimTest, SetFailureTakesAnyEntryPoint) {
   EXPECT_EQ(sim.Comm("Controller"), "0 H52");
   EXPECT_EQ(sim.Journal(), (Lines{"CommGetParameter(\"Controller\") -> 12", "MsigSetGain() -> -3",
                                   "CommGetParameter(\"Controller\") -> 0"}));
-}
-
-TEST_F(SimTest, LoadingAMachineResetsEverything) {
-  SimHandle sim;
-  sim.SetFailure("NcGetInformation", 5);
-  sim.LoadProgram(WriteFile("test.eia", "%\r\n"));
-  sim.Information("SYSNUM", 0);
-  ASSERT_TRUE(sim.LoadMachine(""));
-  EXPECT_EQ(sim.Journal(), Lines{});
-  EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
-  EXPECT_EQ(sim.Information("SYSNUM", 0), "0 2");
 }
 
 TEST_F(SimTest, ReloadedLibraryStartsAfresh) {

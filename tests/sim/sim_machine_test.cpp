@@ -23,8 +23,6 @@ void CheckAnswers(const SimHandle& sim, const AnswerRow* rows, std::size_t count
 }
 
 const AnswerRow kBuiltIn[] = {
-    {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 2"},
-    {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 6"},
     {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX simulator 1.0"},
     {"tandem of $2-C", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 5); }, "0 0"},
     {"incremental name of $2-X", [](const SimHandle& s) { return s.Information("INCAX_SPC", 3); }, "0 "},
@@ -32,8 +30,6 @@ const AnswerRow kBuiltIn[] = {
     {"unknown item", [](const SimHandle& s) { return s.Information("NOSUCH", 0); }, "-100"},
     {"SYS_ON $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "SYS_ON"); }, "0 1"},
     {"SYS_ON $3", [](const SimHandle& s) { return s.ParameterText(2, 0, "SYS_ON"); }, "-100"},
-    {"BASE_I $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "BASE_I"); }, "0 X"},
-    {"BASE_K $2", [](const SimHandle& s) { return s.ParameterText(1, 0, "BASE_K"); }, "0 Z"},
     {"G0 speed $1-X", [](const SimHandle& s) { return s.ParameterInteger(0, 0, "AFTER_INTERP_G0_MAX_SPEED"); },
      "0 40000"},
     {"G0 speed $2-C", [](const SimHandle& s) { return s.ParameterInteger(1, 2, "AFTER_INTERP_G0_MAX_SPEED"); },
@@ -43,13 +39,10 @@ const AnswerRow kBuiltIn[] = {
     {"OT_PLUS $1 axis 3", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "-100"},
     {"AXISNAME $2-C", [](const SimHandle& s) { return s.AxisName(1, 2); }, "0 C"},
     {"MAX_SPEED $1-X", [](const SimHandle& s) { return s.Acceleration(0, 0, "MAX_SPEED"); }, "0 36000"},
-    {"serial 0", [](const SimHandle& s) { return s.SerialToSystem(0); }, "0 0 0"},
-    {"serial 5", [](const SimHandle& s) { return s.SerialToSystem(5); }, "0 1 2"},
     {"serial 6", [](const SimHandle& s) { return s.SerialToSystem(6); }, "-100"},
     {"permitted serial 4", [](const SimHandle& s) { return s.SerialToSystemPermitted(4); }, "0 1 1"},
     {"$2-C to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 2); }, "0 5"},
     {"$2 axis 3 to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 3); }, "-100"},
-    {"Controller", [](const SimHandle& s) { return s.Comm("Controller"); }, "0 H52"},
     {"TCP", [](const SimHandle& s) { return s.Comm("TCP"); }, "0 192.168.100.1,64758"},
     {"unknown comm name", [](const SimHandle& s) { return s.Comm("UDP"); }, "-100"},
     {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 0"},
@@ -72,19 +65,10 @@ const AnswerRow kExample[] = {
     {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1"},
     {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 4"},
     {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX 2.1"},
-    {"tandem of $1-Z", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 1); }, "0 3"},
-    {"incremental name of $1-X", [](const SimHandle& s) { return s.Information("INCAX_SPC", 0); }, "0 U"},
-    {"SYS_ON $1 by default", [](const SimHandle& s) { return s.ParameterText(0, 0, "SYS_ON"); }, "0 1"},
     {"OT_PLUS $1-S", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "0 100.000"},
     {"MAX_SPEED $1-W", [](const SimHandle& s) { return s.Acceleration(0, 2, "MAX_SPEED"); }, "0 24000"},
-    {"CheckSPAX $1-S", [](const SimHandle& s) { return s.Spax(0, 3); }, "1"},
-    {"Controller", [](const SimHandle& s) { return s.Comm("Controller"); }, "0 Q4RT"},
-    {"TCP", [](const SimHandle& s) { return s.Comm("TCP"); }, "0 10.0.0.5"},
-    {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 1"},
     {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 257"},
     {"basic parameter 3 fails", [](const SimHandle& s) { return s.BasicParaExt(3); }, "-2"},
-    {"serial 3", [](const SimHandle& s) { return s.SerialToSystem(3); }, "0 0 3"},
-    {"serial 4", [](const SimHandle& s) { return s.SerialToSystem(4); }, "-100"},
 };
 
 TEST_F(SimTest, DescriptionFileAnswers) {
