@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "nclink/LogProtocol.h"
 
@@ -80,8 +81,13 @@ SocketListener::~SocketListener() {
 bool SocketListener::Open(std::string& error) {
   if (!MakePrivateFolder(LogViewerSocketFolder(), error)) return false;
   path_ = LogViewerSocketPath();
+  // The socket listens under a name of its own before it takes the path a
+  // module looks for (replacing a stale file left by a viewer that died), so
+  // a module that looks once never finds a socket file that refuses it.
+  const std::string bound = path_ + "." + std::to_string(getpid());
   sockaddr_un address;
-  if (!MakeAddress(path_, address)) {
+  sockaddr_un boundAddress;
+  if (!MakeAddress(path_, address) || !MakeAddress(bound, boundAddress)) {
     error = path_ + ": the path is too long for a socket";
     return false;
   }
@@ -89,12 +95,13 @@ bool SocketListener::Open(std::string& error) {
     error = path_ + ": another log viewer is listening";
     return false;
   }
-  unlink(path_.c_str());  // a stale socket file left by a viewer that died
+  unlink(bound.c_str());
   fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd_ < 0 || bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
-      listen(fd_, 16) != 0) {
+  if (fd_ < 0 || bind(fd_, reinterpret_cast<const sockaddr*>(&boundAddress), sizeof(boundAddress)) != 0 ||
+      listen(fd_, 16) != 0 || rename(bound.c_str(), path_.c_str()) != 0) {
     error = path_ + ": " + std::strerror(errno);
     if (fd_ >= 0) close(fd_);
+    unlink(bound.c_str());
     fd_ = -1;
     return false;
   }
