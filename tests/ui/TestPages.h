@@ -35,8 +35,14 @@ class RecordingPage : public CPropertyPage {
 
   LRESULT backAnswer = 0;
   LRESULT nextAnswer = 0;
+  BOOL killAnswer = TRUE;
   std::function<void()> onNext;   // runs inside OnWizardNext
+  int inits = 0;
 
+  BOOL OnInitDialog() override {
+    ++inits;
+    return CPropertyPage::OnInitDialog();
+  }
   BOOL OnSetActive() override {
     CPropertySheet& sheet = *GetParentSheet();
     const int index = sheet.GetActiveIndex();
@@ -44,6 +50,7 @@ class RecordingPage : public CPropertyPage {
     sheet.PostWizardButtons(index == 0 ? kWizNext : index == last ? kWizBack | kWizFinish : kWizBack | kWizNext);
     return CPropertyPage::OnSetActive();
   }
+  BOOL OnKillActive() override { return killAnswer; }
   LRESULT OnWizardBack() override { return backAnswer; }
   LRESULT OnWizardNext() override {
     if (onNext) onNext();
@@ -88,6 +95,7 @@ class ProgramDialog : public CDialog {
     static const MessageEntry kEntries[] = {
         MapCommand(PF_IDC_CREATE, Notify::Clicked, &ProgramDialog::OnCreate),
         MapCommand(PF_IDC_DISTANCE, Notify::Change, &ProgramDialog::OnChangeDistance),
+        MapCommand(PF_IDC_PROGRAM_TEXT, Notify::Change, &ProgramDialog::OnChangeFileText),
         MapCommand(PF_IDC_FILE_LIST, Notify::SelChange, &ProgramDialog::OnSelchangeFiles),
         MapCommand(PF_IDC_DWELL_CHECK, Notify::Clicked, &ProgramDialog::OnDwell),
         MapNotify(PF_IDC_AXIS_GRID, Notify::EndLabelEdit, &ProgramDialog::OnEndCellEdit),
@@ -102,6 +110,7 @@ class ProgramDialog : public CDialog {
     if (onCreate) onCreate();
   }
   void OnChangeDistance() { events.push_back(L"distance " + GetDlgItemText(PF_IDC_DISTANCE)); }
+  void OnChangeFileText() { events.push_back(L"file text"); }
   void OnSelchangeFiles() { events.push_back(Format(L"file %d", CListBox(this, PF_IDC_FILE_LIST).GetCurSel())); }
   void OnDwell() {
     UpdateData(TRUE);

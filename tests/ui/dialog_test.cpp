@@ -14,6 +14,57 @@ namespace {
 
 using DialogTest = UiTest;
 
+// The project template (2507): its combo box with an edit field.
+class ProjectDialog : public CDialog {
+ public:
+  ProjectDialog() : CDialog(2507) {}
+  std::vector<std::wstring> events;
+  CComboBox combo{this, PF_IDC_PROJECT};
+
+  const MessageMap* GetMessageMap() const override {
+    static const MessageEntry kEntries[] = {
+        MapCommand(PF_IDC_PROJECT, Notify::SelChange, &ProjectDialog::OnSelchange),
+        MapCommand(PF_IDC_PROJECT, Notify::EditChange, &ProjectDialog::OnEditchange),
+    };
+    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+  }
+
+ private:
+  void OnSelchange() { events.push_back(Format(L"sel %d shows '%s'", combo.GetCurSel(), combo.GetWindowText())); }
+  void OnEditchange() { events.push_back(Format(L"edit %d '%s'", combo.GetCurSel(), combo.GetWindowText())); }
+};
+
+// The machine information template (2505): its Add button runs the axis
+// name dialog (2504) modally; its choices are exchanged as the
+// machine-information page does.
+class MachineDialog : public CDialog {
+ public:
+  MachineDialog() : CDialog(2505) {}
+  INT_PTR result = 0;
+  int machineType = 1;
+  int gcodeNumber = 3;
+
+  BOOL OnInitDialog() override {
+    CComboBox types(this, PF_IDC_MACHINE_TYPE);
+    types.AddString(L"Lathe");
+    types.AddString(L"Machining centre");
+    return CDialog::OnInitDialog();
+  }
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_CBIndex(pDX, PF_IDC_MACHINE_TYPE, machineType);
+    DDX_Radio(pDX, PF_IDC_GCODE_LIST2, gcodeNumber);
+  }
+  const MessageMap* GetMessageMap() const override {
+    static const MessageEntry kEntries[] = {MapCommand(PF_IDC_ADD_AXIS, Notify::Clicked, &MachineDialog::OnAddAxis)};
+    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+  }
+
+ private:
+  void OnAddAxis() { result = CDialog(2504).DoModal(); }
+};
+
 class GridStub : public CChildControl {
  public:
   const wchar_t* GetWindowClass() const override { return L"PathForgeGridStub"; }
@@ -45,6 +96,71 @@ TEST_F(DialogTest, TheMessageMapRunsTheHandlerOfTheControlAndNotification) {
     ui.CloseWindow();
     EXPECT_FALSE(dialog.HasWindow());
   }
+}
+
+TEST_F(DialogTest, OnlySingleLineEditsReportTextSetByCode) {
+  ProgramDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  dialog.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"5");
+  dialog.SetDlgItemText(PF_IDC_DISTANCE, L"5");
+  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"distance 5"}));
+}
+
+TEST_F(DialogTest, ComboSelectionsByCodeAreSilentAndTheUsersAreNot) {
+  ProjectDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  dialog.combo.AddString(L"Alpha");
+  dialog.combo.AddString(L"beta");
+  EXPECT_EQ(dialog.combo.SetCurSel(1), 1);
+  EXPECT_EQ(dialog.combo.GetWindowText(), L"beta");
+  ui.PickItem(PF_IDC_PROJECT, 0);                    // the edit field still shows the old text to the handler
+  EXPECT_EQ(dialog.combo.GetWindowText(), L"Alpha");
+  ui.TypeText(PF_IDC_PROJECT, L"Line2");             // typing clears the list's selection
+  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"sel 0 shows 'beta'", L"edit -1 'Line2'"}));
+  dialog.combo.SetCurSel(0);
+  EXPECT_EQ(dialog.combo.SetCurSel(5), kLbErr);      // out of range: no entry is selected
+  EXPECT_EQ(dialog.combo.GetWindowText(), L"");
+}
+
+TEST_F(DialogTest, ListBoxesKeepTheirSelectionAcrossDeletes) {
+  ProgramDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  CListBox list(&dialog, PF_IDC_FILE_LIST);
+  for (const wchar_t* text : {L"a", L"b", L"c"}) list.AddString(text);
+  list.SetCurSel(2);
+  EXPECT_EQ(list.DeleteString(0), 2);
+  EXPECT_EQ(list.GetCurSel(), 1);
+  EXPECT_EQ(list.DeleteString(1), 1);
+  EXPECT_EQ(list.GetCurSel(), kLbErr);
+}
+
+TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
+  MachineDialog dialog;
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  EXPECT_EQ(dialog.GetDlgItemText(PF_IDC_MACHINE_TYPE), L"Machining centre");   // a drop-down list shows its selection
+  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_GCODE_LIST5), kBstChecked);
+  ui.PickItem(PF_IDC_MACHINE_TYPE, 0);
+  ui.Click(PF_IDC_GCODE_LIST7);
+  dialog.UpdateData(TRUE);
+  EXPECT_EQ(dialog.machineType, 0);
+  EXPECT_EQ(dialog.gcodeNumber, 5);
+  dialog.SetDlgItemText(PF_IDC_MACHINE_TYPE, L"Machining centre");
+  EXPECT_EQ(CComboBox(&dialog, PF_IDC_MACHINE_TYPE).GetCurSel(), 1);
+  dialog.gcodeNumber = -1;
+  dialog.UpdateData(FALSE);
+  dialog.gcodeNumber = 1;   // no button is checked: the read gives -1
+  dialog.UpdateData(TRUE);
+  EXPECT_EQ(dialog.gcodeNumber, -1);
+}
+
+TEST_F(DialogTest, AModalDialogRunsOnQueuedInputAndGivesTheFocusBack) {
+  MachineDialog machine;
+  ASSERT_TRUE(ui.OpenDialog(machine));
+  ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
+  ui.Click(PF_IDC_ADD_AXIS);
+  EXPECT_EQ(machine.result, kIdOk);
+  EXPECT_EQ(machine.GetFocusId(), PF_IDC_ADD_AXIS);
+  EXPECT_EQ(ui.ForegroundDialog(), &machine);
 }
 
 TEST_F(DialogTest, HiddenDisabledReadOnlyAndMissingControlsTakeNoInput) {

@@ -45,6 +45,23 @@ TEST_F(SheetTest, NavigationFollowsTheAnswerOfTheActivePage) {
   }
 }
 
+TEST_F(SheetTest, PagesAreMadeOnceAndAKillActiveThatRefusesKeepsThePage) {
+  TestWizard wizard;
+  ASSERT_TRUE(ui.OpenSheet(wizard.sheet));
+  ui.PressNext();
+  ui.PressBack();
+  ui.PressNext();
+  EXPECT_EQ(wizard.project.inits, 1);
+  EXPECT_EQ(wizard.machine.inits, 1);
+  EXPECT_FALSE(wizard.selection.HasWindow());
+  EXPECT_EQ(wizard.sheet.GetPage(3), nullptr);
+  wizard.machine.killAnswer = FALSE;
+  ui.PressNext();
+  EXPECT_EQ(wizard.sheet.GetActiveIndex(), 1);
+  EXPECT_FALSE(wizard.sheet.SetActivePage(2));
+  EXPECT_FALSE(wizard.selection.HasWindow());
+}
+
 TEST_F(SheetTest, PostedButtonsTakeEffectAfterTheHandlerInPostingOrder) {
   struct Row {
     const char* name;
@@ -91,6 +108,33 @@ TEST_F(SheetTest, OnlyAWizardWithTemplatedPagesOpens) {
   ASSERT_EQ(ui.rejected().size(), 2u);
   EXPECT_EQ(ui.rejected()[0].reason, L"the sheet is not a wizard");
   EXPECT_EQ(ui.rejected()[1].reason, L"there is no dialog template 2599");
+}
+
+// A message box first runs what was posted before it; unanswered, it takes
+// its default button.
+TEST_F(SheetTest, MessageBoxesRunThePostedRequestsFirstAndAreRecorded) {
+  TestWizard wizard;
+  std::vector<int> answers;
+  bool backEnabledDuringBox = false;
+  wizard.project.onNext = [&] {
+    wizard.sheet.PostWizardButtons(kWizBack | kWizNext);
+    {
+      CWaitCursor wait;
+      answers.push_back(ShowMessage(14043, MsgIcon::Question, MsgButtons::YesNo, 1));
+    }
+    backEnabledDuringBox = Enabled(wizard.sheet, kIdWizBack);
+    answers.push_back(ShowMessage(14043, MsgIcon::Question, MsgButtons::YesNo, 1));
+    answers.push_back(ShowMessage(14043, MsgIcon::Question, MsgButtons::YesNo));
+  };
+  wizard.project.nextAnswer = -1;
+  ASSERT_TRUE(ui.OpenSheet(wizard.sheet));
+  ui.QueueAnswer(kAnswerYes);
+  ui.PressNext();
+  EXPECT_TRUE(backEnabledDuringBox);
+  EXPECT_EQ(answers, (std::vector<int>{kAnswerYes, kAnswerNo, kAnswerYes}));
+  ASSERT_EQ(ui.messages().size(), 3u);
+  EXPECT_EQ(ui.messages()[0].waitDepth, 1);
+  EXPECT_EQ(ui.messages()[1].waitDepth, 0);
 }
 
 }  // namespace
