@@ -1,9 +1,12 @@
-// Headless dialogs: message-map dispatch, refused input, abandoned handlers
-// and controls created at run time.
+// Headless dialogs: message-map dispatch, the platform's notification and
+// selection rules of edits, combo boxes, list boxes and radio buttons,
+// refused input, abandoned handlers, modal runs, pictures and controls
+// created at run time.
 #include <algorithm>
 #include <stdexcept>
 
 #include "TestPages.h"
+#include "motion/MotionPicture.h"
 #include "res/controls.h"
 #include "res/styles.h"
 #include "ui/ChildControl.h"
@@ -240,6 +243,38 @@ TEST_F(DialogTest, AChildControlTakesThePlaceholdersPlaceAndNotifiesTheDialog) {
   auto* peer = dynamic_cast<HeadlessCustom*>(ui.FindControl(dialog, PF_IDC_AXIS_GRID));
   ASSERT_NE(peer, nullptr);
   EXPECT_EQ(&peer->control(), &grid);
+}
+
+// The owner-drawn static keeps its motion picture and redraws when given one.
+TEST_F(DialogTest, TheOwnerDrawnStaticKeepsItsPictureAndRedraws) {
+  struct Row {
+    unsigned dialog;
+    int id;
+    bool picture;
+  };
+  const Row kRows[] = {
+      {2506, PF_IDC_MOTION_PICTURE, true}, {2508, PF_IDC_MOTION_PICTURE, true}, {2506, PF_IDC_MOTION_VERDICT, false},
+      {2508, PF_IDC_MOTION_VERDICT, false},
+  };
+  MotionPicture line;
+  line.horizontalAxis = L"X";
+  line.path = {{10, 0}, {210, 0}};
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(::testing::Message() << row.dialog << " / " << row.id);
+    CDialog dialog(row.dialog);
+    ASSERT_TRUE(ui.OpenDialog(dialog));
+    CPictureCtrl control(&dialog, row.id);
+    if (row.picture) {
+      EXPECT_TRUE(control.GetPicture().IsEmpty());
+      const int redraws = ui.FindControl(dialog, row.id)->redraws();
+      control.SetPicture(line);
+      EXPECT_EQ(control.GetPicture().path.size(), 2u);
+      EXPECT_EQ(ui.FindControl(dialog, row.id)->redraws(), redraws + 1);
+    } else {
+      EXPECT_THROW(control.SetPicture(line), std::invalid_argument);
+    }
+    ui.CloseWindow();
+  }
 }
 
 }  // namespace
