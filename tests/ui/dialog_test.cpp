@@ -149,6 +149,7 @@ TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
   EXPECT_EQ(dialog.gcodeNumber, 5);
   dialog.SetDlgItemText(PF_IDC_MACHINE_TYPE, L"Machining centre");
   EXPECT_EQ(CComboBox(&dialog, PF_IDC_MACHINE_TYPE).GetCurSel(), 1);
+  EXPECT_EQ(dialog.GetDlgItemText(PF_IDC_MACHINE_TYPE), L"Machining centre");
   dialog.gcodeNumber = -1;
   dialog.UpdateData(FALSE);
   dialog.gcodeNumber = 1;   // no button is checked: the read gives -1

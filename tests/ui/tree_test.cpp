@@ -1,8 +1,9 @@
 // The headless tree view: check boxes toggled by the state icon and the
-// space bar, and image lists.
+// space bar, hit tests, expand state and image lists.
 #include "TestPages.h"
 #include "res/controls.h"
 #include "ui/ImageList.h"
+#include "ui/headless/HeadlessTree.h"
 
 namespace pf::testing {
 namespace {
@@ -49,13 +50,16 @@ class TreeTest : public UiTest {
     ASSERT_TRUE(ui.OpenDialog(dialog));
     group = dialog.tree.InsertItem(L"Positioning", 0, 0);
     first = dialog.tree.InsertItem(L"Axis $1-X", 1, 1, group, 7);
-    dialog.tree.InsertItem(L"Axis $1-Y", 0, 0, group);
+    second = dialog.tree.InsertItem(L"Axis $1-Y", 0, 0, group);
     dialog.tree.Expand(group, kTveExpand);
   }
+
+  HeadlessTree& Peer() { return dynamic_cast<HeadlessTree&>(*ui.FindControl(dialog, PF_IDC_SELECTION_TREE)); }
 
   SelectionDialog dialog;
   HTreeItem group = nullptr;
   HTreeItem first = nullptr;
+  HTreeItem second = nullptr;
 };
 
 TEST_F(TreeTest, CheckBoxesToggleOnTheStateIconAndTheSpaceBarButNotOnTheText) {
@@ -99,6 +103,58 @@ TEST_F(TreeTest, CheckBoxesToggleOnTheStateIconAndTheSpaceBarButNotOnTheText) {
     EXPECT_EQ(dialog.events, row.events);
   }
   EXPECT_TRUE(ui.rejected().empty());
+}
+
+TEST_F(TreeTest, HitTestsNameThePartOfTheRowUnderThePoint) {
+  CImageList images;
+  images.Create(15, 15, kIlcColor24 | kIlcMask, 2, 4);
+  images.Add(2503, 0xFFFFFF);
+  Point pt;
+  EXPECT_FALSE(Peer().PointOf(first, TreePart::Icon, &pt));   // no image list yet
+  dialog.tree.SetImageList(images);
+  ASSERT_TRUE(Peer().imageList());
+  EXPECT_EQ(Peer().imageList()->entries().size(), 1u);
+  struct Row {
+    const char* name;
+    bool group;
+    TreePart part;
+    unsigned flags;
+  };
+  static constexpr Row kRows[] = {
+      {"expand button", true, TreePart::Button, kTvhtOnItemButton},
+      {"check box", false, TreePart::StateIcon, kTvhtOnItemStateIcon},
+      {"image", false, TreePart::Icon, kTvhtOnItemIcon},
+      {"text", false, TreePart::Label, kTvhtOnItemLabel},
+      {"right of the text", false, TreePart::Right, kTvhtOnItemRight},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    const HTreeItem item = row.group ? group : first;
+    ASSERT_TRUE(Peer().PointOf(item, row.part, &pt));
+    unsigned flags = 0;
+    EXPECT_EQ(dialog.tree.HitTest(pt, &flags), item);
+    EXPECT_EQ(flags, row.flags);
+  }
+  EXPECT_FALSE(Peer().PointOf(first, TreePart::Button, &pt));   // no children, no button
+  unsigned flags = 0;
+  EXPECT_EQ(dialog.tree.HitTest(Point{5, 3 * kTreeRowHeight + 2}, &flags), nullptr);
+  EXPECT_EQ(flags, kTvhtNowhere);
+}
+
+TEST_F(TreeTest, CollapsingMovesTheCaretUpAndHidesTheChildrenFromInput) {
+  dialog.tree.SelectItem(first);
+  dialog.tree.Expand(group, kTveCollapse);
+  EXPECT_EQ(dialog.tree.GetSelectedItem(), group);
+  EXPECT_FALSE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, second, TreePart::StateIcon));
+  EXPECT_EQ(ui.rejected().back().reason, L"that part of the item is not shown");
+  EXPECT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, group, TreePart::Button));   // the user expands it again
+  EXPECT_TRUE(Peer().IsExpanded(group));
+  dialog.tree.Expand(group, kTveCollapse);
+  dialog.tree.EnsureVisible(second);
+  EXPECT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, second, TreePart::StateIcon));
+  EXPECT_TRUE(dialog.tree.GetCheck(second));
+  EXPECT_EQ(dialog.events.front(), L"selected 'Axis $1-X'");
+  EXPECT_EQ(dialog.events[1], L"selected 'Positioning'");
 }
 
 TEST(ImageList, TakesTheModulesBitmapsOfItsSize) {
