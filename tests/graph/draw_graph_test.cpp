@@ -37,20 +37,6 @@ TEST(DrawGraph, StoresGraphInfosByPositionAndReadsThemBack) {
   EXPECT_EQ(graph.GetGraphInfoSize(), 3);
 }
 
-TEST(DrawGraph, AMovedPatternNamesTheEntryFromItsFirstGraph) {
-  CDrawGraph graph;
-  CViewPattern moved = At(1);
-  moved.MoveTo(2);
-  graph.SetGraphInfo(Named(L"a"), moved);
-  EXPECT_EQ(graph.GetGraphInfoSize(), 4);
-  EXPECT_EQ(NameAt(graph, 3), L"a");
-  EXPECT_EQ(NameAt(graph, 1), L"");
-  EXPECT_EQ(graph.ClearGraph(At(1)), 1);   // entry 1: "a" stays
-  EXPECT_EQ(NameAt(graph, 3), L"a");
-  EXPECT_EQ(graph.ClearGraph(moved), 1);
-  EXPECT_EQ(NameAt(graph, 3), L"");
-}
-
 TEST(DrawGraph, ClearSwapAndSizeAgree) {
   CDrawGraph graph;
   graph.SetGraphInfo(Named(L"a"), At(0));

@@ -27,67 +27,42 @@ class UiTest : public ::testing::Test {
   ScopedUiBackend backend{ui};
 };
 
-// A wizard page that logs its notifications as "<what> <template>@<active
-// index>" and sets the wizard buttons for its place, as the module's pages do.
+// A wizard page that answers Back and Next as a test tells it and sets the
+// wizard buttons for its place, as the module's pages do.
 class RecordingPage : public CPropertyPage {
  public:
-  RecordingPage(unsigned templateId, std::vector<std::wstring>& log) : CPropertyPage(templateId), log_(log) {}
+  explicit RecordingPage(unsigned templateId) : CPropertyPage(templateId) {}
 
   LRESULT backAnswer = 0;
   LRESULT nextAnswer = 0;
   BOOL killAnswer = TRUE;
-  BOOL finishAnswer = TRUE;
-  BOOL cancelAnswer = TRUE;
   std::function<void()> onNext;   // runs inside OnWizardNext
+  int inits = 0;
 
   BOOL OnInitDialog() override {
-    Log(L"init");
+    ++inits;
     return CPropertyPage::OnInitDialog();
   }
   BOOL OnSetActive() override {
-    Log(L"set");
     CPropertySheet& sheet = *GetParentSheet();
     const int index = sheet.GetActiveIndex();
     const int last = sheet.GetPageCount() - 1;
     sheet.PostWizardButtons(index == 0 ? kWizNext : index == last ? kWizBack | kWizFinish : kWizBack | kWizNext);
     return CPropertyPage::OnSetActive();
   }
-  BOOL OnKillActive() override {
-    Log(L"kill");
-    return killAnswer;
-  }
-  LRESULT OnWizardBack() override {
-    Log(L"back");
-    return backAnswer;
-  }
+  BOOL OnKillActive() override { return killAnswer; }
+  LRESULT OnWizardBack() override { return backAnswer; }
   LRESULT OnWizardNext() override {
-    Log(L"next");
     if (onNext) onNext();
     return nextAnswer;
   }
-  BOOL OnWizardFinish() override {
-    Log(L"finish");
-    return finishAnswer;
-  }
-  BOOL OnQueryCancel() override {
-    Log(L"cancel");
-    return cancelAnswer;
-  }
-
- private:
-  void Log(const wchar_t* what) {
-    log_.push_back(Format(L"%s %u@%d", what, GetTemplateId(), GetParentSheet()->GetActiveIndex()));
-  }
-
-  std::vector<std::wstring>& log_;
 };
 
 // Three pages: project (2507), machine information (2505), selection (2509).
 struct TestWizard {
-  std::vector<std::wstring> log;
-  RecordingPage project{2507, log};
-  RecordingPage machine{2505, log};
-  RecordingPage selection{2509, log};
+  RecordingPage project{2507};
+  RecordingPage machine{2505};
+  RecordingPage selection{2509};
   CPropertySheet sheet{14001};
 
   TestWizard() {
@@ -107,18 +82,12 @@ class ProgramDialog : public CDialog {
   std::function<void()> onCreate;   // runs when PF_IDC_CREATE is clicked
   int focusSeen = -1;               // GetFocusId() at the last PreTranslateMessage
   int dwell = 0;
-  int circleDir = 0;
 
-  void DoDataExchange(CDataExchange* pDX) override {
-    DDX_Check(pDX, PF_IDC_DWELL_CHECK, dwell);
-    DDX_Radio(pDX, PF_IDC_CLOCKWISE, circleDir);
-  }
-  // Shows the controls that the template keeps hidden until a page of a
-  // kind that uses them shows them (feed, radius, circle direction).
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Check(pDX, PF_IDC_DWELL_CHECK, dwell); }
+  // Shows the feed, which the template keeps hidden until a page of a kind
+  // with a feed shows it.
   BOOL OnInitDialog() override {
-    for (int id : {PF_IDC_FEED_LABEL, PF_IDC_FEED, PF_IDC_RADIUS_LABEL, PF_IDC_RADIUS, PF_IDC_CLOCKWISE,
-                   PF_IDC_COUNTER_CLOCKWISE})
-      GetDlgItem(id).ShowWindow(kSwShow);
+    GetDlgItem(PF_IDC_FEED).ShowWindow(kSwShow);
     return CDialog::OnInitDialog();
   }
   void PreTranslateMessage() override { focusSeen = GetFocusId(); }
@@ -126,7 +95,6 @@ class ProgramDialog : public CDialog {
     static const MessageEntry kEntries[] = {
         MapCommand(PF_IDC_CREATE, Notify::Clicked, &ProgramDialog::OnCreate),
         MapCommand(PF_IDC_DISTANCE, Notify::Change, &ProgramDialog::OnChangeDistance),
-        MapCommand(PF_IDC_SMP_TIME, Notify::Change, &ProgramDialog::OnChangeSampling),
         MapCommand(PF_IDC_PROGRAM_TEXT, Notify::Change, &ProgramDialog::OnChangeFileText),
         MapCommand(PF_IDC_FILE_LIST, Notify::SelChange, &ProgramDialog::OnSelchangeFiles),
         MapCommand(PF_IDC_DWELL_CHECK, Notify::Clicked, &ProgramDialog::OnDwell),
@@ -142,7 +110,6 @@ class ProgramDialog : public CDialog {
     if (onCreate) onCreate();
   }
   void OnChangeDistance() { events.push_back(L"distance " + GetDlgItemText(PF_IDC_DISTANCE)); }
-  void OnChangeSampling() { events.push_back(L"sampling " + GetDlgItemText(PF_IDC_SMP_TIME)); }
   void OnChangeFileText() { events.push_back(L"file text"); }
   void OnSelchangeFiles() { events.push_back(Format(L"file %d", CListBox(this, PF_IDC_FILE_LIST).GetCurSel())); }
   void OnDwell() {

