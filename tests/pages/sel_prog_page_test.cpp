@@ -9,7 +9,6 @@
 #include "ShellFixture.h"
 #include "common/Path.h"
 #include "res/controls.h"
-#include "ui/headless/HeadlessTree.h"
 #include "wizard/ProjectFolders.h"
 
 namespace pf::test {
@@ -61,9 +60,7 @@ class SelProgPageTest : public ShellTest {
   // The user opens a group and clicks an entry's check box.
   void ClickCheckBox(ShellSheet& sheet, int group, int index) {
     const HTreeItem groupItem = sheet.selection.m_hGroup[group];
-    if (!dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)).IsExpanded(groupItem)) {
-      ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, groupItem, TreePart::Button));
-    }
+    OpenGroup(sheet.selection, PF_IDC_SELECTION_TREE, groupItem);
     const HTreeItem entry = Children(sheet.selection.m_treeProgram, groupItem).at(index);
     ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, entry, TreePart::StateIcon));
   }
