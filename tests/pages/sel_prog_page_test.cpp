@@ -68,16 +68,8 @@ class SelProgPageTest : public ShellTest {
 
 // Three part systems; $2-Z leads a tandem pair with $2-W in the middle of
 // the axis list, so the entries after it belong to the axes after the lead.
-constexpr const char kMiddleLeadMachine[] = R"(
-[System1]
-Axes=X Y
-[System2]
-Axes=Z W
-[System3]
-Axes=X
-[$2-Z]
-TANDEM_AXISNUM_SPC=4
-)";
+constexpr const char kMiddleLeadMachine[] =
+    "[System1]\nAxes=X Y\n[System2]\nAxes=Z W\n[System3]\nAxes=X\n[$2-Z]\nTANDEM_AXISNUM_SPC=4\n";
 
 TEST_F(SelProgPageTest, EntriesAfterATandemLeadSelectTheirOwnAxes) {
   UseMachine(kMiddleLeadMachine);

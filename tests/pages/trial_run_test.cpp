@@ -4,7 +4,6 @@
 // program and what a failing file leaves.
 #include "pages/TrialRun.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -28,23 +27,6 @@ namespace {
 using Events = std::vector<std::string>;
 using Names = std::vector<std::wstring>;
 
-// The bytes of the program that the simulated CNC received last; "<none>"
-// when it received none.
-std::string LastLoadedProgram() {
-  void* library = dlopen("libOVXIF.so", RTLD_NOW | RTLD_NOLOAD);
-  if (library == nullptr) return "<not loaded>";
-  const auto read = reinterpret_cast<decltype(&SimLastLoadedProgram)>(dlsym(library, "SimLastLoadedProgram"));
-  std::string bytes = "<none>";
-  const int32_t length = read(nullptr, 0);
-  if (length >= 0) {
-    bytes.assign(static_cast<std::size_t>(length) + 1, '\0');
-    read(bytes.data(), length + 1);
-    bytes.resize(static_cast<std::size_t>(length));
-  }
-  dlclose(library);
-  return bytes;
-}
-
 // The wait cursor and the message boxes write into one list of events.
 class EventLog : public IWaitCursor, public IMessageSink {
  public:
@@ -64,6 +46,18 @@ const char kTwoSystems[] =
 
 class TrialRunTest : public test::MachineTest {
  protected:
+  // The bytes of the program that the simulated CNC received last; "<none>"
+  // when it received none.
+  std::string LastLoadedProgram() {
+    const auto read = sim_.Get<decltype(&SimLastLoadedProgram)>("SimLastLoadedProgram");
+    const int32_t length = read(nullptr, 0);
+    if (length < 0) return "<none>";
+    std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
+    read(bytes.data(), length + 1);
+    bytes.pop_back();
+    return bytes;
+  }
+
   bool Run(const std::wstring& axisLabel, const std::wstring& text = L"G91\r\nG01X10.F1000.\r\nM30") {
     sim_.ClearJournal();
     log_ = EventLog();

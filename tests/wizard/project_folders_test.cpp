@@ -67,12 +67,6 @@ class ProjectFileTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(MakeDirectory(folder_)); }
 
-  std::string FileBytes() {
-    std::string bytes;
-    EXPECT_TRUE(ReadFileBytes(ProjectFilePath(folder_), bytes));
-    return bytes;
-  }
-
   test::TempFolder data_;
   std::wstring folder_ = ProjectFolderPath(L"Line1");
 };
@@ -103,18 +97,15 @@ TEST_F(ProjectFileTest, ReadGivesMinusOneForWhatIsMissingOrCannotBeShown) {
   }
 }
 
-TEST_F(ProjectFileTest, WriteCreatesOrUpdatesTheEntries) {
-  const auto write = [&](int machineType, int gCodeNumber) {
-    CFileBatch batch(folder_);
-    EXPECT_TRUE(StageProjectFile(batch, folder_, machineType, gCodeNumber).ok());
-    EXPECT_TRUE(batch.Commit().ok());
-  };
-  write(1, 0);
-  EXPECT_EQ(FileBytes(), "[Machine]\r\nMachineInfo=1\r\n[GCode]\r\nNumber=0\r\n");
-
+// A new file is the end-to-end runs' (the Project.dat of every script).
+TEST_F(ProjectFileTest, WriteUpdatesTheEntries) {
   ASSERT_TRUE(WriteFileBytes(ProjectFilePath(folder_), "[GCode]\r\nNumber=5\r\n[Other]\r\nKey=v\r\n"));
-  write(0, -1);
-  EXPECT_EQ(FileBytes(), "[GCode]\r\nNumber=-1\r\n[Other]\r\nKey=v\r\n[Machine]\r\nMachineInfo=0\r\n");
+  CFileBatch batch(folder_);
+  EXPECT_TRUE(StageProjectFile(batch, folder_, 0, -1).ok());
+  EXPECT_TRUE(batch.Commit().ok());
+  std::string bytes;
+  ASSERT_TRUE(ReadFileBytes(ProjectFilePath(folder_), bytes));
+  EXPECT_EQ(bytes, "[GCode]\r\nNumber=-1\r\n[Other]\r\nKey=v\r\n[Machine]\r\nMachineInfo=0\r\n");
 }
 
 }  // namespace
