@@ -167,7 +167,11 @@ TEST_F(MakeInfoPageTest, TheAxisDialogConfirmsOnlyUsableNewNames) {
   EXPECT_EQ(ListedAxes(sheet).back(), L"U2");
   EXPECT_EQ(sheet.machine.m_aryIncAxis.back(), L"999");
   EXPECT_EQ(sheet.machine.m_aryTandemMaster.back(), 0);
-  // That Cancel adds nothing is the end-to-end runs' (add-delete-axis).
+
+  // Cancel adds nothing.
+  ui.queue().Add([](HeadlessUi& u) { u.Click(kIdCancel); });
+  ASSERT_TRUE(ui.Click(PF_IDC_ADD_AXIS));
+  EXPECT_EQ(sheet.machine.m_aryAxisName.size(), 7u);
 }
 
 }  // namespace
