@@ -53,9 +53,10 @@ class MakeInfoPageTest : public ShellTest {
 };
 
 // A stored type and G-code list lock their controls, also through adding
-// or deleting an axis; unlocked, the G-code list serves only the lathe type.
+// or deleting an axis; unlocked, the G-code list serves only the lathe type,
+// and every visit starts again from the first choices.
 TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
-  enum Action { kNone, kDelete, kAdd, kPickCentre, kPickCentreThenLathe };
+  enum Action { kNone, kDelete, kAdd, kPickCentre, kPickCentreThenLathe, kPickThenComeBack };
   // What; the stored type and G-code list; the action; whether locked; the type and list shown.
   const std::tuple<const char*, int, int, Action, bool, int, int> kRows[] = {
       {"new project", -1, -1, kNone, false, 0, 0},
@@ -67,6 +68,7 @@ TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
       {"machining centre, delete", 1, 0, kDelete, true, 1, 0},
       {"unlocked, machining centre picked", -1, -1, kPickCentre, false, 1, 0},
       {"unlocked, lathe picked again", -1, -1, kPickCentreThenLathe, false, 0, 0},
+      {"unlocked, list 5 and centre picked, Back, Next", -1, -1, kPickThenComeBack, false, 0, 0},
   };
   for (const auto& [name, fixedType, fixedGCode, action, locked, shownType, shownGCode] : kRows) {
     SCOPED_TRACE(name);
@@ -76,8 +78,17 @@ TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
     if (action == kAdd || action == kDelete) {
       ASSERT_TRUE(ui.Click(action == kAdd ? PF_IDC_ADD_AXIS : PF_IDC_DELETE_AXIS));
     }
+    if (action == kPickThenComeBack) {
+      ASSERT_TRUE(ui.Click(kGCodeControls[4]));
+    }
     if (action >= kPickCentre) ui.PickItem(PF_IDC_MACHINE_TYPE, 1);
     if (action == kPickCentreThenLathe) ui.PickItem(PF_IDC_MACHINE_TYPE, 0);
+    if (action == kPickThenComeBack) {
+      ASSERT_TRUE(ui.PressBack());
+      ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
+      ASSERT_TRUE(ui.PressNext());
+      ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
+    }
     EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE_LABEL), !locked);
     EXPECT_EQ(Enabled(sheet.machine, PF_IDC_MACHINE_TYPE), !locked);
     EXPECT_TRUE(GCodeControlsEnabled(sheet, !locked && shownType == 0));
@@ -89,40 +100,31 @@ TEST_F(MakeInfoPageTest, FixedChoicesLockTheTypeAndGCodeControls) {
   }
 }
 
-TEST_F(MakeInfoPageTest, AnUnlockedPageStartsFromTheFirstChoicesOnEveryVisit) {
-  ShellSheet sheet(ovx_, kMachinePage);
-  Open(sheet);
-  ASSERT_TRUE(ui.PickItem(PF_IDC_MACHINE_TYPE, 0));
-  ASSERT_TRUE(ui.Click(kGCodeControls[4]));
-  ASSERT_EQ(CheckedGCode(sheet), 3);
-  ASSERT_TRUE(ui.PickItem(PF_IDC_MACHINE_TYPE, 1));
-  ASSERT_TRUE(ui.PressBack());
-  ASSERT_TRUE(ui.TypeText(PF_IDC_PROJECT, L"Line1"));
-  ASSERT_TRUE(ui.PressNext());
-  ASSERT_EQ(sheet.GetActiveIndex(), kMachinePage);
-  EXPECT_EQ(CComboBox(&sheet.machine, PF_IDC_MACHINE_TYPE).GetCurSel(), 0);
-  EXPECT_EQ(CheckedGCode(sheet), 0);
-  EXPECT_EQ(sheet.machine.m_nMachineType, 0);
-  EXPECT_EQ(sheet.machine.m_nGCodeNumber, 0);
-}
-
+// Deleting an axis takes its planes along; without axes Next is off, and
+// with nothing selected Delete changes nothing.
 TEST_F(MakeInfoPageTest, DeletingAnAxisTakesItsPlanesAlong) {
-  // What, the axis picked; the axes left, the one selected; the planes left and their axes.
-  const std::tuple<const char*, int, Names, int, Names, Names> kRows[] = {
-      {"$1-Y: two planes go", 1, {L"$1-X", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0, {L"$1-KI", L"$2-KI"},
+  // What, the machine (nullptr: the built-in one), the axis picked; the axes left, the one selected; the
+  // planes left and their axes.
+  const std::tuple<const char*, const char*, int, Names, int, Names, Names> kRows[] = {
+      {"$1-Y: two planes go", nullptr, 1, {L"$1-X", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0, {L"$1-KI", L"$2-KI"},
        {L"$1-Z", L"$1-X", L"$2-Z", L"$2-X"}},
-      {"$1-X, the first: the new first is selected", 0, {L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0,
+      {"$1-X, the first: the new first is selected", nullptr, 0, {L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"}, 0,
        {L"$1-JK", L"$2-KI"}, {L"$1-Y", L"$1-Z", L"$2-Z", L"$2-X"}},
-      {"$2-C: no plane uses it", 5, {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z"}, 4,
+      {"$2-C: no plane uses it", nullptr, 5, {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z"}, 4,
        {L"$1-IJ", L"$1-JK", L"$1-KI", L"$2-KI"},
        {L"$1-X", L"$1-Y", L"$1-Y", L"$1-Z", L"$1-Z", L"$1-X", L"$2-Z", L"$2-X"}},
+      {"the last axis, then Delete again", "[System1]\nAxes=X\n", 0, {}, -1, {}, {}},
   };
-  for (const auto& [name, pick, axes, selected, planes, planeAxes] : kRows) {
+  for (const auto& [name, machine, pick, axes, selected, planes, planeAxes] : kRows) {
     SCOPED_TRACE(name);
+    UseMachine(machine);
     ShellSheet sheet(ovx_, kMachinePage);
     Open(sheet);
     ASSERT_TRUE(ui.PickItem(PF_IDC_AXIS_LIST, pick));
     ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
+    if (axes.empty()) {
+      ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));   // nothing selected: nothing changes
+    }
     EXPECT_EQ(ListedAxes(sheet), axes);
     EXPECT_EQ(sheet.machine.m_aryAxisName, axes);
     EXPECT_EQ(sheet.machine.m_aryIncAxis.size(), axes.size());
@@ -130,22 +132,9 @@ TEST_F(MakeInfoPageTest, DeletingAnAxisTakesItsPlanesAlong) {
     EXPECT_EQ(sheet.machine.m_listAxis.GetCurSel(), selected);
     EXPECT_EQ(sheet.machine.m_aryPlaneName, planes);
     EXPECT_EQ(sheet.machine.m_aryPlaneAxis, planeAxes);
+    EXPECT_EQ(Enabled(sheet, kIdWizNext), !axes.empty());
     ui.PressCancel();
   }
-}
-
-TEST_F(MakeInfoPageTest, DeletingTheLastAxisDisablesNext) {
-  UseMachine("[System1]\nAxes=X\n");
-  ShellSheet sheet(ovx_, kMachinePage);
-  Open(sheet);
-  ASSERT_EQ(ListedAxes(sheet), Names{L"$1-X"});
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
-  EXPECT_EQ(sheet.machine.m_listAxis.GetCount(), 0);
-  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-  // With nothing selected, Delete changes nothing.
-  ASSERT_TRUE(ui.Click(PF_IDC_DELETE_AXIS));
-  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
 }
 
 TEST_F(MakeInfoPageTest, TheAxisDialogConfirmsOnlyUsableNewNames) {

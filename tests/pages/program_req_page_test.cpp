@@ -21,6 +21,7 @@ class ProgramReqPageTest : public PagesTest {
   }
 
   const CTreeCtrl& Tree() { return sheet.summary.m_treeProgram; }
+  HeadlessTree& TreeControl() { return PagesTest::Tree(sheet.summary, PF_IDC_SUMMARY_TREE); }
 
   int Image(HTreeItem item) {
     int image = -1;
@@ -55,7 +56,7 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
     SCOPED_TRACE(group);
     ASSERT_EQ(groupItem, sheet.summary.m_hGroup[group]);
     EXPECT_EQ(Image(groupItem), groupMark);
-    EXPECT_FALSE(dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).IsExpanded(groupItem));
+    EXPECT_FALSE(TreeControl().IsExpanded(groupItem));
     std::vector<int> marks;
     for (HTreeItem child : Children(Tree(), groupItem)) marks.push_back(Image(child));
     EXPECT_EQ(marks, entryMarks);
@@ -73,7 +74,7 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
 
   // The two program marks: 15 x 15 images with a mask, bitmap 2503 (not in
   // the project) and 2502 (in it), white transparent.
-  const auto& images = dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).imageList();
+  const auto& images = TreeControl().imageList();
   ASSERT_TRUE(images.has_value());
   EXPECT_EQ(std::vector<int>({images->cx(), images->cy(), images->flags() & kIlcMask ? 1 : 0}), std::vector<int>({15, 15, 1}));
   ASSERT_EQ(images->entries().size(), 2u);
@@ -106,9 +107,7 @@ TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
     SCOPED_TRACE(name);
     const HTreeItem groupItem = sheet.summary.m_hGroup[group];
     const HTreeItem item = position < 0 ? groupItem : Child(group, position);
-    if (!dynamic_cast<HeadlessTree&>(Control(sheet.summary, PF_IDC_SUMMARY_TREE)).IsExpanded(groupItem)) {
-      ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SUMMARY_TREE, groupItem, TreePart::Button));
-    }
+    OpenGroup(sheet.summary, PF_IDC_SUMMARY_TREE, groupItem);
     sheet.summary.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"(before)");
     ASSERT_TRUE(ui.SelectTreeItem(PF_IDC_SUMMARY_TREE, item));
     EXPECT_EQ(Text(sheet.summary, PF_IDC_PROGRAM_TEXT), text);

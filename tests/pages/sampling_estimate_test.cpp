@@ -1,11 +1,15 @@
 // The sampling-time estimate: the inputs each kind reads, the G0 speed from
-// the CNC and the shown text.
+// the CNC and the shown text; and the circle axis labels from the systems'
+// base axes.
 #include "pages/SamplingEstimate.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <vector>
 
+#include "pages/CircleAxes.h"
 #include "support/MachineFixture.h"
 
 namespace pf {
@@ -51,9 +55,9 @@ TEST(SamplingEstimate, AnUnreadFeedIsReadAs1000AndTheTimeStaysWithin0To10000Seco
   }
 }
 
-class RapidSpeedTest : public test::MachineTest {};
+class NcReadTest : public test::MachineTest {};
 
-TEST_F(RapidSpeedTest, ReadsTheG0SpeedOfTheSerialAxis) {
+TEST_F(NcReadTest, ReadsTheG0SpeedOfTheSerialAxis) {
   UseMachine(nullptr);
   EXPECT_EQ(ReadRapidSpeed(ovx_, 2), 32000.0);  // $1-Z
   EXPECT_EQ(ReadRapidSpeed(ovx_, 4), 40000.0);  // $2-Z, from [Axes]
@@ -68,6 +72,29 @@ TEST_F(RapidSpeedTest, ReadsTheG0SpeedOfTheSerialAxis) {
   sim_.ClearJournal();
   EXPECT_EQ(ReadRapidSpeed(idle, 2), 0.0);
   EXPECT_TRUE(sim_.Journal().empty());
+}
+
+TEST_F(NcReadTest, CircleAxisLabelsArePrefixAndBaseAxis) {
+  // The plane, its axis labels, the journal line of the first base axis read.
+  const std::tuple<const wchar_t*, std::vector<std::wstring>, const char*> kRows[] = {
+      {L"$1-IJ", {L"$1-X", L"$1-Y"}, "NcGetParameter(0, 0, \"BASE_I\", 16) -> 0"},
+      {L"$1-JK", {L"$1-Y", L"$1-Z"}, "NcGetParameter(0, 0, \"BASE_J\", 16) -> 0"},
+      {L"$2-KI", {L"$2-Z", L"$2-X"}, "NcGetParameter(1, 0, \"BASE_K\", 16) -> 0"},
+      {L"$2-IJ", {L"$2-X", L"$2-"}, "NcGetParameter(1, 0, \"BASE_I\", 16) -> 0"},  // BASE_J is empty
+      {L"$3-IJ", {L"$3-", L"$3-"}, "NcGetParameter(2, 0, \"BASE_I\", 16) -> -100"},  // no such system
+      {L"$1-XY", {}, ""},
+  };
+  UseMachine(nullptr);
+  for (const auto& [plane, labels, firstRead] : kRows) {
+    SCOPED_TRACE(testing::Message() << plane);
+    sim_.ClearJournal();
+    EXPECT_EQ(GetCircleAxisLabels(ovx_, plane), labels);
+    const std::vector<std::string> journal = sim_.Journal();
+    EXPECT_EQ(journal.size(), labels.size());
+    if (!journal.empty()) {
+      EXPECT_EQ(journal.front(), firstRead);
+    }
+  }
 }
 
 }  // namespace

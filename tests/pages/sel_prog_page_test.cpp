@@ -9,7 +9,6 @@
 #include "ShellFixture.h"
 #include "common/Path.h"
 #include "res/controls.h"
-#include "ui/headless/HeadlessTree.h"
 #include "wizard/ProjectFolders.h"
 
 namespace pf::test {
@@ -61,9 +60,7 @@ class SelProgPageTest : public ShellTest {
   // The user opens a group and clicks an entry's check box.
   void ClickCheckBox(ShellSheet& sheet, int group, int index) {
     const HTreeItem groupItem = sheet.selection.m_hGroup[group];
-    if (!dynamic_cast<HeadlessTree&>(Control(sheet.selection, PF_IDC_SELECTION_TREE)).IsExpanded(groupItem)) {
-      ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, groupItem, TreePart::Button));
-    }
+    OpenGroup(sheet.selection, PF_IDC_SELECTION_TREE, groupItem);
     const HTreeItem entry = Children(sheet.selection.m_treeProgram, groupItem).at(index);
     ASSERT_TRUE(ui.ClickTreeItem(PF_IDC_SELECTION_TREE, entry, TreePart::StateIcon));
   }
@@ -71,16 +68,8 @@ class SelProgPageTest : public ShellTest {
 
 // Three part systems; $2-Z leads a tandem pair with $2-W in the middle of
 // the axis list, so the entries after it belong to the axes after the lead.
-constexpr const char kMiddleLeadMachine[] = R"(
-[System1]
-Axes=X Y
-[System2]
-Axes=Z W
-[System3]
-Axes=X
-[$2-Z]
-TANDEM_AXISNUM_SPC=4
-)";
+constexpr const char kMiddleLeadMachine[] =
+    "[System1]\nAxes=X Y\n[System2]\nAxes=Z W\n[System3]\nAxes=X\n[$2-Z]\nTANDEM_AXISNUM_SPC=4\n";
 
 TEST_F(SelProgPageTest, EntriesAfterATandemLeadSelectTheirOwnAxes) {
   UseMachine(kMiddleLeadMachine);

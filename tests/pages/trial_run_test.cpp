@@ -1,9 +1,9 @@
 // The trial run against simulated machines: the messages in order with the
 // wait cursor, the calls made, the program the CNC received, and that the
-// trial file never remains.
+// trial file never remains. Program creation: the NC values stored with a
+// program and what a failing file leaves.
 #include "pages/TrialRun.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,6 +15,9 @@
 #include "common/MessageSink.h"
 #include "common/StringTable.h"
 #include "common/Text.h"
+#include "pages/ProgramCreation.h"
+#include "pages/ProgramFileList.h"
+#include "program/ProgramInfoAry.h"
 #include "sim/SimControl.h"
 #include "support/MachineFixture.h"
 
@@ -22,23 +25,7 @@ namespace pf {
 namespace {
 
 using Events = std::vector<std::string>;
-
-// The bytes of the program that the simulated CNC received last; "<none>"
-// when it received none.
-std::string LastLoadedProgram() {
-  void* library = dlopen("libOVXIF.so", RTLD_NOW | RTLD_NOLOAD);
-  if (library == nullptr) return "<not loaded>";
-  const auto read = reinterpret_cast<decltype(&SimLastLoadedProgram)>(dlsym(library, "SimLastLoadedProgram"));
-  std::string bytes = "<none>";
-  const int32_t length = read(nullptr, 0);
-  if (length >= 0) {
-    bytes.assign(static_cast<std::size_t>(length) + 1, '\0');
-    read(bytes.data(), length + 1);
-    bytes.resize(static_cast<std::size_t>(length));
-  }
-  dlclose(library);
-  return bytes;
-}
+using Names = std::vector<std::wstring>;
 
 // The wait cursor and the message boxes write into one list of events.
 class EventLog : public IWaitCursor, public IMessageSink {
@@ -59,12 +46,24 @@ const char kTwoSystems[] =
 
 class TrialRunTest : public test::MachineTest {
  protected:
+  // The bytes of the program that the simulated CNC received last; "<none>"
+  // when it received none.
+  std::string LastLoadedProgram() {
+    const auto read = sim_.Get<decltype(&SimLastLoadedProgram)>("SimLastLoadedProgram");
+    const int32_t length = read(nullptr, 0);
+    if (length < 0) return "<none>";
+    std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
+    read(bytes.data(), length + 1);
+    bytes.pop_back();
+    return bytes;
+  }
+
   bool Run(const std::wstring& axisLabel, const std::wstring& text = L"G91\r\nG01X10.F1000.\r\nM30") {
     sim_.ClearJournal();
     log_ = EventLog();
     ScopedMessageSink scope(log_);
     const bool loaded = RunTrial(ovx_, text, axisLabel, log_);
-    EXPECT_FALSE(std::filesystem::exists(ToNarrow(TrialFilePath())));
+    EXPECT_FALSE(std::filesystem::is_regular_file(ToNarrow(TrialFilePath())));
     return loaded;
   }
 
@@ -117,15 +116,74 @@ TEST_F(TrialRunTest, UnwritableTrialFile) {
   UseMachine(nullptr);
   const std::filesystem::path blocker(ToNarrow(TrialFilePath()));
   std::filesystem::create_directories(blocker);  // a folder where the file should go
-  sim_.ClearJournal();
-  log_ = EventLog();
-  {
-    ScopedMessageSink scope(log_);
-    EXPECT_FALSE(RunTrial(ovx_, L"M30", L"$1-X", log_));
-  }
+  EXPECT_FALSE(Run(L"$1-X", L"M30"));
   EXPECT_EQ(log_.events, (Events{"begin wait", "restore", "message 12518"}));
   EXPECT_FALSE(WasCalled("NcLoadProgram"));
   std::filesystem::remove(blocker);
+}
+
+// The axes of the built-in machine.
+const Names kAxes = {L"$1-X", L"$1-Y", L"$1-Z", L"$2-X", L"$2-Z", L"$2-C"};
+
+class ProgramCreationTest : public test::MachineTest {
+ protected:
+  // The record of `kind` for the first axis of a machining centre, as the
+  // sheet builds it for a new project, with the feed the CNC would have given it.
+  CProgramInfo Record(int kind) {
+    CProgramInfoAry programs;
+    programs.Init(kind, 1, L"/nonexistent/project", kAxes, {});
+    CProgramInfo record = programs.at(0);
+    record.m_strFeed = L"36000";
+    return record;
+  }
+
+  // The request that creates the files of `record`, on G-code list 0.
+  CreationRequest Request(const CProgramInfo& record, int kind) {
+    CreationRequest request;
+    request.machine = MakeAxisNameSource(kAxes, Names(kAxes.size(), L"999"), 1, 0);
+    request.kind = kind;
+    request.currentIndex = 0;
+    request.fileNumbers = ListedFileNumbers(record, 1);
+    return request;
+  }
+
+  EventLog log_;
+  ScopedMessageSink scope_{log_};
+};
+
+TEST_F(ProgramCreationTest, StoresTheControllerTypeAndParameter3) {
+  // What, the machine, the NC type and parameter 3 stored, the mode word of the high-accuracy file.
+  const std::tuple<const char*, const char*, int, int, const wchar_t*> kRows[] = {
+      {"Q4RT with parameter 3 set", "[Comm]\nController=Q4RT\nTCP=a,683\n[BasicParaExt]\n3=5\n[System1]\nAxes=X\n", 0, 5,
+       L"G8P1"},
+      {"parameter 3 unreadable", "[Comm]\nController=H52\nTCP=a,64758\n[System1]\nAxes=X\n", 1, 0, L"G61.1"},
+      {"controller unknown", "[Comm]\nController=Z9\nTCP=a,1\n[BasicParaExt]\n3=1\n[System1]\nAxes=X\n", -1, 1,
+       L"G61.1"},
+  };
+  for (const auto& [what, machine, ncType, paraExt3, highAccuracy] : kRows) {
+    SCOPED_TRACE(what);
+    UseMachine(machine);
+    CProgramInfo record = Record(0);
+    record.m_nNcType = 7;
+    record.m_nParaExt3 = 7;
+    EXPECT_TRUE(CreateProgramFiles(ovx_, Request(record, 0), record));
+    EXPECT_EQ(record.m_nNcType, ncType);
+    EXPECT_EQ(record.m_nParaExt3, paraExt3);
+    EXPECT_NE(record.at(1).m_strText.find(highAccuracy), std::wstring::npos) << record.at(1).m_strText;
+  }
+}
+
+TEST_F(ProgramCreationTest, AFailingFileStopsCreationAndLosesItsText) {
+  UseMachine(nullptr);
+  CProgramInfo record = Record(3);
+  for (CProgramData& file : record) file.m_strText = L"old\r\n";
+  record.m_strDistance = L"1..5";
+  EXPECT_FALSE(CreateProgramFiles(ovx_, Request(record, 3), record));
+  EXPECT_EQ(log_.events, (Events{"message 12525"}));
+  EXPECT_EQ(record.at(0).m_strText, L"(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n");
+  EXPECT_EQ(record.at(1).m_strText, L"");
+  EXPECT_EQ(record.at(2).m_strText, L"old\r\n");
+  EXPECT_EQ(record.at(3).m_strText, L"old\r\n");
 }
 
 }  // namespace
