@@ -64,12 +64,6 @@ const std::vector<std::wstring> kTwoSessionsShown = {
     L"21:14:28.005 #1    call COVXIF::Unload( 2 )",
 };
 
-TEST_F(LogBookTest, SessionsAtTheSameTimeKeepTheirOwnTree) {
-  LogViewer viewer(nullptr);
-  TwoSessions(viewer);
-  EXPECT_EQ(Shown(viewer.book()), kTwoSessionsShown);
-}
-
 struct FindRow {
   const wchar_t* text;
   std::size_t from;
@@ -124,10 +118,14 @@ TEST_F(LogBookTest, ViewFollowsTheBookThroughFilterHistoryAndClear) {
   EXPECT_EQ(viewer.book().dropped(), 5u);
 }
 
+// Sessions at the same time keep their own tree, live and replayed. A
+// recording opened beside live sessions takes new numbers after theirs; a
+// file that is not a recording is known before anything is shown.
 TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
   std::ostringstream file;
   LogViewer recording(&file);
   TwoSessions(recording);
+  EXPECT_EQ(Shown(recording.book()), kTwoSessionsShown);
   const std::string bytes = file.str();
   EXPECT_NE(bytes.find(EncodeStamp(1, kT0 + 4) + EncodeLogFrame(Line(kMarkFailure, u"COVXIF::Load() was not succeeded(126)."))),
             std::string::npos);
@@ -146,15 +144,7 @@ TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
                                     L"--:--:--.--- #1    call COVXIF::Load()",
                                     L"--:--:--.--- #1 !!   failed  was not succeeded(-1).",
                                 }));
-}
-
-// A recording opened beside live sessions: its sessions take new numbers
-// after theirs; a file that is not a recording is known before anything is shown.
-TEST_F(LogBookTest, ARecordingFollowsTheLiveSessionsUnderNewNumbers) {
-  std::ostringstream file;
-  LogViewer recording(&file);
-  TwoSessions(recording);
-  EXPECT_TRUE(IsRecording(file.str()));
+  EXPECT_TRUE(IsRecording(bytes));
   EXPECT_TRUE(IsRecording(EncodeLogFrame(Open())));
   for (const std::string& other : {std::string(), std::string("== session 1: process 4242"), EncodeLogFrame({9, ""}),
                                    std::string("\x05\0\0\0\x04\0\0", 7)}) {
@@ -163,7 +153,7 @@ TEST_F(LogBookTest, ARecordingFollowsTheLiveSessionsUnderNewNumbers) {
   LogViewer live(nullptr);
   live.StartSession(1, 7, kT0);
   live.StartSession(4, 8, kT0);
-  EXPECT_TRUE(live.Replay(file.str()));
+  EXPECT_TRUE(live.Replay(bytes));
   const std::vector<std::wstring> shown = Shown(live.book());
   EXPECT_EQ(shown[2], L"== session 5: process 4242, started 2026-12-06 21:13:27.120");
   EXPECT_EQ(shown[6], L"21:13:27.124 #5 !!   failed COVXIF::Load() was not succeeded(126).");
