@@ -71,11 +71,15 @@ struct FindRow {
   std::size_t found;
 };
 
-TEST_F(LogBookTest, FindSearchesTheShownTextBothWaysAndGoesRound) {
+// The window's rows: find searches the shown text both ways and goes round;
+// session lines always show, record lines through the filter; the oldest
+// lines leave the book and the rows at the history's limit, and Clear
+// empties both while the sessions go on.
+TEST_F(LogBookTest, ViewFindsAndFollowsTheBookThroughFilterHistoryAndClear) {
   LogViewer viewer(nullptr);
-  TwoSessions(viewer);
   LogView view(viewer.book());
-  view.Update();
+  TwoSessions(viewer);
+  EXPECT_EQ(view.Update(), 0u);
   const std::size_t none = std::wstring::npos;
   const FindRow rows[] = {
       {L"load()", none, true, 1},   {L"load()", 1, true, 3},    {L"LOAD()", 3, false, 1},
@@ -87,17 +91,7 @@ TEST_F(LogBookTest, FindSearchesTheShownTextBothWaysAndGoesRound) {
     SCOPED_TRACE(testing::Message() << row.from << (row.down ? " down" : " up"));
     EXPECT_EQ(view.Find(row.text, row.from, row.down), row.found);
   }
-}
-
-// The window's rows: session lines always, record lines through the filter;
-// the oldest lines leave the book and the rows at the history's limit, and
-// Clear empties both while the sessions go on.
-TEST_F(LogBookTest, ViewFollowsTheBookThroughFilterHistoryAndClear) {
-  LogViewer viewer(nullptr);
-  LogView view(viewer.book());
   view.SetFilter(L"LOAD()");
-  TwoSessions(viewer);
-  EXPECT_EQ(view.Update(), 0u);
   EXPECT_EQ(view.size(), 7u);  // all but the unload line
   EXPECT_EQ(view.Line(6).kind, LineKind::SessionEnd);
   view.SetHighlight(L"failed");
