@@ -77,7 +77,8 @@ TEST_F(PathTest, MakeDirectory) {
   EXPECT_TRUE(PathExists(In(L"file.txt")));
 }
 
-TEST_F(PathTest, FilesKeepTheirBytes) {
+// Files keep their bytes; deleting takes files, not folders.
+TEST_F(PathTest, FilesKeepTheirBytesAndOnlyFilesAreDeleted) {
   const std::string bytes("G01 X1.\r\nM30\r\n\x1A\0\xFF end", 20);
   EXPECT_TRUE(WriteFileBytes(In(L"prog.eia"), bytes));
   std::string read = "stale";
@@ -91,14 +92,11 @@ TEST_F(PathTest, FilesKeepTheirBytes) {
   EXPECT_FALSE(ReadFileBytes(In(L"missing.eia"), read));
   EXPECT_EQ(read, "kept");
   EXPECT_FALSE(WriteFileBytes(In(L"no/such/folder.eia"), "x"));
-}
 
-TEST_F(PathTest, DeleteFilePathDeletesFilesOnly) {
-  ASSERT_TRUE(WriteFileBytes(In(L"gone.eia"), "x"));
   ASSERT_TRUE(MakeDirectory(In(L"folder")));
-  EXPECT_TRUE(DeleteFilePath(In(L"gone.eia")));
-  EXPECT_FALSE(PathExists(In(L"gone.eia")));
-  EXPECT_FALSE(DeleteFilePath(In(L"gone.eia")));
+  EXPECT_TRUE(DeleteFilePath(In(L"prog.eia")));
+  EXPECT_FALSE(PathExists(In(L"prog.eia")));
+  EXPECT_FALSE(DeleteFilePath(In(L"prog.eia")));
   EXPECT_FALSE(DeleteFilePath(In(L"folder")));
   EXPECT_TRUE(IsDirectory(In(L"folder")));
 }

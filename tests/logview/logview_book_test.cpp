@@ -64,12 +64,6 @@ const std::vector<std::wstring> kTwoSessionsShown = {
     L"21:14:28.005 #1    call COVXIF::Unload( 2 )",
 };
 
-TEST_F(LogBookTest, SessionsAtTheSameTimeKeepTheirOwnTree) {
-  LogViewer viewer(nullptr);
-  TwoSessions(viewer);
-  EXPECT_EQ(Shown(viewer.book()), kTwoSessionsShown);
-}
-
 struct FindRow {
   const wchar_t* text;
   std::size_t from;
@@ -77,11 +71,15 @@ struct FindRow {
   std::size_t found;
 };
 
-TEST_F(LogBookTest, FindSearchesTheShownTextBothWaysAndGoesRound) {
+// The window's rows: find searches the shown text both ways and goes round;
+// session lines always show, record lines through the filter; the oldest
+// lines leave the book and the rows at the history's limit, and Clear
+// empties both while the sessions go on.
+TEST_F(LogBookTest, ViewFindsAndFollowsTheBookThroughFilterHistoryAndClear) {
   LogViewer viewer(nullptr);
-  TwoSessions(viewer);
   LogView view(viewer.book());
-  view.Update();
+  TwoSessions(viewer);
+  EXPECT_EQ(view.Update(), 0u);
   const std::size_t none = std::wstring::npos;
   const FindRow rows[] = {
       {L"load()", none, true, 1},   {L"load()", 1, true, 3},    {L"LOAD()", 3, false, 1},
@@ -93,17 +91,7 @@ TEST_F(LogBookTest, FindSearchesTheShownTextBothWaysAndGoesRound) {
     SCOPED_TRACE(testing::Message() << row.from << (row.down ? " down" : " up"));
     EXPECT_EQ(view.Find(row.text, row.from, row.down), row.found);
   }
-}
-
-// The window's rows: session lines always, record lines through the filter;
-// the oldest lines leave the book and the rows at the history's limit, and
-// Clear empties both while the sessions go on.
-TEST_F(LogBookTest, ViewFollowsTheBookThroughFilterHistoryAndClear) {
-  LogViewer viewer(nullptr);
-  LogView view(viewer.book());
   view.SetFilter(L"LOAD()");
-  TwoSessions(viewer);
-  EXPECT_EQ(view.Update(), 0u);
   EXPECT_EQ(view.size(), 7u);  // all but the unload line
   EXPECT_EQ(view.Line(6).kind, LineKind::SessionEnd);
   view.SetHighlight(L"failed");
@@ -124,10 +112,14 @@ TEST_F(LogBookTest, ViewFollowsTheBookThroughFilterHistoryAndClear) {
   EXPECT_EQ(viewer.book().dropped(), 5u);
 }
 
+// Sessions at the same time keep their own tree, live and replayed. A
+// recording opened beside live sessions takes new numbers after theirs; a
+// file that is not a recording is known before anything is shown.
 TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
   std::ostringstream file;
   LogViewer recording(&file);
   TwoSessions(recording);
+  EXPECT_EQ(Shown(recording.book()), kTwoSessionsShown);
   const std::string bytes = file.str();
   EXPECT_NE(bytes.find(EncodeStamp(1, kT0 + 4) + EncodeLogFrame(Line(kMarkFailure, u"COVXIF::Load() was not succeeded(126)."))),
             std::string::npos);
@@ -146,15 +138,7 @@ TEST_F(LogBookTest, RecordFileKeepsTheRecordsAsReceivedAndReplaysAsShown) {
                                     L"--:--:--.--- #1    call COVXIF::Load()",
                                     L"--:--:--.--- #1 !!   failed  was not succeeded(-1).",
                                 }));
-}
-
-// A recording opened beside live sessions: its sessions take new numbers
-// after theirs; a file that is not a recording is known before anything is shown.
-TEST_F(LogBookTest, ARecordingFollowsTheLiveSessionsUnderNewNumbers) {
-  std::ostringstream file;
-  LogViewer recording(&file);
-  TwoSessions(recording);
-  EXPECT_TRUE(IsRecording(file.str()));
+  EXPECT_TRUE(IsRecording(bytes));
   EXPECT_TRUE(IsRecording(EncodeLogFrame(Open())));
   for (const std::string& other : {std::string(), std::string("== session 1: process 4242"), EncodeLogFrame({9, ""}),
                                    std::string("\x05\0\0\0\x04\0\0", 7)}) {
@@ -163,7 +147,7 @@ TEST_F(LogBookTest, ARecordingFollowsTheLiveSessionsUnderNewNumbers) {
   LogViewer live(nullptr);
   live.StartSession(1, 7, kT0);
   live.StartSession(4, 8, kT0);
-  EXPECT_TRUE(live.Replay(file.str()));
+  EXPECT_TRUE(live.Replay(bytes));
   const std::vector<std::wstring> shown = Shown(live.book());
   EXPECT_EQ(shown[2], L"== session 5: process 4242, started 2026-12-06 21:13:27.120");
   EXPECT_EQ(shown[6], L"21:13:27.124 #5 !!   failed COVXIF::Load() was not succeeded(126).");

@@ -195,7 +195,9 @@ TEST_F(LogviewSocketTest, OneSessionPrintsTheTreeAndRecordsTheBytes) {
   EXPECT_FALSE(fs::exists(fs::symlink_status(socket_)));
 }
 
-TEST_F(LogviewSocketTest, ServesSessionsInARowUntilTerminated) {
+// Sessions in a row until stopped; meanwhile a second viewer and unusable
+// arguments end with their status and leave the first viewer listening.
+TEST_F(LogviewSocketTest, ServesSessionsInARowAndRefusesASecondViewerAndUnusableArguments) {
   {  // a socket file left by a viewer that died
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -219,7 +221,22 @@ TEST_F(LogviewSocketTest, ServesSessionsInARowUntilTerminated) {
             "== session 2: process P, started T\n"
             "T #2    call COVXIF::OvxNcIfInit()\n"
             "== session 2 ended T\n");
-  kill(viewer, SIGTERM);
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* error;
+  } rows[] = {
+      {{}, 1, "another log viewer is listening"},
+      {{"--verbose"}, 2, "usage: logview"},
+      {{"--history", "10"}, 2, "--history is for the window"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.error);
+    EXPECT_EQ(Finish(Start("second", row.args)), row.status);
+    EXPECT_NE(ReadFile(folder_ / "second.err").find(row.error), std::string::npos);
+  }
+  EXPECT_TRUE(fs::exists(fs::symlink_status(socket_)));
+  kill(viewer, SIGINT);
   EXPECT_EQ(Finish(viewer), 0);
   EXPECT_FALSE(fs::exists(fs::symlink_status(socket_)));
 }
@@ -273,32 +290,6 @@ TEST_F(LogviewSocketTest, AFloodStaysSmallAndAStopEndsItPromptly) {
   shutdown(fd, SHUT_RDWR);
   flood.join();
   close(fd);
-}
-
-// A second viewer and unusable arguments end with their status and leave
-// the first viewer listening.
-TEST_F(LogviewSocketTest, RefusesASecondViewerAnUnknownArgumentAndTheWindowsHistory) {
-  const pid_t first = Start("first", {});
-  const int fd = Connect();
-  ASSERT_GE(fd, 0);
-  close(fd);
-  const struct {
-    std::vector<std::string> args;
-    int status;
-    const char* error;
-  } rows[] = {
-      {{}, 1, "another log viewer is listening"},
-      {{"--verbose"}, 2, "usage: logview"},
-      {{"--history", "10"}, 2, "--history is for the window"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.error);
-    EXPECT_EQ(Finish(Start("second", row.args)), row.status);
-    EXPECT_NE(ReadFile(folder_ / "second.err").find(row.error), std::string::npos);
-  }
-  EXPECT_TRUE(fs::exists(fs::symlink_status(socket_)));
-  kill(first, SIGINT);
-  EXPECT_EQ(Finish(first), 0);
 }
 
 // The lines of one session, in the order shown.

@@ -76,6 +76,7 @@ TEST(LogRecord, TheWrappersLoadCallStartsAModuleLog) {
   }
 }
 
+// The reader takes a record of the limit and refuses a larger one.
 TEST(LogFrame, EncodesTypeSizeAndPayloadAndTheReaderTakesThemFromAnyChunks) {
   const std::vector<LogRecord> sent = {Line(0, u"a"), Open(), Line(1, u"bc"), Close(), {kLogLine, ""}};
   std::string stream;
@@ -95,17 +96,14 @@ TEST(LogFrame, EncodesTypeSizeAndPayloadAndTheReaderTakesThemFromAnyChunks) {
   EXPECT_EQ(reader.Pending(), 0u);
   reader.Feed("\x05\0\0\0\x04", 5);
   EXPECT_EQ(reader.Pending(), 5u);
-}
-
-TEST(LogFrame, ReaderTakesARecordOfTheLimitAndRefusesALargerOne) {
-  LogFrameReader reader;
+  LogFrameReader limited;
   const std::string largest = EncodeLogFrame({9, std::string(kMaxLogPayload, 'x')});
-  reader.Feed(largest.data(), largest.size());
+  limited.Feed(largest.data(), largest.size());
   LogRecord record;
-  EXPECT_TRUE(reader.Next(record));
-  reader.Feed("\x05\0\0\0\x01\x00\x01\x00", 8);  // 65537 bytes announced
-  EXPECT_FALSE(reader.Next(record));
-  EXPECT_TRUE(reader.Broken());
+  EXPECT_TRUE(limited.Next(record));
+  limited.Feed("\x05\0\0\0\x01\x00\x01\x00", 8);  // 65537 bytes announced
+  EXPECT_FALSE(limited.Next(record));
+  EXPECT_TRUE(limited.Broken());
 }
 
 struct OptionRow {

@@ -33,6 +33,12 @@ class MotionCommandsTest : public pf_test::TempDataHome {
            "\n[Program]\nKind=3\nAxis=$1-X\nDwell=1\nPosition $1-X=" + position + "\n" + extra;
   }
   path Program(const char* file) const { return root_ / "P" / "$1-X" / "TimeConstant" / file; }
+  // Writes the job and generates it with the options after its path.
+  int Generate(const std::string& job, std::vector<std::string> options = {}) {
+    WriteBytes(root_ / "test.job", job);
+    options.insert(options.begin(), (root_ / "test.job").string());
+    return Run(pf::RunGenerateCommand, options);
+  }
 
   std::string out, err;
 };
@@ -63,10 +69,7 @@ TEST_F(MotionCommandsTest, GenerateOnAMachineWritesTheEstimateAndPrintsTheVerdic
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    WriteBytes(root_ / "test.job", c.job);
-    std::vector<std::string> args = {(root_ / "test.job").string()};
-    args.insert(args.end(), c.options.begin(), c.options.end());
-    ASSERT_EQ(Run(pf::RunGenerateCommand, args), 0) << err;
+    ASSERT_EQ(Generate(c.job, c.options), 0) << err;
     EXPECT_EQ(ReadBytes(Program("G1aa.eia")).substr(0, std::string(c.firstLine).size()), c.firstLine);
     EXPECT_NE(out.find(std::string("G1ab.eia\n") + c.verdict), std::string::npos) << out;
   }
@@ -74,8 +77,7 @@ TEST_F(MotionCommandsTest, GenerateOnAMachineWritesTheEstimateAndPrintsTheVerdic
 
 TEST_F(MotionCommandsTest, AMachineWithAnUnreadableValueIsRefusedWithItsLine) {
   WriteBytes(root_ / "bad.ini", "[System1]\nAxes=X\n[Axes]\nOT_PLUS=500.000 soft end\n");
-  WriteBytes(root_ / "test.job", Job("0", "", root_ / "bad.ini"));
-  EXPECT_EQ(Run(pf::RunGenerateCommand, {(root_ / "test.job").string()}), 2);
+  EXPECT_EQ(Generate(Job("0", "", root_ / "bad.ini")), 2);
   EXPECT_EQ(err, (root_ / "bad.ini").string() + ":4: OT_PLUS must be a number such as -500.000, found \"500.000 soft end\"\n");
   EXPECT_EQ(out, "");
 }
@@ -95,8 +97,7 @@ TEST_F(MotionCommandsTest, CheckGivesOneVerdictPerProgramAndTheStatus) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    WriteBytes(root_ / "test.job", Job(c.position));
-    ASSERT_EQ(Run(pf::RunGenerateCommand, {(root_ / "test.job").string()}), 0) << err;
+    ASSERT_EQ(Generate(Job(c.position)), 0) << err;
     if (c.edit) WriteBytes(Program("G1aa.eia"), c.edit);
     EXPECT_EQ(Run(pf::RunCheckCommand, {(root_ / "P").string(), "--machine", kMachine.string()}), c.status);
     EXPECT_EQ(out, (root_ / "P" / "$1-X" / "TimeConstant").string() + " (kind 3): " + c.verdict + "\n");
@@ -132,9 +133,8 @@ TEST_F(MotionCommandsTest, PreviewDrawsTheFileAsTheCheckFollowsIt) {
   }
   // A lost-motion file of a lathe project on list 4 (U moves X) starts where
   // its position file leaves X.
-  WriteBytes(root_ / "test.job", "[Project]\nFolder=P\nMachineType=0\nGCodeList=4\nMachine=" + kMachine.string() +
-                                     "\n[Program]\nKind=4\nAxis=$1-X\nPosition $1-X=450\n");
-  ASSERT_EQ(Run(pf::RunGenerateCommand, {(root_ / "test.job").string()}), 0) << err;
+  ASSERT_EQ(Generate("[Project]\nFolder=P\nMachineType=0\nGCodeList=4\nMachine=" + kMachine.string() +
+                     "\n[Program]\nKind=4\nAxis=$1-X\nPosition $1-X=450\n"), 0) << err;
   const path file = root_ / "P" / "$1-X" / "LostMotion" / "G1Pls.eia";
   EXPECT_EQ(Run(pf::RunPreviewCommand, {file.string(), "--machine", kMachine.string(), "-o", (root_ / "out.svg").string()}), 0);
   EXPECT_EQ(out, "X reaches 550.000, beyond the stroke end 500.000 (G1Pls.eia, line 3)\n" + (root_ / "out.svg").string() + "\n");

@@ -96,11 +96,18 @@ class FakeDriver : public IScriptDriver {
 
 class ScriptRunnerTest : public ::testing::Test {
  protected:
-  // Parses and runs the whole script; returns the report.
-  std::string Run(const std::string& text) {
+  // Parses the script afresh into `script` and empties the report.
+  void Parse(const std::string& text) {
+    script = Script{};
     script.fileName = L"t.script";
+    report.str("");
     std::wstring error;
     EXPECT_TRUE(ParseScript(text, script, error)) << ToNarrow(error);
+  }
+
+  // Parses and runs the whole script; returns the report.
+  std::string Run(const std::string& text) {
+    Parse(text);
     runner = std::make_unique<ScriptRunner>(script, driver, data.DataFolder(), data.Path() + L"/", report);
     runner->RunRest();
     return report.str();
@@ -195,16 +202,8 @@ TEST_F(ScriptRunnerTest, ChecksCompareWhatTheDriverShows) {
   driver.closedBy = ScriptClose::Cancel;
   for (const CheckCase& c : kChecks) {
     SCOPED_TRACE(c.line);
-    std::ostringstream lineReport;
-    Script one;
-    one.fileName = L"t.script";
-    std::wstring error;
-    ASSERT_TRUE(ParseScript(c.line, one, error));
-    ScriptRunner check(one, driver, data.DataFolder(), L"", lineReport);
-    check.RunRest();
-    const std::string wanted = *c.failure == 0 ? "" : std::string("t.script:1: ") + c.failure + "\n";
-    EXPECT_EQ(lineReport.str(), wanted);
-    EXPECT_EQ(check.failed(), *c.failure == 0 ? 0 : 1);
+    EXPECT_EQ(Run(c.line), *c.failure == 0 ? "" : std::string("t.script:1: ") + c.failure + "\n");
+    EXPECT_EQ(runner->failed(), *c.failure == 0 ? 0 : 1);
   }
 }
 
@@ -231,9 +230,7 @@ expect no-file "Program/P"
 }
 
 TEST_F(ScriptRunnerTest, HandsOutOneStepAtATimeWithTheLinesBeforeIt) {
-  script.fileName = L"t.script";
-  std::wstring error;
-  ASSERT_TRUE(ParseScript("answer no\nexpect page 0\nnext\nnext\nexpect page 0\n", script, error));
+  Parse("answer no\nexpect page 0\nnext\nnext\nexpect page 0\n");
   std::vector<int> observed;
   ScriptRunner stepwise(script, driver, data.DataFolder(), L"", report);
   stepwise.SetStepObserver([&](const ScriptCommand& command) { observed.push_back(command.line); });
