@@ -17,6 +17,13 @@ std::string ToNarrow(const std::wstring& text);
 // 8-bit text (as above) to wide text.
 std::wstring ToWide(const std::string& text);
 
+// UTF-8 bytes of a wide text (UTF-16 or UTF-32 alike; a lone surrogate
+// becomes U+FFFD), and wide text of UTF-8 bytes (a byte that starts no
+// well-formed sequence becomes U+FFFD). On every build: wizard scripts and
+// the log viewer's text files are UTF-8 on Windows too.
+std::string ToUtf8(const std::wstring& text);
+std::wstring FromUtf8(std::string_view bytes);
+
 // UTF-16 code units of a wide text, whatever the width of wchar_t: the log
 // records carry UTF-16LE on every build.
 std::u16string ToUtf16(const std::wstring& text);

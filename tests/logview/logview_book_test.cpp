@@ -191,20 +191,5 @@ TEST_F(LogBookTest, SessionsWithoutSenderStartAtEachLoad) {
   }));
 }
 
-struct Utf8Row {
-  std::wstring text;
-  std::string bytes;
-};
-
-TEST(LogText, WritesUtf8) {
-  const Utf8Row rows[] = {
-      {L"ok", "ok"},
-      {L"\u00B5m", "\xC2\xB5m"},
-      {L"\u20AC", "\xE2\x82\xAC"},
-      {L"\U0001F600", "\xF0\x9F\x98\x80"},
-  };
-  for (const Utf8Row& row : rows) EXPECT_EQ(ToUtf8(row.text), row.bytes);
-}
-
 }  // namespace
 }  // namespace pf

@@ -6,6 +6,7 @@
 #include <cwctype>
 
 #include "common/Format.h"
+#include "common/Text.h"
 
 namespace pf {
 namespace {
@@ -42,17 +43,6 @@ std::wstring DateText(int64_t timeMs) {
 
 std::wstring ProcessText(uint32_t process) {
   return process == 0 ? std::wstring(L"process unknown") : Format(L"process %u", process);
-}
-
-void AppendUtf8(std::string& bytes, uint32_t code) {
-  if (code < 0x80) {
-    bytes += static_cast<char>(code);
-    return;
-  }
-  const int tail = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
-  static constexpr uint8_t kLead[] = {0, 0xC0, 0xE0, 0xF0};
-  bytes += static_cast<char>(kLead[tail] | (code >> (6 * tail)));
-  for (int i = tail - 1; i >= 0; --i) bytes += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
 }
 
 }  // namespace
@@ -97,22 +87,6 @@ std::string LinesAsText(const ShownLines& lines, const char* lineEnd) {
   std::string text;
   for (const ShownLine& line : lines) text += ToUtf8(FormatShownLine(line)) + lineEnd;
   return text;
-}
-
-std::string ToUtf8(const std::wstring& text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // NOLINTNEXTLINE(bugprone-signed-char-misuse): a wide character is a UTF-16 or UTF-32 code unit, never negative
-    uint32_t code = static_cast<uint32_t>(text[i]);
-    const bool highSurrogate = code >= 0xD800 && code < 0xDC00 && i + 1 < text.size();
-    const uint32_t next = highSurrogate ? static_cast<uint32_t>(text[i + 1]) : 0;
-    if (next >= 0xDC00 && next < 0xE000) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (next - 0xDC00);
-      ++i;
-    }
-    AppendUtf8(bytes, code);
-  }
-  return bytes;
 }
 
 }  // namespace pf

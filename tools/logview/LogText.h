@@ -36,7 +36,4 @@ bool MatchesText(const std::wstring& text, const std::wstring& part);
 // `lineEnd`.
 std::string LinesAsText(const ShownLines& lines, const char* lineEnd);
 
-// UTF-8 bytes of a text (UTF-16 or UTF-32 wide text alike).
-std::string ToUtf8(const std::wstring& text);
-
 }  // namespace pf

@@ -274,7 +274,7 @@ bool ParseScript(const std::string& bytes, Script& script, std::wstring& error) 
     std::wstring reason;
     ScriptCommand command;
     command.line = line;
-    const std::wstring text = ToWide(std::string(LineText(bytes, lines[i])));
+    const std::wstring text = FromUtf8(LineText(bytes, lines[i]));
     if (!Tokenize(text, tokens, reason) || (!tokens.empty() && !ParseLine(tokens, command, reason))) {
       error = Format(L"%s:%d: %s", script.fileName, line, reason);
       return false;

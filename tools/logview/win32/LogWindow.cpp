@@ -10,6 +10,7 @@
 #include "ViewerMenus.h"
 #include "common/Format.h"
 #include "common/Path.h"
+#include "common/Text.h"
 
 namespace pf {
 
