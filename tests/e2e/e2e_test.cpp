@@ -3,9 +3,9 @@
 // simulated NC, in a fresh data folder. The scripts check the pages on the
 // way and compare the files written byte for byte with their golden copies.
 //
-// Case <name>: <name>.script; <name>.machine.ini, when present, is the
-// simulated machine (else the built-in one); <name>.data/, when present, is
-// copied into the data folder before the run.
+// Every <name>.script of this folder is a case; <name>.machine.ini, when
+// present, is the simulated machine (else the built-in one); <name>.data/,
+// when present, is copied into the data folder before the run.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -21,11 +21,6 @@
 namespace pf {
 namespace {
 
-constexpr const char* kCases[] = {
-    "typical-request", "lathe-list4", "circle-plane", "back-walk", "finish-fails", "cancel-no-then-yes",
-    "circle-near-limit", "add-delete-axis",
-};
-
 // The lines that count as passed or failed.
 int CountedLines(const Script& script) {
   return static_cast<int>(std::count_if(script.commands.begin(), script.commands.end(), [](const ScriptCommand& c) {
@@ -37,16 +32,18 @@ TEST(EndToEnd, ScriptedWizardsWriteTheGoldenFiles) {
   const PluginModule* plugin = test::LoadedPlugin();
   ASSERT_NE(plugin, nullptr);
   const std::filesystem::path folder = PF_E2E_DIR;
-  for (const char* name : kCases) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() != ".script") continue;
+    const std::string name = entry.path().stem().string();
     SCOPED_TRACE(name);
     test::TempFolder data;
-    const std::filesystem::path machine = folder / (std::string(name) + ".machine.ini");
+    const std::filesystem::path machine = folder / (name + ".machine.ini");
     if (std::filesystem::exists(machine)) {
       setenv("OVXSIM_MACHINE", machine.c_str(), 1);
     } else {
       unsetenv("OVXSIM_MACHINE");
     }
-    const std::filesystem::path files = folder / (std::string(name) + ".data");
+    const std::filesystem::path files = folder / (name + ".data");
     if (std::filesystem::exists(files)) {
       std::filesystem::create_directories(data.DataFolder());
       std::filesystem::copy(files, data.DataFolder(), std::filesystem::copy_options::recursive);
@@ -56,7 +53,7 @@ TEST(EndToEnd, ScriptedWizardsWriteTheGoldenFiles) {
     script.fileName = ToWide(name) + L".script";
     std::string bytes;
     std::wstring error;
-    ASSERT_TRUE(ReadFileBytes((folder / (std::string(name) + ".script")).wstring(), bytes));
+    ASSERT_TRUE(ReadFileBytes(entry.path().wstring(), bytes));
     ASSERT_TRUE(ParseScript(bytes, script, error)) << ToNarrow(error);
     const test::ScriptOutcome outcome = test::RunScript(*plugin, script, folder.wstring() + L"/");
     EXPECT_EQ(outcome.report, "");

@@ -1,6 +1,7 @@
 // The program page on the headless toolkit against simulated machines: the
-// inputs and the estimate, the axis grid, the file list with the Next and
-// trial-run rules, and program creation.
+// controls each kind shows, the axis grid, the file list with the Next and
+// trial-run rules, and program creation. The inputs, the estimate and the
+// circle direction are the end-to-end runs' (lost-motion-inputs, circle-plane).
 #include <string>
 #include <tuple>
 #include <vector>
@@ -27,38 +28,6 @@ class ProgramPageTest : public PagesTest {
     return page.m_gridAxis.GetItemText(row, column);
   }
 };
-
-TEST_F(ProgramPageTest, InputsWriteThroughAndReestimate) {
-  Record(4, 1).m_strFeed = L"1000";
-  CProgramPage& page = Show(4, 1);
-  ASSERT_EQ(Text(page, PF_IDC_SMP_TIME), L"7.20");   // (6 s + no dwell) x 1.2
-  EXPECT_FALSE(Enabled(page, PF_IDC_DWELL));
-
-  ASSERT_TRUE(ui.Click(PF_IDC_DWELL_CHECK));        // dwell 0.5 s on
-  EXPECT_EQ(Record(4, 1).m_bDwell, 1);
-  EXPECT_TRUE(Enabled(page, PF_IDC_DWELL));
-  EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), L"7.80");
-
-  ASSERT_TRUE(ui.TypeText(PF_IDC_DISTANCE, L"50"));
-  ASSERT_TRUE(ui.TypeText(PF_IDC_FEED, L"3000"));
-  ASSERT_TRUE(ui.TypeText(PF_IDC_DWELL, L"1.5"));
-  EXPECT_EQ(Record(4, 1).m_strDistance + L" " + Record(4, 1).m_strFeed + L" " + Record(4, 1).m_strDwell, L"50 3000 1.5");
-  EXPECT_EQ(Text(page, PF_IDC_SMP_TIME), L"3.00");
-  EXPECT_EQ(Record(4, 1).m_strSmpTime, L"3.00");
-
-  // A typed sampling time is kept until the next activation re-estimates it.
-  ASSERT_TRUE(ui.TypeText(PF_IDC_SMP_TIME, L"9"));
-  EXPECT_EQ(Record(4, 1).m_strSmpTime, L"9");
-  Show(4, 1);
-  EXPECT_EQ(Record(4, 1).m_strSmpTime, L"3.00");
-
-  // The radius and counter-clockwise are the end-to-end runs' (circle-plane).
-  CProgramPage& circle = Show(10, 0);
-  ASSERT_TRUE(ui.Click(PF_IDC_COUNTER_CLOCKWISE));
-  ASSERT_TRUE(ui.Click(PF_IDC_CLOCKWISE));
-  EXPECT_EQ(Record(10, 0).m_nCircleDir, 0);
-  EXPECT_FALSE(Enabled(circle, PF_IDC_DISTANCE));
-}
 
 TEST_F(ProgramPageTest, EachKindShowsItsDwellAndFeedControls) {
   // Kind; the dwell check box shown, enabled; the feed shown.
