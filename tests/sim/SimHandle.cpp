@@ -1,11 +1,6 @@
 #include "SimHandle.h"
 
-#include <dlfcn.h>
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -37,8 +32,6 @@ std::string SimHandle::LastLoadedProgram() const {
   bytes.pop_back();
   return bytes;
 }
-
-int32_t SimHandle::Init() const { return Get<ovx::OvxNcIfInitFn>("OvxNcIfInit")(); }
 
 std::string SimHandle::Information(const char* item, int32_t index) const {
   std::string buffer(32, kFill);
@@ -94,21 +87,6 @@ std::string SimHandle::Target(int32_t system, int32_t axis) const {
 
 std::string SimHandle::LoadProgram(const std::string& path) const {
   return std::to_string(Get<ovx::NcLoadProgramFn>("NcLoadProgram")(path.c_str(), 1));
-}
-
-SimTest::SimTest() {
-  unsetenv("OVXSIM_MACHINE");
-  unsetenv("OVXSIM_JOURNAL");
-  std::string pattern = (std::filesystem::temp_directory_path() / "ovxsim-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
-  folder_ = pattern;
-}
-
-SimTest::~SimTest() {
-  unsetenv("OVXSIM_MACHINE");
-  unsetenv("OVXSIM_JOURNAL");
-  std::error_code ignored;
-  std::filesystem::remove_all(folder_, ignored);
 }
 
 std::string SimTest::WriteFile(const std::string& name, const std::string& bytes) const {

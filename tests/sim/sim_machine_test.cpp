@@ -1,8 +1,10 @@
 // What the simulated NC answers: the built-in machine, a description file,
-// and descriptions it refuses.
+// descriptions it refuses, the stubs, and the machine the environment names.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "SimHandle.h"
 
@@ -23,36 +25,16 @@ void CheckAnswers(const SimHandle& sim, const AnswerRow* rows, std::size_t count
 }
 
 const AnswerRow kBuiltIn[] = {
-    {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX simulator 1.0"},
-    {"tandem of $2-C", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 5); }, "0 0"},
-    {"incremental name of $2-X", [](const SimHandle& s) { return s.Information("INCAX_SPC", 3); }, "0 "},
     {"tandem of serial 6", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 6); }, "-100"},
     {"unknown item", [](const SimHandle& s) { return s.Information("NOSUCH", 0); }, "-100"},
-    {"SYS_ON $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "SYS_ON"); }, "0 1"},
     {"SYS_ON $3", [](const SimHandle& s) { return s.ParameterText(2, 0, "SYS_ON"); }, "-100"},
-    {"G0 speed $1-X", [](const SimHandle& s) { return s.ParameterInteger(0, 0, "AFTER_INTERP_G0_MAX_SPEED"); },
-     "0 40000"},
-    {"G0 speed $2-C", [](const SimHandle& s) { return s.ParameterInteger(1, 2, "AFTER_INTERP_G0_MAX_SPEED"); },
-     "0 20000"},
-    {"OT_MINUS $1-X", [](const SimHandle& s) { return s.Limit(0, 0, "OT_MINUS"); }, "0 -500.000"},
-    {"OT_PLUS $2-C", [](const SimHandle& s) { return s.Limit(1, 2, "OT_PLUS"); }, "0 99999.999"},
     {"OT_PLUS $1 axis 3", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "-100"},
-    {"AXISNAME $2-C", [](const SimHandle& s) { return s.AxisName(1, 2); }, "0 C"},
-    {"MAX_SPEED $1-X", [](const SimHandle& s) { return s.Acceleration(0, 0, "MAX_SPEED"); }, "0 36000"},
     {"serial 6", [](const SimHandle& s) { return s.SerialToSystem(6); }, "-100"},
-    {"permitted serial 4", [](const SimHandle& s) { return s.SerialToSystemPermitted(4); }, "0 1 1"},
-    {"$2-C to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 2); }, "0 5"},
     {"$2 axis 3 to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 3); }, "-100"},
-    {"TCP", [](const SimHandle& s) { return s.Comm("TCP"); }, "0 192.168.100.1,64758"},
     {"unknown comm name", [](const SimHandle& s) { return s.Comm("UDP"); }, "-100"},
-    {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 0"},
-    {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 259"},
     {"ready $3", [](const SimHandle& s) { return s.TuningReady(2); }, "-100"},
     {"basic parameter 4", [](const SimHandle& s) { return s.BasicParaExt(4); }, "-100"},
-    {"NC status", [](const SimHandle& s) { return s.NcStatus(); }, "0 0"},
-    {"CheckSPAX $2-C", [](const SimHandle& s) { return s.Spax(1, 2); }, "0"},
     {"CheckSPAX $3-X", [](const SimHandle& s) { return s.Spax(2, 0); }, "-100"},
-    {"target $2-Z", [](const SimHandle& s) { return s.Target(1, 1); }, "0"},
     {"target $1 axis 3", [](const SimHandle& s) { return s.Target(0, 3); }, "-100"},
 };
 
@@ -91,6 +73,35 @@ TEST_F(SimTest, LoadProgramReceivesTheFileAsItWasAtTheCall) {
   sim.SetFailure("NcLoadProgram", -6);  // a chosen failure receives nothing
   EXPECT_EQ(sim.LoadProgram(program), "-6");
   EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
+}
+
+// The entry points that the module never calls answer 0 or the failure
+// chosen for them, and are journaled.
+TEST_F(SimTest, StubsAnswerZeroOrTheChosenFailure) {
+  SimHandle sim;
+  const auto gain = sim.Get<int32_t (*)()>("MsigSetGain");
+  sim.SetFailure("MsigSetGain", -3);
+  EXPECT_EQ(gain(), -3);
+  sim.SetFailure("MsigSetGain", 0);
+  EXPECT_EQ(gain(), 0);
+  EXPECT_EQ(sim.Journal(), (std::vector<std::string>{"MsigSetGain() -> -3", "MsigSetGain() -> 0"}));
+}
+
+// OvxNcIfInit loads the machine that OVXSIM_MACHINE names when it names
+// another file; else the machine in force stays, with its failures.
+TEST_F(SimTest, InitLoadsAnotherMachineTheEnvironmentNames) {
+  const std::string single = WriteFile("single.ini", "[System1]\nAxes=A B\n");
+  SimHandle sim;
+  const auto init = sim.Get<ovx::OvxNcIfInitFn>("OvxNcIfInit");
+  setenv("OVXSIM_MACHINE", single.c_str(), 1);
+  EXPECT_EQ(init(), 0);
+  EXPECT_EQ(sim.AxisName(0, 1), "0 B");
+  sim.SetFailure("CheckSPAX", 8);
+  EXPECT_EQ(init(), 0);
+  unsetenv("OVXSIM_MACHINE");
+  EXPECT_EQ(init(), 0);
+  EXPECT_EQ(sim.Spax(0, 0), "8");
+  EXPECT_EQ(sim.AxisName(0, 1), "0 B");
 }
 
 TEST_F(SimTest, ReadmeShowsTheBuiltInDescription) {
