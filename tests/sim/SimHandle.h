@@ -23,6 +23,8 @@ std::string Render(int32_t status, bool untouched, const std::string& value);
 
 class SimHandle : public SimLibrary {
  public:
+  using SimLibrary::SimLibrary;
+
   // The bytes NcLoadProgram last received; "(none)" when it received none.
   std::string LastLoadedProgram() const;
 

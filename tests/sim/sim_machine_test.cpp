@@ -17,46 +17,58 @@ struct AnswerRow {
   const char* expected;
 };
 
-void CheckAnswers(const SimHandle& sim, const AnswerRow* rows, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    SCOPED_TRACE(rows[i].call);
-    EXPECT_EQ(rows[i].ask(sim), rows[i].expected);
+struct Answers {
+  const char* machine;  // a description; nullptr: the README's example; "": the built-in machine
+  std::vector<AnswerRow> rows;
+};
+
+TEST_F(SimTest, MachinesAnswer) {
+  const Answers kMachines[] = {
+      {"", {
+          {"tandem of serial 6", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 6); },
+           "-100"},
+          {"unknown item", [](const SimHandle& s) { return s.Information("NOSUCH", 0); }, "-100"},
+          {"SYS_ON $3", [](const SimHandle& s) { return s.ParameterText(2, 0, "SYS_ON"); }, "-100"},
+          {"OT_PLUS $1 axis 3", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "-100"},
+          {"serial 6", [](const SimHandle& s) { return s.SerialToSystem(6); }, "-100"},
+          {"$2 axis 3 to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 3); }, "-100"},
+          {"unknown comm name", [](const SimHandle& s) { return s.Comm("UDP"); }, "-100"},
+          {"ready $3", [](const SimHandle& s) { return s.TuningReady(2); }, "-100"},
+          {"basic parameter 4", [](const SimHandle& s) { return s.BasicParaExt(4); }, "-100"},
+          {"CheckSPAX $3-X", [](const SimHandle& s) { return s.Spax(2, 0); }, "-100"},
+          {"target $1 axis 3", [](const SimHandle& s) { return s.Target(0, 3); }, "-100"},
+      }},
+      {nullptr, {
+          {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1"},
+          {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 4"},
+          {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX 2.1"},
+          {"OT_PLUS $1-S", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "0 100.000"},
+          {"MAX_SPEED $1-W", [](const SimHandle& s) { return s.Acceleration(0, 2, "MAX_SPEED"); }, "0 24000"},
+          {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 257"},
+          {"basic parameter 3 fails", [](const SimHandle& s) { return s.BasicParaExt(3); }, "-2"},
+      }},
+      // Text parameters never pass 16 bytes; numbers reach INT_MIN; a system is
+      // ready (0x103) unless said otherwise; "#" starts a comment line.
+      {"# limits\n[System1]\nAxes=X\nBASE_I=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
+       "[Machine]\nIsTwoPortSetting=-2147483648\n", {
+          {"BASE_I", [](const SimHandle& s) { return s.ParameterText(0, 0, "BASE_I"); }, "0 ABCDEFGHIJKLMNO"},
+          {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 -2147483648"},
+          {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 259"},
+      }},
+      {"[System1]\nAxes=X\n[Axes]\nMIN_SPEED=fast\nOT_SOFT=1e\n", {
+          {"MIN_SPEED", [](const SimHandle& s) { return s.Acceleration(0, 0, "MIN_SPEED"); }, "-101"},
+          {"OT_SOFT", [](const SimHandle& s) { return s.Limit(0, 0, "OT_SOFT"); }, "-101"},
+      }},
+  };
+  for (const Answers& machine : kMachines) {
+    SimHandle sim;
+    const std::string description = machine.machine != nullptr ? machine.machine : ReadmeIniBlock(0);
+    ASSERT_TRUE(sim.LoadMachine(description.empty() ? "" : WriteFile("machine.ini", description)));
+    for (const AnswerRow& row : machine.rows) {
+      SCOPED_TRACE(row.call);
+      EXPECT_EQ(row.ask(sim), row.expected);
+    }
   }
-}
-
-const AnswerRow kBuiltIn[] = {
-    {"tandem of serial 6", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 6); }, "-100"},
-    {"unknown item", [](const SimHandle& s) { return s.Information("NOSUCH", 0); }, "-100"},
-    {"SYS_ON $3", [](const SimHandle& s) { return s.ParameterText(2, 0, "SYS_ON"); }, "-100"},
-    {"OT_PLUS $1 axis 3", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "-100"},
-    {"serial 6", [](const SimHandle& s) { return s.SerialToSystem(6); }, "-100"},
-    {"$2 axis 3 to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 3); }, "-100"},
-    {"unknown comm name", [](const SimHandle& s) { return s.Comm("UDP"); }, "-100"},
-    {"ready $3", [](const SimHandle& s) { return s.TuningReady(2); }, "-100"},
-    {"basic parameter 4", [](const SimHandle& s) { return s.BasicParaExt(4); }, "-100"},
-    {"CheckSPAX $3-X", [](const SimHandle& s) { return s.Spax(2, 0); }, "-100"},
-    {"target $1 axis 3", [](const SimHandle& s) { return s.Target(0, 3); }, "-100"},
-};
-
-TEST_F(SimTest, BuiltInMachineAnswers) {
-  SimHandle sim;
-  CheckAnswers(sim, kBuiltIn, std::size(kBuiltIn));
-}
-
-const AnswerRow kExample[] = {
-    {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1"},
-    {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 4"},
-    {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX 2.1"},
-    {"OT_PLUS $1-S", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "0 100.000"},
-    {"MAX_SPEED $1-W", [](const SimHandle& s) { return s.Acceleration(0, 2, "MAX_SPEED"); }, "0 24000"},
-    {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 257"},
-    {"basic parameter 3 fails", [](const SimHandle& s) { return s.BasicParaExt(3); }, "-2"},
-};
-
-TEST_F(SimTest, DescriptionFileAnswers) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))));
-  CheckAnswers(sim, kExample, std::size(kExample));
 }
 
 TEST_F(SimTest, LoadProgramReceivesTheFileAsItWasAtTheCall) {
@@ -87,43 +99,29 @@ TEST_F(SimTest, StubsAnswerZeroOrTheChosenFailure) {
   EXPECT_EQ(sim.Journal(), (std::vector<std::string>{"MsigSetGain() -> -3", "MsigSetGain() -> 0"}));
 }
 
-// OvxNcIfInit loads the machine that OVXSIM_MACHINE names when it names
-// another file; else the machine in force stays, with its failures.
-TEST_F(SimTest, InitLoadsAnotherMachineTheEnvironmentNames) {
-  const std::string single = WriteFile("single.ini", "[System1]\nAxes=A B\n");
-  SimHandle sim;
+// OVXSIM_MACHINE names the machine when the library is loaded, and at
+// OvxNcIfInit when it names another file; else the machine in force stays,
+// with its failures.
+TEST_F(SimTest, TheEnvironmentNamesTheMachineAtLoadAndAtInit) {
+  const std::string first = WriteFile("first.ini", "[System1]\nAxes=A B\n");
+  const std::string second = WriteFile("second.ini", "[System1]\nAxes=C D\n");
+  setenv("OVXSIM_MACHINE", first.c_str(), 1);
+  SimHandle sim("libOVXIF.so");
   const auto init = sim.Get<ovx::OvxNcIfInitFn>("OvxNcIfInit");
-  setenv("OVXSIM_MACHINE", single.c_str(), 1);
-  EXPECT_EQ(init(), 0);
   EXPECT_EQ(sim.AxisName(0, 1), "0 B");
   sim.SetFailure("CheckSPAX", 8);
   EXPECT_EQ(init(), 0);
+  EXPECT_EQ(sim.Spax(0, 0), "8");
+  setenv("OVXSIM_MACHINE", second.c_str(), 1);
+  EXPECT_EQ(init(), 0);
+  EXPECT_EQ(sim.AxisName(0, 1), "0 D");
   unsetenv("OVXSIM_MACHINE");
   EXPECT_EQ(init(), 0);
-  EXPECT_EQ(sim.Spax(0, 0), "8");
-  EXPECT_EQ(sim.AxisName(0, 1), "0 B");
+  EXPECT_EQ(sim.AxisName(0, 1), "0 D");
 }
 
 TEST_F(SimTest, ReadmeShowsTheBuiltInDescription) {
   EXPECT_EQ(ReadmeIniBlock(1), ReadFile(PATHFORGE_SOURCE_DIR "/sim/machines/builtin.ini"));
-}
-
-// Text parameters never pass 16 bytes; numbers reach INT_MIN; a system is
-// ready (0x103) unless said otherwise; "#" starts a comment line.
-TEST_F(SimTest, ValuesAtTheirLimits) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("long.ini", "# limits\n[System1]\nAxes=X\nBASE_I=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
-                                                    "[Machine]\nIsTwoPortSetting=-2147483648\n")));
-  EXPECT_EQ(sim.ParameterText(0, 0, "BASE_I"), "0 ABCDEFGHIJKLMNO");
-  EXPECT_EQ(sim.TwoPort(), "0 -2147483648");
-  EXPECT_EQ(sim.TuningReady(0), "0 259");
-}
-
-TEST_F(SimTest, ValueThatIsNotANumberFailsTheRead) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Axes]\nMIN_SPEED=fast\nOT_SOFT=1e\n")));
-  EXPECT_EQ(sim.Acceleration(0, 0, "MIN_SPEED"), "-101");
-  EXPECT_EQ(sim.Limit(0, 0, "OT_SOFT"), "-101");
 }
 
 struct RefusedRow {
