@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ProgramTestSupport.h"
 #include "program/ProgramData.h"
 #include "program/ProgramInfo.h"
-#include "program/ProgramInfoAry.h"
 
 namespace {
 
@@ -107,32 +105,6 @@ TEST_F(ProgramFiles, SaveFilesWritesTheFilesTheProgramHolds) {
   EXPECT_EQ(ReadBytes(folder / "G1Pos.eia"), "G90\r\n%");
   EXPECT_EQ(ReadBytes(folder / "G1b.eia"), "G91\r\n%");
   for (const char* name : {"G1aa.eia", "G1ab.eia"}) EXPECT_FALSE(pf_test::fs::exists(folder / name));
-}
-
-TEST_F(ProgramFiles, SaveAllWritesTheMarkedPrograms) {
-  DataFolder();
-  const std::vector<std::wstring> axes = {L"$1-X", L"$1-Y", L"$1-Z"};
-  pf::CProgramInfoAry programs;
-  programs.Init(4, 0, Wide(root_ / "P"), axes, {});
-  for (auto& program : programs) {
-    for (auto& file : program) file.m_strText = L"M30\r\n";
-  }
-  programs[0].m_bSaveFiles = 1;
-  programs[2].m_bSaveFiles = 1;
-
-  EXPECT_TRUE(programs.SaveAll(Wide(root_ / "P"), 0, axes));
-  for (const char* name : {"G1Pos.eia", "G1Pls.eia", "G1Min.eia"}) {
-    EXPECT_EQ(ReadBytes(root_ / "P" / "$1-X" / "LostMotion" / name), "M30\r\n%") << name;
-    EXPECT_EQ(ReadBytes(root_ / "P" / "$1-Z" / "LostMotion" / name), "M30\r\n%") << name;
-  }
-  EXPECT_FALSE(pf_test::fs::exists(root_ / "P" / "$1-Y"));
-
-  // A program whose folder cannot be made fails the whole, and no other
-  // program is written either.
-  WriteBytes(root_ / "Q" / "$1-Z", "blocked");
-  EXPECT_FALSE(programs.SaveAll(Wide(root_ / "Q"), 0, axes));
-  EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia"));
-  EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia.tmp"));
 }
 
 }  // namespace
