@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "nclink/OvxContract.h"
-#include "sim/SimControl.h"
 
 namespace pf::test {
 namespace {
@@ -21,16 +20,6 @@ bool Untouched(const std::string& buffer) { return buffer.find_first_not_of(kFil
 std::string Render(int32_t status, bool untouched, const std::string& value) {
   if (status == 0) return "0 " + value;
   return std::to_string(status) + (untouched ? "" : " changed");
-}
-
-std::string SimHandle::LastLoadedProgram() const {
-  const auto program = Get<decltype(&SimLastLoadedProgram)>("SimLastLoadedProgram");
-  const int32_t length = program(nullptr, 0);
-  if (length < 0) return "(none)";
-  std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
-  program(bytes.data(), static_cast<int32_t>(bytes.size()));
-  bytes.pop_back();
-  return bytes;
 }
 
 std::string SimHandle::Information(const char* item, int32_t index) const {

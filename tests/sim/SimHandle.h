@@ -25,9 +25,6 @@ class SimHandle : public SimLibrary {
  public:
   using SimLibrary::SimLibrary;
 
-  // The bytes NcLoadProgram last received; "(none)" when it received none.
-  std::string LastLoadedProgram() const;
-
   // The served entry points.
   std::string Information(const char* item, int32_t index) const;
   std::string ParameterText(int32_t system, int32_t index, const char* name) const;

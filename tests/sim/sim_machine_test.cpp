@@ -37,6 +37,9 @@ TEST_F(SimTest, MachinesAnswer) {
           {"basic parameter 4", [](const SimHandle& s) { return s.BasicParaExt(4); }, "-100"},
           {"CheckSPAX $3-X", [](const SimHandle& s) { return s.Spax(2, 0); }, "-100"},
           {"target $1 axis 3", [](const SimHandle& s) { return s.Target(0, 3); }, "-100"},
+          // What the CNC receives of a program, the trial-run tests see.
+          {"program that is not there", [](const SimHandle& s) { return s.LoadProgram("/no/such/test.eia"); },
+           "-100"},
       }},
       {nullptr, {
           {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1"},
@@ -69,22 +72,6 @@ TEST_F(SimTest, MachinesAnswer) {
       EXPECT_EQ(row.ask(sim), row.expected);
     }
   }
-}
-
-TEST_F(SimTest, LoadProgramReceivesTheFileAsItWasAtTheCall) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))));
-  EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
-  const std::string program = WriteFile("test.eia", "%\r\nG28 X0\r\n%\r\n");
-  EXPECT_EQ(sim.LoadProgram(program), "-6");  // refused, after receiving the file
-  WriteFile("test.eia", "changed later");
-  EXPECT_EQ(sim.LastLoadedProgram(), "%\r\nG28 X0\r\n%\r\n");
-  EXPECT_EQ(sim.LoadProgram(folder_ + "/missing.eia"), "-100");
-  EXPECT_EQ(sim.LastLoadedProgram(), "%\r\nG28 X0\r\n%\r\n");
-  ASSERT_TRUE(sim.LoadMachine(""));
-  sim.SetFailure("NcLoadProgram", -6);  // a chosen failure receives nothing
-  EXPECT_EQ(sim.LoadProgram(program), "-6");
-  EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
 }
 
 // The entry points that the module never calls answer 0 or the failure
