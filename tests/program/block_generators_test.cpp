@@ -101,7 +101,6 @@ TEST(MakePositionBlock, LinesPerOrder) {
       {"no header for list 1", 0, 1, 0, {}, L"\r\n"},
       {"no axes", 0, 2, 0, {}, L"G98G97G40G00\r\n"},
       {"no named axes", 1, 2, 0, {{L"", L"1", 0}, {L"", L"2", 1}}, L"G90G94G64G49G40G00\r\n"},
-      {"no header for list 8", 0, 8, 0, {}, L"\r\n"},
       {"no header for machine type 2", 2, 2, 0, {{L"X", L"1", 0}}, L"\r\nX1.\r\n"},
       {"invalid axis without name is ignored", 0, 2, 0, {{L"", L"bad", 0}, {L"Z", L"1", 0}},
        L"G98G97G40G00\r\nZ1.\r\n"},

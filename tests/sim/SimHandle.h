@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "nclink/OvxContract.h"
 #include "support/SimLibrary.h"
@@ -17,8 +16,6 @@
 
 namespace pf::test {
 
-// "status", "status changed" (the call touched its output anyway) or
-// "0 value".
 std::string Render(int32_t status, bool untouched, const std::string& value);
 
 class SimHandle : public SimLibrary {
@@ -73,7 +70,6 @@ class SimHandle : public SimLibrary {
     const int32_t status = Get<Fn>(name)(serial, &system, &axis);
     return Render(status, system == kUnset && axis == kUnset, std::to_string(system) + " " + std::to_string(axis));
   }
-
 };
 
 // A fresh temporary folder per test.
