@@ -101,7 +101,6 @@ TEST(MakePositionBlock, LinesPerOrder) {
       {"no header for list 1", 0, 1, 0, {}, L"\r\n"},
       {"no axes", 0, 2, 0, {}, L"G98G97G40G00\r\n"},
       {"no named axes", 1, 2, 0, {{L"", L"1", 0}, {L"", L"2", 1}}, L"G90G94G64G49G40G00\r\n"},
-      {"no header for list 8", 0, 8, 0, {}, L"\r\n"},
       {"no header for machine type 2", 2, 2, 0, {{L"X", L"1", 0}}, L"\r\nX1.\r\n"},
       {"invalid axis without name is ignored", 0, 2, 0, {{L"", L"bad", 0}, {L"Z", L"1", 0}},
        L"G98G97G40G00\r\nZ1.\r\n"},
@@ -151,12 +150,8 @@ struct ReciprocCase {
 
 TEST(MakeReciprocMove, Blocks) {
   const ReciprocCase cases[] = {
-      {"feed, cutting mode, timed dwell", {}, 1, 1, true, 2, false, 0,
-       L"G91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\n"},
       {"G08 form", {L"100", L"3000", 1, L"0.5", 1}, 1, 0, false, 2, false, 0,
        L"G91\r\nG8P1\r\nG00X100.\r\nG04X0.5\r\nG00X-100.\r\nG04X0.5\r\n"},
-      {"doubled, lathe list 3", {}, 0, 1, true, 3, true, 0,
-       L"G94G97G91\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\nG01X100.F3000.\r\nG01X-100.F3000.\r\n"},
       {"no dwell, distance with point, dwell 1", {L"100.5", L"3000", 0, L"1"}, 0, 0, false, 2, false, 0,
        L"G98G97\r\nG00X100.5\r\nG04X0\r\nG00X-100.5\r\nG04X0\r\n"},
       {"dwell without point", {L"100.5", L"2500.", 1, L"1"}, 1, 1, true, 2, false, 0,
@@ -196,8 +191,6 @@ struct CircleCase {
 
 TEST(MakeCircle, Blocks) {
   const CircleCase cases[] = {
-      {"centre, IJ, clockwise", 1, L"$1-IJ", L"100", L"3000", 0, 0,
-       L"(R=100.)\r\n(F=3000.)\r\nG91\r\nG8P1\r\nG17\r\nG02I100.F3000.P2\r\n"},
       {"centre, JK, counter-clockwise", 1, L"$2-JK", L"10.5", L"500", 1, 0,
        L"(R=10.5)\r\n(F=500.)\r\nG91\r\nG8P1\r\nG19\r\nG03J10.5F500.P2\r\n"},
       {"lathe, KI: two blocks", 0, L"$1-KI", L"50", L"1000.5", 0, 0,

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ProgramTestSupport.h"
 #include "program/ProgramData.h"
 #include "program/ProgramInfo.h"
-#include "program/ProgramInfoAry.h"
 
 namespace {
 
@@ -28,7 +26,6 @@ TEST_F(ProgramFiles, LoadSkipsEmptyAndPercentLines) {
       {"empty and percent lines", "G91\r\n\r\n%\r\nM30", L"G91\r\nM30\r\n"},
       {"lone LF line ends", "G91\nG00X1.\n%", L"G91\r\nG00X1.\r\n"},
       {"any line starting with %", "%O100\r\nG91\r\n%%\r\n", L"G91\r\n"},
-      {"saved format", "G00X1.\r\nM30\r\n%", L"G00X1.\r\nM30\r\n"},
       {"empty file", "", L""},
   };
   for (const LoadCase& c : cases) {
@@ -52,7 +49,6 @@ TEST_F(ProgramFiles, SaveWritesCrLfAndTheEndLine) {
     const char* bytes;  // nullptr: into a missing folder, which fails
     int modified;       // the flag afterwards
   } cases[] = {
-      {"two lines", L"G00X1.\r\nM30\r\n", "G00X1.\r\nM30\r\n%", 0},
       {"no final line end", L"G00X1.\r\nM30", "G00X1.\r\nM30\r\n%", 0},
       {"lone LF", L"G91\nM30\n", "G91\r\nM30\r\n%", 0},
       {"empty line kept", L"G91\r\n\r\nM30\r\n", "G91\r\n\r\nM30\r\n%", 0},
@@ -72,27 +68,17 @@ TEST_F(ProgramFiles, SaveWritesCrLfAndTheEndLine) {
   }
 }
 
-TEST_F(ProgramFiles, MissingSecondFileLeavesTheProgramUnloaded) {
+// A missing file leaves the other files read; that it leaves the program
+// unloaded the page tests see.
+TEST_F(ProgramFiles, MissingSecondFileLeavesTheOthersRead) {
   const auto folder = root_ / "P" / "$1-X" / "LostMotion";
   WriteBytes(folder / "G1Pos.eia", "G90\r\n%");
   WriteBytes(folder / "G1Min.eia", "G91\r\n%");
 
   pf::CProgramInfo info;
   EXPECT_TRUE(info.LoadFiles(Wide(root_ / "P"), 4, 0, L"$1-X"));
-  EXPECT_EQ(info.m_bLoaded, 0);
   ASSERT_EQ(info.size(), 3u);
   EXPECT_EQ(info[0].m_strText + L"|" + info[1].m_strText + L"|" + info[2].m_strText, L"G90\r\n||G91\r\n");
-
-  // Ticked for saving, all three files are written; the missing one empty.
-  info.m_bSaveFiles = 1;
-  EXPECT_TRUE(info.SaveFiles(0, Wide(root_ / "P"), L"$1-X"));
-  EXPECT_EQ(ReadBytes(folder / "G1Pos.eia"), "G90\r\n%");
-  EXPECT_TRUE(pf_test::fs::exists(folder / "G1Pls.eia"));
-  EXPECT_EQ(ReadBytes(folder / "G1Pls.eia"), "");
-
-  WriteBytes(folder / "G1Pls.eia", "G91\r\n%");
-  info.LoadFiles(Wide(root_ / "P"), 4, 0, L"$1-X");
-  EXPECT_EQ(info.m_bLoaded, 1);
 }
 
 TEST_F(ProgramFiles, SaveFilesWritesTheFilesTheProgramHolds) {
@@ -107,32 +93,6 @@ TEST_F(ProgramFiles, SaveFilesWritesTheFilesTheProgramHolds) {
   EXPECT_EQ(ReadBytes(folder / "G1Pos.eia"), "G90\r\n%");
   EXPECT_EQ(ReadBytes(folder / "G1b.eia"), "G91\r\n%");
   for (const char* name : {"G1aa.eia", "G1ab.eia"}) EXPECT_FALSE(pf_test::fs::exists(folder / name));
-}
-
-TEST_F(ProgramFiles, SaveAllWritesTheMarkedPrograms) {
-  DataFolder();
-  const std::vector<std::wstring> axes = {L"$1-X", L"$1-Y", L"$1-Z"};
-  pf::CProgramInfoAry programs;
-  programs.Init(4, 0, Wide(root_ / "P"), axes, {});
-  for (auto& program : programs) {
-    for (auto& file : program) file.m_strText = L"M30\r\n";
-  }
-  programs[0].m_bSaveFiles = 1;
-  programs[2].m_bSaveFiles = 1;
-
-  EXPECT_TRUE(programs.SaveAll(Wide(root_ / "P"), 0, axes));
-  for (const char* name : {"G1Pos.eia", "G1Pls.eia", "G1Min.eia"}) {
-    EXPECT_EQ(ReadBytes(root_ / "P" / "$1-X" / "LostMotion" / name), "M30\r\n%") << name;
-    EXPECT_EQ(ReadBytes(root_ / "P" / "$1-Z" / "LostMotion" / name), "M30\r\n%") << name;
-  }
-  EXPECT_FALSE(pf_test::fs::exists(root_ / "P" / "$1-Y"));
-
-  // A program whose folder cannot be made fails the whole, and no other
-  // program is written either.
-  WriteBytes(root_ / "Q" / "$1-Z", "blocked");
-  EXPECT_FALSE(programs.SaveAll(Wide(root_ / "Q"), 0, axes));
-  EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia"));
-  EXPECT_FALSE(pf_test::fs::exists(root_ / "Q" / "$1-X" / "LostMotion" / "G1Pos.eia.tmp"));
 }
 
 }  // namespace

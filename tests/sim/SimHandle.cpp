@@ -1,16 +1,10 @@
 #include "SimHandle.h"
 
-#include <dlfcn.h>
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
 #include "nclink/OvxContract.h"
-#include "sim/SimControl.h"
 
 namespace pf::test {
 namespace {
@@ -27,18 +21,6 @@ std::string Render(int32_t status, bool untouched, const std::string& value) {
   if (status == 0) return "0 " + value;
   return std::to_string(status) + (untouched ? "" : " changed");
 }
-
-std::string SimHandle::LastLoadedProgram() const {
-  const auto program = Get<decltype(&SimLastLoadedProgram)>("SimLastLoadedProgram");
-  const int32_t length = program(nullptr, 0);
-  if (length < 0) return "(none)";
-  std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
-  program(bytes.data(), static_cast<int32_t>(bytes.size()));
-  bytes.pop_back();
-  return bytes;
-}
-
-int32_t SimHandle::Init() const { return Get<ovx::OvxNcIfInitFn>("OvxNcIfInit")(); }
 
 std::string SimHandle::Information(const char* item, int32_t index) const {
   std::string buffer(32, kFill);
@@ -94,21 +76,6 @@ std::string SimHandle::Target(int32_t system, int32_t axis) const {
 
 std::string SimHandle::LoadProgram(const std::string& path) const {
   return std::to_string(Get<ovx::NcLoadProgramFn>("NcLoadProgram")(path.c_str(), 1));
-}
-
-SimTest::SimTest() {
-  unsetenv("OVXSIM_MACHINE");
-  unsetenv("OVXSIM_JOURNAL");
-  std::string pattern = (std::filesystem::temp_directory_path() / "ovxsim-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
-  folder_ = pattern;
-}
-
-SimTest::~SimTest() {
-  unsetenv("OVXSIM_MACHINE");
-  unsetenv("OVXSIM_JOURNAL");
-  std::error_code ignored;
-  std::filesystem::remove_all(folder_, ignored);
 }
 
 std::string SimTest::WriteFile(const std::string& name, const std::string& bytes) const {

@@ -1,33 +1,28 @@
-// A test's own copy of the simulated NC library, opened by full path, with
-// the served entry points' answers rendered as short texts for table-driven
-// checks: "status" when a call fails (plus " changed" when it touched its
-// output anyway), "0 value" when it succeeds.
+// The test's hold on the simulated NC library, with the served entry points'
+// answers rendered as short texts for table-driven checks: "status" when a
+// call fails (plus " changed" when it touched its output anyway), "0 value"
+// when it succeeds.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "nclink/OvxContract.h"
 #include "support/SimLibrary.h"
+#include "support/TempFolder.h"
 
 namespace pf::test {
 
-// "status", "status changed" (the call touched its output anyway) or
-// "0 value".
 std::string Render(int32_t status, bool untouched, const std::string& value);
 
 class SimHandle : public SimLibrary {
  public:
-  SimHandle() : SimLibrary(OVXSIM_DIR "/libOVXIF.so") {}
-
-  // The bytes NcLoadProgram last received; "(none)" when it received none.
-  std::string LastLoadedProgram() const;
+  using SimLibrary::SimLibrary;
 
   // The served entry points.
-  int32_t Init() const;
   std::string Information(const char* item, int32_t index) const;
   std::string ParameterText(int32_t system, int32_t index, const char* name) const;
   std::string ParameterInteger(int32_t system, int32_t index, const char* name) const;
@@ -51,7 +46,6 @@ class SimHandle : public SimLibrary {
     return Integer<ovx::CheckTuningExecReadyFn>("CheckTuningExecReady", system, 0);
   }
   std::string BasicParaExt(int32_t number) const { return Integer<ovx::GetBasicParaExtFn>("GetBasicParaExt", number); }
-  std::string NcStatus() const { return Integer<ovx::CheckNcStatusForOVXFunctionFn>("CheckNcStatusForOVXFunction", 0); }
   std::string Spax(int32_t system, int32_t axis) const;
   std::string Target(int32_t system, int32_t axis) const;
   std::string LoadProgram(const std::string& path) const;
@@ -76,19 +70,16 @@ class SimHandle : public SimLibrary {
     const int32_t status = Get<Fn>(name)(serial, &system, &axis);
     return Render(status, system == kUnset && axis == kUnset, std::to_string(system) + " " + std::to_string(axis));
   }
-
 };
 
-// A fresh temporary folder per test, and no simulator environment variables.
+// A fresh temporary folder per test.
 class SimTest : public ::testing::Test {
  protected:
-  SimTest();
-  ~SimTest() override;
-
   // Writes a file into the folder and returns its path.
   std::string WriteFile(const std::string& name, const std::string& bytes) const;
 
-  std::string folder_;
+  TempFolder temp_;
+  const std::string folder_ = std::filesystem::path(temp_.Path()).string();
 };
 
 // The bytes of a file; empty when it cannot be read.

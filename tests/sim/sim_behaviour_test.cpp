@@ -17,16 +17,10 @@ struct BehaviourRow {
   std::string expected;
 };
 
-// Output markers of SimHandle: '#' fills text buffers, 0x5A5A5A5A integers.
-const std::string kUntouchedInformation(32, '#');
-const std::string kUnsetPair = "1515870810 1515870810";
-
+// The counts and serial conversions that the module reads bent are seen in
+// its own tests; here the other answers. SimHandle fills an integer output
+// with 1515870810 (0x5A5A5A5A) before the call.
 const BehaviourRow kRows[] = {
-    {"NcGetInformation", "untouched", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); },
-     "0 " + kUntouchedInformation},
-    {"NcGetInformation", "unterminated", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); },
-     "0 6" + std::string(31, '9')},
-    {"NcGetInformation", "far-count", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 1006"},
     {"NcGetInformation", "far-count", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1002"},
     {"NcGetInformation", "int-max", [](const SimHandle& s) { return s.Information("AXISNUM", 0); }, "0 2147483647"},
     {"NcGetInformation", "-7", [](const SimHandle& s) { return s.Information("AXISNUM", 0); }, "-7"},
@@ -38,10 +32,6 @@ const BehaviourRow kRows[] = {
     {"GetInformation", "nan", [](const SimHandle& s) { return s.Limit(0, 0, "OT_MINUS"); }, "0 nan"},
     {"GetInformation", "int-min", [](const SimHandle& s) { return s.Limit(0, 0, "OT_PLUS"); }, "0 -2147483648.000"},
     {"GetInformation", "untouched", [](const SimHandle& s) { return s.Limit(0, 0, "OT_PLUS"); }, "0 -1234.500"},
-    {"ConvertSerialAxisToSystemAxis", "int-max", [](const SimHandle& s) { return s.SerialToSystem(0); },
-     "0 2147483647 2147483647"},
-    {"ConvertSerialAxisToSystemAxis", "untouched", [](const SimHandle& s) { return s.SerialToSystem(4); },
-     "0 " + kUnsetPair},
     {"ConvertSerialAxisToSystemAxisPermittedSPC", "-huge",
      [](const SimHandle& s) { return s.SerialToSystemPermitted(1); }, "0 -2147483648 -2147483648"},
     {"ConvertSystemAxisToSerialAxis", "huge", [](const SimHandle& s) { return s.SystemToSerial(0, 1); },

@@ -1,8 +1,10 @@
 // What the simulated NC answers: the built-in machine, a description file,
-// and descriptions it refuses.
+// descriptions it refuses, the stubs, and the machine the environment names.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "SimHandle.h"
 
@@ -15,104 +17,109 @@ struct AnswerRow {
   const char* expected;
 };
 
-void CheckAnswers(const SimHandle& sim, const AnswerRow* rows, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    SCOPED_TRACE(rows[i].call);
-    EXPECT_EQ(rows[i].ask(sim), rows[i].expected);
+struct Answers {
+  std::string machine;  // a description; empty: the built-in machine
+  std::vector<AnswerRow> rows;
+};
+
+std::string MachineOfTheFolder(const char* name) {
+  return ReadFile(std::string(PATHFORGE_SOURCE_DIR) + "/sim/machines/" + name);
+}
+
+TEST_F(SimTest, MachinesAnswer) {
+  const Answers kMachines[] = {
+      {"", {
+          {"tandem of serial 6", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 6); },
+           "-100"},
+          {"unknown item", [](const SimHandle& s) { return s.Information("NOSUCH", 0); }, "-100"},
+          {"SYS_ON $3", [](const SimHandle& s) { return s.ParameterText(2, 0, "SYS_ON"); }, "-100"},
+          {"OT_PLUS $1 axis 3", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "-100"},
+          {"serial 6", [](const SimHandle& s) { return s.SerialToSystem(6); }, "-100"},
+          {"$2 axis 3 to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 3); }, "-100"},
+          {"unknown comm name", [](const SimHandle& s) { return s.Comm("UDP"); }, "-100"},
+          {"ready $3", [](const SimHandle& s) { return s.TuningReady(2); }, "-100"},
+          {"basic parameter 4", [](const SimHandle& s) { return s.BasicParaExt(4); }, "-100"},
+          {"CheckSPAX $3-X", [](const SimHandle& s) { return s.Spax(2, 0); }, "-100"},
+          {"target $1 axis 3", [](const SimHandle& s) { return s.Target(0, 3); }, "-100"},
+          // What the CNC receives of a program, the trial-run tests see.
+          {"program that is not there", [](const SimHandle& s) { return s.LoadProgram("/no/such/test.eia"); },
+           "-100"},
+      }},
+      {ReadmeIniBlock(0), {
+          {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1"},
+          {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 4"},
+          {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX 2.1"},
+          {"OT_PLUS $1-S", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "0 100.000"},
+          {"MAX_SPEED $1-W", [](const SimHandle& s) { return s.Acceleration(0, 2, "MAX_SPEED"); }, "0 24000"},
+          {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 257"},
+          {"basic parameter 3 fails", [](const SimHandle& s) { return s.BasicParaExt(3); }, "-2"},
+      }},
+      // Text parameters never pass 16 bytes; numbers reach INT_MIN; a system is
+      // ready (0x103) unless said otherwise; "#" starts a comment line.
+      {"# limits\n[System1]\nAxes=X\nBASE_I=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
+       "[Machine]\nIsTwoPortSetting=-2147483648\n", {
+          {"BASE_I", [](const SimHandle& s) { return s.ParameterText(0, 0, "BASE_I"); }, "0 ABCDEFGHIJKLMNO"},
+          {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 -2147483648"},
+          {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 259"},
+      }},
+      {"[System1]\nAxes=X\n[Axes]\nMIN_SPEED=fast\nOT_SOFT=1e\n", {
+          {"MIN_SPEED", [](const SimHandle& s) { return s.Acceleration(0, 0, "MIN_SPEED"); }, "-101"},
+          {"OT_SOFT", [](const SimHandle& s) { return s.Limit(0, 0, "OT_SOFT"); }, "-101"},
+      }},
+      {MachineOfTheFolder("lathe.ini"), {
+          {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 4"},
+          {"serial 3", [](const SimHandle& s) { return s.SerialToSystem(3); }, "0 0 3"},
+      }},
+      {MachineOfTheFolder("three-systems.ini"), {
+          {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 9"},
+          {"serial 8", [](const SimHandle& s) { return s.SerialToSystem(8); }, "0 2 2"},
+      }},
+  };
+  for (const Answers& machine : kMachines) {
+    SimHandle sim;
+    ASSERT_TRUE(sim.LoadMachine(machine.machine.empty() ? "" : WriteFile("machine.ini", machine.machine)));
+    for (const AnswerRow& row : machine.rows) {
+      SCOPED_TRACE(row.call);
+      EXPECT_EQ(row.ask(sim), row.expected);
+    }
   }
 }
 
-const AnswerRow kBuiltIn[] = {
-    {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX simulator 1.0"},
-    {"tandem of $2-C", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 5); }, "0 0"},
-    {"incremental name of $2-X", [](const SimHandle& s) { return s.Information("INCAX_SPC", 3); }, "0 "},
-    {"tandem of serial 6", [](const SimHandle& s) { return s.Information("TANDEM_AXISNUM_SPC", 6); }, "-100"},
-    {"unknown item", [](const SimHandle& s) { return s.Information("NOSUCH", 0); }, "-100"},
-    {"SYS_ON $1", [](const SimHandle& s) { return s.ParameterText(0, 0, "SYS_ON"); }, "0 1"},
-    {"SYS_ON $3", [](const SimHandle& s) { return s.ParameterText(2, 0, "SYS_ON"); }, "-100"},
-    {"G0 speed $1-X", [](const SimHandle& s) { return s.ParameterInteger(0, 0, "AFTER_INTERP_G0_MAX_SPEED"); },
-     "0 40000"},
-    {"G0 speed $2-C", [](const SimHandle& s) { return s.ParameterInteger(1, 2, "AFTER_INTERP_G0_MAX_SPEED"); },
-     "0 20000"},
-    {"OT_MINUS $1-X", [](const SimHandle& s) { return s.Limit(0, 0, "OT_MINUS"); }, "0 -500.000"},
-    {"OT_PLUS $2-C", [](const SimHandle& s) { return s.Limit(1, 2, "OT_PLUS"); }, "0 99999.999"},
-    {"OT_PLUS $1 axis 3", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "-100"},
-    {"AXISNAME $2-C", [](const SimHandle& s) { return s.AxisName(1, 2); }, "0 C"},
-    {"MAX_SPEED $1-X", [](const SimHandle& s) { return s.Acceleration(0, 0, "MAX_SPEED"); }, "0 36000"},
-    {"serial 6", [](const SimHandle& s) { return s.SerialToSystem(6); }, "-100"},
-    {"permitted serial 4", [](const SimHandle& s) { return s.SerialToSystemPermitted(4); }, "0 1 1"},
-    {"$2-C to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 2); }, "0 5"},
-    {"$2 axis 3 to serial", [](const SimHandle& s) { return s.SystemToSerial(1, 3); }, "-100"},
-    {"TCP", [](const SimHandle& s) { return s.Comm("TCP"); }, "0 192.168.100.1,64758"},
-    {"unknown comm name", [](const SimHandle& s) { return s.Comm("UDP"); }, "-100"},
-    {"two ports", [](const SimHandle& s) { return s.TwoPort(); }, "0 0"},
-    {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 259"},
-    {"ready $3", [](const SimHandle& s) { return s.TuningReady(2); }, "-100"},
-    {"basic parameter 4", [](const SimHandle& s) { return s.BasicParaExt(4); }, "-100"},
-    {"NC status", [](const SimHandle& s) { return s.NcStatus(); }, "0 0"},
-    {"CheckSPAX $2-C", [](const SimHandle& s) { return s.Spax(1, 2); }, "0"},
-    {"CheckSPAX $3-X", [](const SimHandle& s) { return s.Spax(2, 0); }, "-100"},
-    {"target $2-Z", [](const SimHandle& s) { return s.Target(1, 1); }, "0"},
-    {"target $1 axis 3", [](const SimHandle& s) { return s.Target(0, 3); }, "-100"},
-};
-
-TEST_F(SimTest, BuiltInMachineAnswers) {
+// The entry points that the module never calls answer 0 or the failure
+// chosen for them, and are journaled.
+TEST_F(SimTest, StubsAnswerZeroOrTheChosenFailure) {
   SimHandle sim;
-  CheckAnswers(sim, kBuiltIn, std::size(kBuiltIn));
+  const auto gain = sim.Get<int32_t (*)()>("MsigSetGain");
+  sim.SetFailure("MsigSetGain", -3);
+  EXPECT_EQ(gain(), -3);
+  sim.SetFailure("MsigSetGain", 0);
+  EXPECT_EQ(gain(), 0);
+  EXPECT_EQ(sim.Journal(), (std::vector<std::string>{"MsigSetGain() -> -3", "MsigSetGain() -> 0"}));
 }
 
-const AnswerRow kExample[] = {
-    {"SYSNUM", [](const SimHandle& s) { return s.Information("SYSNUM", 0); }, "0 1"},
-    {"AXISNUM_SPC", [](const SimHandle& s) { return s.Information("AXISNUM_SPC", 0); }, "0 4"},
-    {"OVX", [](const SimHandle& s) { return s.Information("OVX", 0); }, "0 OVX 2.1"},
-    {"OT_PLUS $1-S", [](const SimHandle& s) { return s.Limit(0, 3, "OT_PLUS"); }, "0 100.000"},
-    {"MAX_SPEED $1-W", [](const SimHandle& s) { return s.Acceleration(0, 2, "MAX_SPEED"); }, "0 24000"},
-    {"ready $1", [](const SimHandle& s) { return s.TuningReady(0); }, "0 257"},
-    {"basic parameter 3 fails", [](const SimHandle& s) { return s.BasicParaExt(3); }, "-2"},
-};
-
-TEST_F(SimTest, DescriptionFileAnswers) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))));
-  CheckAnswers(sim, kExample, std::size(kExample));
-}
-
-TEST_F(SimTest, LoadProgramReceivesTheFileAsItWasAtTheCall) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("example.ini", ReadmeIniBlock(0))));
-  EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
-  const std::string program = WriteFile("test.eia", "%\r\nG28 X0\r\n%\r\n");
-  EXPECT_EQ(sim.LoadProgram(program), "-6");  // refused, after receiving the file
-  WriteFile("test.eia", "changed later");
-  EXPECT_EQ(sim.LastLoadedProgram(), "%\r\nG28 X0\r\n%\r\n");
-  EXPECT_EQ(sim.LoadProgram(folder_ + "/missing.eia"), "-100");
-  EXPECT_EQ(sim.LastLoadedProgram(), "%\r\nG28 X0\r\n%\r\n");
-  ASSERT_TRUE(sim.LoadMachine(""));
-  sim.SetFailure("NcLoadProgram", -6);  // a chosen failure receives nothing
-  EXPECT_EQ(sim.LoadProgram(program), "-6");
-  EXPECT_EQ(sim.LastLoadedProgram(), "(none)");
+// OVXSIM_MACHINE names the machine when the library is loaded, and at
+// OvxNcIfInit when it names another file; else the machine in force stays,
+// with its failures.
+TEST_F(SimTest, TheEnvironmentNamesTheMachineAtLoadAndAtInit) {
+  const std::string first = WriteFile("first.ini", "[System1]\nAxes=A B\n");
+  const std::string second = WriteFile("second.ini", "[System1]\nAxes=C D\n");
+  setenv("OVXSIM_MACHINE", first.c_str(), 1);
+  SimHandle sim("libOVXIF.so");
+  const auto init = sim.Get<ovx::OvxNcIfInitFn>("OvxNcIfInit");
+  EXPECT_EQ(sim.AxisName(0, 1), "0 B");
+  sim.SetFailure("CheckSPAX", 8);
+  EXPECT_EQ(init(), 0);
+  EXPECT_EQ(sim.Spax(0, 0), "8");
+  setenv("OVXSIM_MACHINE", second.c_str(), 1);
+  EXPECT_EQ(init(), 0);
+  EXPECT_EQ(sim.AxisName(0, 1), "0 D");
+  unsetenv("OVXSIM_MACHINE");
+  EXPECT_EQ(init(), 0);
+  EXPECT_EQ(sim.AxisName(0, 1), "0 D");
 }
 
 TEST_F(SimTest, ReadmeShowsTheBuiltInDescription) {
   EXPECT_EQ(ReadmeIniBlock(1), ReadFile(PATHFORGE_SOURCE_DIR "/sim/machines/builtin.ini"));
-}
-
-// Text parameters never pass 16 bytes; numbers reach INT_MIN; a system is
-// ready (0x103) unless said otherwise; "#" starts a comment line.
-TEST_F(SimTest, ValuesAtTheirLimits) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("long.ini", "# limits\n[System1]\nAxes=X\nBASE_I=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
-                                                    "[Machine]\nIsTwoPortSetting=-2147483648\n")));
-  EXPECT_EQ(sim.ParameterText(0, 0, "BASE_I"), "0 ABCDEFGHIJKLMNO");
-  EXPECT_EQ(sim.TwoPort(), "0 -2147483648");
-  EXPECT_EQ(sim.TuningReady(0), "0 259");
-}
-
-TEST_F(SimTest, ValueThatIsNotANumberFailsTheRead) {
-  SimHandle sim;
-  ASSERT_TRUE(sim.LoadMachine(WriteFile("bad.ini", "[System1]\nAxes=X\n[Axes]\nMIN_SPEED=fast\nOT_SOFT=1e\n")));
-  EXPECT_EQ(sim.Acceleration(0, 0, "MIN_SPEED"), "-101");
-  EXPECT_EQ(sim.Limit(0, 0, "OT_SOFT"), "-101");
 }
 
 struct RefusedRow {
@@ -139,27 +146,6 @@ TEST_F(SimTest, RefusedDescriptionLeavesTheBuiltInMachine) {
     EXPECT_FALSE(sim.LoadMachine(path));
     EXPECT_EQ(sim.Information("AXISNUM", 0), "0 6");
     EXPECT_EQ(sim.AxisName(0, 0), "0 X");
-  }
-}
-
-TEST_F(SimTest, MachinesOfTheFolderLoadWithTheirAxes) {
-  struct Row {
-    const char* file;
-    const char* axisCount;
-    const char* lastAxis;  // the last serial axis: system, axis
-  };
-  const Row kRows[] = {
-      {"builtin.ini", "0 6", "0 1 2"},
-      {"lathe.ini", "0 4", "0 0 3"},
-      {"three-systems.ini", "0 9", "0 2 2"},
-  };
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.file);
-    SimHandle sim;
-    ASSERT_TRUE(sim.LoadMachine(std::string(PATHFORGE_SOURCE_DIR) + "/sim/machines/" + row.file));
-    EXPECT_EQ(sim.Information("AXISNUM_SPC", 0), row.axisCount);
-    const int last = std::stoi(std::string(row.axisCount).substr(2)) - 1;
-    EXPECT_EQ(sim.SerialToSystem(last), row.lastAxis);
   }
 }
 
