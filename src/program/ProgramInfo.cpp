@@ -72,14 +72,6 @@ int CProgramInfo::WrittenFileCount(int machineType) const {
   return std::min(count, static_cast<int>(size()));
 }
 
-bool CProgramInfo::SaveFiles(int machineType, const std::wstring& projectFolder,
-                             const std::wstring& subFolder) {
-  CFileBatch batch(projectFolder);
-  if (!StageFiles(batch, machineType, projectFolder, subFolder).ok() || !batch.Commit().ok()) return false;
-  MarkFilesWritten(machineType);
-  return true;
-}
-
 FileFault CProgramInfo::StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
                                    const std::wstring& subFolder) const {
   int count = 0;

@@ -57,15 +57,10 @@ class CProgramInfo : public std::vector<CProgramData> {
   bool LoadFiles(const std::wstring& projectFolder, int kind, int machineType,
                  const std::wstring& subFolder);
 
-  // Makes the program folder (and its parents) and writes the files that
-  // both the file list and the array hold, all or none: false when the
-  // folder cannot be made or any file cannot be written, and then every file
-  // keeps its old bytes.
-  bool SaveFiles(int machineType, const std::wstring& projectFolder, const std::wstring& subFolder);
-
-  // The first half of SaveFiles for a larger batch: makes the program folder
-  // and stages the files in `batch` (SafeFile.h); the fault of the first
-  // folder or file that fails. Once the batch is committed, MarkFilesWritten.
+  // Makes the program folder (and its parents) and stages in `batch`
+  // (SafeFile.h) the files that both the file list and the array hold; the
+  // fault of the first folder or file that fails. Once the batch is
+  // committed, MarkFilesWritten.
   FileFault StageFiles(CFileBatch& batch, int machineType, const std::wstring& projectFolder,
                        const std::wstring& subFolder) const;
   void MarkFilesWritten(int machineType);

@@ -114,14 +114,6 @@ void CProgramInfoAry::Init(int kind, int machineType, const std::wstring& projec
   }
 }
 
-bool CProgramInfoAry::SaveAll(const std::wstring& projectFolder, int machineType,
-                              const std::vector<std::wstring>& names) {
-  CFileBatch batch(projectFolder);
-  if (!StageAll(batch, projectFolder, machineType, names).ok() || !batch.Commit().ok()) return false;
-  MarkAllWritten(machineType);
-  return true;
-}
-
 FileFault CProgramInfoAry::StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
                                     const std::vector<std::wstring>& names) const {
   FileFault fault;

@@ -30,14 +30,10 @@ class CProgramInfoAry : public std::vector<CProgramInfo> {
   void Init(int kind, int machineType, const std::wstring& projectFolder,
             const std::vector<std::wstring>& axisNames, const std::vector<std::wstring>& planeNames);
 
-  // Writes every program whose m_bSaveFiles is 1 into projectFolder/names[i],
-  // all or none: false when any folder or file fails, and then every file
-  // keeps its old bytes.
-  bool SaveAll(const std::wstring& projectFolder, int machineType, const std::vector<std::wstring>& names);
-
-  // SaveAll in two halves, for a batch over several kinds: stages the files
-  // of every marked program (the fault of the first that fails), and, once
-  // the batch is committed, marks them written.
+  // Writes the programs whose m_bSaveFiles is 1 into projectFolder/names[i]
+  // in two halves, for a batch over several kinds: stages the files of every
+  // marked program (the fault of the first that fails), and, once the batch
+  // is committed, marks them written.
   FileFault StageAll(CFileBatch& batch, const std::wstring& projectFolder, int machineType,
                      const std::vector<std::wstring>& names) const;
   void MarkAllWritten(int machineType);

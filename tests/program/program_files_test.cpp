@@ -81,14 +81,16 @@ TEST_F(ProgramFiles, MissingSecondFileLeavesTheOthersRead) {
   EXPECT_EQ(info[0].m_strText + L"|" + info[1].m_strText + L"|" + info[2].m_strText, L"G90\r\n||G91\r\n");
 }
 
-TEST_F(ProgramFiles, SaveFilesWritesTheFilesTheProgramHolds) {
+TEST_F(ProgramFiles, StagedFilesAreTheFilesTheProgramHolds) {
   pf::CProgramInfo info;
   info.m_nKind = 3;
   info.resize(2);  // fewer elements than the four rows of kind 3, machine type 1
   info[0].m_strText = L"G90\r\n";
   info[1].m_strText = L"G91\r\n";
 
-  EXPECT_TRUE(info.SaveFiles(1, Wide(root_ / "P"), L"$1-X"));
+  pf::CFileBatch batch(Wide(root_ / "P"));
+  EXPECT_TRUE(info.StageFiles(batch, 1, Wide(root_ / "P"), L"$1-X").ok());
+  EXPECT_TRUE(batch.Commit().ok());
   const auto folder = root_ / "P" / "$1-X" / "TimeConstant";
   EXPECT_EQ(ReadBytes(folder / "G1Pos.eia"), "G90\r\n%");
   EXPECT_EQ(ReadBytes(folder / "G1b.eia"), "G91\r\n%");
