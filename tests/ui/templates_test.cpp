@@ -33,6 +33,7 @@ constexpr StyleRow kStyles[] = {
     {"projects: edit field and list", 2507, PF_IDC_PROJECT, PF_CBS_TYPEMASK, PF_CBS_DROPDOWN},
     {"axis list notifies", 2505, PF_IDC_AXIS_LIST, PF_LBS_NOTIFY, PF_LBS_NOTIFY},
     {"file text: multi-line, editable", 2506, PF_IDC_PROGRAM_TEXT, PF_ES_MULTILINE | PF_ES_READONLY, PF_ES_MULTILINE},
+    {"distance: single-line", 2506, PF_IDC_DISTANCE, PF_ES_MULTILINE, 0},
     {"feed: single-line", 2506, PF_IDC_FEED, PF_ES_MULTILINE, 0},
     {"dwell: single-line", 2506, PF_IDC_DWELL, PF_ES_MULTILINE, 0},
     {"radius: single-line", 2506, PF_IDC_RADIUS, PF_ES_MULTILINE, 0},
