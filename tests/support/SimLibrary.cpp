@@ -1,7 +1,5 @@
 #include "support/SimLibrary.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
@@ -31,8 +29,6 @@ SimLibrary::SimLibrary(const std::string& path) : handle_(dlopen(path.c_str(), R
 }
 
 SimLibrary::~SimLibrary() { dlclose(handle_); }
-
-void* SimLibrary::Symbol(const char* name) const { return dlsym(handle_, name); }
 
 template <class Fn>
 Fn SimLibrary::Find(const char* name) {

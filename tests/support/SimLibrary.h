@@ -2,6 +2,8 @@
 // COVXIF opens, reached through its control entry points (sim/SimControl.h).
 #pragma once
 
+#include <dlfcn.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,10 +31,9 @@ class SimLibrary {
   std::vector<std::string> Journal();
 
   // The exported symbol, or nullptr.
-  void* Symbol(const char* name) const;
   template <class Fn>
   Fn Get(const char* name) const {
-    return reinterpret_cast<Fn>(Symbol(name));
+    return reinterpret_cast<Fn>(dlsym(handle_, name));
   }
 
  private:

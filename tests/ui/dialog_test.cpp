@@ -44,7 +44,6 @@ class ProjectDialog : public CDialog {
 class MachineDialog : public CDialog {
  public:
   MachineDialog() : CDialog(2505) {}
-  INT_PTR result = 0;
   int machineType = 1;
   int gcodeNumber = 3;
 
@@ -65,7 +64,7 @@ class MachineDialog : public CDialog {
   }
 
  private:
-  void OnAddAxis() { result = CDialog(2504).DoModal(); }
+  void OnAddAxis() { CDialog(2504).DoModal(); }
 };
 
 class GridStub : public CChildControl {
@@ -91,6 +90,7 @@ TEST_F(DialogTest, TheMessageMapRunsTheHandlerOfTheControlAndNotification) {
     SCOPED_TRACE(row.name);
     ProgramDialog dialog;
     ASSERT_TRUE(ui.OpenDialog(dialog));
+    dialog.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"5");   // a multi-line edit reports no text set by code
     CListBox files(&dialog, PF_IDC_FILE_LIST);
     files.AddString(L"G0Pos.eia");
     files.AddString(L"G0a.eia");
@@ -99,14 +99,6 @@ TEST_F(DialogTest, TheMessageMapRunsTheHandlerOfTheControlAndNotification) {
     ui.CloseWindow();
     EXPECT_FALSE(dialog.HasWindow());
   }
-}
-
-TEST_F(DialogTest, OnlySingleLineEditsReportTextSetByCode) {
-  ProgramDialog dialog;
-  ASSERT_TRUE(ui.OpenDialog(dialog));
-  dialog.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"5");
-  dialog.SetDlgItemText(PF_IDC_DISTANCE, L"5");
-  EXPECT_EQ(dialog.events, (std::vector<std::wstring>{L"distance 5"}));
 }
 
 TEST_F(DialogTest, ComboSelectionsByCodeAreSilentAndTheUsersAreNot) {
@@ -137,7 +129,7 @@ TEST_F(DialogTest, ListBoxesKeepTheirSelectionAcrossDeletes) {
   EXPECT_EQ(list.GetCurSel(), kLbErr);
 }
 
-TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
+TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWaysAndAModalDialogGivesTheFocusBack) {
   MachineDialog dialog;
   ASSERT_TRUE(ui.OpenDialog(dialog));
   EXPECT_EQ(dialog.GetDlgItemText(PF_IDC_MACHINE_TYPE), L"Machining centre");   // a drop-down list shows its selection
@@ -155,16 +147,10 @@ TEST_F(DialogTest, ComboIndexAndRadioIndexGoBothWays) {
   dialog.gcodeNumber = 1;   // no button is checked: the read gives -1
   dialog.UpdateData(TRUE);
   EXPECT_EQ(dialog.gcodeNumber, -1);
-}
-
-TEST_F(DialogTest, AModalDialogRunsOnQueuedInputAndGivesTheFocusBack) {
-  MachineDialog machine;
-  ASSERT_TRUE(ui.OpenDialog(machine));
   ui.queue().Add([](HeadlessUi& u) { u.Click(kIdOk); });
   ui.Click(PF_IDC_ADD_AXIS);
-  EXPECT_EQ(machine.result, kIdOk);
-  EXPECT_EQ(machine.GetFocusId(), PF_IDC_ADD_AXIS);
-  EXPECT_EQ(ui.ForegroundDialog(), &machine);
+  EXPECT_EQ(dialog.GetFocusId(), PF_IDC_ADD_AXIS);
+  EXPECT_EQ(ui.ForegroundDialog(), &dialog);
 }
 
 TEST_F(DialogTest, HiddenDisabledReadOnlyAndMissingControlsTakeNoInput) {
@@ -246,36 +232,21 @@ TEST_F(DialogTest, AChildControlTakesThePlaceholdersPlaceAndNotifiesTheDialog) {
   EXPECT_EQ(&peer->control(), &grid);
 }
 
-// The owner-drawn static keeps its motion picture and redraws when given one.
+// The owner-drawn static keeps its motion picture and redraws when given
+// one; a plain static refuses it.
 TEST_F(DialogTest, TheOwnerDrawnStaticKeepsItsPictureAndRedraws) {
-  struct Row {
-    unsigned dialog;
-    int id;
-    bool picture;
-  };
-  const Row kRows[] = {
-      {2506, PF_IDC_MOTION_PICTURE, true}, {2508, PF_IDC_MOTION_PICTURE, true}, {2506, PF_IDC_MOTION_VERDICT, false},
-      {2508, PF_IDC_MOTION_VERDICT, false},
-  };
   MotionPicture line;
   line.horizontalAxis = L"X";
   line.path = {{10, 0}, {210, 0}};
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(::testing::Message() << row.dialog << " / " << row.id);
-    CDialog dialog(row.dialog);
-    ASSERT_TRUE(ui.OpenDialog(dialog));
-    CPictureCtrl control(&dialog, row.id);
-    if (row.picture) {
-      EXPECT_TRUE(control.GetPicture().IsEmpty());
-      const int redraws = ui.FindControl(dialog, row.id)->redraws();
-      control.SetPicture(line);
-      EXPECT_EQ(control.GetPicture().path.size(), 2u);
-      EXPECT_EQ(ui.FindControl(dialog, row.id)->redraws(), redraws + 1);
-    } else {
-      EXPECT_THROW(control.SetPicture(line), std::invalid_argument);
-    }
-    ui.CloseWindow();
-  }
+  CDialog dialog(2506);
+  ASSERT_TRUE(ui.OpenDialog(dialog));
+  CPictureCtrl picture(&dialog, PF_IDC_MOTION_PICTURE);
+  EXPECT_TRUE(picture.GetPicture().IsEmpty());
+  const int redraws = ui.FindControl(dialog, PF_IDC_MOTION_PICTURE)->redraws();
+  picture.SetPicture(line);
+  EXPECT_EQ(picture.GetPicture().path.size(), 2u);
+  EXPECT_EQ(ui.FindControl(dialog, PF_IDC_MOTION_PICTURE)->redraws(), redraws + 1);
+  EXPECT_THROW(CPictureCtrl(&dialog, PF_IDC_MOTION_VERDICT).SetPicture(line), std::invalid_argument);
 }
 
 }  // namespace

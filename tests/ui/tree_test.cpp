@@ -105,15 +105,22 @@ TEST_F(TreeTest, CheckBoxesToggleOnTheStateIconAndTheSpaceBarButNotOnTheText) {
   EXPECT_TRUE(ui.rejected().empty());
 }
 
+// An image list takes the module's bitmaps of its size only.
 TEST_F(TreeTest, HitTestsNameThePartOfTheRowUnderThePoint) {
   CImageList images;
-  images.Create(15, 15, kIlcColor24 | kIlcMask, 2, 4);
-  images.Add(2503, 0xFFFFFF);
+  EXPECT_EQ(images.Add(2503, 0xFFFFFF), -1);   // not created yet
+  ASSERT_TRUE(images.Create(15, 15, kIlcColor24 | kIlcMask, 2, 4));
+  EXPECT_EQ(images.Add(2503, 0xFFFFFF), 0);
+  EXPECT_EQ(images.Add(2502, 0xFFFFFF), 1);
+  EXPECT_EQ(images.Add(2501, 0xFFFFFF), -1);   // the 49 x 49 header picture
+  EXPECT_EQ(images.Add(2599, 0xFFFFFF), -1);   // no such bitmap
+  EXPECT_EQ(images.GetImageCount(), 2);
+  ASSERT_EQ(images.entries().size(), 2u);
+  EXPECT_EQ(images.entries()[1].bitmapId, 2502u);
+  EXPECT_EQ(images.entries()[1].maskColor, 0xFFFFFFu);
   Point pt;
   EXPECT_FALSE(Peer().PointOf(first, TreePart::Icon, &pt));   // no image list yet
   dialog.tree.SetImageList(images);
-  ASSERT_TRUE(Peer().imageList());
-  EXPECT_EQ(Peer().imageList()->entries().size(), 1u);
   struct Row {
     const char* name;
     bool group;
@@ -155,20 +162,6 @@ TEST_F(TreeTest, CollapsingMovesTheCaretUpAndHidesTheChildrenFromInput) {
   EXPECT_TRUE(dialog.tree.GetCheck(second));
   EXPECT_EQ(dialog.events.front(), L"selected 'Axis $1-X'");
   EXPECT_EQ(dialog.events[1], L"selected 'Positioning'");
-}
-
-TEST(ImageList, TakesTheModulesBitmapsOfItsSize) {
-  CImageList images;
-  EXPECT_EQ(images.Add(2503, 0xFFFFFF), -1);   // not created yet
-  ASSERT_TRUE(images.Create(15, 15, kIlcColor24 | kIlcMask, 2, 4));
-  EXPECT_EQ(images.Add(2503, 0xFFFFFF), 0);
-  EXPECT_EQ(images.Add(2502, 0xFFFFFF), 1);
-  EXPECT_EQ(images.Add(2501, 0xFFFFFF), -1);   // the 49 x 49 header picture
-  EXPECT_EQ(images.Add(2599, 0xFFFFFF), -1);   // no such bitmap
-  EXPECT_EQ(images.GetImageCount(), 2);
-  ASSERT_EQ(images.entries().size(), 2u);
-  EXPECT_EQ(images.entries()[1].bitmapId, 2502u);
-  EXPECT_EQ(images.entries()[1].maskColor, 0xFFFFFFu);
 }
 
 }  // namespace
