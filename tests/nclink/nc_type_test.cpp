@@ -63,12 +63,5 @@ TEST_F(NcTypeTest, ControllerAndPortGiveTheType) {
   }
 }
 
-TEST_F(NcTypeTest, WithoutLibraryTheTypeIsZeroAndTheCheckFails) {
-  int32_t type = 99;
-  EXPECT_EQ(GetNcType(ovx_, type), kNcCheckFailed);
-  EXPECT_EQ(type, 0);
-  EXPECT_TRUE(viewer_.TakeRecords().empty());
-}
-
 }  // namespace
 }  // namespace pf
