@@ -18,14 +18,17 @@ using test::LineRecord;
 using test::TestViewer;
 using test::ViewerRecord;
 
+// A line record carries its level; the text of a call line is cut, trimmed
+// and terminated.
 TEST(LogChannel, LineRecordsAreCutTrimmedAndTerminated) {
   struct Row {
     std::wstring text;
     size_t size;
     std::wstring sent;
+    uint8_t level = 0;
   };
   const Row rows[] = {
-      {L"COVXIF::Load()", 32, L"COVXIF::Load()"},
+      {L"COVXIF::Load()", 32, L"COVXIF::Load()", 2},
       {L"COVXIF::Load() \n", 32, L"COVXIF::Load()"},
       {L" was succeeded.", 34, L" was succeeded."},
       {L"     ", 4, L""},
@@ -39,29 +42,13 @@ TEST(LogChannel, LineRecordsAreCutTrimmedAndTerminated) {
   CLogChannel channel;
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << "text of " << row.text.size() << " units");
-    channel.BeginLog(0, row.text.c_str());
+    channel.BeginLog(row.level, row.text.c_str());
     const std::vector<ViewerRecord> records = viewer.TakeRecords();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].payload.size(), row.size);
-    EXPECT_EQ(records[0], LineRecord(0, row.sent));
+    EXPECT_EQ(records[0], LineRecord(0, row.sent, row.level));
     EXPECT_EQ(records[1], GroupOpen());
   }
-}
-
-TEST(LogChannel, GroupsCarryLevelMarkAndFormattedText) {
-  TestViewer viewer;
-  CLogChannel channel;
-  ASSERT_TRUE(channel.IsOn());
-  channel.BeginLog(2, L"COVXIF::NcGetParameter( %d, %d, %s, 0x%08X, %d )", 1, 0, std::wstring(L"SYS_ON"),
-                   static_cast<const void*>(nullptr), 16);
-  channel.AddLog(0, kMarkFailure, L" was not succeeded(%d).", -7);
-  channel.EndLog();
-  EXPECT_EQ(viewer.TakeRecords(), (std::vector<ViewerRecord>{
-                                      LineRecord(0, L"COVXIF::NcGetParameter( 1, 0, SYS_ON, 0x00000000, 16 )", 2),
-                                      GroupOpen(),
-                                      LineRecord(3, L" was not succeeded(-7)."),
-                                      GroupClose(),
-                                  }));
 }
 
 // An outcome line waits for the group's close; whatever is sent next, the

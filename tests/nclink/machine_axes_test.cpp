@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "common/Text.h"
 #include "nclink/MachineAxes.h"
 #include "support/MachineFixture.h"
 
@@ -220,35 +219,17 @@ TEST_F(MachineAxesTest, DeleteAxisRemovesEveryPlaneThatUsesIt) {
   EXPECT_THROW(info_.DeleteAxis(5), std::out_of_range);
 }
 
-TEST_F(MachineAxesTest, HandAddedAxesAndProposedNames) {
-  UseMachine(kTwoSystems);
-  ASSERT_EQ(info_.MakeAxisInfo(), 1);
+// The axis dialog proposes the first free letter of X, Y, Z and then the
+// alphabet; none when every letter is taken.
+TEST(AxisNameRule, ProposedNamesRunXYZThenTheAlphabet) {
+  Names names = {L"$1-X"};
   for (const wchar_t* expected : {L"X", L"Y", L"Z", L"A"}) {
-    const std::wstring name = ProposeAxisName(info_.m_aryAxisName);
-    EXPECT_EQ(name, expected);
-    info_.AppendAxis(name);
+    EXPECT_EQ(ProposeAxisName(names), expected);
+    names.push_back(expected);
   }
-  EXPECT_EQ(info_.m_aryAxisName.back(), L"A");
-  EXPECT_EQ(info_.m_aryIncAxis.back(), L"999");
-  EXPECT_EQ(info_.m_aryTandemMaster.back(), 0);
-
   Names allLetters;
   for (wchar_t c = L'A'; c <= L'Z'; ++c) allLetters.push_back(std::wstring(1, c));
   EXPECT_EQ(ProposeAxisName(allLetters), L"");
-}
-
-TEST(AxisNameRule, IsAcceptableAxisName) {
-  const Names names = {L"$1-X", L"U"};
-  struct Row {
-    std::wstring text;
-    bool acceptable;
-  };
-  const Row rows[] = {{L"", false},    {L"U", false},    {L"$1-X", false}, {L"u", true},
-                      {L"$1-x", true}, {L"B2", true},    {L"A|", false}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(ToNarrow(row.text));
-    EXPECT_EQ(IsAcceptableAxisName(row.text, names), row.acceptable);
-  }
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ TEST_F(PlaneArrayTest, RebuildReadsTheLimitsOfEveryPlaneAxis) {
   }
 }
 
-TEST_F(PlaneArrayTest, SharedAxisIsReadOncePerPlaneAndRebuildReplaces) {
+TEST_F(PlaneArrayTest, SharedAxisIsReadOncePerPlaneRebuildReplacesAndFindIsExact) {
   UseMachine(nullptr);
   const Names planeNames = {L"$1-IJ", L"$1-KI", L"$2-KI"};
   const Names planeAxes = {L"$1-X", L"$1-Y", L"$1-Z", L"$1-X", L"$2-Z", L"$2-Q"};
@@ -87,22 +87,17 @@ TEST_F(PlaneArrayTest, SharedAxisIsReadOncePerPlaneAndRebuildReplaces) {
     // The hand-added axis is looked for among all six CNC axes.
     EXPECT_EQ(CountCalls("ConvertSerialAxisToSystemAxis(5) -> 0"), 1);
   }
-  EXPECT_THROW(planes_.Rebuild(ovx_, planeNames, Names(5, L"$1-X")), std::out_of_range);
-}
-
-TEST_F(PlaneArrayTest, FindIsExactAndCaseSensitive) {
-  UseMachine(nullptr);
-  planes_.Rebuild(ovx_, {L"$1-IJ", L"$1-KI"}, {L"$1-X", L"$1-Y", L"$1-Z", L"$1-X"});
-  // The name looked for, whether it is found, the first axis of the plane given back.
-  const std::tuple<const wchar_t*, int, const wchar_t*> kRows[] = {
+  // Find takes the exact name: the name looked for, whether it is found, the first axis handed back.
+  const std::tuple<const wchar_t*, int, const wchar_t*> kFinds[] = {
       {L"$1-KI", 1, L"$1-Z"}, {L"$1-ki", 0, L"untouched"}, {L"$1-K", 0, L"untouched"}};
-  for (const auto& [name, found, firstAxis] : kRows) {
+  for (const auto& [name, found, firstAxis] : kFinds) {
     SCOPED_TRACE(ToNarrow(name));
     CPlane plane;
     plane.m_axis[0].m_strAxis = L"untouched";
     EXPECT_EQ(planes_.Find(name, plane), found);
     EXPECT_EQ(plane.m_axis[0].m_strAxis, firstAxis);
   }
+  EXPECT_THROW(planes_.Rebuild(ovx_, planeNames, Names(5, L"$1-X")), std::out_of_range);
 }
 
 constexpr int kFeedKinds[] = {0, 1, 2, 3, 5, 6};

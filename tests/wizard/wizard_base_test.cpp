@@ -89,27 +89,40 @@ class WizardBaseTest : public ::testing::Test {
   ScopedUiBackend backend{ui};
 };
 
-// Activation sets the buttons by the page's place; SetNextEnable then switches
-// Next and leaves the last page alone.
+// The start-up names the buttons and, when asked, adds the minimize box with
+// its system menu. Activation sets the buttons by the page's place;
+// SetNextEnable then switches Next and leaves the last page alone.
 TEST_F(WizardBaseTest, TheButtonsFollowThePlaceOfThePageAndSetNextEnable) {
-  // Name; the sheet's pages, the active one; SetNextEnable's argument (-1: not called); the buttons.
-  const std::tuple<const char*, int, int, int, const char*> kRows[] = {
-      {"first of three", 3, 0, -1, "-SES--"},
-      {"middle of three", 3, 1, -1, "ESES--"},
-      {"last of three: one button that closes", 3, 2, -1, "------"},
+  // Name; the sheet's pages, the active one; SetNextEnable's argument (-1: not called); the buttons;
+  // whether the sheet asks for the minimize box.
+  const std::tuple<const char*, int, int, int, const char*, int> kRows[] = {
+      {"first of three", 3, 0, -1, "-SES--", 1},
+      {"middle of three", 3, 1, -1, "ESES--", 0},
+      {"last of three: one button that closes", 3, 2, -1, "------", 1},
       // The start-up names the buttons after the first page's activation.
-      {"one page: the first is the last", 1, 0, -1, "------"},
-      {"first, enable", 3, 0, TRUE, "-SES--"},
-      {"first, disable: no button", 3, 0, FALSE, "-S-S--"},
-      {"middle, enable", 3, 1, TRUE, "ESES--"},
-      {"middle, disable: Back stays", 3, 1, FALSE, "ES-S--"},
-      {"last: nothing is posted", 3, 2, TRUE, "------"},
-      {"one page: nothing is posted", 1, 0, TRUE, "------"},
+      {"one page: the first is the last", 1, 0, -1, "------", 0},
+      {"first, enable", 3, 0, TRUE, "-SES--", 1},
+      {"first, disable: no button", 3, 0, FALSE, "-S-S--", 0},
+      {"middle, enable", 3, 1, TRUE, "ESES--", 1},
+      {"middle, disable: Back stays", 3, 1, FALSE, "ES-S--", 0},
+      {"last: nothing is posted", 3, 2, TRUE, "------", 1},
+      {"one page: nothing is posted", 1, 0, TRUE, "------", 0},
   };
-  for (const auto& [name, pages, active, enable, buttons] : kRows) {
+  const std::pair<unsigned, unsigned> kMenu[] = {{0xF020u, 12616}, {0xF120u, 12617}};
+  const std::pair<int, unsigned> kTexts[] = {{12324, 12614}, {12325, 12615}, {12323, 12613}};
+  for (const auto& [name, pages, active, enable, buttons, minimizeBox] : kRows) {
     SCOPED_TRACE(name);
     BaseSheet sheet(pages);
+    sheet.m_bMinimizeBox = minimizeBox;
     OpenAt(sheet, active);
+    EXPECT_EQ((sheet.GetStyle() & PF_WS_MINIMIZEBOX) != 0, minimizeBox == 1);
+    const std::vector<SystemMenuEntry>& menu = ui.SheetWindow(sheet)->systemMenu();
+    ASSERT_EQ(menu.size(), minimizeBox == 1 ? 2u : 0u);
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+      EXPECT_EQ(menu[i].command, kMenu[i].first);
+      EXPECT_EQ(menu[i].text, LoadResString(kMenu[i].second));
+    }
+    for (const auto& [id, stringId] : kTexts) EXPECT_EQ(sheet.GetDlgItemText(id), LoadResString(stringId));
     if (enable >= 0) {
       sheet.SetNextEnable(enable);
       EXPECT_TRUE(ui.Focus(kFocusIds[active]));   // lets the posted request run
@@ -119,26 +132,6 @@ TEST_F(WizardBaseTest, TheButtonsFollowThePlaceOfThePageAndSetNextEnable) {
     EXPECT_EQ(sheet.GetDlgItemText(kIdCancel), LoadResString(active == 2 ? 12615 : 12618));
     EXPECT_TRUE(ui.PressCancel());
     EXPECT_FALSE(ui.IsOpen(sheet));
-  }
-}
-
-TEST_F(WizardBaseTest, StartUpNamesTheButtonsAndAddsTheMinimizeBox) {
-  for (int minimizeBox : {1, 0}) {
-    SCOPED_TRACE(minimizeBox);
-    BaseSheet sheet(2);
-    sheet.m_bMinimizeBox = minimizeBox;
-    ASSERT_TRUE(ui.OpenSheet(sheet));
-    EXPECT_EQ((sheet.GetStyle() & PF_WS_MINIMIZEBOX) != 0, minimizeBox == 1);
-    const std::vector<SystemMenuEntry>& menu = ui.SheetWindow(sheet)->systemMenu();
-    ASSERT_EQ(menu.size(), minimizeBox == 1 ? 2u : 0u);
-    const std::pair<unsigned, unsigned> kMenu[] = {{0xF020u, 12616}, {0xF120u, 12617}};
-    for (std::size_t i = 0; i < menu.size(); ++i) {
-      EXPECT_EQ(menu[i].command, kMenu[i].first);
-      EXPECT_EQ(menu[i].text, LoadResString(kMenu[i].second));
-    }
-    const std::pair<int, unsigned> kTexts[] = {{12324, 12614}, {12325, 12615}, {12323, 12613}, {2, 12618}};
-    for (const auto& [id, stringId] : kTexts) EXPECT_EQ(sheet.GetDlgItemText(id), LoadResString(stringId));
-    ui.PressCancel();
   }
 }
 
