@@ -120,34 +120,11 @@ class ScriptRunnerTest : public ::testing::Test {
   std::unique_ptr<ScriptRunner> runner;
 };
 
+// The steps the end-to-end runs do not tell apart by their outcome.
 TEST_F(ScriptRunnerTest, StepsBecomeDriverCalls) {
-  Run(R"(type 35027 "Demo"
-click 35020
-pick 35018 1
-pick 35018 "Machining centre"
-tick 35047 "Time constant/Axis $1-X"
-doubletick 35047 "Time constant/Axis $1-Y"
-select 35047 "Lost motion"
-textclick 35023 "A/B"
-key 35047 space
-cell 35017 1 2 "10"
-focus 35045
-back
-next
-finish
-cancel
-answer yes
-screenshot "end"
-)");
-  EXPECT_EQ(driver.calls,
-            (std::vector<std::wstring>{L"type 35027 Demo", L"click 35020", L"pick 35018 1", L"pick 35018 1",
-                                       L"tick 35047 [Time constant] [Axis $1-X]",
-                                       L"doubletick 35047 [Time constant] [Axis $1-Y]", L"select 35047 [Lost motion]",
-                                       L"textclick 35023 [A] [B]", L"key 35047 space", L"cell 35017 1 2 10",
-                                       L"focus 35045", L"press 0", L"press 1", L"press 2", L"press 3", L"answer 0",
-                                       L"screenshot end"}));
-  EXPECT_EQ(runner->passed(), 15);  // answer and screenshot count as neither
-  EXPECT_EQ(runner->failed(), 0);
+  Run("select 35047 \"Lost motion\"\ntextclick 35023 \"A/B\"\nfocus 35045\n");
+  EXPECT_EQ(driver.calls, (std::vector<std::wstring>{L"select 35047 [Lost motion]", L"textclick 35023 [A] [B]",
+                                                     L"focus 35045"}));
   EXPECT_EQ(report.str(), "");
 }
 
