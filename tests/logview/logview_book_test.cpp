@@ -13,7 +13,7 @@
 #include "LogView.h"
 #include "LogViewer.h"
 #include "SenderlessSessions.h"
-#include "Records.h"
+#include "support/Records.h"
 
 namespace pf {
 namespace {

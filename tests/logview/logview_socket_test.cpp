@@ -22,7 +22,7 @@
 #include <thread>
 #include <vector>
 
-#include "Records.h"
+#include "support/Records.h"
 #include "nclink/LogChannel.h"
 #include "nclink/LogProtocol.h"
 #include "nclink/OVXIF.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "LogRecord.h"
-#include "Records.h"
+#include "support/Records.h"
 #include "LogTree.h"
 #include "ViewerOptions.h"
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/MachineFixture.h"
+#include "support/Records.h"
 
 namespace pf::test {
 
@@ -24,11 +25,11 @@ inline std::wstring Hex32(const void* p) {
 
 // The records of Unload( 2 ): its line, then the groups of the shut-down
 // calls inside its own group.
-inline std::vector<ViewerRecord> UnloadRecords(const std::vector<std::vector<ViewerRecord>>& calls) {
-  std::vector<ViewerRecord> records = {LineRecord(0, L"COVXIF::Unload( 2 )"), GroupOpen()};
+inline std::vector<LogRecord> UnloadRecords(const std::vector<std::vector<LogRecord>>& calls) {
+  std::vector<LogRecord> records = {Line(0, L"COVXIF::Unload( 2 )"), Open()};
   for (const auto& group : calls) records.insert(records.end(), group.begin(), group.end());
-  records.push_back(LineRecord(1, L"COVXIF::Unload( 2 ) was succeeded."));
-  records.push_back(GroupClose());
+  records.push_back(Line(1, L"COVXIF::Unload( 2 ) was succeeded."));
+  records.push_back(Close());
   return records;
 }
 

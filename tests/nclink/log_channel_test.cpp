@@ -6,17 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "support/Records.h"
 #include "support/TestViewer.h"
 #include "nclink/LogChannel.h"
 
 namespace pf {
 namespace {
 
-using test::GroupClose;
-using test::GroupOpen;
-using test::LineRecord;
 using test::TestViewer;
-using test::ViewerRecord;
 
 // A line record carries its level; the text of a call line is cut, trimmed
 // and terminated.
@@ -43,11 +40,11 @@ TEST(LogChannel, LineRecordsAreCutTrimmedAndTerminated) {
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << "text of " << row.text.size() << " units");
     channel.BeginLog(row.level, row.text.c_str());
-    const std::vector<ViewerRecord> records = viewer.TakeRecords();
+    const std::vector<LogRecord> records = viewer.TakeRecords();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].payload.size(), row.size);
-    EXPECT_EQ(records[0], LineRecord(0, row.sent, row.level));
-    EXPECT_EQ(records[1], GroupOpen());
+    EXPECT_EQ(records[0], Line(0, row.sent, row.level));
+    EXPECT_EQ(records[1], Open());
   }
 }
 
@@ -57,15 +54,15 @@ TEST(LogChannel, AnOutcomeLineLeavesBeforeTheNextRecord) {
   struct Row {
     const char* next;
     std::function<void(std::unique_ptr<CLogChannel>&)> send;
-    std::vector<ViewerRecord> expected;
+    std::vector<LogRecord> expected;
   };
-  const ViewerRecord outcome = LineRecord(kMarkSuccess, L" was succeeded.");
+  const LogRecord outcome = Line(kMarkSuccess, L" was succeeded.");
   const Row rows[] = {
-      {"group close", [](auto& channel) { channel->EndLog(); }, {outcome, GroupClose()}},
+      {"group close", [](auto& channel) { channel->EndLog(); }, {outcome, Close()}},
       {"call line", [](auto& channel) { channel->BeginLog(0, L"COVXIF::OvxNcIfQuit()"); },
-       {outcome, LineRecord(kMarkCall, L"COVXIF::OvxNcIfQuit()"), GroupOpen()}},
+       {outcome, Line(kMarkCall, L"COVXIF::OvxNcIfQuit()"), Open()}},
       {"built line", [](auto& channel) { channel->SendLine({0, kMarkCall, u"line"}); },
-       {outcome, LineRecord(kMarkCall, L"line")}},
+       {outcome, Line(kMarkCall, L"line")}},
       {"the channel's end", [](auto& channel) { channel.reset(); }, {outcome}},
   };
   for (const Row& row : rows) {

@@ -13,9 +13,7 @@
 namespace pf {
 namespace {
 
-using test::CallGroup;
 using test::Hex32;
-using test::ViewerRecord;
 
 // What the calls of the table write into, and the program they load.
 struct CallBuffers {
@@ -123,7 +121,7 @@ TEST_F(OvxIfTest, EveryCallIsOneGroupWithItsArgumentsInOrder) {
       CallBuffers b = Buffers();
       const std::wstring callLine = ExpectedCallLine(row, b);
       EXPECT_EQ(row.call(ovx_, b), status);
-      const std::vector<ViewerRecord> expected =
+      const std::vector<LogRecord> expected =
           status == 0 ? CallGroup(callLine, L" was succeeded.", 1)
                       : CallGroup(callLine, L" was not succeeded(" + std::to_wstring(status) + L").", 3);
       EXPECT_EQ(viewer_.TakeRecords(), expected);

@@ -12,7 +12,6 @@
 namespace pf {
 namespace {
 
-using test::CallGroup;
 
 // Load rejects the library, frees it and names the missing entry point.
 void ExpectRejected(const std::wstring& missing) {

@@ -11,48 +11,6 @@
 #include "nclink/LogProtocol.h"
 
 namespace pf::test {
-namespace {
-
-void AppendUnit(std::vector<uint8_t>& bytes, unsigned unit) {
-  bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-  bytes.push_back(static_cast<uint8_t>(unit >> 8));
-}
-
-uint32_t ReadU32(const std::vector<uint8_t>& bytes, size_t at) {
-  return static_cast<uint32_t>(bytes[at]) | static_cast<uint32_t>(bytes[at + 1]) << 8 |
-         static_cast<uint32_t>(bytes[at + 2]) << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
-}
-
-}  // namespace
-
-ViewerRecord LineRecord(uint8_t mark, const std::wstring& text, uint8_t level) {
-  ViewerRecord record{kLogLine, {level, mark}};
-  for (const wchar_t c : text) {
-    AppendUnit(record.payload, static_cast<unsigned>(c));
-  }
-  AppendUnit(record.payload, 0);
-  return record;
-}
-
-ViewerRecord GroupOpen() { return {kLogGroupOpen, {0}}; }
-
-ViewerRecord GroupClose() { return {kLogGroupClose, {0}}; }
-
-std::vector<ViewerRecord> CallGroup(const std::wstring& callLine, const std::wstring& outcome, uint8_t mark) {
-  return {LineRecord(kMarkCall, callLine), GroupOpen(), LineRecord(mark, outcome), GroupClose()};
-}
-
-std::wstring LineText(const ViewerRecord& record) {
-  std::wstring text;
-  for (size_t i = kLogLineHeader; i + 1 < record.payload.size(); i += 2) {
-    const unsigned unit = record.payload[i] | record.payload[i + 1] << 8;
-    if (unit == 0) {
-      break;
-    }
-    text.push_back(static_cast<wchar_t>(unit));
-  }
-  return text;
-}
 
 TestViewer::TestViewer(bool listen) {
   std::string pattern = (std::filesystem::temp_directory_path() / "nclink-XXXXXX").string();
@@ -101,24 +59,13 @@ bool TestViewer::Connected() {
   return clientFd_ >= 0;
 }
 
-std::vector<ViewerRecord> TestViewer::TakeRecords() {
+std::vector<LogRecord> TestViewer::TakeRecords() {
   if (Connected()) {
-    uint8_t chunk[4096];
-    ssize_t n;
-    while ((n = recv(clientFd_, chunk, sizeof(chunk), 0)) > 0) {
-      received_.insert(received_.end(), chunk, chunk + n);
-    }
+    char chunk[4096];
+    for (ssize_t n; (n = recv(clientFd_, chunk, sizeof(chunk), 0)) > 0;) received_.Feed(chunk, static_cast<std::size_t>(n));
   }
-  std::vector<ViewerRecord> records;
-  size_t at = 0;
-  while (received_.size() - at >= kLogFrameHeader &&
-         received_.size() - at - kLogFrameHeader >= ReadU32(received_, at + 4)) {
-    const uint32_t size = ReadU32(received_, at + 4);
-    const auto payload = received_.begin() + static_cast<std::ptrdiff_t>(at + kLogFrameHeader);
-    records.push_back({ReadU32(received_, at), std::vector<uint8_t>(payload, payload + size)});
-    at += kLogFrameHeader + size;
-  }
-  received_.erase(received_.begin(), received_.begin() + static_cast<std::ptrdiff_t>(at));
+  std::vector<LogRecord> records;
+  for (LogRecord record; received_.Next(record);) records.push_back(record);
   return records;
 }
 

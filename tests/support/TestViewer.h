@@ -3,32 +3,12 @@
 // records it received.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "LogRecord.h"
+
 namespace pf::test {
-
-// One record as the viewer received it.
-struct ViewerRecord {
-  uint32_t type = 0;
-  std::vector<uint8_t> payload;
-
-  bool operator==(const ViewerRecord& other) const { return type == other.type && payload == other.payload; }
-};
-
-// Expected records, encoded independently of the module: a line record
-// (level 0, the mark, the ASCII text in UTF-16LE and a 16-bit terminator),
-// and the group records with their single byte 0.
-ViewerRecord LineRecord(uint8_t mark, const std::wstring& text, uint8_t level = 0);
-ViewerRecord GroupOpen();
-ViewerRecord GroupClose();
-
-// The four records of one call: call line, group open, outcome, group close.
-std::vector<ViewerRecord> CallGroup(const std::wstring& callLine, const std::wstring& outcome, uint8_t mark);
-
-// The text of a line record's payload.
-std::wstring LineText(const ViewerRecord& record);
 
 class TestViewer {
  public:
@@ -51,13 +31,13 @@ class TestViewer {
   bool Connected();
 
   // Every complete record received since the last call.
-  std::vector<ViewerRecord> TakeRecords();
+  std::vector<LogRecord> TakeRecords();
 
  private:
   std::string folder_;
   int listenFd_ = -1;
   int clientFd_ = -1;
-  std::vector<uint8_t> received_;
+  LogFrameReader received_;
 };
 
 }  // namespace pf::test
