@@ -208,6 +208,7 @@ TEST_F(MachineAxesTest, DeleteAxisRemovesEveryPlaneThatUsesIt) {
     ASSERT_EQ(info_.MakeAxisInfo(), 1);
     ASSERT_EQ(info_.MakePlaneInfo(), 1);
     info_.AppendAxis(L"X");
+    EXPECT_EQ(info_.m_aryIncAxis.back() + L"|" + std::to_wstring(info_.m_aryTandemMaster.back()), L"999|0");
     info_.DeleteAxis(6);  // a hand-added "X" takes no plane of the NC's X axes
     info_.DeleteAxis(row.index);
     EXPECT_EQ(info_.m_aryAxisName, row.axes);
