@@ -137,16 +137,11 @@ class LogviewSocketTest : public ::testing::Test {
   std::vector<pid_t> running_;
 };
 
-
-std::string Frames(std::initializer_list<LogRecord> records) {
+// The framed bytes of the records, as a module sends them.
+std::string Frames(const std::vector<LogRecord>& records) {
   std::string frames;
   for (const LogRecord& record : records) frames += EncodeLogFrame(record);
   return frames;
-}
-
-// One NC call as the module reports it: call line, group, outcome, close.
-std::string CallFrames(const std::u16string& call, uint8_t mark, const std::u16string& outcome) {
-  return Frames({Line(kMarkCall, call), Open(), Line(mark, outcome), Close()});
 }
 
 // The module's records of a record file, without the viewer's own frames.
@@ -164,9 +159,9 @@ TEST_F(LogviewSocketTest, OneSessionPrintsTheTreeAndRecordsTheBytes) {
   const pid_t viewer = Start("viewer", {"--once", "--record", (folder_ / "records.bin").string()});
   const int fd = Connect();
   ASSERT_GE(fd, 0);
-  const std::string frames = CallFrames(u"COVXIF::Load()", kMarkSuccess, u"COVXIF::Load() was succeeded.") +
+  const std::string frames = Frames(CallGroup(L"COVXIF::Load()", L"COVXIF::Load() was succeeded.", kMarkSuccess)) +
                              Frames({Line(kMarkCall, u"COVXIF::Unload( 2 )"), Open()}) +
-                             CallFrames(u"COVXIF::OvxNcIfQuit()", kMarkFailure, u" was not succeeded(-1).") +
+                             Frames(CallGroup(L"COVXIF::OvxNcIfQuit()", L" was not succeeded(-1).", kMarkFailure)) +
                              Frames({Close()});
   Send(fd, frames.substr(0, 13));  // a record split across reads
   Send(fd, frames.substr(13));
@@ -252,8 +247,9 @@ TEST_F(LogviewSocketTest, ServesAModuleWhileAnotherHoldsItsConnection) {
   ASSERT_GE(sending, 0);
   const timeval patience{5, 0};  // a viewer that does not read fails the write instead of hanging the test
   ASSERT_EQ(setsockopt(sending, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience), 0);
+  const std::string call = Frames(CallGroup(L"COVXIF::GetTimeNcCycle()", L" was succeeded.", kMarkSuccess));
   std::string many;
-  for (int call = 0; call < 2000; ++call) many += CallFrames(u"COVXIF::GetTimeNcCycle()", kMarkSuccess, u" was succeeded.");
+  for (int n = 0; n < 2000; ++n) many += call;
   Send(sending, many + Frames({Line(kMarkCall, u"last of the second")}));  // more than a socket buffer takes
   close(sending);
   EXPECT_NE(AwaitText(folder_ / "viewer.out", "session 2 ended").find("#2    call last of the second\n== session 2 ended"),
