@@ -66,9 +66,6 @@ TEST_F(BatchJobTest, WritesTheReferenceProgramsByteForByte) {
            "[Program]\nKind=1\nAxis=$1-X\nDistance=100\nFeed=3000\nDwellTime=0.5\nSmpTime=5\n",
        "$1-X/POSITION/G1aa.eia",
        "(smptime=5)\r\nG91G64\r\nG01X100.F3000.\r\nG04X0.5\r\nG01X-100.F3000.\r\nG04X0.5\r\nM30\r\n%"},
-      {"position file, three axes of order 0",
-       Header(1, 2, "$1-X, $1-Y, $1-Z") + "[Program]\nKind=3\nAxis=$1-X\nFeed=3000\n",
-       "$1-X/TimeConstant/G1Pos.eia", "(smptime=0)\r\nG90G94G64G49G40G00\r\nX0Y0Z0\r\nM30\r\n%"},
       {"doubled forth and back, lathe list 7",
        Header(0, 7, "$1-X, $1-Z") +
            "[Program]\nKind=1\nAxis=$1-X\nDistance=100\nFeed=3000\nDwellTime=0.5\nSmpTime2=2\n",
@@ -79,11 +76,6 @@ TEST_F(BatchJobTest, WritesTheReferenceProgramsByteForByte) {
        Header(0, 2, "$1-X, $2-Y, $1-Z") +
            "[Program]\nKind=0\nAxis=$1-X\nPosition $1-Z=50\nOrder $1-Z=1\nPosition $2-Y=7\n",
        "$1-X/POSITION/G0Pos.eia", "(smptime=0)\r\nG98G97G40G00\r\nX0\r\nZ50.\r\nM30\r\n%"},
-      {"circle, lathe",
-       Header(0, 2, "$1-X, $1-Y", "Planes=$1-IJ\nPlaneAxes=$1-X, $1-Y\n") +
-           "[Program]\nKind=7\nPlane=$1-IJ\nRadius=100\nFeed=3000\nSmpTime=9\n",
-       "$1-IJ/LostMotion2/Circle1.eia",
-       "(smptime=9)\r\n(R=100.)\r\n(F=3000.)\r\nG98G64\r\nG17\r\nG02I100.F3000.\r\nG02I100.F3000.\r\nM30\r\n%"},
       {"lathe list 4 moves the incremental axis; a byte-order mark, CR line ends, comments and quotes",
        "\xEF\xBB\xBF; by hand\r" + CrLineEnds(Header(0, 4, "$1-X, $1-Z ; two axes")) +
            "[Program]\rKind=4\rAxis=$1-Z ; the Z axis\rDistance=\"10\"\rFeed=500\rDwell=0",
