@@ -1,14 +1,12 @@
 // The program page on the headless toolkit against simulated machines: the
-// controls each kind shows, the axis grid, the file list with the Next and
-// trial-run rules, and program creation. The inputs, the estimate and the
-// circle direction are the end-to-end runs' (lost-motion-inputs, circle-plane).
+// controls each kind shows, the axis grid and program creation. The inputs,
+// the estimate, the circle direction and the Next and trial-run rules are the
+// end-to-end runs' (lost-motion-inputs, circle-plane, trial-run, unread-axes).
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "PagesFixture.h"
-#include "common/Path.h"
-#include "pages/TrialRun.h"
 #include "res/controls.h"
 
 namespace pf::test {
@@ -78,53 +76,6 @@ TEST_F(ProgramPageTest, TheAxisGridListsThePartSystemAndStoresEdits) {
   EXPECT_EQ(GridText(circle, 1, 0), L"$2-X");
 }
 
-TEST_F(ProgramPageTest, NextAndTrialRunFollowTheFileTexts) {
-  CProgramPage& page = Show(1, 0);   // lathe: three files
-  ASSERT_EQ(page.m_listFile.GetCount(), 3);
-  EXPECT_EQ(page.m_listFile.GetCurSel(), 0);
-  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-  EXPECT_TRUE(Enabled(sheet, kIdWizBack));
-  EXPECT_FALSE(Enabled(page, PF_IDC_TRIAL_RUN));
-
-  ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
-  EXPECT_TRUE(ui.messages().empty());   // nothing to replace: no question
-  for (const CProgramData& file : Record(1, 0)) ASSERT_FALSE(file.m_strText.empty());
-  EXPECT_EQ(Text(page, PF_IDC_PROGRAM_TEXT), Record(1, 0).at(0).m_strText);
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  EXPECT_TRUE(Enabled(page, PF_IDC_TRIAL_RUN));
-
-  ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 2));
-  EXPECT_EQ(Text(page, PF_IDC_PROGRAM_TEXT), Record(1, 0).at(2).m_strText);
-  ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, L""));
-  EXPECT_EQ(Record(1, 0).at(2).m_strText, L"");
-  EXPECT_EQ(Record(1, 0).at(2).m_bModified, 1);
-  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-  EXPECT_FALSE(Enabled(page, PF_IDC_TRIAL_RUN));
-  ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 1));   // the selected file has text: trial run again
-  EXPECT_FALSE(Enabled(sheet, kIdWizNext));
-  EXPECT_TRUE(Enabled(page, PF_IDC_TRIAL_RUN));
-  ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 2));
-  ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, L"G04X1.\r\n"));
-  EXPECT_EQ(Record(1, 0).at(2).m_strText, L"G04X1.\r\n");
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-
-  // The trial run asks first and loads the shown file only on Yes.
-  for (int answer : {kAnswerNo, kAnswerYes}) {
-    sim_.ClearJournal();
-    ui.QueueAnswer(answer);
-    ASSERT_TRUE(ui.Click(PF_IDC_TRIAL_RUN));
-    EXPECT_EQ(ui.messages().back().stringId, 12564u);
-    EXPECT_EQ(WasCalled("NcLoadProgram("), answer == kAnswerYes);
-    EXPECT_FALSE(PathExists(TrialFilePath()));
-  }
-
-  // Axes that were not read from the NC allow no trial run.
-  sheet.machine.m_bAxisInfoOK = 0;
-  Show(1, 0);
-  EXPECT_TRUE(Enabled(sheet, kIdWizNext));
-  EXPECT_FALSE(Enabled(page, PF_IDC_TRIAL_RUN));
-}
-
 TEST_F(ProgramPageTest, CreateAsksBeforeReplacingText) {
   CProgramPage& page = Show(4, 0);
   ASSERT_TRUE(ui.Click(PF_IDC_CREATE));
@@ -132,6 +83,7 @@ TEST_F(ProgramPageTest, CreateAsksBeforeReplacingText) {
   ASSERT_FALSE(generated.empty());
   ASSERT_TRUE(ui.PickItem(PF_IDC_FILE_LIST, 1));
   ASSERT_TRUE(ui.TypeText(PF_IDC_PROGRAM_TEXT, L"edited\r\n"));
+  EXPECT_EQ(Record(4, 0).at(1).m_bModified, 1);
 
   ui.QueueAnswer(kAnswerNo);
   ASSERT_TRUE(ui.Click(PF_IDC_CREATE));

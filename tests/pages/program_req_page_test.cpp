@@ -1,5 +1,6 @@
-// The requirements page: the tree of the offered groups with their marks
-// and the text of the selected entry.
+// The requirements page: the tree of the offered groups with their marks and
+// the motion check of the selected entry. The text of the selected entry is
+// the end-to-end runs' (existing-programs).
 #include <string>
 #include <tuple>
 #include <vector>
@@ -81,36 +82,6 @@ TEST_F(ProgramReqPageTest, TheTreeShowsTheOfferedGroupsWithTheirMarks) {
   for (unsigned i = 0; i < 2; ++i) {
     EXPECT_EQ(images->entries()[i].bitmapId, 2503u - i);
     EXPECT_EQ(images->entries()[i].maskColor, 0xFFFFFFu);
-  }
-}
-
-TEST_F(ProgramReqPageTest, SelectingAnEntryShowsItsNonEmptyFiles) {
-  Record(0, 0).at(0).m_strText = L"G28U0.\r\n";
-  Record(0, 0).at(1).m_strText = L"";          // left out
-  Record(1, 0).at(2).m_strText = L"G01W10.F1000\r\n";
-  Record(9, 2).at(1).m_strText = L"G02I10.F2000\r\n";
-  ShowSummary();
-
-  const std::wstring title0 = Record(0, 0).at(0).m_strTitle;
-  const std::wstring title2 = Record(1, 0).at(2).m_strTitle;
-  const std::wstring circleTitle = Record(9, 2).at(1).m_strTitle;
-  // What, the group and the entry's place in it (-1: the group itself), the text shown.
-  const std::tuple<const char*, int, int, std::wstring> kRows[] = {
-      {"positioning X", 0, 0,
-       L"<< G0 " + title0 + L" >>\r\nG28U0.\r\n\r\n\r\n<< G1 " + title2 + L" >>\r\nG01W10.F1000\r\n\r\n\r\n"},
-      {"group", 0, -1, L""},
-      {"nothing written", 1, 0, L""},
-      {"circle $1-KI", 6, 2, L"<< " + LoadResString(14010) + L" " + circleTitle + L" >>\r\nG02I10.F2000\r\n\r\n\r\n"},
-      {"circle group", 6, -1, L""},
-  };
-  for (const auto& [name, group, position, text] : kRows) {
-    SCOPED_TRACE(name);
-    const HTreeItem groupItem = sheet.summary.m_hGroup[group];
-    const HTreeItem item = position < 0 ? groupItem : Child(group, position);
-    OpenGroup(sheet.summary, PF_IDC_SUMMARY_TREE, groupItem);
-    sheet.summary.SetDlgItemText(PF_IDC_PROGRAM_TEXT, L"(before)");
-    ASSERT_TRUE(ui.SelectTreeItem(PF_IDC_SUMMARY_TREE, item));
-    EXPECT_EQ(Text(sheet.summary, PF_IDC_PROGRAM_TEXT), text);
   }
 }
 
