@@ -95,13 +95,6 @@ class ShellTest : public MachineTest {
   std::wstring Text(const CWnd& window, int id) { return Control(window, id).GetText(); }
   HeadlessTree& Tree(const CWnd& window, int id) { return dynamic_cast<HeadlessTree&>(Control(window, id)); }
 
-  // A person opens a group of a tree unless it is open.
-  void OpenGroup(const CWnd& window, int treeId, HTreeItem group) {
-    if (!Tree(window, treeId).IsExpanded(group)) {
-      ASSERT_TRUE(ui.ClickTreeItem(treeId, group, TreePart::Button));
-    }
-  }
-
   HeadlessUi ui;
   ScopedUiBackend backend{ui};
 };
