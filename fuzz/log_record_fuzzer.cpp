@@ -12,6 +12,7 @@
 #include "LogText.h"
 #include "LogView.h"
 #include "LogViewer.h"
+#include "common/Text.h"
 
 namespace {
 
